@@ -1,0 +1,87 @@
+#include "cli/cli_support.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "config/app_config.h"
+
+namespace Cli {
+
+std::optional<QString> Arguments::option(const QString& name) const {
+    for (const auto& o : options) {
+        if (o.first == name)
+            return o.second;
+    }
+    return std::nullopt;
+}
+
+bool parse(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions,
+           Arguments* out, QString* error) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            QString name = a;
+            QString value;
+            bool inlineValue = false;
+            const int eq = a.indexOf(QLatin1Char('='));
+            if (eq > 0) {
+                name = a.left(eq);
+                value = a.mid(eq + 1);
+                inlineValue = true;
+            }
+            if (valueOptions.contains(name)) {
+                if (!inlineValue) {
+                    if (i + 1 >= args.size()) {
+                        *error = QStringLiteral("option %1 needs a value").arg(name);
+                        return false;
+                    }
+                    value = args[++i];
+                }
+                out->options.append({name, value});
+            } else if (flagOptions.contains(name) && !inlineValue) {
+                out->flags << name;
+            } else {
+                *error = QStringLiteral("unknown option %1").arg(a);
+                return false;
+            }
+        } else {
+            out->positional << a;
+        }
+    }
+    return true;
+}
+
+QString appFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString configPath(const Arguments& args) {
+    if (auto c = args.option(QStringLiteral("--config")))
+        return *c;
+    return configFilePath(appFolder());
+}
+
+void printOut(const QString& text) {
+    const QByteArray b = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(b.constData(), 1, b.size(), stdout);
+    std::fflush(stdout);
+}
+
+void printErr(const QString& text) {
+    const QByteArray b = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(b.constData(), 1, b.size(), stderr);
+    std::fflush(stderr);
+}
+
+int fail(const Error& error) {
+    printErr(QStringLiteral("错误 %1: %2").arg(error.code).arg(error.description));
+    return kFailure;
+}
+
+int usage(const QString& text) {
+    printErr(QStringLiteral("usage: radiocps-cli ") + text);
+    return kUsage;
+}
+
+} // namespace Cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "config/error.h"
+
+// Small helpers shared by the commands of radiocps-cli.
+namespace Cli {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+// Options of the form "--name value" and flags "--name"; the rest are positional arguments.
+struct Arguments {
+    QStringList positional;
+    QStringList flags;              // given without value
+    QList<QPair<QString, QString>> options;
+
+    bool has(const QString& flag) const { return flags.contains(flag); }
+    std::optional<QString> option(const QString& name) const;
+};
+
+// Parses args; valueOptions names the options that take a value ("--config", ...).
+// Returns false with a message in *error for an unknown option or a missing value.
+bool parse(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions,
+           Arguments* out, QString* error);
+
+// --config or the Sfc.ini beside the executable.
+QString configPath(const Arguments& args);
+// The folder of the executable.
+QString appFolder();
+
+void printOut(const QString& text); // stdout, UTF-8, with a line end
+void printErr(const QString& text); // stderr, UTF-8, with a line end
+int fail(const Error& error);       // prints the description (and code) on stderr, returns kFailure
+int usage(const QString& text);     // prints the usage on stderr, returns kUsage
+
+} // namespace Cli

@@ -1,0 +1,51 @@
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "cli/cli_support.h"
+#include "cli/command_registry.h"
+
+std::map<QString, CliCommand>& cliCommands() {
+    static std::map<QString, CliCommand> commands;
+    return commands;
+}
+
+namespace {
+
+int printHelp(int code) {
+    QString text = QStringLiteral("radiocps-cli: channel files and radio transfers from the command line\n\ncommands:");
+    for (const auto& [name, command] : cliCommands())
+        text += QStringLiteral("\n  ") + command.usage;
+    if (code == 0)
+        Cli::printOut(text);
+    else
+        Cli::printErr(text);
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The report command draws with fonts, which needs a GUI application; the offscreen platform needs
+    // no display. Every other command is content with the core application.
+    const bool needsGui = argc > 1 && QString::fromLocal8Bit(argv[1]) == QLatin1String("report");
+    if (needsGui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (needsGui)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return printHelp(Cli::kUsage);
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help"))
+        return printHelp(Cli::kSuccess);
+    const auto it = cliCommands().find(name);
+    if (it == cliCommands().end()) {
+        Cli::printErr(QStringLiteral("unknown command: ") + name);
+        return printHelp(Cli::kUsage);
+    }
+    return it->second.run(args);
+}

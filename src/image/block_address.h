@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// 8-byte blocks: block k lives at address 8k, written as page (high byte) and offset (low byte).
+struct BlockAddress {
+    int page = 0;
+    int offset = 0;
+
+    int address() const { return page * 256 + offset; }
+    QString pageText() const;   // "00" ... "07" in a channel file
+    QString offsetText() const; // two hex digits
+    static BlockAddress ofBlock(int index) { return {index / 32, (index % 32) * 8}; }
+};
+
+// The running page and block counter used by the read, the save and the write alike.
+class BlockAddressSequence {
+public:
+    BlockAddress next();
+
+private:
+    int page_ = 0;
+    int counter_ = 0;
+};
+
+constexpr int kBlockSize = 8;
+constexpr int kBlocksPerUnit = 128;
+
+// I_data: 1 when the channel count is exactly 16, otherwise 2.
+int imageFactor(int channelCount);
+// Blocks in an image of I_data units.
+inline int blockCount(int iData) { return iData * kBlocksPerUnit; }

@@ -1,0 +1,129 @@
+#include "image/cell_rules.h"
+
+#include <cmath>
+
+#include "config/app_config.h"
+#include "image/signalling.h"
+
+namespace CellRules {
+
+namespace {
+
+// A number as the editors understand it: optional sign, digits, at most one point. No exponent, no spaces
+// inside; surrounding spaces are allowed.
+bool parseNumber(const QString& text, double* value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    int digits = 0;
+    int points = 0;
+    for (int i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isDigit() && c.unicode() < 128)
+            ++digits;
+        else if (c == QLatin1Char('.'))
+            ++points;
+        else if ((c == QLatin1Char('-') || c == QLatin1Char('+')) && i == 0)
+            continue;
+        else
+            return false;
+    }
+    if (digits == 0 || points > 1)
+        return false;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok)
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel) {
+    if (iData == 2) {
+        if (band == 0)
+            return {true, 300, 650};
+        if (band == 1)
+            return {true, 70, 300};
+        return {};
+    }
+    FrequencyLimits l;
+    l.valid = BandRange{rangeLabel}.limits(&l.lower, &l.upper);
+    return l;
+}
+
+FrequencyVerdict checkFrequency(const QString& cell, const FrequencyLimits& limits) {
+    double mhz = 0;
+    bool okWhole = false;
+    const int whole = cell.left(3).toInt(&okWhole);
+    if (!limits.valid || !okWhole || !parseNumber(cell, &mhz))
+        return FrequencyVerdict::NotANumber;
+    if (whole < limits.lower || whole > limits.upper)
+        return FrequencyVerdict::OutOfRange;
+    const qint64 hz = qRound64(mhz * 1000000.0);
+    if (hz % 6250 != 0 && hz % 5000 != 0)
+        return FrequencyVerdict::OffRaster;
+    return FrequencyVerdict::Accepted;
+}
+
+bool isFrequencyInput(const QString& text) {
+    if (text.isEmpty())
+        return true;
+    double v = 0;
+    return parseNumber(text, &v);
+}
+
+QString formatFrequency(const QString& text) {
+    double v = 0;
+    if (text.isEmpty() || !parseNumber(text, &v))
+        return {};
+    const bool negative = v < 0;
+    QString s = QString::number(std::fabs(v), 'f', 5);
+    const int point = s.indexOf(QLatin1Char('.'));
+    s = s.left(point).rightJustified(3, QLatin1Char('0')) + s.mid(point);
+    return negative ? QLatin1Char('-') + s : s;
+}
+
+QString editorFrequency(const QString& cell) {
+    if (cell.isEmpty())
+        return {};
+    double v = 0;
+    if (!parseNumber(cell, &v))
+        return cell;
+    QString s = QString::number(v, 'f', 5);
+    // "##.00000" drops the leading zeros, and nothing stands before the point below 1.
+    if (s.startsWith(QLatin1String("0.")))
+        s.remove(0, 1);
+    else if (s.startsWith(QLatin1String("-0.")))
+        s.remove(1, 1);
+    return s;
+}
+
+QString normaliseTxSignalling(const QString& cell) {
+    QString t = cell;
+    if (t.startsWith(QLatin1Char('0')))
+        t = t.right(4);
+    if (t.endsWith(QLatin1String(".0")))
+        t.chop(2);
+    return t;
+}
+
+bool isAcceptedText(const ChannelColumn& column, const QString& text) {
+    if (text.isEmpty() || text == CellToken::Off)
+        return true;
+    switch (column.editor) {
+    case CellEditor::None:
+        return true;
+    case CellEditor::RxFrequency:
+    case CellEditor::TxFrequency:
+        return text.size() == 9 && formatFrequency(text) == text;
+    case CellEditor::Signalling:
+        return Signalling::isKnownCode(text);
+    case CellEditor::List:
+        return column.items.contains(text);
+    }
+    return false;
+}
+
+} // namespace CellRules

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include "image/channel_columns.h"
+
+// The rules of the cell editors, shared by the grid and by the command line's import.
+namespace CellRules {
+
+struct FrequencyLimits {
+    bool valid = false; // false when the range label holds no numbers
+    int lower = 0;
+    int upper = 0;
+};
+
+// 16-channel models (I_data 1) use the band range label; others 300-650 (band 0) or 70-300 (band 1).
+FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel);
+
+enum class FrequencyVerdict { Accepted, NotANumber, OutOfRange, OffRaster };
+// The leave-cell check of a frequency cell: whole megahertz within the limits, on the 6.25 or 5 kHz raster.
+FrequencyVerdict checkFrequency(const QString& cell, const FrequencyLimits& limits);
+
+// Pattern "000.00000": 43 -> "043.00000"; an empty text gives "". Non-numbers give "".
+QString formatFrequency(const QString& text);
+// Pattern "##.00000" for the editor: "070.00000" -> "70.00000"; non-numbers unchanged; "" stays "".
+QString editorFrequency(const QString& cell);
+// Whether the editor text is a number the pattern can format (empty counts as valid: it empties the cell).
+bool isFrequencyInput(const QString& text);
+
+// The transmit signalling normalisation made when its editor opens ("067.0" -> "67", "100.0" -> "100").
+QString normaliseTxSignalling(const QString& cell);
+
+// Whether a cell of a column may hold the text after the editors have done their work (used by imports).
+// Frequencies are checked for form only here; the range needs the limits (checkFrequency).
+bool isAcceptedText(const ChannelColumn& column, const QString& text);
+
+} // namespace CellRules

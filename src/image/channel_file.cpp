@@ -1,0 +1,147 @@
+#include "image/channel_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "image/channel_codec.h"
+#include "image/hex.h"
+#include "image/settings_codec.h"
+
+namespace ChannelFile {
+
+Error parse(const QByteArray& bytes, QVector<Block>* blocks) {
+    blocks->clear();
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty()) {
+            // Only the end of the file may be blank; a blank line in the middle would shift every block.
+            bool restBlank = true;
+            for (int j = i + 1; j < lines.size(); ++j)
+                restBlank = restBlank && lines[j].trimmed().isEmpty();
+            if (restBlank)
+                break;
+            return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行是空行").arg(i + 1)};
+        }
+        QList<QByteArray> tokens = line.split(' ');
+        if (tokens.size() == 13 && tokens.last().isEmpty())
+            tokens.removeLast(); // the received file ends every line with a space
+        if (tokens.size() != 12) {
+            return {ErrorCode::TypeMismatch,
+                    QStringLiteral("类型不匹配：第 %1 行应有 12 个字节，实有 %2 个").arg(i + 1).arg(tokens.size())};
+        }
+        Block block;
+        for (int t = 4; t < 12; ++t) {
+            quint8 v = 0;
+            if (!parseByteText(QString::fromLatin1(tokens[t]), &v)) {
+                return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行第 %2 个字节 \"%3\" 不是两位十六进制数")
+                                                     .arg(i + 1)
+                                                     .arg(t + 1)
+                                                     .arg(QString::fromLatin1(tokens[t]))};
+            }
+            block[t - 4] = v;
+        }
+        blocks->append(block);
+    }
+    return Error::none();
+}
+
+Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioSettings& before,
+             LoadedChannelFile* out) {
+    if (blocks.isEmpty())
+        return {ErrorCode::InputPastEnd, QStringLiteral("输入超出文件尾：文件是空的")};
+    LoadedChannelFile r;
+    r.linesRead = blocks.size();
+    const QString code = byteText(blocks[0][0]);
+    const int band = bandFromModelCode(code);
+    r.model.modelIndex = lookupModel(table, code);
+    const ModelEntry& entry = table.entries[r.model.modelIndex];
+    if (entry.name.isEmpty() && entry.channelCount.isEmpty()) {
+        return {ErrorCode::SubscriptOutOfRange,
+                QStringLiteral("没有与机型代码 %1 相符的机型，配置文件中也没有第 8 个机型").arg(code)};
+    }
+    r.model.applyEntry(entry);
+    if (r.model.strStype.isEmpty())
+        r.model.strStype = QStringLiteral("0");
+    r.model.selectBand(table, band);
+    r.table.layOut(r.model.layout(), r.model.strType);
+    r.settings = before;
+    r.settings.setLayout(r.model.layout());
+    if (Error e = SettingsCodec::decode(blocks[0], blocks.size() > 1 ? &blocks[1] : nullptr, code, r.settings);
+        e.isError())
+        return e;
+    for (int n = 1; n <= r.model.strType; ++n) {
+        const int first = 2 * n;
+        if (first + 1 >= blocks.size())
+            break;
+        if (Error e = ChannelCodec::decode(blocks[first], blocks[first + 1], r.table, n); e.isError())
+            return {e.code, QStringLiteral("第 %1 行：").arg(first + 2) + e.description};
+    }
+    r.complete = blocks.size() >= blockCount(r.model.I_data);
+    *out = r;
+    return Error::none();
+}
+
+Error encodeImage(const CurrentModel& model, const ChannelTable& table, const RadioSettings& settings,
+                  MemoryImage* image) {
+    quint8 code = 0;
+    if (!model.modelCodeByte(&code))
+        return {ErrorCode::InvalidArgument, QStringLiteral("无效的过程调用或参数：尚未选择机型")};
+    MemoryImage img = MemoryImage::blank(model.I_data);
+    if (Error e = SettingsCodec::encode(settings, code, &img.blocks[0], &img.blocks[1]); e.isError())
+        return e;
+    for (int n = 1; n <= table.channelCount() && 2 * n + 1 < img.size(); ++n) {
+        const auto blocks = ChannelCodec::encode(table, n);
+        img.blocks[2 * n] = blocks.first;
+        img.blocks[2 * n + 1] = blocks.second;
+    }
+    *image = img;
+    return Error::none();
+}
+
+QByteArray format(const MemoryImage& image) {
+    QByteArray out;
+    out.reserve(image.size() * 37);
+    BlockAddressSequence seq;
+    for (const Block& block : image.blocks) {
+        const BlockAddress a = seq.next();
+        QString line = QStringLiteral("52 ") + a.pageText() + QLatin1Char(' ') + a.offsetText() + QStringLiteral(" 08");
+        for (quint8 b : block)
+            line += QLatin1Char(' ') + byteText(b);
+        out += line.toLatin1();
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace ChannelFile
+
+Error LoadChannelFile(const QString& path, const ModelTable& table, const RadioSettings& before,
+                      LoadedChannelFile* out) {
+    if (!QFileInfo::exists(path))
+        return {ErrorCode::FileNotFound, QStringLiteral("文件未找到：") + path};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+    QVector<Block> blocks;
+    if (Error e = ChannelFile::parse(file.readAll(), &blocks); e.isError())
+        return e;
+    return ChannelFile::decode(blocks, table, before, out);
+}
+
+Error SaveChannelFile(const QString& path, const CurrentModel& model, const ChannelTable& table,
+                      const RadioSettings& settings) {
+    MemoryImage image;
+    if (Error e = ChannelFile::encodeImage(model, table, settings, &image); e.isError())
+        return e;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+    const QByteArray bytes = ChannelFile::format(image);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+    return Error::none();
+}

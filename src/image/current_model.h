@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "config/app_config.h"
+
+// The model being edited, as the main window keeps it.
+struct CurrentModel {
+    QString strPc;        // model name; empty until a model has been chosen
+    int strType = 16;     // channel count
+    QString strStype;     // layout type "0" or "1" (empty is treated as "0")
+    int I_data = 1;       // 1 when strType is 16, else 2
+    int band = 0;         // selected band entry: 0 "(U)", 1 "(V)", -1 none
+    QString strBandCode;  // model code of the selected band, two hex digits as in the model table
+    int modelIndex = -1;  // entry of the model table, -1 when none is known
+
+    // Takes name, channel count, layout and I_data from an entry of the model table.
+    void applyEntry(const ModelEntry& entry);
+    // strBandCode from the entry's code A (band 0) or code B (band 1).
+    void selectBand(const ModelTable& table, int bandIndex);
+    QString layout() const { return strStype.isEmpty() ? QStringLiteral("0") : strStype; }
+    // The model code as a byte; false when strBandCode is not two hex digits.
+    bool modelCodeByte(quint8* value) const;
+};
+
+// Model lookup: code B, then code A of entries 1-7 compared exactly; entry 8 is taken otherwise.
+int lookupModel(const ModelTable& table, const QString& code);
+// Band from a model code: last hex digit odd -> 0 "(U)", even -> 1 "(V)".
+int bandFromModelCode(const QString& code);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "config/error.h"
+
+// The tune window's values that the image carries: crystal (optJT member), IF polarity (Option1 member)
+// and the power step, plus the two texts it stores on leaving.
+struct TuneValues {
+    int optJT = 0;   // 0 "13MHz ", 1 "14.4MHz"
+    int Option1 = 0; // 0 "正", 1 "负"
+    int sPower = 5;  // 0 ... 10, the step "0" is 5
+    QString jtlx = QStringLiteral("0");
+    QString bjlx = QStringLiteral("0");
+};
+
+// The radio-wide settings: the selection of each of the nine lists, the two kept bytes and the tune values.
+// Setting a list that feeds a kept byte recomputes it, in one place.
+class RadioSettings {
+public:
+    enum List { FuncMoni, Sd, TSY, RPGN, FuncTOT, FuncSQL, FuncSave, YXXD, YYBP, ListCount };
+
+    static const QStringList& items(List list);
+    static QString objectName(List list); // "cboFuncMoni", "cbosd", ...
+    static QString label(List list);      // "监听：", ...
+
+    // The layout type that the recomputation of the function byte uses (the main window's strStype).
+    void setLayout(const QString& layout) { layout_ = layout; }
+    QString layout() const { return layout_; }
+
+    int index(List list) const { return index_[list]; }
+    QString text(List list) const; // "" when nothing is selected
+    // Selects an item; an index outside the list fails with 380 and changes nothing. -1 clears.
+    Error setIndex(List list, int index);
+
+    TuneValues tune;
+    void setCrystal(int member) { tune.optJT = member; }
+    void setPolarity(int member) { tune.Option1 = member; }
+
+    // The kept bytes; empty until first computed.
+    std::optional<int> functionByte() const { return functionByte_; }
+    std::optional<int> voiceByte() const { return voiceByte_; }
+    void recomputeFunctionByte();
+    void recomputeVoiceByte();
+    // The eight-bit text the function byte is made of, "" when it cannot be built now.
+    QString functionBits() const;
+
+    // The start-up selections in their order: monitor 0, power saving 0, time-out 1, squelch 4, scan 0,
+    // voice 0, beep 0, scrambling 1, priority 0; then both kept bytes once more.
+    void selectStartupDefaults();
+
+    bool operator==(const RadioSettings& o) const;
+
+private:
+    int index_[ListCount] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
+    QString layout_ = QStringLiteral("0");
+    std::optional<int> functionByte_;
+    std::optional<int> voiceByte_;
+};

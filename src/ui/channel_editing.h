@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "image/cell_rules.h"
+
+class QComboBox;
+class QLineEdit;
+class QTableView;
+class QWidget;
+class ChannelTableModel;
+class Prompter;
+
+// The four cell editors of the channel grid and every rule of editing: txtTxFreq (column 1), txtRecFreq
+// (column 2), cmbZOBR_2 (signalling, columns 3-4) and cmbZOBR_1 (lists, columns 5-10) are children of the
+// channel data frame, hidden until a cell is clicked, and placed exactly over it. cmbZOBR_0 is the hidden
+// lookup list. Values reach the cell as they are typed; the leave-cell validation checks frequencies.
+class ChannelEditing : public QObject {
+    Q_OBJECT
+public:
+    using LimitsProvider = std::function<CellRules::FrequencyLimits()>;
+
+    ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableModel* model, Prompter* prompter,
+                   LimitsProvider limits, QObject* parent = nullptr);
+
+    // Hides all four editors without writing into the cell (scroll, focus loss, housekeeping timer).
+    void hideEditors();
+    bool anyEditorVisible() const;
+
+    QLineEdit* rxFrequencyEditor() const { return rx_; }
+    QLineEdit* txFrequencyEditor() const { return tx_; }
+    QComboBox* signallingEditor() const { return signalling_; }
+    QComboBox* listEditor() const { return list_; }
+
+private:
+    // Implementation detail members are the implementer's; these four are the widgets.
+    QWidget* frame_;
+    QTableView* grid_;
+    ChannelTableModel* model_;
+    Prompter* prompter_;
+    LimitsProvider limits_;
+    QLineEdit* rx_ = nullptr;
+    QLineEdit* tx_ = nullptr;
+    QComboBox* signalling_ = nullptr;
+    QComboBox* list_ = nullptr;
+    QComboBox* lookup_ = nullptr;
+};

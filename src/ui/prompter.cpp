@@ -1,0 +1,80 @@
+#include "ui/prompter.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon) {
+    switch (icon) {
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The original filter "qfd(*.qfd)|*.qfd|所有文件(*.*)|*.*" in Qt's form.
+QString qtFilter(const QString& filter) {
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        const int paren = name.indexOf(QLatin1Char('('));
+        if (paren >= 0)
+            name.truncate(paren);
+        out << name + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                   QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                                         Buttons buttons) {
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    box.setButtonText(QMessageBox::Ok, QStringLiteral("确定"));
+    box.setButtonText(QMessageBox::Cancel, QStringLiteral("取消"));
+    box.setButtonText(QMessageBox::Yes, QStringLiteral("是"));
+    box.setButtonText(QMessageBox::No, QStringLiteral("否"));
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString WidgetPrompter::openFileName(QWidget* parent, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter(filter));
+}
+
+QString WidgetPrompter::saveFileName(QWidget* parent, const QString& title, const QString& filter) {
+    // The chosen name is used unchanged: no extension is added.
+    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this interface, so that tests can answer
+// them and check icon, title and text.
+class Prompter {
+public:
+    enum class Icon { None, Information, Question, Warning, Critical };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompter() = default;
+
+    virtual Answer message(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // Empty text when the user cancels.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Empty text when the user cancels; the dialog asks before overwriting.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+
+    // Shorthands.
+    void information(QWidget* p, const QString& title, const QString& text) {
+        message(p, Icon::Information, title, text);
+    }
+    void critical(QWidget* p, const QString& title, const QString& text) { message(p, Icon::Critical, title, text); }
+    bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::Question) {
+        return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
+    }
+};
+
+// The real one: QMessageBox and QFileDialog.
+class WidgetPrompter : public Prompter {
+public:
+    Answer message(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                   Buttons buttons) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "ui/prompter.h"
+
+// A prompter for tests: records every message and file dialog and gives the scripted answers in order.
+// With no answer left, a message is answered Ok and a file dialog is cancelled.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Shown {
+        Icon icon;
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+
+    QList<Shown> shown;
+    QList<Answer> answers;
+    QStringList fileNames; // answers of the file dialogs, "" cancels
+    QStringList fileDialogs; // "open:<title>" or "save:<title>", with the filter after a "|"
+
+    Answer message(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
+        shown.append({icon, title, text, buttons});
+        return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs << QStringLiteral("open:") + title + QLatin1Char('|') + filter;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs << QStringLiteral("save:") + title + QLatin1Char('|') + filter;
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+
+    QStringList texts() const {
+        QStringList t;
+        for (const Shown& s : shown)
+            t << s.text;
+        return t;
+    }
+    void clear() { shown.clear(); }
+};
