@@ -16,7 +16,7 @@ constexpr int kUsage = 2;
 // Options of the form "--name value" and flags "--name"; the rest are positional arguments.
 struct Arguments {
     QStringList positional;
-    QStringList flags;              // given without value
+    QStringList flags; // given without value
     QList<QPair<QString, QString>> options;
 
     bool has(const QString& flag) const { return flags.contains(flag); }

@@ -31,8 +31,8 @@ int runShow(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(QStringLiteral("show"),
-                              {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"),
-                               runShow});
+const CliCommandRegistrar
+    reg(QStringLiteral("show"),
+        {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"), runShow});
 
 } // namespace

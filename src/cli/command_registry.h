@@ -8,7 +8,7 @@
 // Each command of radiocps-cli lives in its own file and registers itself here.
 // A command returns the exit code: 0 success, 1 failure (message on stderr), 2 bad usage.
 struct CliCommand {
-    QString usage;   // one line, shown by --help
+    QString usage; // one line, shown by --help
     std::function<int(const QStringList& args)> run;
 };
 

@@ -72,7 +72,8 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         m.selectBand(table, m.band);
     quint8 code = 0;
     if (!m.modelCodeByte(&code))
-        return invalid(QStringLiteral("\"modelCode\" 必须是两位十六进制数，或在配置文件中找到机型 \"%1\"").arg(m.strPc));
+        return invalid(
+            QStringLiteral("\"modelCode\" 必须是两位十六进制数，或在配置文件中找到机型 \"%1\"").arg(m.strPc));
 
     RadioSettings& s = r.settings;
     s.setLayout(m.layout());
@@ -84,7 +85,8 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         if (!v.isNull() && !v.isUndefined()) {
             index = RadioSettings::items(list).indexOf(v.toString());
             if (index < 0)
-                return invalid(QStringLiteral("%1 没有 \"%2\" 这一项").arg(RadioSettings::objectName(list), v.toString()));
+                return invalid(QStringLiteral("%1 没有 \"%2\" 这一项")
+                                   .arg(RadioSettings::objectName(list), v.toString()));
         }
         s.setIndex(list, index);
     }
@@ -94,14 +96,17 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     s.tune.sPower = tune.value(QStringLiteral("sPower")).toInt(5);
     if ((s.tune.optJT != 0 && s.tune.optJT != 1) || (s.tune.Option1 != 0 && s.tune.Option1 != 1) ||
         s.tune.sPower < 0 || s.tune.sPower > 10)
-        return invalid(QStringLiteral("\"tune\" 的值超出范围（optJT、Option1 为 0 或 1，sPower 为 0 到 10）"));
+        return invalid(
+            QStringLiteral("\"tune\" 的值超出范围（optJT、Option1 为 0 或 1，sPower 为 0 到 10）"));
     s.recomputeFunctionByte();
     s.recomputeVoiceByte();
 
     r.table.layOut(m.layout(), m.strType);
     const QJsonArray grid = json.value(QStringLiteral("grid")).toArray();
     if (grid.size() != r.table.rowCount())
-        return invalid(QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行").arg(r.table.rowCount()).arg(grid.size()));
+        return invalid(QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行")
+                           .arg(r.table.rowCount())
+                           .arg(grid.size()));
     const auto& columns = r.table.columns();
     const int bandIndex = m.band;
     const QString range = config.bandRanges[bandIndex];
@@ -109,12 +114,15 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     for (int row = 1; row < grid.size(); ++row) {
         const QJsonArray cells = grid[row].toArray();
         if (cells.size() != columns.size())
-            return invalid(QStringLiteral("第 %1 行应有 %2 列，实有 %3 列").arg(row).arg(columns.size()).arg(cells.size()));
+            return invalid(QStringLiteral("第 %1 行应有 %2 列，实有 %3 列")
+                               .arg(row)
+                               .arg(columns.size())
+                               .arg(cells.size()));
         for (int c = 1; c < columns.size(); ++c) {
             const QString text = cells[c].toString();
             bool accepted = CellRules::isAcceptedText(columns[c], text);
-            const bool isFrequency = columns[c].editor == CellEditor::RxFrequency ||
-                                     columns[c].editor == CellEditor::TxFrequency;
+            const bool isFrequency =
+                columns[c].editor == CellEditor::RxFrequency || columns[c].editor == CellEditor::TxFrequency;
             if (accepted && isFrequency && !ChannelTable::isEmptyCell(text))
                 accepted = CellRules::checkFrequency(text, limits) == CellRules::FrequencyVerdict::Accepted;
             if (!accepted) {

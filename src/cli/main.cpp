@@ -12,7 +12,8 @@ std::map<QString, CliCommand>& cliCommands() {
 namespace {
 
 int printHelp(int code) {
-    QString text = QStringLiteral("radiocps-cli: channel files and radio transfers from the command line\n\ncommands:");
+    QString text =
+        QStringLiteral("radiocps-cli: channel files and radio transfers from the command line\n\ncommands:");
     for (const auto& [name, command] : cliCommands())
         text += QStringLiteral("\n  ") + command.usage;
     if (code == 0)

@@ -14,7 +14,8 @@ QString bandRangeText(const LoadedChannelFile& loaded, const StartupConfig& conf
 
 QString describeLoaded(const LoadedChannelFile& loaded, bool json, const QString& configPath) {
     if (json) {
-        return QString::fromUtf8(QJsonDocument(JsonForm::toJson(loaded)).toJson(QJsonDocument::Indented)).trimmed();
+        return QString::fromUtf8(QJsonDocument(JsonForm::toJson(loaded)).toJson(QJsonDocument::Indented))
+            .trimmed();
     }
     const QString path = configPath.isEmpty() ? configFilePath(appFolder()) : configPath;
     const StartupConfig config = StartupConfig::read(path, appFolder());

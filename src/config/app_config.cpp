@@ -30,7 +30,8 @@ QStringList ModelTable::readFrom(const QString& iniPath) {
     const IniFile ini = IniFile::load(iniPath);
     QStringList names;
     for (int n = 1; n <= kSize; ++n) {
-        const QStringList fields = ini.value(ConfigKeys::PcStyle, ConfigKeys::modelKey(n)).split(QLatin1Char(';'));
+        const QStringList fields =
+            ini.value(ConfigKeys::PcStyle, ConfigKeys::modelKey(n)).split(QLatin1Char(';'));
         // An entry with fewer than five fields ends the table and is not listed: it could not be chosen.
         if (fields.size() < 5)
             break;

@@ -74,6 +74,10 @@ inline const QString PcHelp = QStringLiteral("PcHelp");
 inline const QString Picture = QStringLiteral("picture");
 inline const QString Type = QStringLiteral("type");
 inline const QString Version = QStringLiteral("version");
-inline QString bandKey(int n) { return QStringLiteral("PL%1").arg(n); } // n = 1 ... 6
-inline QString modelKey(int n) { return QStringLiteral("Pc%1").arg(n); } // n = 1 ... 8
+inline QString bandKey(int n) {
+    return QStringLiteral("PL%1").arg(n);
+} // n = 1 ... 6
+inline QString modelKey(int n) {
+    return QStringLiteral("Pc%1").arg(n);
+} // n = 1 ... 8
 } // namespace ConfigKeys

@@ -30,4 +30,6 @@ constexpr int kBlocksPerUnit = 128;
 // I_data: 1 when the channel count is exactly 16, otherwise 2.
 int imageFactor(int channelCount);
 // Blocks in an image of I_data units.
-inline int blockCount(int iData) { return iData * kBlocksPerUnit; }
+inline int blockCount(int iData) {
+    return iData * kBlocksPerUnit;
+}

@@ -113,7 +113,10 @@ std::pair<Block, Block> encode(const ChannelTable& table, int row) {
     b[2] = tx.first;
     b[3] = tx.second;
     const QString busy = table.cell(row, 5);
-    if (!ChannelTable::isEmptyCell(busy)) {
+    // An empty channel of layout 1 keeps the FF of the fill: its cells decode from FF to busy "否", scan
+    // "是", compander "是", which would otherwise come back as 07 and change every resaved empty channel.
+    const bool emptyChannel = ChannelTable::isEmptyCell(table.cell(row, 1));
+    if (!ChannelTable::isEmptyCell(busy) && !(layout1 && emptyChannel)) {
         if (layout1) {
             QString bits = QStringLiteral("00000");
             bits += table.cell(row, 8) == Yes ? QLatin1Char('1') : QLatin1Char('0');

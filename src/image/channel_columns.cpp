@@ -7,9 +7,9 @@ using namespace CellToken;
 const QStringList kYesNo{Yes, No};
 const QStringList kBandwidth{Wide, Narrow};
 const QStringList kPower{High, Middle, Low};
-const QStringList kScrambler{NoScrambler, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                             QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                             QStringLiteral("8")};
+const QStringList kScrambler{NoScrambler,         QStringLiteral("1"), QStringLiteral("2"),
+                             QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                             QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")};
 
 QVector<ChannelColumn> common() {
     return {
@@ -35,7 +35,8 @@ const QVector<ChannelColumn>& channelColumns(const QString& layout) {
         auto c = common();
         c.append({ChannelField::ScanAdd, QStringLiteral("扫描添加"), CellEditor::List, kYesNo, Yes});
         c.append({ChannelField::Compander, QStringLiteral("压扩"), CellEditor::List, kYesNo, No});
-        c.append({ChannelField::Scrambler, QStringLiteral("扰频码"), CellEditor::List, kScrambler, NoScrambler});
+        c.append(
+            {ChannelField::Scrambler, QStringLiteral("扰频码"), CellEditor::List, kScrambler, NoScrambler});
         c.append({ChannelField::Power, QStringLiteral("发射功率"), CellEditor::List, kPower, High});
         return c;
     }();

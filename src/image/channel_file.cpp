@@ -30,17 +30,19 @@ Error parse(const QByteArray& bytes, QVector<Block>* blocks) {
         if (tokens.size() == 13 && tokens.last().isEmpty())
             tokens.removeLast(); // the received file ends every line with a space
         if (tokens.size() != 12) {
-            return {ErrorCode::TypeMismatch,
-                    QStringLiteral("类型不匹配：第 %1 行应有 12 个字节，实有 %2 个").arg(i + 1).arg(tokens.size())};
+            return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行应有 12 个字节，实有 %2 个")
+                                                 .arg(i + 1)
+                                                 .arg(tokens.size())};
         }
         Block block;
         for (int t = 4; t < 12; ++t) {
             quint8 v = 0;
             if (!parseByteText(QString::fromLatin1(tokens[t]), &v)) {
-                return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行第 %2 个字节 \"%3\" 不是两位十六进制数")
-                                                     .arg(i + 1)
-                                                     .arg(t + 1)
-                                                     .arg(QString::fromLatin1(tokens[t]))};
+                return {ErrorCode::TypeMismatch,
+                        QStringLiteral("类型不匹配：第 %1 行第 %2 个字节 \"%3\" 不是两位十六进制数")
+                            .arg(i + 1)
+                            .arg(t + 1)
+                            .arg(QString::fromLatin1(tokens[t]))};
             }
             block[t - 4] = v;
         }
@@ -70,7 +72,8 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
     r.table.layOut(r.model.layout(), r.model.strType);
     r.settings = before;
     r.settings.setLayout(r.model.layout());
-    if (Error e = SettingsCodec::decode(blocks[0], blocks.size() > 1 ? &blocks[1] : nullptr, code, r.settings);
+    if (Error e =
+            SettingsCodec::decode(blocks[0], blocks.size() > 1 ? &blocks[1] : nullptr, code, r.settings);
         e.isError())
         return e;
     for (int n = 1; n <= r.model.strType; ++n) {
@@ -108,7 +111,8 @@ QByteArray format(const MemoryImage& image) {
     BlockAddressSequence seq;
     for (const Block& block : image.blocks) {
         const BlockAddress a = seq.next();
-        QString line = QStringLiteral("52 ") + a.pageText() + QLatin1Char(' ') + a.offsetText() + QStringLiteral(" 08");
+        QString line =
+            QStringLiteral("52 ") + a.pageText() + QLatin1Char(' ') + a.offsetText() + QStringLiteral(" 08");
         for (quint8 b : block)
             line += QLatin1Char(' ') + byteText(b);
         out += line.toLatin1();

@@ -29,7 +29,9 @@ public:
     // Highest channel whose receive frequency is filled; 0 when none is.
     int lastUsedChannel() const;
 
-    bool operator==(const ChannelTable& other) const { return layout_ == other.layout_ && rows_ == other.rows_; }
+    bool operator==(const ChannelTable& other) const {
+        return layout_ == other.layout_ && rows_ == other.rows_;
+    }
 
 private:
     QString layout_;

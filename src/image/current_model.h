@@ -6,13 +6,13 @@
 
 // The model being edited, as the main window keeps it.
 struct CurrentModel {
-    QString strPc;        // model name; empty until a model has been chosen
-    int strType = 16;     // channel count
-    QString strStype;     // layout type "0" or "1" (empty is treated as "0")
-    int I_data = 1;       // 1 when strType is 16, else 2
-    int band = 0;         // selected band entry: 0 "(U)", 1 "(V)", -1 none
-    QString strBandCode;  // model code of the selected band, two hex digits as in the model table
-    int modelIndex = -1;  // entry of the model table, -1 when none is known
+    QString strPc;       // model name; empty until a model has been chosen
+    int strType = 16;    // channel count
+    QString strStype;    // layout type "0" or "1" (empty is treated as "0")
+    int I_data = 1;      // 1 when strType is 16, else 2
+    int band = 0;        // selected band entry: 0 "(U)", 1 "(V)", -1 none
+    QString strBandCode; // model code of the selected band, two hex digits as in the model table
+    int modelIndex = -1; // entry of the model table, -1 when none is known
 
     // Takes name, channel count, layout and I_data from an entry of the model table.
     void applyEntry(const ModelEntry& entry);

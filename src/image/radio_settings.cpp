@@ -31,8 +31,9 @@ const QStringList& RadioSettings::items(List list) {
 }
 
 QString RadioSettings::objectName(List list) {
-    static const char* const names[ListCount] = {"cboFuncMoni", "cbosd",       "cboTSY",  "cboRPGN", "cboFuncTOT",
-                                                 "cboFuncSQL",  "cboFuncSave", "cboYXXD", "cboYYBP"};
+    static const char* const names[ListCount] = {"cboFuncMoni", "cbosd",      "cboTSY",
+                                                 "cboRPGN",     "cboFuncTOT", "cboFuncSQL",
+                                                 "cboFuncSave", "cboYXXD",    "cboYYBP"};
     return QString::fromLatin1(names[list]);
 }
 
@@ -79,8 +80,8 @@ QString RadioSettings::functionBits() const {
         if (index_[FuncMoni] < 0 || index_[Sd] < 0 || index_[TSY] < 0 || index_[RPGN] < 0)
             return {};
         return QString::number(index_[FuncMoni]) + QString::number(index_[Sd]) +
-               (index_[TSY] == 0 ? QStringLiteral("0") : QStringLiteral("1")) + QString::number(index_[RPGN]) +
-               crystal + polarity + QStringLiteral("00");
+               (index_[TSY] == 0 ? QStringLiteral("0") : QStringLiteral("1")) +
+               QString::number(index_[RPGN]) + crystal + polarity + QStringLiteral("00");
     }
     if (layout_ == QLatin1String("0")) {
         if (index_[FuncMoni] < 0 || index_[Sd] < 0)

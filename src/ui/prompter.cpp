@@ -32,16 +32,16 @@ QString qtFilter(const QString& filter) {
         const int paren = name.indexOf(QLatin1Char('('));
         if (paren >= 0)
             name.truncate(paren);
-        out << name + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
-                   QLatin1Char(')');
+        out << name + QStringLiteral(" (") +
+                   QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out.join(QStringLiteral(";;"));
 }
 
 } // namespace
 
-Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QString& title, const QString& text,
-                                         Buttons buttons) {
+Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QString& title,
+                                         const QString& text, Buttons buttons) {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);
     switch (buttons) {
     case Buttons::Ok:

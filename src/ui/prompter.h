@@ -25,7 +25,9 @@ public:
     void information(QWidget* p, const QString& title, const QString& text) {
         message(p, Icon::Information, title, text);
     }
-    void critical(QWidget* p, const QString& title, const QString& text) { message(p, Icon::Critical, title, text); }
+    void critical(QWidget* p, const QString& title, const QString& text) {
+        message(p, Icon::Critical, title, text);
+    }
     bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::Question) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
     }

@@ -19,7 +19,7 @@ public:
 
     QList<Shown> shown;
     QList<Answer> answers;
-    QStringList fileNames; // answers of the file dialogs, "" cancels
+    QStringList fileNames;   // answers of the file dialogs, "" cancels
     QStringList fileDialogs; // "open:<title>" or "save:<title>", with the filter after a "|"
 
     Answer message(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {

@@ -1,0 +1,135 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "config/app_config.h"
+
+class TestConfig : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString write(const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("Sfc.ini"));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void paths_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain folder") << "/opt/radiocps"
+                                      << "/opt/radiocps/Sfc.ini";
+        QTest::newRow("root keeps one slash") << "/"
+                                              << "/Sfc.ini";
+        QTest::newRow("trailing slash") << "/opt/x/"
+                                        << "/opt/x/Sfc.ini";
+    }
+    void paths() {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QCOMPARE(configFilePath(folder), expected);
+    }
+
+    void bandRanges_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::newRow("400-470") << "400MHz---470MHz" << true << 400 << 470;
+        QTest::newRow("leading zero") << "066MHz---088MHz" << true << 66 << 88;
+        QTest::newRow("two digits slice wrongly") << "66MHz---88MHz" << false << 0 << 0;
+        QTest::newRow("empty") << "" << false << 0 << 0;
+    }
+    void bandRanges() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        int low = 0, high = 0;
+        QCOMPARE(BandRange{text}.limits(&low, &high), valid);
+        if (valid) {
+            QTEST(low, "low");
+            QTEST(high, "high");
+        }
+        QCOMPARE(BandRange::fromLimits(QStringLiteral("400"), QStringLiteral("470")).text,
+                 QStringLiteral("400MHz---470MHz"));
+    }
+
+    void modelTableStopsAtFirstGap_data() {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("three models") << QByteArray("Pc1=A;16;1;71;72\nPc2=B;8;0;31;32\nPc3=C;99;0;51;52\n")
+                                      << QStringList{"A", "B", "C"};
+        QTest::newRow("gap ends the list")
+            << QByteArray("Pc1=A;16;1;71;72\nPc3=C;99;0;51;52\n") << QStringList{"A"};
+        QTest::newRow("short entry ends the list and is not listed")
+            << QByteArray("Pc1=A;16;1;71;72\nPc2=B;8;0\nPc3=C;99;0;51;52\n") << QStringList{"A"};
+        QTest::newRow("extra fields ignored") << QByteArray("Pc1=A;16;1;71;72;x;y\n") << QStringList{"A"};
+        QTest::newRow("none") << QByteArray() << QStringList{};
+    }
+    void modelTableStopsAtFirstGap() {
+        QFETCH(QByteArray, style);
+        QFETCH(QStringList, names);
+        ModelTable table;
+        QCOMPARE(table.readFrom(write("[PcStyle]\n" + style)), names);
+    }
+
+    void modelTableKeepsEntriesNotReached() {
+        ModelTable table;
+        table.readFrom(write("[PcStyle]\nPc1=A;16;1;71;72\nPc2=B;8;0;31;32\n"));
+        table.readFrom(write("[PcStyle]\nPc1=Z;12;1;73;74\n"));
+        QCOMPARE(table.entries[0].name, QStringLiteral("Z"));
+        QCOMPARE(table.entries[0].channels(), 12);
+        QCOMPARE(table.entries[1].name, QStringLiteral("B"));
+        QCOMPARE(table.entries[1].codeB, QStringLiteral("32"));
+    }
+
+    void startupKeys() {
+        const QString path =
+            write("[Frequent]\nPL1=400MHz---470MHz\nPL6=1\n[PcIcon]\nICON=i.png\n[PcCaption]\n"
+                  "Caption= 标题 \n[PcStatueCaption]\nStatueCaption=状态\n[PcHelp]\npicture=a.png\n"
+                  "type=RC\nversion=V1\n");
+        const StartupConfig s = StartupConfig::read(path, QStringLiteral("/app"));
+        QCOMPARE(s.bandRanges[0], QStringLiteral("400MHz---470MHz"));
+        QCOMPARE(s.bandRanges[1], QString());
+        QCOMPARE(s.bandRanges[5], QStringLiteral("1"));
+        QCOMPARE(s.iconPath, QStringLiteral("/app/i.png"));
+        QCOMPARE(s.caption, QStringLiteral("标题"));
+        QCOMPARE(s.statusCaption, QStringLiteral("状态"));
+        const AboutConfig a = AboutConfig::read(path, QStringLiteral("/app/"));
+        QCOMPARE(a.picturePath, QStringLiteral("/app/a.png"));
+        QCOMPARE(a.type, QStringLiteral("RC"));
+        QCOMPARE(a.version, QStringLiteral("V1"));
+    }
+
+    void shippedConfigurationIsComplete() {
+        const QString path = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini");
+        ModelTable table;
+        const QStringList names = table.readFrom(path);
+        QVERIFY(names.size() >= 5);
+        QSet<QString> layouts;
+        QSet<int> counts;
+        for (int i = 0; i < names.size(); ++i) {
+            const ModelEntry& e = table.entries[i];
+            layouts << e.layout;
+            counts << e.channels();
+            bool ok = false;
+            QCOMPARE(e.codeA.size(), 2);
+            QVERIFY2(e.codeA.toInt(&ok, 16) % 2 == 1 && ok, qPrintable(e.codeA));
+            QVERIFY2(e.codeB.toInt(&ok, 16) % 2 == 0 && ok, qPrintable(e.codeB));
+            if (e.layout == QLatin1String("1"))
+                QVERIFY(e.codeA.startsWith(QLatin1Char('7')) && e.codeB.startsWith(QLatin1Char('7')));
+        }
+        QCOMPARE(layouts, (QSet<QString>{"0", "1"}));
+        QVERIFY(counts.contains(16) && counts.contains(99) && (counts.contains(8) || counts.contains(12)));
+        const StartupConfig s = StartupConfig::read(path, QStringLiteral(RADIOCPS_SOURCE_DIR "/data"));
+        QVERIFY(BandRange{s.bandRanges[0]}.limits(nullptr, nullptr));
+        QVERIFY(BandRange{s.bandRanges[1]}.limits(nullptr, nullptr));
+        QVERIFY(QFile::exists(s.iconPath));
+        QVERIFY(!s.caption.isEmpty() && !s.statusCaption.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfig)
+#include "tst_config.moc"
