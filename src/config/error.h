@@ -23,6 +23,7 @@ constexpr int InputPastEnd = 62;          // a file that ended early
 constexpr int PermissionDenied = 70;      // no permission
 constexpr int PathFileAccess = 75;        // a file could not be read or written
 constexpr int PathNotFound = 76;          // no such folder
+constexpr int PrinterError = 482;          // the printer failed
 constexpr int InvalidPropertyValue = 380; // a value that a list cannot take
 constexpr int NoSuchPort = 8002;          // the serial port does not exist
 constexpr int PortInUse = 8005;           // the serial port is already open elsewhere

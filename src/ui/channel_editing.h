@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <functional>
 
 #include "image/cell_rules.h"
 
 class QComboBox;
+class QEvent;
 class QLineEdit;
+class QModelIndex;
 class QTableView;
 class QWidget;
 class ChannelTableModel;
@@ -32,8 +35,27 @@ public:
     QLineEdit* txFrequencyEditor() const { return tx_; }
     QComboBox* signallingEditor() const { return signalling_; }
     QComboBox* listEditor() const { return list_; }
+    QComboBox* lookupList() const { return lookup_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openEditor(const QModelIndex& clicked);
+    void openFrequencyEditor(QLineEdit* editor, int row, int column);
+    void openSignallingEditor(int row, int column);
+    void openListEditor(int row, int column);
+    void placeOver(QWidget* editor, int row, int column, bool keepHeight);
+    void leaveCell(int row, int column);
+    void rejectFrequency(int row, int column, const QString& message);
+    void frequencyEdited(QLineEdit* editor);
+    void frequencyEnter(QLineEdit* editor);
+    void comboChanged(QComboBox* combo);
+    void comboEnter(QComboBox* combo);
+    void writeOpenCell(const QString& text, int mark);
+    QLineEdit* frequencyEditorOf(int column) const;
+    QList<QWidget*> editors() const;
+
     // Implementation detail members are the implementer's; these four are the widgets.
     QWidget* frame_;
     QTableView* grid_;
@@ -45,4 +67,10 @@ private:
     QComboBox* signalling_ = nullptr;
     QComboBox* list_ = nullptr;
     QComboBox* lookup_ = nullptr;
+
+    // The cell the visible editor covers (table coordinates); its edits go there.
+    int openRow_ = 0;
+    int openColumn_ = 0;
+    // Set while an editor is being refilled, so that filling it does not count as an edit.
+    bool filling_ = false;
 };

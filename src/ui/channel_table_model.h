@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 #include "image/channel_table.h"
 
@@ -22,6 +23,12 @@ public:
     QString cell(int row, int column) const { return table_.cell(row, column); }
     void setCell(int row, int column, const QString& text);
 
+    // The mark the editors leave on a cell they wrote (2 after frequency edits, 3 after list edits), shown as
+    // a text colour; 0 for none. Laying out or replacing the table clears every mark.
+    enum CellMark { NoMark = 0, FrequencyMark = 2, ListMark = 3 };
+    int cellMark(int row, int column) const { return marks_.value(markKey(row, column), NoMark); }
+    void setCellMark(int row, int column, int mark);
+
     static int tableRow(const QModelIndex& index) { return index.row() + 1; }
     QModelIndex indexOf(int tableRow, int column) const { return index(tableRow - 1, column); }
 
@@ -32,5 +39,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    static quint32 markKey(int row, int column) { return quint32(row) << 8 | quint32(column & 0xff); }
+    void cellChanged(int row, int column);
+
     ChannelTable table_;
+    QHash<quint32, int> marks_;
 };

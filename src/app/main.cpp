@@ -1,0 +1,67 @@
+// The desktop program: one main window; closing it ends the program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDialog>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/main_window.h"
+
+namespace {
+
+// How long the window is given to settle before the picture is taken.
+constexpr int kScreenshotDelayMs = 400;
+
+// For the README picture: the model dialog is answered with its default button, as a user pressing
+// Enter would, then the given channel file is opened and the window is saved as an image.
+void arrangeScreenshot(MainWindow* window, const QString& channelFile, const QString& imagePath) {
+    window->setDialogRunner([](QDialog* dialog) {
+        QTimer::singleShot(0, dialog, [dialog] {
+            if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")))
+                ok->click();
+            else
+                dialog->reject();
+        });
+        return dialog->exec();
+    });
+    QTimer::singleShot(kScreenshotDelayMs, window, [window, channelFile, imagePath] {
+        if (!channelFile.isEmpty())
+            window->loadChannelFile(channelFile);
+        QTimer::singleShot(kScreenshotDelayMs, window, [window, imagePath] {
+            const bool saved = window->grab().save(imagePath);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RadioCPS"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("串口设备（例如 /dev/ttyUSB0）"),
+                                  QStringLiteral("DEVICE"));
+    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("启动后打开的信道文件"),
+                                  QStringLiteral("FILE"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("保存主窗口图片后退出"),
+                                        QStringLiteral("PNG"));
+    parser.addOption(port);
+    parser.addOption(open);
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    MainWindow window;
+    window.setPortDevice(parser.value(port));
+    if (parser.isSet(screenshot)) {
+        arrangeScreenshot(&window, parser.value(open), parser.value(screenshot));
+    } else if (parser.isSet(open)) {
+        // After the first activation (and its model question) the file replaces the empty table.
+        const QString file = parser.value(open);
+        QTimer::singleShot(0, &window, [&window, file] { window.loadChannelFile(file); });
+    }
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,144 @@
+#include "cli/cli_transfer.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
+
+#include "link/qt_serial_port.h"
+#include "link/transfer_driver.h"
+#include "link/transfer_machine.h"
+
+namespace Cli {
+
+namespace {
+
+int interruptPipe[2] = {-1, -1};
+
+void onInterrupt(int) {
+    const int saved = errno;
+    const char b = 1;
+    [[maybe_unused]] const ssize_t n = ::write(interruptPipe[1], &b, 1);
+    errno = saved;
+}
+
+// Ctrl+C becomes a byte on a pipe that the event loop watches, for as long as this object lives.
+class InterruptWatch {
+public:
+    explicit InterruptWatch(std::function<void()> onCtrlC) {
+        if (::pipe(interruptPipe) != 0)
+            return;
+        notifier_ = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [onCtrlC] {
+            char b;
+            [[maybe_unused]] const ssize_t n = ::read(interruptPipe[0], &b, 1);
+            onCtrlC();
+        });
+        struct sigaction sa = {};
+        sa.sa_handler = onInterrupt;
+        sigemptyset(&sa.sa_mask);
+        sigaction(SIGINT, &sa, &old_);
+        sigaction(SIGTERM, &sa, &oldTerm_);
+    }
+    ~InterruptWatch() {
+        if (!notifier_)
+            return;
+        sigaction(SIGINT, &old_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+        notifier_.reset();
+        ::close(interruptPipe[0]);
+        ::close(interruptPipe[1]);
+        interruptPipe[0] = interruptPipe[1] = -1;
+    }
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction old_ = {};
+    struct sigaction oldTerm_ = {};
+};
+
+QString messageLine(const LinkMessage& m) {
+    return m.title.isEmpty() ? m.text : m.title + QStringLiteral("：") + m.text;
+}
+
+} // namespace
+
+bool transferTimings(const Arguments& args, LinkTimings* timings, QString* problem) {
+    *timings = LinkTimings();
+    if (auto t = args.option(QStringLiteral("--timeout"))) {
+        bool ok = false;
+        const double seconds = t->toDouble(&ok);
+        if (!ok || seconds <= 0 || seconds > 24 * 3600) {
+            *problem = QStringLiteral("--timeout needs a number of seconds above 0");
+            return false;
+        }
+        timings->noResponseMs = qMax(1, int(seconds * 1000));
+    }
+    return true;
+}
+
+TransferResult runTransfer(TransferMachine& machine, const QString& device,
+                           const std::function<Error(const QByteArray&)>& blockSink, Error* openError) {
+    QtSerialPort port;
+    *openError = port.open(device);
+    if (openError->isError())
+        return {};
+    TransferDriver driver(port, machine);
+    driver.setBlockSink(blockSink);
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    QString caption;
+    bool progressShown = false;
+    const auto endProgressLine = [&] {
+        if (progressShown)
+            printErr(QString());
+        progressShown = false;
+    };
+    QObject::connect(&driver, &TransferDriver::captionChanged, [&](const QString& text) {
+        endProgressLine();
+        caption = text;
+        if (!terminal)
+            printErr(text);
+    });
+    QObject::connect(&driver, &TransferDriver::progressChanged, [&](double value, int maximum) {
+        if (!terminal)
+            return;
+        const QByteArray line = QStringLiteral("\r%1 %2/%3").arg(caption).arg(int(value)).arg(maximum).toUtf8();
+        std::fwrite(line.constData(), 1, line.size(), stderr);
+        std::fflush(stderr);
+        progressShown = true;
+    });
+    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const LinkMessage& m) {
+        endProgressLine();
+        printErr(messageLine(m));
+        driver.messageClosed();
+    });
+    QObject::connect(&driver, &TransferDriver::finished, [&] {
+        endProgressLine();
+        QCoreApplication::quit();
+    });
+    InterruptWatch interrupt([&] { driver.cancel(); });
+    driver.start();
+    if (!driver.isFinished())
+        QCoreApplication::exec();
+    port.close();
+    return driver.result();
+}
+
+int transferExit(const TransferResult& result) {
+    using O = TransferResult::Outcome;
+    switch (result.outcome) {
+    case O::Completed:
+        return kSuccess;
+    case O::Cancelled:
+        printErr(QStringLiteral("已取消"));
+        return kFailure;
+    default:
+        // The transfer has shown its own messages; an error it did not handle is printed here.
+        if (result.escaped)
+            return fail(result.error);
+        return kFailure;
+    }
+}
+
+} // namespace Cli

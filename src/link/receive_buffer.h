@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What the radio has sent, as the protocol sees it: the decimal text of every byte, in arrival order, with
+// no separator and no leading zeros (06 10 52 hex arrive as "61682"). An acknowledgement is any text that
+// contains the character '6' - a test on the text, not on byte values, so 10 hex ("16") passes too.
+class ReceiveBuffer {
+public:
+    void append(const QByteArray& bytes);
+    void clear() { text_.clear(); }
+
+    const QString& text() const { return text_; }
+    bool isEmpty() const { return text_.isEmpty(); }
+    int length() const { return text_.size(); }
+    bool isAcknowledgement() const { return text_.contains(QLatin1Char('6')); }
+
+    static QString decimalText(const QByteArray& bytes);
+
+private:
+    QString text_;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QQueue>
+#include <QTimer>
+#include <functional>
+
+#include "link/transfer_machine.h"
+
+class SerialPort;
+
+// Runs a transfer machine in the Qt event loop: its bytes go to the port, the port's bytes and the
+// timers' expiries come back as events. Actions are carried out strictly in order; events that arrive
+// while a face handles a signal (a modal message box runs its own loop) queue behind them.
+// The faces show messageRequested and answer with messageClosed; they must not delete the driver from
+// one of its signals.
+class TransferDriver : public QObject {
+    Q_OBJECT
+public:
+    TransferDriver(SerialPort& port, TransferMachine& machine, QObject* parent = nullptr);
+    ~TransferDriver() override;
+
+    // Where StoreBlock goes (the received file); without a sink every block is taken as stored.
+    void setBlockSink(std::function<Error(const QByteArray&)> sink) { sink_ = std::move(sink); }
+
+    void start();
+    void cancel();
+    void messageClosed();
+
+    bool isRunning() const { return running_; }
+    bool isFinished() const { return finished_; }
+    const TransferResult& result() const { return result_; }
+
+Q_SIGNALS:
+    void captionChanged(const QString& text);
+    void progressChanged(double value, int maximum);
+    void bytesSent(int count);
+    void messageRequested(const LinkMessage& message);
+    void finished(const TransferResult& result);
+
+private:
+    void dispatch(const TransferActions& actions);
+    void execute(const TransferAction& action);
+    QTimer& timer(LinkTimer t) {
+        return t == LinkTimer::NoResponse ? noResponse_ : t == LinkTimer::WakeUpPacing ? pacing_ : drain_;
+    }
+
+    SerialPort& port_;
+    TransferMachine& machine_;
+    std::function<Error(const QByteArray&)> sink_;
+    QTimer noResponse_;
+    QTimer pacing_;
+    QTimer drain_;
+    QQueue<TransferAction> queue_;
+    QList<QMetaObject::Connection> connections_;
+    bool draining_ = false;
+    bool running_ = false;
+    bool finished_ = false;
+    TransferResult result_;
+};

@@ -1,0 +1,65 @@
+#include "print/report_print.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "print/page_picture.h"
+#include "print/painter_surface.h"
+
+Error printReport(PageSurface& printer, PagePicture& picture, bool* enlarged, const PaperInfo& paper,
+                  const ReportData& report) {
+    printer.setScaleModeInches();
+    const PreparedPage prepared = PreparePage(picture, paper, report.rowCountText(), enlarged);
+    const Error drawn = DrawReport(printer, prepared.factor, true, report);
+    if (drawn.isError())
+        return drawn;
+    if (!printer.endDocument())
+        return {ReportError::Printer, QStringLiteral("打印机没有接受打印文档，打印失败。")};
+    return Error::none();
+}
+
+namespace {
+
+QPageLayout pdfLayout(const QSizeF& inches) {
+    // A page size is portrait by definition; wider paper is that size turned.
+    const bool landscape = inches.width() > inches.height();
+    const QSizeF portrait = landscape ? inches.transposed() : inches;
+    return QPageLayout(QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::FuzzyMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+Error writeReportPdf(const QString& path, const ReportData& report, const PaperInfo& paper, int* pages) {
+    const PaperInfo sheet = paper.isValid() ? paper : PaperInfo::a4Portrait();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {ErrorCode::PathFileAccess,
+                QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString())};
+
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("RadioCPS"));
+    writer.setTitle(QStringLiteral("本机设置数据"));
+    writer.setPageLayout(pdfLayout(sheet.inches));
+    PagedPainterSurface surface(&writer);
+    if (!surface.begin()) {
+        file.cancelWriting();
+        return {ReportError::Printer, QStringLiteral("无法创建 PDF 文件 %1。").arg(path)};
+    }
+    PagePicture picture(PreviewPage::kWidthTwips, PreviewPage::kHeightTwips, 96);
+    bool enlarged = false;
+    const Error printed = printReport(surface, picture, &enlarged, sheet, report);
+    if (printed.isError()) {
+        surface.abort();
+        file.cancelWriting();
+        return printed;
+    }
+    if (!file.commit())
+        return {ErrorCode::PathFileAccess,
+                QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString())};
+    if (pages)
+        *pages = surface.pageNumber() + 1;
+    return Error::none();
+}

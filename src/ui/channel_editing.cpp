@@ -1,0 +1,352 @@
+#include "ui/channel_editing.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "image/signalling.h"
+#include "ui/channel_table_model.h"
+#include "ui/prompter.h"
+#include "ui/texts_editing.h"
+
+namespace {
+
+constexpr int kFrequencyLength = 9; // "000.00000"
+
+QComboBox* makeCombo(QWidget* frame, const QString& name, const QStringList& items) {
+    auto* combo = new QComboBox(frame);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    // Typed text must reach the cell as typed: no insertion on Enter, no completion while typing, and
+    // leaving the combo must not swap the text for an item that differs only in case. A case-sensitive
+    // completer with nothing to offer gives exactly that.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    auto* completer = new QCompleter(QStringList{}, combo);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    combo->setCompleter(completer);
+    combo->addItems(items);
+    combo->resize(combo->sizeHint());
+    combo->hide();
+    return combo;
+}
+
+QLineEdit* makeFrequencyEditor(QWidget* frame, const QString& name) {
+    auto* edit = new QLineEdit(frame);
+    edit->setObjectName(name);
+    edit->setMaxLength(kFrequencyLength);
+    edit->hide();
+    return edit;
+}
+
+// The first item that begins with the text, ignoring case; -1 when none does. An empty text finds nothing,
+// so that opening an editor over an empty cell never chooses a value for it.
+int prefixSearch(const QComboBox* combo, const QString& text) {
+    if (text.isEmpty())
+        return -1;
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+bool isEnterKey(const QEvent* event) {
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// The megahertz part is read from the first three characters of a cell, so a number with more integer
+// digits ("4300.00000", one digit too many) would pass the range check with a wrong value.
+bool hasTooManyMegahertzDigits(const QString& cell) {
+    const int point = cell.indexOf(QLatin1Char('.'));
+    const int integerDigits = point < 0 ? cell.size() : point;
+    return integerDigits > 3 && CellRules::isFrequencyInput(cell);
+}
+
+} // namespace
+
+ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableModel* model, Prompter* prompter,
+                               LimitsProvider limits, QObject* parent)
+    : QObject(parent), frame_(frame), grid_(grid), model_(model), prompter_(prompter),
+      limits_(std::move(limits)) {
+    rx_ = makeFrequencyEditor(frame_, QStringLiteral("txtTxFreq"));
+    tx_ = makeFrequencyEditor(frame_, QStringLiteral("txtRecFreq"));
+    list_ = makeCombo(frame_, QStringLiteral("cmbZOBR_1"), {});
+    signalling_ = makeCombo(frame_, QStringLiteral("cmbZOBR_2"), Signalling::selectorList(2));
+    lookup_ = makeCombo(frame_, QStringLiteral("cmbZOBR_0"), Signalling::selectorList(0));
+
+    for (QLineEdit* edit : {rx_, tx_}) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { frequencyEdited(edit); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { frequencyEnter(edit); });
+    }
+    for (QComboBox* combo : {signalling_, list_}) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboChanged(combo); });
+        connect(combo, &QComboBox::editTextChanged, this, [this, combo] { comboChanged(combo); });
+        // Enter is taken on key release; the combo forwards its keys to its line edit, which may also hold
+        // the focus itself after a click into it.
+        combo->installEventFilter(this);
+        combo->lineEdit()->installEventFilter(this);
+    }
+
+    connect(grid_, &QAbstractItemView::clicked, this, &ChannelEditing::openEditor);
+    if (QItemSelectionModel* selection = grid_->selectionModel()) {
+        connect(selection, &QItemSelectionModel::currentChanged, this,
+                [this](const QModelIndex&, const QModelIndex& previous) {
+                    if (previous.isValid())
+                        leaveCell(ChannelTableModel::tableRow(previous), previous.column());
+                });
+    }
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelEditing::hideEditors);
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelEditing::hideEditors);
+    // A new table leaves the editors nothing to cover: an editor left open would write into the new table.
+    connect(model_, &QAbstractItemModel::modelReset, this, &ChannelEditing::hideEditors);
+}
+
+QList<QWidget*> ChannelEditing::editors() const {
+    return {rx_, tx_, signalling_, list_};
+}
+
+void ChannelEditing::hideEditors() {
+    for (QWidget* w : editors())
+        w->hide();
+}
+
+bool ChannelEditing::anyEditorVisible() const {
+    for (const QWidget* w : editors()) {
+        if (!w->isHidden())
+            return true;
+    }
+    return false;
+}
+
+QLineEdit* ChannelEditing::frequencyEditorOf(int column) const {
+    if (column == 1)
+        return rx_;
+    if (column == 2)
+        return tx_;
+    return nullptr;
+}
+
+void ChannelEditing::openEditor(const QModelIndex& clicked) {
+    const ChannelTable& table = model_->table();
+    if (table.rowCount() < 2 || table.cell(1, 0).isEmpty())
+        return;
+    QModelIndex current = grid_->currentIndex();
+    if (!current.isValid())
+        current = clicked;
+    if (!current.isValid() || current.column() >= table.columnCount())
+        return;
+    const int row = ChannelTableModel::tableRow(current);
+    const int column = current.column();
+
+    const CellEditor kind = table.columns().at(column).editor;
+    QWidget* serving = nullptr;
+    switch (kind) {
+    case CellEditor::RxFrequency:
+        serving = rx_;
+        break;
+    case CellEditor::TxFrequency:
+        serving = tx_;
+        break;
+    case CellEditor::Signalling:
+        serving = signalling_;
+        break;
+    case CellEditor::List:
+        serving = list_;
+        break;
+    case CellEditor::None:
+        break;
+    }
+    for (QWidget* w : editors()) {
+        if (w != serving)
+            w->hide();
+    }
+
+    switch (kind) {
+    case CellEditor::RxFrequency:
+    case CellEditor::TxFrequency:
+        openFrequencyEditor(static_cast<QLineEdit*>(serving), row, column);
+        break;
+    case CellEditor::Signalling:
+        openSignallingEditor(row, column);
+        break;
+    case CellEditor::List:
+        openListEditor(row, column);
+        break;
+    case CellEditor::None:
+        break;
+    }
+}
+
+void ChannelEditing::openFrequencyEditor(QLineEdit* editor, int row, int column) {
+    openRow_ = row;
+    openColumn_ = column;
+    filling_ = true;
+    editor->setText(CellRules::editorFrequency(model_->cell(row, column)));
+    filling_ = false;
+    placeOver(editor, row, column, false);
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::MouseFocusReason);
+    editor->selectAll();
+}
+
+void ChannelEditing::openSignallingEditor(int row, int column) {
+    if (column == columnOf(model_->table().layout(), ChannelField::TxSignalling)) {
+        // Transmit tones are kept in their short form ("67.0" -> "67"); both forms store the same bytes.
+        model_->setCell(row, column, CellRules::normaliseTxSignalling(model_->cell(row, column)));
+    }
+    const bool wasOpen = !signalling_->isHidden();
+    openRow_ = row;
+    openColumn_ = column;
+    const int found = prefixSearch(signalling_, model_->cell(row, column));
+    if (found >= 0) {
+        filling_ = true;
+        signalling_->setCurrentIndex(found);
+        filling_ = false;
+        // Choosing the item is a pick like the user's: it reaches the cell only while the editor is open.
+        if (wasOpen)
+            writeOpenCell(signalling_->currentText(), ChannelTableModel::ListMark);
+    }
+    placeOver(signalling_, row, column, true);
+    signalling_->show();
+    signalling_->raise();
+}
+
+void ChannelEditing::openListEditor(int row, int column) {
+    const bool wasOpen = !list_->isHidden();
+    openRow_ = row;
+    openColumn_ = column;
+    filling_ = true;
+    list_->clear();
+    list_->addItems(model_->table().columns().at(column).items);
+    const int found = prefixSearch(list_, model_->cell(row, column));
+    list_->setCurrentIndex(found);
+    filling_ = false;
+    if (wasOpen && found >= 0)
+        writeOpenCell(list_->currentText(), ChannelTableModel::ListMark);
+    placeOver(list_, row, column, true);
+    list_->show();
+    list_->raise();
+}
+
+void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHeight) {
+    const QRect cell = grid_->visualRect(model_->indexOf(row, column));
+    QWidget* viewport = grid_->viewport();
+    const QPoint topLeft = frame_->isAncestorOf(viewport)
+                               ? viewport->mapTo(frame_, cell.topLeft())
+                               : frame_->mapFromGlobal(viewport->mapToGlobal(cell.topLeft()));
+    editor->setGeometry(topLeft.x(), topLeft.y(), cell.width(), keepHeight ? editor->height() : cell.height());
+}
+
+void ChannelEditing::writeOpenCell(const QString& text, int mark) {
+    model_->setCell(openRow_, openColumn_, text);
+    model_->setCellMark(openRow_, openColumn_, mark);
+}
+
+void ChannelEditing::frequencyEdited(QLineEdit* editor) {
+    if (filling_ || editor->isHidden())
+        return;
+    // Only numbers can be typed: anything else empties the editor (and so the cell).
+    if (!CellRules::isFrequencyInput(editor->text()))
+        editor->clear();
+    writeOpenCell(CellRules::formatFrequency(editor->text()), ChannelTableModel::FrequencyMark);
+}
+
+void ChannelEditing::frequencyEnter(QLineEdit* editor) {
+    if (editor->isHidden())
+        return;
+    writeOpenCell(CellRules::formatFrequency(editor->text()), ChannelTableModel::FrequencyMark);
+    editor->hide();
+    grid_->setFocus(Qt::OtherFocusReason);
+    leaveCell(openRow_, openColumn_);
+}
+
+void ChannelEditing::comboChanged(QComboBox* combo) {
+    if (filling_ || combo->isHidden())
+        return;
+    writeOpenCell(combo->currentText(), ChannelTableModel::ListMark);
+}
+
+void ChannelEditing::comboEnter(QComboBox* combo) {
+    if (combo->isHidden())
+        return;
+    const QString text = combo->currentText();
+    bool listed = text.isEmpty();
+    for (int i = 0; !listed && i < combo->count(); ++i)
+        listed = combo->itemText(i) == text;
+    if (!listed) {
+        prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title,
+                           EditingText::UnknownItem);
+        return;
+    }
+    writeOpenCell(text, ChannelTableModel::ListMark);
+    combo->hide();
+}
+
+bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
+        for (QComboBox* combo : {signalling_, list_}) {
+            if (watched == combo || watched == combo->lineEdit()) {
+                comboEnter(combo);
+                break;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChannelEditing::leaveCell(int row, int column) {
+    const QString text = model_->cell(row, column);
+    if (row < 1 || row >= model_->table().rowCount() || column < 1 || column >= model_->table().columnCount())
+        return;
+    if (text.isEmpty()) {
+        model_->setCell(row, column, CellToken::Off);
+        return;
+    }
+    if (!frequencyEditorOf(column))
+        return;
+
+    if (hasTooManyMegahertzDigits(text)) {
+        rejectFrequency(row, column, EditingText::OutOfRange);
+        return;
+    }
+    switch (CellRules::checkFrequency(text, limits_())) {
+    case CellRules::FrequencyVerdict::NotANumber:
+        model_->setCell(row, column, CellToken::Off);
+        return;
+    case CellRules::FrequencyVerdict::OutOfRange:
+        rejectFrequency(row, column, EditingText::OutOfRange);
+        return;
+    case CellRules::FrequencyVerdict::OffRaster:
+        rejectFrequency(row, column, EditingText::OffRaster);
+        return;
+    case CellRules::FrequencyVerdict::Accepted:
+        break;
+    }
+    if (column != 1)
+        return;
+
+    // A valid receive frequency completes the channel: the transmit frequency follows it and every field
+    // not yet set gets its default.
+    model_->setCell(row, 2, text);
+    const auto& columns = model_->table().columns();
+    for (int c = 3; c < columns.size(); ++c) {
+        if (model_->cell(row, c).isEmpty())
+            model_->setCell(row, c, columns[c].defaultValue);
+    }
+}
+
+void ChannelEditing::rejectFrequency(int row, int column, const QString& message) {
+    prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title, message);
+    model_->setCell(row, column, CellToken::Off);
+    // Hidden before it is emptied, so that emptying it does not count as an edit of the cell.
+    QLineEdit* editor = frequencyEditorOf(column);
+    editor->hide();
+    editor->clear();
+}

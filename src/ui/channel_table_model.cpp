@@ -1,0 +1,112 @@
+#include "ui/channel_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace {
+
+// Frequency columns read best left-aligned; the short tokens of the other columns and the numbers are
+// centred at the top, as the grid has always shown them.
+Qt::Alignment columnAlignment(int column) {
+    if (column == 1 || column == 2)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    return Qt::AlignHCenter | Qt::AlignTop;
+}
+
+QColor markColour(int mark) {
+    switch (mark) {
+    case ChannelTableModel::FrequencyMark:
+        return QColor(0, 0, 160);
+    case ChannelTableModel::ListMark:
+        return QColor(0, 110, 0);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+ChannelTableModel::ChannelTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ChannelTableModel::setTable(const ChannelTable& table) {
+    beginResetModel();
+    table_ = table;
+    marks_.clear();
+    endResetModel();
+}
+
+void ChannelTableModel::layOut(const QString& layout, int channelCount) {
+    beginResetModel();
+    table_.layOut(layout, channelCount);
+    marks_.clear();
+    endResetModel();
+}
+
+void ChannelTableModel::setCell(int row, int column, const QString& text) {
+    if (row < 0 || row >= table_.rowCount() || column < 0 || column >= table_.columnCount())
+        return;
+    if (table_.cell(row, column) == text)
+        return;
+    table_.setCell(row, column, text);
+    cellChanged(row, column);
+}
+
+void ChannelTableModel::setCellMark(int row, int column, int mark) {
+    if (row < 1 || row >= table_.rowCount() || column < 0 || column >= table_.columnCount())
+        return;
+    if (cellMark(row, column) == mark)
+        return;
+    if (mark == NoMark)
+        marks_.remove(markKey(row, column));
+    else
+        marks_.insert(markKey(row, column), mark);
+    cellChanged(row, column);
+}
+
+void ChannelTableModel::cellChanged(int row, int column) {
+    if (row == 0) {
+        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+        return;
+    }
+    const QModelIndex i = indexOf(row, column);
+    Q_EMIT dataChanged(i, i);
+}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.channelCount();
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : table_.columnCount();
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.model() != this)
+        return {};
+    const int row = tableRow(index);
+    switch (role) {
+    case Qt::DisplayRole:
+        return table_.cell(row, index.column());
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(columnAlignment(index.column()));
+    case Qt::ForegroundRole: {
+        const QColor c = markColour(cellMark(row, index.column()));
+        return c.isValid() ? QVariant(QBrush(c)) : QVariant();
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return table_.cell(0, section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    // Never editable through the view: the cell editors do all the typing.
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}

@@ -1,0 +1,222 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTimer>
+
+#include "image/cell_rules.h"
+#include "ui/channel_editing.h"
+#include "ui/channel_table_model.h"
+#include "ui/model_dialog.h"
+#include "ui/prompter.h"
+#include "ui/settings_panel.h"
+#include "ui/texts.h"
+
+// The toolbar images live in this library's resources; referencing them keeps the linker from dropping them.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+// Design geometry of the central area in pixels; the resize scales these. The window is wider than a
+// 804-pixel client area so that the eleven columns of layout 1 show their Chinese headers whole.
+constexpr QSize kWindowSize(960, 560);
+constexpr QRect kModelFrame(8, 4, 224, 84);
+constexpr QRect kModelLabel(10, 24, 48, 22);
+constexpr QRect kBandSelector(60, 24, 150, 22);
+constexpr QRect kRangeLabel(10, 54, 48, 22);
+constexpr QRect kRangeText(60, 54, 150, 22);
+constexpr QRect kSettingsFrame(8, 94, 224, 300);
+constexpr QRect kChannelFrame(240, 4, 712, 390);
+constexpr QRect kGrid(8, 22, 696, 360);
+constexpr qreal kDesignFontPoints = 9;
+constexpr int kGridRowHeight = 20;
+constexpr int kNumberColumnWidth = 36;
+constexpr int kFrequencyColumnWidth = 76;
+
+} // namespace
+
+MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* parent)
+    : QMainWindow(parent),
+      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath()) : configPath) {
+    initResources();
+    setObjectName(QStringLiteral("mainFrm"));
+    appFolder_ = QFileInfo(configPath_).absolutePath();
+    if (!prompter) {
+        ownPrompter_ = std::make_unique<WidgetPrompter>();
+        prompter = ownPrompter_.get();
+    }
+    prompter_ = prompter;
+    dialogRunner_ = [](QDialog* d) { return d->exec(); };
+
+    createWidgets();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    resize(kWindowSize);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer"));
+    timer_->setInterval(kHousekeepingIntervalMs);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::housekeepingTick);
+    timer_->start(); // enabled from the start, like the design
+
+    // Ctrl+X belongs to "退出(&X)" even while a text editor has the focus.
+    qApp->installEventFilter(this);
+
+    initialiseStage();
+    loadStage();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::createWidgets() {
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("centralWidget"));
+    QFont font = central_->font();
+    font.setPointSizeF(kDesignFontPoints);
+    central_->setFont(font);
+    setCentralWidget(central_);
+
+    fraModel_ = new QGroupBox(UiText::FrameModel, central_);
+    fraModel_->setObjectName(QStringLiteral("fraModel"));
+    fraModel_->setGeometry(kModelFrame);
+    lblModel_ = new QLabel(UiText::LabelModel, fraModel_);
+    lblModel_->setObjectName(QStringLiteral("Label1"));
+    lblModel_->setGeometry(kModelLabel);
+    cboPCmodel_ = new QComboBox(fraModel_);
+    cboPCmodel_->setObjectName(QStringLiteral("cboPCmodel"));
+    cboPCmodel_->addItems({UiText::DesignBandU, UiText::DesignBandV});
+    cboPCmodel_->setCurrentIndex(-1);
+    cboPCmodel_->setGeometry(kBandSelector);
+    // Only a pick by the user counts as a click; code runs the handler itself after selecting.
+    connect(cboPCmodel_, &QComboBox::activated, this, [this] { runCommand([this] { bandSelectorClick(); }); });
+    lblRange_ = new QLabel(UiText::LabelRange, fraModel_);
+    lblRange_->setObjectName(QStringLiteral("Label3"));
+    lblRange_->setGeometry(kRangeLabel);
+    label2_ = new QLabel(fraModel_);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setGeometry(kRangeText);
+
+    settingsPanel_ = new SettingsPanel(&settings_, central_);
+    settingsPanel_->setGeometry(kSettingsFrame);
+
+    fraChannels_ = new QGroupBox(UiText::FrameChannels, central_);
+    fraChannels_->setObjectName(QStringLiteral("fraChannels"));
+    fraChannels_->setGeometry(kChannelFrame);
+    channelModel_ = new ChannelTableModel(this);
+    gridXDSZ_ = new QTableView(fraChannels_);
+    gridXDSZ_->setObjectName(QStringLiteral("gridXDSZ"));
+    gridXDSZ_->setModel(channelModel_);
+    gridXDSZ_->setGeometry(kGrid);
+    gridXDSZ_->verticalHeader()->hide();
+    gridXDSZ_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    gridXDSZ_->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridXDSZ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto sizeColumns = [this] {
+        QHeaderView* h = gridXDSZ_->horizontalHeader();
+        h->setSectionResizeMode(QHeaderView::Stretch);
+        if (h->count() > 2) {
+            h->setSectionResizeMode(0, QHeaderView::Fixed);
+            h->resizeSection(0, kNumberColumnWidth);
+            for (int c : {1, 2}) {
+                h->setSectionResizeMode(c, QHeaderView::Fixed);
+                h->resizeSection(c, kFrequencyColumnWidth);
+            }
+        }
+    };
+    connect(channelModel_, &QAbstractItemModel::modelReset, this, sizeColumns);
+    sizeColumns();
+
+    editing_ = new ChannelEditing(
+        fraChannels_, gridXDSZ_, channelModel_, prompter_,
+        [this] { return CellRules::limitsFor(model_.I_data, cboPCmodel_->currentIndex(), label2_->text()); },
+        this);
+
+    frmJXXZ_ = new ModelDialog(&modelTable_, configPath_, this);
+}
+
+const ChannelTable& MainWindow::channelTable() const {
+    return channelModel_->table();
+}
+
+void MainWindow::refreshSettingsPanel() {
+    settingsPanel_->refresh();
+}
+
+QString MainWindow::bandSelectorText() const {
+    return cboPCmodel_->currentText();
+}
+
+int MainWindow::bandSelectorIndex() const {
+    return cboPCmodel_->currentIndex();
+}
+
+QString MainWindow::rangeLabelText() const {
+    return label2_->text();
+}
+
+QString MainWindow::bandRange(int n) const {
+    return n >= 1 && n <= int(bandRanges_.size()) ? bandRanges_[n - 1] : QString();
+}
+
+void MainWindow::setBandRange(int n, const QString& text) {
+    if (n >= 1 && n <= int(bandRanges_.size()))
+        bandRanges_[n - 1] = text;
+}
+
+void MainWindow::setDialogRunner(DialogRunner runner) {
+    dialogRunner_ = std::move(runner);
+}
+
+int MainWindow::execDialog(QDialog* dialog) {
+    const int result = dialogRunner_(dialog);
+    // The main window becomes active again when its own modal window closes; the activation runs once
+    // the command that opened the window has finished.
+    activationPending_ = true;
+    if (commandDepth_ == 0)
+        activateIfPending();
+    return result;
+}
+
+void MainWindow::runCommand(const std::function<void()>& body) {
+    ++commandDepth_;
+    body();
+    --commandDepth_;
+    if (commandDepth_ == 0)
+        activateIfPending();
+}
+
+void MainWindow::activateIfPending() {
+    while (activationPending_) {
+        activationPending_ = false;
+        activate();
+    }
+}
+
+void MainWindow::startHousekeeping() {
+    timer_->start();
+}
+
+void MainWindow::stopHousekeeping() {
+    timer_->stop();
+}
+
+void MainWindow::housekeepingTick() {
+    // The editors stay while the focus is in the channel data frame (directly or inside a child such as
+    // an open drop-down list); with no focus at all they are hidden.
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w == fraChannels_)
+            return;
+    }
+    editing_->hideEditors();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include "link/link_timing.h"
+#include "link/transfer_action.h"
+
+class Prompter;
+class QProgressBar;
+class QPushButton;
+class TransferDriver;
+
+// frmWAIT: the modal window that hosts a transfer. Half a second after it shows it starts the transfer
+// (Timer1), shows captions and progress (pgbCount), offers cmdCancel, shows the transfer's messages and
+// closes itself when the transfer has finished. Its close box counts as a confirmed cancel; Esc does
+// nothing, so that a stray key cannot stop a write.
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    ProgressWindow(Prompter& prompter, QWidget* parent = nullptr);
+
+    // The transfer to run; the driver must outlive the window's exec.
+    void setTransfer(TransferDriver* driver);
+    void setStartDelay(int ms) { timer1_.setInterval(ms); }
+
+    bool blnn = false;           // true: write, false: read
+    bool blnReandOrWrite = true; // the continue flag; cleared by a confirmed cancel
+
+    QProgressBar* pgbCount() const { return pgbCount_; }
+    QPushButton* cmdCancel() const { return cmdCancel_; }
+    QTimer* timer1() { return &timer1_; }
+
+    void cmdCancel_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Timer1_Timer();
+    void onMessage(const LinkMessage& message);
+    void onFinished(const TransferResult& result);
+    void cancelTransfer();
+    void closeSelf();
+
+    Prompter& prompter_;
+    TransferDriver* driver_ = nullptr;
+    QProgressBar* pgbCount_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QTimer timer1_;
+    bool closing_ = false;
+};

@@ -1,0 +1,78 @@
+#include "ui/report_commands.h"
+
+#include "print/report_print.h"
+#include "ui/preview_window.h"
+#include "ui/printer_surface.h"
+#include "ui/prompter.h"
+#include "ui/report_host.h"
+
+ReportCommands::ReportCommands(ReportHost& host, const PrinterAccess& printers, QObject* parent)
+    : QObject(parent), host_(host), printers_(printers) {}
+
+void ReportCommands::takeSnapshot() {
+    // The cell editors write into the grid as the user types, so the grid needs no flushing first.
+    report_ = ReportData::snapshot(
+        host_.bandText(), host_.rangeLabelText(),
+        [this](RadioSettings::List list) { return host_.settingsText(list); }, host_.channelTable());
+}
+
+void ReportCommands::mnuPreview() {
+    takeSnapshot();
+    host_.stopHousekeepingTimer();
+    if (preview_) {
+        // An open preview keeps the picture it was drawn with.
+        preview_->raise();
+        preview_->activateWindow();
+        return;
+    }
+    auto* window = new PreviewWindow(host_.reportParent());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setReport(report_);
+    // Without a printer the page is prepared against A4 portrait, so the preview still works.
+    window->setPaper(printers_.paper());
+    window->blnPrint = false;
+    window->load();
+    preview_ = window;
+    window->show();
+}
+
+void ReportCommands::mnuPrint() {
+    takeSnapshot();
+    host_.stopHousekeepingTimer();
+    if (!printers_.hasDefaultPrinter()) {
+        offerPdf();
+        return;
+    }
+
+    // A fresh hidden window prints, so that the font scale factor comes from the page at its design size
+    // and not from an open preview's page that was enlarged or scrolled taller.
+    PreviewWindow printing(host_.reportParent());
+    printing.setReport(report_);
+    printing.blnPrint = true;
+    printing.load();
+    const Error e = printing.PrintF(printers_);
+    if (e.isError()) {
+        host_.reportPrompter().message(host_.reportParent(), Prompter::Icon::Critical,
+                                       ReportText::PrintFailedTitle,
+                                       ReportText::PrintFailed.arg(e.description));
+        return;
+    }
+    if (preview_)
+        preview_->close();
+}
+
+void ReportCommands::offerPdf() {
+    Prompter& prompter = host_.reportPrompter();
+    QWidget* parent = host_.reportParent();
+    if (prompter.message(parent, Prompter::Icon::Question, ReportText::NoPrinterTitle, ReportText::NoPrinter,
+                         Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    const QString path = prompter.saveFileName(parent, ReportText::PdfDialogTitle, ReportText::PdfFilter);
+    if (path.isEmpty())
+        return;
+    const Error e = writeReportPdf(path, report_, printers_.paper());
+    if (e.isError()) {
+        prompter.message(parent, Prompter::Icon::Critical, ReportText::PrintFailedTitle,
+                         ReportText::PdfFailed.arg(e.description));
+    }
+}

@@ -1,0 +1,271 @@
+// Open and Save of channel files through the main window.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMenu>
+#include <QTableView>
+#include <QtTest>
+
+#include "image/channel_file.h"
+#include "main_window_fixture.h"
+#include "ui/channel_table_model.h"
+
+class TestMainFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void sampleRoundTrip_data();
+    void sampleRoundTrip();
+    void editedTableRoundTrip();
+    void saveOverExistingFile();
+    void saveWithoutModelFails();
+    void cancelledDialogsAreSilent();
+    void missingFileIsSilent();
+    void malformedFileLeavesWindowUnchanged_data();
+    void malformedFileLeavesWindowUnchanged();
+    void incompleteFileIsShownAndReported();
+    void pointerIsRestoredBeforeMessages();
+};
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray shippedIni() {
+    return readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini"));
+}
+
+// Records whether the busy pointer was still shown when a message appeared.
+class PointerWatchingPrompter : public ScriptedPrompter {
+public:
+    QList<bool> busyAtMessage;
+    Answer message(QWidget* p, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
+        busyAtMessage << (QApplication::overrideCursor() != nullptr);
+        return ScriptedPrompter::message(p, icon, title, text, buttons);
+    }
+};
+
+} // namespace
+
+void TestMainFiles::sampleRoundTrip_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QString>("layout");
+    const QString dir = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/");
+    QTest::newRow("16 channels, layout 1") << dir + "demo-16.qfd" << 16 << "1";
+    QTest::newRow("16 channels, layout 0") << dir + "rc168-vhf.qfd" << 16 << "0";
+    QTest::newRow("8 channels") << dir + "rc80-uhf.qfd" << 8 << "0";
+    QTest::newRow("99 channels") << dir + "rc996-99.qfd" << 99 << "1";
+}
+
+void TestMainFiles::sampleRoundTrip() {
+    QFETCH(QString, sample);
+    QFETCH(int, channels);
+    QFETCH(QString, layout);
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(2);
+    f.prompter.clear();
+
+    f.prompter.fileNames << sample;
+    w->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    QCOMPARE(f.prompter.fileDialogs.value(0), QStringLiteral("open:打开|qfd(*.qfd)|*.qfd|所有文件(*.*)|*.*"));
+    QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join("; ")));
+    QCOMPARE(w->currentModel().strType, channels);
+    QCOMPARE(w->currentModel().strStype, layout);
+    QCOMPARE(w->channelTable().channelCount(), channels);
+    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
+    QCOMPARE(f.bandItems(), w->currentModel().strPc + "(U)|" + w->currentModel().strPc + "(V)");
+    // The model menu follows the file.
+    QStringList checked;
+    for (QAction* a : w->findChild<QMenu*>(QStringLiteral("mnuNew"))->actions()) {
+        if (a->isChecked())
+            checked << a->text();
+    }
+    QCOMPARE(checked, QStringList{w->currentModel().strPc});
+
+    const QString copy = f.path(QStringLiteral("copy.qfd"));
+    f.prompter.fileNames << copy;
+    w->findChild<QAction*>(QStringLiteral("tbSave"))->trigger();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
+    QCOMPARE(f.prompter.shown[0].title, w->windowTitle());
+    QCOMPARE(f.prompter.shown[0].text, QStringLiteral("保存成功"));
+    QCOMPARE(readAll(copy), readAll(sample));
+}
+
+void TestMainFiles::editedTableRoundTrip() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0); // RC-160: 16 channels, layout 1
+    const QStringList row = {"1", "438.50000", "438.50000", "D023N", "67.0", "是", "窄", "否", "是", "3", "低"};
+    for (int c = 1; c < row.size(); ++c)
+        w->channelModel()->setCell(1, c, row[c]);
+    f.combo(QStringLiteral("cboYYBP"))->setCurrentIndex(2);
+    f.combo(QStringLiteral("cboFuncSQL"))->setCurrentIndex(7);
+    const QString first = f.path(QStringLiteral("first.qfd"));
+    f.prompter.fileNames << first;
+    w->saveChannelFile();
+    QCOMPARE(readAll(first).count("\r\n"), 128);
+
+    // Open it in a fresh window on another model and save again: the same bytes.
+    MainWindowFixture g;
+    g.writeIni(shippedIni());
+    MainWindow* v = g.createWithModel(2);
+    g.prompter.fileNames << first << g.path(QStringLiteral("second.qfd"));
+    v->openChannelFile();
+    for (int c = 1; c < row.size(); ++c)
+        QCOMPARE(v->channelTable().cell(1, c), row[c]);
+    QCOMPARE(g.combo(QStringLiteral("cboYYBP"))->currentText(), QStringLiteral("英文"));
+    QCOMPARE(g.combo(QStringLiteral("cboFuncSQL"))->currentText(), QStringLiteral("7"));
+    QCOMPARE(v->radioSettings().voiceByte(), std::optional<int>(1));
+    v->saveChannelFile();
+    QCOMPARE(readAll(g.path(QStringLiteral("second.qfd"))), readAll(first));
+}
+
+void TestMainFiles::saveOverExistingFile() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(2);
+    w->channelModel()->setCell(1, 1, QStringLiteral("430.00000"));
+    const QString target = f.path(QStringLiteral("target.qfd"));
+    writeFile(target, QByteArray(20000, 'x'));
+    f.prompter.fileNames << target;
+    w->saveChannelFile();
+    QCOMPARE(f.prompter.texts(), QStringList{"保存成功"});
+    const QByteArray saved = readAll(target);
+    QVERIFY(!saved.contains('x'));
+    QCOMPARE(saved.count("\r\n"), 256); // 8 channels: two units
+    QVERIFY(saved.endsWith("52 07 F8 08 FF FF FF FF FF FF FF FF\r\n"));
+}
+
+void TestMainFiles::saveWithoutModelFails() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(-1);
+    const QString target = f.path(QStringLiteral("none.qfd"));
+    f.prompter.fileNames << target;
+    w->saveChannelFile();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Critical);
+    QCOMPARE(f.prompter.shown[0].title, QStringLiteral("错误"));
+    QVERIFY(!QFileInfo::exists(target));
+}
+
+void TestMainFiles::cancelledDialogsAreSilent() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0);
+    w->channelModel()->setCell(1, 1, QStringLiteral("430.00000"));
+    f.prompter.fileNames << QString() << QString();
+    w->findChild<QAction*>(QStringLiteral("tbOpen"))->trigger();
+    w->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();
+    QCOMPARE(f.prompter.fileDialogs.size(), 2);
+    QVERIFY(f.prompter.fileDialogs[1].startsWith(QStringLiteral("save:")));
+    QVERIFY(f.prompter.shown.isEmpty());
+    QCOMPARE(w->channelTable().cell(1, 1), QStringLiteral("430.00000"));
+    QCOMPARE(QDir(f.path(QString())).entryList({"*.qfd"}), QStringList());
+}
+
+void TestMainFiles::missingFileIsSilent() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0);
+    w->loadChannelFile(f.path(QStringLiteral("nothing-here.qfd")));
+    QVERIFY(f.prompter.shown.isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-160"));
+}
+
+void TestMainFiles::malformedFileLeavesWindowUnchanged_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("title");
+    const QByteArray good = readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    QByteArray badToken = good;
+    badToken.replace(good.indexOf("\r\n", 200) + 2 + 15, 2, "ZZ");
+    QTest::newRow("malformed token") << badToken << "13";
+    QTest::newRow("too few tokens") << QByteArray("52 00 00 08 41 FF\r\n") << "13";
+    QTest::newRow("empty file") << QByteArray() << "62";
+    QTest::newRow("unknown model, no eighth entry") << QByteArray("52 00 00 08 99 FF FF FF 10 06 05 19\r\n") << "9";
+}
+
+void TestMainFiles::malformedFileLeavesWindowUnchanged() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, title);
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0);
+    w->channelModel()->setCell(2, 1, QStringLiteral("440.00000"));
+    f.combo(QStringLiteral("cboFuncSQL"))->setCurrentIndex(9);
+    const ChannelTable tableBefore = w->channelTable();
+    const RadioSettings settingsBefore = w->radioSettings();
+    const QString bandBefore = f.bandItems();
+    const QString path = f.path(QStringLiteral("bad.qfd"));
+    writeFile(path, content);
+
+    f.prompter.fileNames << path;
+    w->openChannelFile();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
+    QCOMPARE(f.prompter.shown[0].title, title);
+    QVERIFY(!f.prompter.shown[0].text.isEmpty());
+    QVERIFY(w->channelTable() == tableBefore);
+    QVERIFY(w->radioSettings() == settingsBefore);
+    QCOMPARE(f.bandItems(), bandBefore);
+    QCOMPARE(f.combo(QStringLiteral("cboFuncSQL"))->currentText(), QStringLiteral("9"));
+    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-160"));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestMainFiles::incompleteFileIsShownAndReported() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0);
+    const QByteArray good = readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    // Settings and the first three channels only.
+    const QList<QByteArray> lines = good.split('\n');
+    QByteArray part;
+    for (int i = 0; i < 8; ++i)
+        part += lines[i] + '\n';
+    const QString path = f.path(QStringLiteral("part.qfd"));
+    writeFile(path, part);
+    w->loadChannelFile(path);
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
+    QCOMPARE(f.prompter.shown[0].title, QStringLiteral("62"));
+    QVERIFY(f.prompter.shown[0].text.contains(QStringLiteral("8")));
+    QVERIFY(f.prompter.shown[0].text.contains(QStringLiteral("256")));
+    // What was read is shown.
+    QCOMPARE(w->currentModel().strType, 8);
+    QCOMPARE(w->channelTable().rowCount(), 9);
+    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
+}
+
+void TestMainFiles::pointerIsRestoredBeforeMessages() {
+    PointerWatchingPrompter watching;
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.createWithModel(0);
+    // A window using the watching prompter; the fixture's first window only filled the model table.
+    MainWindow v(f.iniPath(), &watching);
+    v.modelTable() = w->modelTable();
+    const QString path = f.path(QStringLiteral("bad.qfd"));
+    writeFile(path, "52 00 00 08 GG\r\n");
+    v.loadChannelFile(path);
+    writeFile(path, readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd")).left(40));
+    v.loadChannelFile(path);
+    QCOMPARE(watching.busyAtMessage, QList<bool>({false, false}));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QTEST_MAIN(TestMainFiles)
+#include "tst_main_files.moc"

@@ -1,0 +1,297 @@
+// The window as a whole: proportional resize, exit, port closing, housekeeping and the editors' limits.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+#include "main_window_fixture.h"
+#include "ui/channel_editing.h"
+#include "ui/channel_table_model.h"
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void doublingDoublesControls();
+    void shrinkingUsesSmallestFont();
+    void repeatedResizeDoesNotAccumulate();
+    void exitClosesPort_data();
+    void exitClosesPort();
+    void toolbarCommandsLeavePortClosed_data();
+    void toolbarCommandsLeavePortClosed();
+    void toolbarErrorIsShownWithItsCode();
+    void ownDialogActivatesAfterCommand();
+    void housekeepingHidesEditorsOutsideFrame();
+    void frequencyLimitsFollowModelAndBand_data();
+    void frequencyLimitsFollowModelAndBand();
+    void portDevice();
+};
+
+namespace {
+
+struct Shown {
+    MainWindowFixture f;
+    MainWindow* w = nullptr;
+    explicit Shown(int model = 0) {
+        f.writeIni(MainWindowFixture::standardIni());
+        w = f.createWithModel(model);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+};
+
+QList<QWidget*> controls(MainWindow* w) {
+    QList<QWidget*> l;
+    for (const char* name : {"cboPCmodel", "Label2", "gridXDSZ", "cboFuncMoni", "cboYYBP", "lblYYBP"})
+        l << w->findChild<QWidget*>(QString::fromLatin1(name));
+    for (QGroupBox* g : w->findChildren<QGroupBox*>())
+        l << g;
+    return l;
+}
+
+void clickCell(QTableView* grid, int tableRow, int column) {
+    const QModelIndex index = grid->model()->index(tableRow - 1, column);
+    grid->scrollTo(index);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+}
+
+} // namespace
+
+void TestMainWindow::doublingDoublesControls() {
+    Shown s;
+    QList<QRect> before;
+    QList<qreal> fonts;
+    for (QWidget* c : controls(s.w)) {
+        before << c->geometry();
+        fonts << c->font().pointSizeF();
+    }
+    s.w->resize(s.w->size() * 2);
+    const QList<QWidget*> after = controls(s.w);
+    for (int i = 0; i < after.size(); ++i) {
+        const QRect r = after[i]->geometry();
+        QCOMPARE(r, QRect(before[i].topLeft() * 2, before[i].size() * 2));
+        QCOMPARE(after[i]->font().pointSizeF(), fonts[i] * 2);
+    }
+    // Fonts grow by the smaller factor.
+    s.w->resize(s.w->width(), s.w->height() / 2 * 3 / 2);
+    QVERIFY(qAbs(after[0]->font().pointSizeF() - fonts[0] * 1.5) < 0.05);
+}
+
+void TestMainWindow::shrinkingUsesSmallestFont() {
+    Shown s;
+    QWidget* band = s.w->findChild<QWidget*>(QStringLiteral("cboPCmodel"));
+    QCOMPARE(band->font().pointSizeF(), 9.0);
+    const QSize start = s.w->size();
+    // 9 points x 5/6 = 7.5 points, which becomes 7.
+    s.w->resize(start.width() * 5 / 6, start.height() * 5 / 6 + 1);
+    QVERIFY2(s.w->width() * 6 == start.width() * 5, "window refused the size");
+    QCOMPARE(band->font().pointSizeF(), 7.0);
+    // 9 x 8/9 = 8 points stays 8.
+    s.w->resize(start.width() * 8 / 9 + 1, start.height() * 8 / 9 + 1);
+    QVERIFY(band->font().pointSizeF() >= 8.0);
+}
+
+void TestMainWindow::repeatedResizeDoesNotAccumulate() {
+    Shown s;
+    const QList<QWidget*> c = controls(s.w);
+    QList<QRect> before;
+    for (QWidget* w : c)
+        before << w->geometry();
+    const QSize start = s.w->size();
+    for (int k = 0; k < 7; ++k)
+        s.w->resize(start.width() + 37 * (k + 1), start.height() + 23 * (k + 1));
+    s.w->resize(start);
+    for (int i = 0; i < c.size(); ++i)
+        QCOMPARE(c[i]->geometry(), before[i]);
+}
+
+void TestMainWindow::exitClosesPort_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("menu") << "menu";
+    QTest::newRow("Ctrl+X in the window") << "keys";
+    QTest::newRow("Ctrl+X in a frequency editor") << "editor";
+    QTest::newRow("close box") << "close";
+}
+
+void TestMainWindow::exitClosesPort() {
+    QFETCH(QString, how);
+    Shown s;
+    int closes = 0;
+    s.w->setPortCloser([&closes] { ++closes; });
+    s.w->channelModel()->setCell(1, 1, QStringLiteral("430.00000")); // unsaved, discarded without a question
+    s.f.prompter.clear();
+    if (how == "menu") {
+        s.w->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    } else if (how == "keys") {
+        s.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.w));
+        QTest::keyClick(s.w, Qt::Key_X, Qt::ControlModifier);
+    } else if (how == "editor") {
+        s.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.w));
+        clickCell(s.f.grid(), 2, 1);
+        QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+        QTRY_VERIFY(rx->hasFocus());
+        rx->setText(QStringLiteral("430"));
+        rx->selectAll();
+        QTest::keyClick(rx, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(rx->text(), QStringLiteral("430")); // not cut
+    } else {
+        s.w->close();
+    }
+    QVERIFY(!s.w->isVisible());
+    QCOMPARE(closes, 1);
+    QVERIFY(s.f.prompter.shown.isEmpty());
+}
+
+void TestMainWindow::toolbarCommandsLeavePortClosed_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("dialogs");
+    QTest::newRow("New") << "tbNew" << 1;
+    QTest::newRow("Open") << "tbOpen" << 0;
+    QTest::newRow("Save") << "tbSave" << 0;
+    QTest::newRow("Read") << "tbRead" << 0;
+}
+
+void TestMainWindow::toolbarCommandsLeavePortClosed() {
+    QFETCH(QString, button);
+    QFETCH(int, dialogs);
+    MainWindowFixture f;
+    f.writeIni(MainWindowFixture::standardIni());
+    MainWindow* w = f.createWithModel(0);
+    bool open = false;
+    w->setPortCloser([&open] { open = false; });
+    w->setCommandHandler(MainWindow::Command::Read, [&open] {
+        open = true; // a command that leaves the port open
+        return Error::none();
+    });
+    open = true;
+    f.modelDialogRuns = 0;
+    w->findChild<QAction*>(button)->trigger();
+    QVERIFY(!open);
+    QCOMPARE(f.modelDialogRuns, dialogs);
+}
+
+void TestMainWindow::toolbarErrorIsShownWithItsCode() {
+    MainWindowFixture f;
+    f.writeIni(MainWindowFixture::standardIni());
+    MainWindow* w = f.createWithModel(0);
+    int closes = 0;
+    w->setPortCloser([&closes] { ++closes; });
+    w->setCommandHandler(MainWindow::Command::Write, [] {
+        return Error{ErrorCode::PortInUse, QStringLiteral("端口已打开")};
+    });
+    f.prompter.clear();
+    w->toolbarAction(MainWindow::Command::Write)->trigger();
+    QCOMPARE(f.prompter.shown.size(), 1);
+    QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
+    QCOMPARE(f.prompter.shown[0].title, QStringLiteral("8005"));
+    QCOMPARE(f.prompter.shown[0].text, QStringLiteral("端口已打开"));
+    QCOMPARE(closes, 1);
+}
+
+void TestMainWindow::ownDialogActivatesAfterCommand() {
+    MainWindowFixture f;
+    f.writeIni(MainWindowFixture::standardIni());
+    MainWindow* w = f.createWithModel(0);
+    // A command that stops the timer and shows an own window (as the tune command does).
+    w->setCommandHandler(MainWindow::Command::Tune, [w] {
+        w->stopHousekeeping();
+        w->setBandRange(1, QStringLiteral("410MHz---480MHz"));
+        QDialog d;
+        w->execDialog(&d);
+        // The activation runs once the command has returned.
+        return w->housekeepingTimer()->isActive() ? Error{1, QStringLiteral("too early")} : Error::none();
+    });
+    f.prompter.clear();
+    w->commandAction(MainWindow::Command::Tune)->trigger();
+    QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join(";")));
+    QCOMPARE(f.otherDialogRuns, 1);
+    QVERIFY(w->housekeepingTimer()->isActive());
+    QCOMPARE(w->rangeLabelText(), QStringLiteral("410MHz---480MHz"));
+}
+
+void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
+    Shown s;
+    s.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.w));
+    s.w->stopHousekeeping();
+    clickCell(s.f.grid(), 1, 1);
+    QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+    QTRY_VERIFY(rx->isVisible());
+    QTest::keyClicks(rx, QStringLiteral("43"));
+    s.w->housekeepingTick();
+    QVERIFY(rx->isVisible()); // the focus is in the channel data frame
+    s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
+    QTRY_VERIFY(!rx->hasFocus());
+    s.w->housekeepingTick();
+    QVERIFY(!rx->isVisible());
+    // Hiding writes nothing and validates nothing.
+    QCOMPARE(s.w->channelTable().cell(1, 1), QStringLiteral("043.00000"));
+    QVERIFY(s.f.prompter.shown.isEmpty());
+    // The timer does the same by itself.
+    clickCell(s.f.grid(), 1, 1);
+    QTRY_VERIFY(rx->isVisible());
+    s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
+    s.w->startHousekeeping();
+    QTRY_VERIFY_WITH_TIMEOUT(!rx->isVisible(), 2000);
+}
+
+void TestMainWindow::frequencyLimitsFollowModelAndBand_data() {
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("message");
+    const QString range = QStringLiteral("请在正确的频率范围输入");
+    // 16 channels: the range label (400-470, or 136-174 for the second band).
+    QTest::newRow("16ch band 0 inside") << 0 << 0 << "430.125" << "430.12500" << "";
+    QTest::newRow("16ch band 0 outside") << 0 << 0 << "480" << "OFF" << range;
+    QTest::newRow("16ch band 1 inside") << 0 << 1 << "150" << "150.00000" << "";
+    QTest::newRow("16ch band 1 outside") << 0 << 1 << "430" << "OFF" << range;
+    // Other channel counts: fixed 300-650 and 70-300.
+    QTest::newRow("8ch band 0 accepts 600") << 2 << 0 << "600" << "600.00000" << "";
+    QTest::newRow("8ch band 0 rejects 250") << 2 << 0 << "250" << "OFF" << range;
+    QTest::newRow("8ch band 1 accepts 250") << 2 << 1 << "250" << "250.00000" << "";
+    QTest::newRow("8ch band 1 accepts 300") << 2 << 1 << "300" << "300.00000" << "";
+}
+
+void TestMainWindow::frequencyLimitsFollowModelAndBand() {
+    QFETCH(int, model);
+    QFETCH(int, band);
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    QFETCH(QString, message);
+    Shown s(model);
+    s.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.w));
+    s.w->stopHousekeeping();
+    QComboBox* bands = s.f.combo(QStringLiteral("cboPCmodel"));
+    bands->setCurrentIndex(band);
+    s.w->bandSelectorClick();
+    s.f.prompter.clear();
+    clickCell(s.f.grid(), 1, 1);
+    QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+    QTRY_VERIFY(rx->isVisible());
+    QTest::keyClicks(rx, typed);
+    QTest::keyClick(rx, Qt::Key_Return);
+    QCOMPARE(s.w->channelTable().cell(1, 1), cell);
+    QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (message.isEmpty())
+        QCOMPARE(s.w->channelTable().cell(1, 2), cell);
+}
+
+void TestMainWindow::portDevice() {
+    MainWindowFixture f;
+    f.writeIni(MainWindowFixture::standardIni());
+    MainWindow* w = f.create();
+    QCOMPARE(w->portDevice(), QString());
+    w->setPortDevice(QStringLiteral("/dev/pts/7"));
+    QCOMPARE(w->portDevice(), QStringLiteral("/dev/pts/7"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,442 @@
+// The preview window and the two report commands, driven through a scripted host and printer.
+#include <QPrinter>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "print/report_layout.h"
+#include "scripted_prompter.h"
+#include "ui/preview_window.h"
+#include "ui/printer_surface.h"
+#include "ui/report_commands.h"
+#include "ui/report_host.h"
+
+namespace {
+
+ChannelTable filledGrid(const QString& layout, int channels) {
+    const QStringList signalling{QStringLiteral("67.0"), QStringLiteral("D023N"), QStringLiteral("OFF"),
+                                 QStringLiteral("88.5"), QStringLiteral("D754I"), QStringLiteral("151.4")};
+    ChannelTable grid;
+    grid.layOut(layout, channels);
+    for (int r = 1; r <= channels; ++r) {
+        grid.setCell(r, 1,
+                     QStringLiteral("%1.%2").arg(430 + r / 8).arg(r % 8 * 12500, 5, 10, QLatin1Char('0')));
+        grid.setCell(r, 2, grid.cell(r, 1));
+        for (int c = 3; c < grid.columnCount(); ++c) {
+            const QStringList items = grid.columns()[c].items;
+            grid.setCell(r, c,
+                         items.isEmpty() ? signalling[(r + c) % signalling.size()] : items[r % items.size()]);
+        }
+    }
+    return grid;
+}
+
+class FakeHost : public ReportHost {
+public:
+    QWidget parent;
+    ScriptedPrompter prompter;
+    ChannelTable grid = filledGrid(QStringLiteral("0"), 16);
+    QString band = QStringLiteral("RC-16(U)");
+    QString range = QStringLiteral("400MHz---470MHz");
+    RadioSettings settings;
+    int timerStops = 0;
+
+    FakeHost() { settings.selectStartupDefaults(); }
+
+    QWidget* reportParent() override { return &parent; }
+    Prompter& reportPrompter() override { return prompter; }
+    QString bandText() const override { return band; }
+    QString rangeLabelText() const override { return range; }
+    QString settingsText(RadioSettings::List list) const override { return settings.text(list); }
+    const ChannelTable& channelTable() const override { return grid; }
+    void stopHousekeepingTimer() override { ++timerStops; }
+};
+
+class NoPrinter : public PrinterAccess {
+public:
+    bool hasDefaultPrinter() const override { return false; }
+    QString defaultPrinterName() const override { return {}; }
+    PaperInfo paper() const override { return PaperInfo::a4Portrait(); }
+    std::unique_ptr<QPrinter> createPrinter() const override { return nullptr; }
+};
+
+// A default printer that prints into a PDF file.
+class PdfPrinter : public PrinterAccess {
+public:
+    explicit PdfPrinter(QString path) : path_(std::move(path)) {}
+    bool hasDefaultPrinter() const override { return true; }
+    QString defaultPrinterName() const override { return QStringLiteral("pdf"); }
+    PaperInfo paper() const override { return paperOf(*createPrinter()); }
+    std::unique_ptr<QPrinter> createPrinter() const override {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path_);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        return printer;
+    }
+
+private:
+    QString path_;
+};
+
+int pdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(30000))
+        return -1;
+    const QRegularExpression re(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+}
+
+// The words of a PDF with their boxes, which show where and how big every text was set.
+QStringList pdfWordBoxes(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000))
+        return {};
+    QStringList words;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QLatin1String("<word")))
+            words << line.trimmed();
+    }
+    return words;
+}
+
+bool inked(const QImage& image, int fromRow, int toRow) {
+    for (int y = qMax(0, fromRow); y < qMin(image.height(), toRow); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestPreviewWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void previewOpens_data();
+    void previewOpens();
+    void scrollingMovesAndGrowsThePage_data();
+    void scrollingMovesAndGrowsThePage();
+    void closeAndOpenAgain();
+    void secondPreviewOnlyRaises();
+    void printWithoutPrinter_data();
+    void printWithoutPrinter();
+    void printOnPdfPrinter_data();
+    void printOnPdfPrinter();
+    void printFactorIgnoresOpenPreview();
+    void printFailureIsReported();
+    void screenshot();
+
+private:
+    QTemporaryDir dir_;
+    bool poppler_ = false;
+};
+
+void TestPreviewWindow::initTestCase() {
+    QVERIFY(dir_.isValid());
+    poppler_ = !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
+               !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+void TestPreviewWindow::previewOpens_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("scrollMaximum");
+    QTest::addColumn<double>("pageHeight");
+    QTest::addColumn<bool>("enlarged");
+
+    QTest::newRow("16 channels") << "0" << 16 << 7965 << 8025.0 << false;
+    QTest::newRow("16 channels, layout 1") << "1" << 16 << 7965 << 8025.0 << false;
+    QTest::newRow("99 channels") << "1" << 99 << 28088 << 28087.5 << true;
+}
+
+void TestPreviewWindow::previewOpens() {
+    QFETCH(QString, layout);
+    QFETCH(int, channels);
+    QFETCH(int, scrollMaximum);
+    QFETCH(double, pageHeight);
+    QFETCH(bool, enlarged);
+
+    FakeHost host;
+    host.grid = filledGrid(layout, channels);
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    commands.mnuPreview();
+
+    PreviewWindow* w = host.parent.findChild<PreviewWindow*>(QStringLiteral("frmPreview"));
+    QVERIFY(w);
+    QCOMPARE(commands.previewWindow(), w);
+    QVERIFY(w->isVisible());
+    QVERIFY(!w->isModal());
+    QVERIFY(w->isWindow());
+    QCOMPARE(w->windowTitle(), QStringLiteral("打印预览"));
+    QCOMPARE(host.timerStops, 1);
+    QVERIFY(host.prompter.shown.isEmpty());
+    QCOMPARE(w->rowCountText(), QString::number(channels + 1));
+    QCOMPARE(w->isEnlarged(), enlarged);
+
+    auto* viewport = w->findChild<QWidget*>(QStringLiteral("Picture2"));
+    auto* page = w->findChild<QWidget*>(QStringLiteral("Picture1"));
+    auto* scroll = w->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    QVERIFY(viewport && page && scroll);
+    QCOMPARE(page->parentWidget(), viewport);
+    QCOMPARE(scroll->maximum(), scrollMaximum);
+    QCOMPARE(scroll->height(), w->twipsToPixels(7965));
+    QCOMPARE(w->picture().heightTwips(), pageHeight);
+    QCOMPARE(page->height(), w->twipsToPixels(pageHeight));
+    QCOMPARE(page->pos(), QPoint(w->twipsToPixels(-30), w->twipsToPixels(-30)));
+
+    // The whole table is on the page: the band of the last row carries ink, the area below it none.
+    const QImage& image = w->picture().image();
+    const double rows = enlarged ? 70 : 20;
+    const int lastRow = int((7 + 0.6 * channels) / rows * image.height());
+    QVERIFY(inked(image, lastRow, lastRow + image.height() * 0.6 / rows));
+    QVERIFY(!inked(image, lastRow + image.height() * 0.6 / rows + 2, image.height()));
+    w->close();
+}
+
+void TestPreviewWindow::scrollingMovesAndGrowsThePage_data() {
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<double>("heightAfter");
+
+    // 16 channels: the page (8025) hangs 60 twips below the range (7965); moving 3000 lifts its lower edge
+    // above the range, so it grows by 3000; moving back leaves it.
+    QTest::newRow("16 channels, down") << 16 << QList<int>{3000} << 11025.0;
+    QTest::newRow("16 channels, down and up") << 16 << QList<int>{3000, 100} << 11025.0;
+    QTest::newRow("16 channels, a little") << 16 << QList<int>{50} << 8025.0;
+    QTest::newRow("16 channels, to the end") << 16 << QList<int>{7965} << 15990.0;
+    QTest::newRow("99 channels, to the end") << 99 << QList<int>{28088} << 56175.5;
+    // The enlarged page (28087.5) is half a twip shorter than the range (28088): any move grows it.
+    QTest::newRow("99 channels, halfway") << 99 << QList<int>{14000} << 42087.5;
+}
+
+void TestPreviewWindow::scrollingMovesAndGrowsThePage() {
+    QFETCH(int, channels);
+    QFETCH(QList<int>, values);
+    QFETCH(double, heightAfter);
+
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("0"), channels);
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    commands.mnuPreview();
+    PreviewWindow* w = commands.previewWindow();
+    QVERIFY(w);
+    const QImage drawn = w->picture().image();
+    auto* scroll = w->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    auto* page = w->findChild<QWidget*>(QStringLiteral("Picture1"));
+    for (int v : values)
+        scroll->setValue(v);
+    QCOMPARE(w->pictureTopTwips(), -double(values.last()));
+    QCOMPARE(page->y(), w->twipsToPixels(-values.last()));
+    QCOMPARE(w->picture().heightTwips(), heightAfter);
+    QCOMPARE(page->height(), w->picture().image().height());
+    // Scrolling only moves the drawing; the added area is blank.
+    QCOMPARE(w->picture().image().copy(drawn.rect()), drawn);
+    QVERIFY(!inked(w->picture().image(), drawn.height(), w->picture().image().height()));
+    w->close();
+}
+
+void TestPreviewWindow::closeAndOpenAgain() {
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("1"), 99);
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    for (int round = 0; round < 2; ++round) {
+        commands.mnuPreview();
+        QPointer<PreviewWindow> w = commands.previewWindow();
+        QVERIFY(w);
+        QVERIFY(w->isEnlarged());
+        QCOMPARE(w->picture().heightTwips(), 8025 * 3.5);
+        w->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(20000);
+        w->close();
+        QVERIFY(!w->isEnlarged());
+        QTRY_VERIFY(w.isNull()); // unloaded
+        QVERIFY(!commands.previewWindow());
+    }
+    QCOMPARE(host.timerStops, 2);
+}
+
+void TestPreviewWindow::secondPreviewOnlyRaises() {
+    FakeHost host;
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    commands.mnuPreview();
+    PreviewWindow* w = commands.previewWindow();
+    QVERIFY(w);
+    const QImage drawn = w->picture().image();
+
+    host.band = QStringLiteral("RC-16(V)");
+    host.grid.setCell(3, 1, QString());
+    commands.mnuPreview();
+    QCOMPARE(commands.previewWindow(), w);
+    QCOMPARE(host.parent.findChildren<PreviewWindow*>().size(), 1);
+    // The snapshot is renewed, the open picture is not redrawn.
+    QCOMPARE(commands.report().text(ReportData::PCmodel), QStringLiteral("RC-16(V)"));
+    QCOMPARE(commands.report().table[3][1], QStringLiteral("OFF"));
+    QCOMPARE(w->picture().image(), drawn);
+    QCOMPARE(w->report().text(ReportData::PCmodel), QStringLiteral("RC-16(U)"));
+    QCOMPARE(host.timerStops, 2);
+    w->close();
+}
+
+void TestPreviewWindow::printWithoutPrinter_data() {
+    QTest::addColumn<QList<Prompter::Answer>>("answers");
+    QTest::addColumn<QString>("fileName"); // "" cancels the file dialog
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("declined") << QList<Prompter::Answer>{Prompter::Answer::No} << QString() << false;
+    QTest::newRow("file dialog cancelled")
+        << QList<Prompter::Answer>{Prompter::Answer::Yes} << QString() << false;
+    QTest::newRow("saved") << QList<Prompter::Answer>{Prompter::Answer::Yes} << QStringLiteral("offer.pdf")
+                           << true;
+}
+
+void TestPreviewWindow::printWithoutPrinter() {
+    QFETCH(QList<Prompter::Answer>, answers);
+    QFETCH(QString, fileName);
+    QFETCH(bool, written);
+
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("0"), 99);
+    host.prompter.answers = answers;
+    const QString path = fileName.isEmpty() ? QString() : dir_.filePath(fileName);
+    host.prompter.fileNames << path;
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    commands.mnuPrint();
+
+    QCOMPARE(host.timerStops, 1);
+    QCOMPARE(host.prompter.shown.size(), 1);
+    QCOMPARE(host.prompter.shown[0].icon, Prompter::Icon::Question);
+    QCOMPARE(host.prompter.shown[0].title, QStringLiteral("提示"));
+    QVERIFY(host.prompter.shown[0].text.contains(QStringLiteral("没有设置默认打印机")));
+    QVERIFY(host.prompter.shown[0].text.contains(QStringLiteral("PDF")));
+    QCOMPARE(host.prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+    QCOMPARE(host.prompter.fileDialogs.size(), answers[0] == Prompter::Answer::Yes ? 1 : 0);
+    QVERIFY(!commands.previewWindow());
+    if (!written)
+        return;
+    QVERIFY(host.prompter.fileDialogs[0].contains(QStringLiteral("*.pdf")));
+    QVERIFY(QFile::exists(path));
+    if (poppler_)
+        QCOMPARE(pdfPages(path), 4);
+}
+
+void TestPreviewWindow::printOnPdfPrinter_data() {
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<bool>("previewOpen");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("16 channels") << 16 << false << 1;
+    QTest::newRow("99 channels") << 99 << false << 4;
+    QTest::newRow("99 channels, preview open") << 99 << true << 4;
+}
+
+void TestPreviewWindow::printOnPdfPrinter() {
+    QFETCH(int, channels);
+    QFETCH(bool, previewOpen);
+    QFETCH(int, pages);
+
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("1"), channels);
+    const QString path = dir_.filePath(QStringLiteral("printed-%1.pdf").arg(QTest::currentDataTag()));
+    PdfPrinter printers(path);
+    ReportCommands commands(host, printers);
+    QPointer<PreviewWindow> preview;
+    if (previewOpen) {
+        commands.mnuPreview();
+        preview = commands.previewWindow();
+        QVERIFY(preview);
+    }
+    // Printing takes the data as it is now, also with an open preview.
+    host.band = QStringLiteral("RC-99(V)");
+    commands.mnuPrint();
+
+    QVERIFY2(host.prompter.shown.isEmpty(), qPrintable(host.prompter.texts().join(QLatin1Char('\n'))));
+    QCOMPARE(host.timerStops, previewOpen ? 2 : 1);
+    QVERIFY(QFile::exists(path));
+    QTRY_VERIFY(preview.isNull());
+    QVERIFY(!commands.previewWindow());
+    // The hidden print window is gone as well.
+    QTRY_COMPARE(host.parent.findChildren<PreviewWindow*>().size(), 0);
+    if (!poppler_)
+        QSKIP("poppler-utils are not installed");
+    QCOMPARE(pdfPages(path), pages);
+    QString words = pdfWordBoxes(path).join(QLatin1Char('\n'));
+    QVERIFY(words.contains(QStringLiteral("RC-99(V)")));
+}
+
+void TestPreviewWindow::printFactorIgnoresOpenPreview() {
+    if (!poppler_)
+        QSKIP("poppler-utils are not installed");
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("0"), 99);
+    const QString alone = dir_.filePath(QStringLiteral("alone.pdf"));
+    const QString withPreview = dir_.filePath(QStringLiteral("with-preview.pdf"));
+    {
+        PdfPrinter printers(alone);
+        ReportCommands commands(host, printers);
+        commands.mnuPrint();
+    }
+    {
+        PdfPrinter printers(withPreview);
+        ReportCommands commands(host, printers);
+        commands.mnuPreview();
+        QVERIFY(commands.previewWindow());
+        commands.previewWindow()->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(28088);
+        commands.mnuPrint();
+    }
+    const QStringList a = pdfWordBoxes(alone);
+    QVERIFY(!a.isEmpty());
+    QCOMPARE(pdfWordBoxes(withPreview), a);
+}
+
+void TestPreviewWindow::printFailureIsReported() {
+    FakeHost host;
+    // A printer that cannot open its output.
+    PdfPrinter printers(dir_.filePath(QStringLiteral("no-such-folder/out.pdf")));
+    ReportCommands commands(host, printers);
+    commands.mnuPreview();
+    QPointer<PreviewWindow> preview = commands.previewWindow();
+    commands.mnuPrint();
+
+    QCOMPARE(host.prompter.shown.size(), 1);
+    QCOMPARE(host.prompter.shown[0].icon, Prompter::Icon::Critical);
+    QCOMPARE(host.prompter.shown[0].title, QStringLiteral("错误"));
+    QVERIFY(host.prompter.shown[0].text.startsWith(QStringLiteral("打印失败：")));
+    // Nothing else changes: the preview stays open.
+    QVERIFY(preview);
+    QVERIFY(preview->isVisible());
+    preview->close();
+}
+
+// Checks that the grabbed window shows the report; with RADIOCPS_SCREENSHOT set, also saves the picture
+// there (scripts/screenshot-preview).
+void TestPreviewWindow::screenshot() {
+    FakeHost host;
+    host.grid = filledGrid(QStringLiteral("0"), 16);
+    NoPrinter printers;
+    ReportCommands commands(host, printers);
+    commands.mnuPreview();
+    PreviewWindow* w = commands.previewWindow();
+    QVERIFY(w);
+    const QImage shot = w->grab().toImage();
+    QCOMPARE(shot.size(), w->size() * w->devicePixelRatio());
+    const int tableTop = int(7.0 / 20 * w->picture().image().height());
+    QVERIFY(inked(shot, 0, tableTop));
+    QVERIFY(inked(shot, tableTop, shot.height()));
+    const QString out = qEnvironmentVariable("RADIOCPS_SCREENSHOT");
+    if (!out.isEmpty())
+        QVERIFY2(shot.save(out), qPrintable(out));
+    w->close();
+}
+
+QTEST_MAIN(TestPreviewWindow)
+#include "tst_preview_window.moc"

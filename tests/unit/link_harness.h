@@ -1,0 +1,203 @@
+#pragma once
+
+// Wires a transfer machine to a radio with no I/O and no clock: the tool's bytes go to the radio at once,
+// the radio's answer comes back in chunks of a chosen size, and when nothing is on the line the clock
+// jumps to the earliest timer the tool runs. Messages are closed as they are shown. Shared by the link tests; not a test itself.
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <map>
+
+#include "config/app_config.h"
+#include "image/channel_file.h"
+#include "link/transfer_machine.h"
+
+struct LinkHarness {
+    // Answers the tool's bytes; sets *hangUp to drop the line instead.
+    using Radio = std::function<QByteArray(const QByteArray& in, bool* hangUp)>;
+
+    TransferMachine& machine;
+    Radio radio;
+    int chunk = 0; // 0: each answer in one piece
+
+    QByteArray sent;           // everything the tool sent
+    QByteArray answered;       // everything the radio sent
+    QList<LinkMessage> messages;
+    QStringList captions;
+    QList<double> progress;
+    QList<int> maxima;
+    QList<QByteArray> stored;
+    std::map<LinkTimer, qint64> running; // deadlines on the harness clock (ms)
+    qint64 now = 0;
+    int clearInputs = 0;
+    int closes = 0;
+    int sentAfterClose = 0;
+    int pacingTicks = 0;
+    bool finished = false;
+    bool stuck = false;
+    TransferResult result;
+    std::function<Error(const QByteArray&)> store;       // StoreBlock; none stores
+    std::function<bool(const LinkHarness&)> cancelWhen; // checked after every action
+    QByteArray pending;                                  // radio bytes not yet delivered
+    bool lostPending = false;
+
+    LinkHarness(TransferMachine& m, Radio r, int chunkSize = 0) : machine(m), radio(std::move(r)), chunk(chunkSize) {}
+
+    void run(int maxSteps = 2000000) {
+        TransferActions queue = machine.start();
+        for (int step = 0; step < maxSteps && !finished; ++step) {
+            if (!queue.isEmpty()) {
+                const TransferAction a = queue.takeFirst();
+                queue += execute(a);
+                if (!finished && cancelWhen && cancelWhen(*this)) {
+                    cancelWhen = nullptr;
+                    queue += machine.cancel();
+                }
+                continue;
+            }
+            if (lostPending) {
+                lostPending = false;
+                queue += machine.linkLost({ErrorCode::PortFailure, QStringLiteral("与串口 /dev/pts/9 的连接已断开")});
+            } else if (!pending.isEmpty()) {
+                const int n = chunk > 0 ? qMin(chunk, int(pending.size())) : int(pending.size());
+                const QByteArray piece = pending.left(n);
+                pending.remove(0, n);
+                queue += machine.bytesReceived(piece);
+            } else if (!running.empty()) {
+                auto next = running.begin();
+                for (auto it = running.begin(); it != running.end(); ++it)
+                    if (it->second < next->second)
+                        next = it;
+                const LinkTimer t = next->first;
+                now = next->second;
+                running.erase(next);
+                if (t == LinkTimer::WakeUpPacing)
+                    ++pacingTicks;
+                queue += machine.timerExpired(t);
+            } else {
+                stuck = true;
+                return;
+            }
+        }
+    }
+
+    TransferActions execute(const TransferAction& a) {
+        using Kind = TransferAction::Kind;
+        switch (a.kind) {
+        case Kind::Send: {
+            if (closes > 0)
+                ++sentAfterClose;
+            sent += a.bytes;
+            bool hangUp = false;
+            const QByteArray reply = radio(a.bytes, &hangUp);
+            if (hangUp)
+                lostPending = true;
+            answered += reply;
+            pending += reply;
+            break;
+        }
+        case Kind::ClearInput:
+            ++clearInputs;
+            break;
+        case Kind::StartTimer:
+            running[a.timer] = now + a.interval;
+            break;
+        case Kind::StopTimer:
+            running.erase(a.timer);
+            break;
+        case Kind::Caption:
+            captions << a.text;
+            break;
+        case Kind::Progress:
+            progress << a.value;
+            maxima << a.maximum;
+            break;
+        case Kind::Message:
+            messages << a.message;
+            return machine.messageClosed();
+        case Kind::StoreBlock:
+            stored << a.bytes;
+            return machine.blockStored(store ? store(a.bytes) : Error::none());
+        case Kind::ClosePort:
+            ++closes;
+            break;
+        case Kind::Finished:
+            finished = true;
+            result = a.result;
+            break;
+        }
+        return {};
+    }
+
+    QStringList messageTexts() const {
+        QStringList t;
+        for (const auto& m : messages)
+            t << m.text;
+        return t;
+    }
+};
+
+// The model table of data/Sfc.ini, written out so that the tests do not depend on the shipped file.
+inline ModelTable linkTestModels() {
+    ModelTable t;
+    t.entries[0] = {"RC-160", "16", "1", "71", "72"};
+    t.entries[1] = {"RC-168", "16", "0", "31", "32"};
+    t.entries[2] = {"RC-80", "8", "0", "41", "42"};
+    t.entries[3] = {"RC-120", "12", "1", "73", "74"};
+    t.entries[4] = {"RC-990", "99", "0", "51", "52"};
+    return t;
+}
+
+// A window state of a model entry and band with channels 1 ... filled (receive and transmit frequency,
+// signalling, flags) and the start-up settings.
+struct LinkTestState {
+    CurrentModel model;
+    ChannelTable table;
+    RadioSettings settings;
+
+    LinkTestState(int entry, int band, int filled) {
+        const ModelTable t = linkTestModels();
+        model.modelIndex = entry;
+        model.applyEntry(t.entries[entry]);
+        model.selectBand(t, band);
+        table.layOut(model.layout(), model.strType);
+        settings.setLayout(model.layout());
+        settings.selectStartupDefaults();
+        const int base = band == 0 ? 430 : 140;
+        for (int n = 1; n <= filled && n <= model.strType; ++n) {
+            const QString f = QStringLiteral("%1.%2").arg(base + n % 10).arg(12500 * (n % 8), 5, 10, QLatin1Char('0'));
+            for (int c = 0; c < table.columnCount(); ++c) {
+                const ChannelColumn& col = table.columns()[c];
+                switch (col.field) {
+                case ChannelField::RxFrequency:
+                case ChannelField::TxFrequency:
+                    table.setCell(n, c, f);
+                    break;
+                case ChannelField::RxSignalling:
+                    table.setCell(n, c, n % 2 ? QStringLiteral("67.0") : QStringLiteral("D023N"));
+                    break;
+                case ChannelField::TxSignalling:
+                    table.setCell(n, c, QStringLiteral("OFF"));
+                    break;
+                case ChannelField::Number:
+                    break;
+                default:
+                    if (!col.items.isEmpty())
+                        table.setCell(n, c, col.items.value(n % col.items.size()));
+                    break;
+                }
+            }
+        }
+    }
+};
+
+// An image with the model code of an entry in block 0 and a different pattern in every other block.
+inline MemoryImage linkTestImage(quint8 modelCode, int iData) {
+    MemoryImage image = MemoryImage::blank(iData);
+    for (int b = 0; b < image.size(); ++b)
+        for (int i = 0; i < kBlockSize; ++i)
+            image.blocks[b][i] = quint8((b * 7 + i * 13 + 1) & 0xFF);
+    image.blocks[0][0] = modelCode;
+    return image;
+}

@@ -1,0 +1,236 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "link/frequency_check.h"
+#include "link/link_texts.h"
+#include "link/port_list.h"
+#include "link/qt_serial_port.h"
+#include "link/receive_buffer.h"
+#include "link/received_file.h"
+#include "link/write_image.h"
+#include "link/write_transfer.h"
+#include "link_harness.h"
+
+// The value types of the link: receive buffer, received file lines, frames, port order, the frequency
+// check before a write, the write image and the port's error values.
+class TestLinkBasics : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void decimalText_data();
+    void decimalText();
+    void receivedLine();
+    void receivedFileAppends();
+    void writeFrame();
+    void portOrder();
+    void frequencyCheck_data();
+    void frequencyCheck();
+    void lastUsedChannelByte_data();
+    void lastUsedChannelByte();
+    void writeImageNeedsModel();
+    void openErrors_data();
+    void openErrors();
+};
+
+void TestLinkBasics::decimalText_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ack");
+    QTest::newRow("06 10 52") << QByteArray::fromHex("061052") << "61682" << true;
+    QTest::newRow("lone 06") << QByteArray::fromHex("06") << "6" << true;
+    QTest::newRow("10 hex is 16") << QByteArray::fromHex("10") << "16" << true;
+    QTest::newRow("15 21") << QByteArray::fromHex("1521") << "2133" << false;
+    QTest::newRow("05") << QByteArray::fromHex("05") << "5" << false;
+    QTest::newRow("21 hex") << QByteArray::fromHex("21") << "33" << false;
+    QTest::newRow("60") << QByteArray::fromHex("3C") << "60" << true;
+    QTest::newRow("FF 00") << QByteArray::fromHex("FF00") << "2550" << false;
+    QTest::newRow("empty") << QByteArray() << "" << false;
+}
+
+void TestLinkBasics::decimalText() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, ack);
+    ReceiveBuffer whole;
+    whole.append(bytes);
+    QCOMPARE(whole.text(), text);
+    QCOMPARE(whole.isAcknowledgement(), ack);
+    // Arrival in pieces gives the same text.
+    ReceiveBuffer pieces;
+    for (char c : bytes)
+        pieces.append(QByteArray(1, c));
+    QCOMPARE(pieces.text(), text);
+    pieces.clear();
+    QVERIFY(pieces.isEmpty());
+}
+
+void TestLinkBasics::receivedLine() {
+    const QByteArray reply = QByteArray::fromHex("520000087105FFFF980C051E");
+    QCOMPARE(ReceivedFile::line(reply), QByteArray("52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n"));
+}
+
+void TestLinkBasics::receivedFileAppends() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sub/received.qfd"));
+    ReceivedFile file(path);
+    QVERIFY(!file.reset().isError()); // creates the folder
+    QVERIFY(!file.append(QByteArray::fromHex("520000087105FFFF980C051E")).isError());
+    QVERIFY(!file.append(QByteArray::fromHex("5200080800FF01FFFFFFFFFF")).isError());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n52 00 08 08 00 FF 01 FF FF FF FF FF \r\n"));
+    f.close();
+    // A stale file from an earlier read is gone after reset.
+    QVERIFY(!file.reset().isError());
+    QVERIFY(!QFile::exists(path));
+    // The two lines decode like a saved file would.
+    QVERIFY(!file.append(QByteArray::fromHex("520000087105FFFF980C051E")).isError());
+    RadioSettings before;
+    before.selectStartupDefaults();
+    LoadedChannelFile loaded;
+    QVERIFY(!LoadChannelFile(path, linkTestModels(), before, &loaded).isError());
+    QCOMPARE(loaded.model.strPc, QStringLiteral("RC-160"));
+    QVERIFY(!loaded.complete);
+    // A folder that cannot hold the file.
+    ReceivedFile blocked(dir.filePath(QStringLiteral("sub/received.qfd/x")));
+    QVERIFY(blocked.append("x").isError());
+}
+
+void TestLinkBasics::writeFrame() {
+    Block data;
+    for (int i = 0; i < kBlockSize; ++i)
+        data[i] = quint8(0xA0 + i);
+    QCOMPARE(WriteTransfer::frame(0, data).toHex(' '), QByteArray("57 00 00 08 a0 a1 a2 a3 a4 a5 a6 a7"));
+    QCOMPARE(WriteTransfer::frame(31, data).left(4).toHex(' '), QByteArray("57 00 f8 08"));
+    QCOMPARE(WriteTransfer::frame(32, data).left(4).toHex(' '), QByteArray("57 01 00 08"));
+    QCOMPARE(WriteTransfer::frame(255, data).left(4).toHex(' '), QByteArray("57 07 f8 08"));
+}
+
+void TestLinkBasics::portOrder() {
+    QVector<PortInfo> ports = {
+        {"ttyS1", "/dev/ttyS1", "", false},
+        {"ttyUSB10", "/dev/ttyUSB10", "", true},
+        {"ttyS0", "/dev/ttyS0", "", false},
+        {"ttyACM0", "/dev/ttyACM0", "Modem", true},
+        {"ttyUSB2", "/dev/ttyUSB2", "CP2102", true},
+    };
+    sortPorts(ports);
+    QStringList names;
+    for (const auto& p : ports)
+        names << p.name;
+    QCOMPARE(names, (QStringList{"ttyACM0", "ttyUSB2", "ttyUSB10", "ttyS0", "ttyS1"}));
+    QCOMPARE(ports[1].label(), QStringLiteral("/dev/ttyUSB2 (CP2102)"));
+    QCOMPARE(ports[3].label(), QStringLiteral("/dev/ttyS0"));
+}
+
+void TestLinkBasics::frequencyCheck_data() {
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QStringList>("cells"); // row r: rx, tx pairs
+    QTest::addColumn<QString>("message");   // "" passes
+    QTest::addColumn<bool>("runtime");
+    const QString rx5 = LinkText::frequencyOutOfBand(1, false, 300, 650);
+    QTest::newRow("in band") << 0 << QStringList{"438.50000", "438.50000"} << "" << false;
+    QTest::newRow("upper inclusive") << 0 << QStringList{"650.99999", ""} << "" << false;
+    QTest::newRow("651 fails rx")
+        << 0 << QStringList{"651.00000", "438.00000"} << LinkText::frequencyOutOfBand(1, false, 300, 650) << false;
+    QTest::newRow("299 fails lower") << 0 << QStringList{"299.99999", ""} << rx5 << false;
+    QTest::newRow("tx of row 2")
+        << 0 << QStringList{"438.00000", "", "440.00000", "700.00000"}
+        << LinkText::frequencyOutOfBand(2, true, 300, 650) << false;
+    QTest::newRow("rx before tx, lower rows first")
+        << 1 << QStringList{"150.00000", "400.00000", "010.00000", ""}
+        << LinkText::frequencyOutOfBand(1, true, 70, 300) << false;
+    QTest::newRow("070 passes on V") << 1 << QStringList{"070.00000", "300.00000"} << "" << false;
+    QTest::newRow("FF not tested") << 0 << QStringList{"FFF.FFFFF", "9FF"} << "" << false;
+    QTest::newRow("no band: limits 0")
+        << -1 << QStringList{"438.00000", ""} << LinkText::frequencyOutOfBand(1, false, 0, 0) << false;
+    QTest::newRow("not a number") << 0 << QStringList{"abc.00000", ""} << "" << true;
+}
+
+void TestLinkBasics::frequencyCheck() {
+    QFETCH(int, band);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, message);
+    QFETCH(bool, runtime);
+    ChannelTable table;
+    table.layOut(QStringLiteral("0"), 16);
+    for (int i = 0; i < cells.size(); ++i)
+        table.setCell(i / 2 + 1, i % 2 + 1, cells[i]);
+    const FrequencyCheck check = ValidateFrequencies(table, band);
+    QCOMPARE(check.runtimeError, runtime);
+    if (runtime) {
+        QVERIFY(!check.ok);
+        QCOMPARE(check.error.code, ErrorCode::TypeMismatch);
+        return;
+    }
+    QCOMPARE(check.ok, message.isEmpty());
+    if (!message.isEmpty())
+        QCOMPARE(check.error.description, message);
+}
+
+void TestLinkBasics::lastUsedChannelByte_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("filled");
+    QTest::addColumn<bool>("offBelow"); // rows after the filled ones hold "OFF" in the receive cell
+    QTest::addColumn<int>("expected");
+    QTest::newRow("1-3 of 16") << 0 << 3 << false << 3;
+    QTest::newRow("all 16") << 1 << 16 << false << 16;
+    QTest::newRow("OFF below counts as empty") << 0 << 3 << true << 3;
+    QTest::newRow("8 channels, 5 used") << 2 << 5 << true << 5;
+    QTest::newRow("none") << 1 << 0 << false << 0;
+}
+
+void TestLinkBasics::lastUsedChannelByte() {
+    QFETCH(int, entry);
+    QFETCH(int, filled);
+    QFETCH(bool, offBelow);
+    QFETCH(int, expected);
+    LinkTestState s(entry, 0, filled);
+    if (offBelow) {
+        for (int r = filled + 1; r <= s.model.strType; ++r)
+            s.table.setCell(r, 1, QStringLiteral("OFF"));
+    }
+    MemoryImage image;
+    QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
+    QCOMPARE(image.size(), blockCount(s.model.I_data));
+    QCOMPARE(int(image.blocks[1][7]), expected);
+    // Everything else is the channel-file image.
+    MemoryImage file;
+    QVERIFY(!ChannelFile::encodeImage(s.model, s.table, s.settings, &file).isError());
+    file.blocks[1][7] = image.blocks[1][7];
+    QVERIFY(file.blocks == image.blocks);
+}
+
+void TestLinkBasics::writeImageNeedsModel() {
+    CurrentModel none;
+    ChannelTable table;
+    RadioSettings settings;
+    settings.selectStartupDefaults();
+    MemoryImage image;
+    QVERIFY(buildWriteImage(none, table, settings, &image).isError());
+}
+
+void TestLinkBasics::openErrors_data() {
+    QTest::addColumn<int>("qtError");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("missing") << int(QSerialPort::DeviceNotFoundError) << "/dev/ttyUSB7" << ErrorCode::NoSuchPort
+                             << "/dev/ttyUSB7";
+    QTest::newRow("busy (readable device)")
+        << int(QSerialPort::PermissionError) << "/dev/null" << ErrorCode::PortInUse << "/dev/null";
+    QTest::newRow("other") << int(QSerialPort::OpenError) << "/dev/ttyS0" << ErrorCode::PortFailure << "/dev/ttyS0";
+}
+
+void TestLinkBasics::openErrors() {
+    QFETCH(int, qtError);
+    QFETCH(QString, device);
+    QFETCH(int, code);
+    QFETCH(QString, mentions);
+    const Error e = QtSerialPort::openError(QSerialPort::SerialPortError(qtError), device, QStringLiteral("reason"));
+    QCOMPARE(e.code, code);
+    QVERIFY(e.description.contains(mentions));
+    QVERIFY(e.description.contains(QStringLiteral("reason")));
+}
+
+QTEST_GUILESS_MAIN(TestLinkBasics)
+#include "tst_link_basics.moc"

@@ -1,0 +1,256 @@
+#include <QtTest>
+
+#include "link/link_texts.h"
+#include "link/protocol.h"
+#include "link/read_transfer.h"
+#include "link/write_transfer.h"
+#include "link_harness.h"
+
+// The handshake, the acknowledgement wait and the no-response timer, driven event by event, so that each
+// edge of the decimal-text rules can be put exactly where it matters.
+namespace {
+
+using Kind = TransferAction::Kind;
+
+QByteArray sentBytes(const TransferActions& actions) {
+    QByteArray b;
+    for (const auto& a : actions)
+        if (a.kind == Kind::Send)
+            b += a.bytes;
+    return b;
+}
+
+bool has(const TransferActions& actions, Kind kind) {
+    return std::any_of(actions.begin(), actions.end(), [kind](const TransferAction& a) { return a.kind == kind; });
+}
+
+bool starts(const TransferActions& actions, LinkTimer t) {
+    return std::any_of(actions.begin(), actions.end(),
+                       [t](const TransferAction& a) { return a.kind == Kind::StartTimer && a.timer == t; });
+}
+
+const TransferAction* find(const TransferActions& actions, Kind kind) {
+    for (const auto& a : actions)
+        if (a.kind == kind)
+            return &a;
+    return nullptr;
+}
+
+TransferMachine::Options options() {
+    TransferMachine::Options o;
+    o.timings.noResponseMs = 250;
+    o.timings.wakeUpPacingMs = 7;
+    o.applicationTitle = QStringLiteral("测试程序");
+    return o;
+}
+
+// Sends the whole wake-up sequence once: start plus six ticks.
+QByteArray wakeOnce(TransferMachine& m) {
+    QByteArray sent = sentBytes(m.start());
+    for (int i = 0; i < 6; ++i)
+        sent += sentBytes(m.timerExpired(LinkTimer::WakeUpPacing));
+    return sent;
+}
+
+} // namespace
+
+class TestLinkHandshake : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void wakeUpCyclesWithPacing();
+    void answerNeedsMoreThanTwoCharacters_data();
+    void answerNeedsMoreThanTwoCharacters();
+    void foreignAnswerResumesSequence();
+    void noResponseDuringWakeUp();
+    void noReplyToCompletingByte();
+    void cancelDuringWakeUp();
+    void cancelDuringAckWaitLeavesNoTimer();
+    void readModeNotAcknowledged();
+    void writeModeReplyAnyBytes();
+    void writeModeNoReply();
+};
+
+void TestLinkHandshake::wakeUpCyclesWithPacing() {
+    ReadTransfer m(linkTestModels(), options());
+    const TransferActions first = m.start();
+    QCOMPARE(find(first, Kind::Caption)->text, LinkText::Connecting);
+    const TransferAction* t = nullptr;
+    for (const auto& a : first)
+        if (a.kind == Kind::StartTimer && a.timer == LinkTimer::NoResponse)
+            t = &a;
+    QVERIFY(t);
+    QCOMPARE(t->interval, 250);
+    QVERIFY(starts(first, LinkTimer::WakeUpPacing));
+    QByteArray sent = sentBytes(first);
+    for (int i = 0; i < 20; ++i) {
+        const TransferActions tick = m.timerExpired(LinkTimer::WakeUpPacing);
+        QCOMPARE(sentBytes(tick).size(), 1); // one byte per tick, nothing else
+        QVERIFY(starts(tick, LinkTimer::WakeUpPacing));
+        sent += sentBytes(tick);
+    }
+    QCOMPARE(sent, Protocol::kWakeUp.repeated(3));
+}
+
+void TestLinkHandshake::answerNeedsMoreThanTwoCharacters_data() {
+    QTest::addColumn<QByteArray>("first");  // arrives before a tick
+    QTest::addColumn<QByteArray>("later");  // arrives while the tool waits for more
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("06, then 06 06") << QByteArray::fromHex("06") << QByteArray::fromHex("0606") << true;
+    QTest::newRow("06 06, then 06") << QByteArray::fromHex("0606") << QByteArray::fromHex("06") << true;
+    QTest::newRow("10 10 (16 16)") << QByteArray::fromHex("10") << QByteArray::fromHex("10") << true;
+    QTest::newRow("05 05 05: no 6") << QByteArray::fromHex("05") << QByteArray::fromHex("0505") << false;
+}
+
+void TestLinkHandshake::answerNeedsMoreThanTwoCharacters() {
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, later);
+    QFETCH(bool, completes);
+    ReadTransfer m(linkTestModels(), options());
+    wakeOnce(m);
+    QVERIFY(m.bytesReceived(first).isEmpty()); // judged at the tick, not on arrival
+    const TransferActions tick = m.timerExpired(LinkTimer::WakeUpPacing);
+    // Two characters or fewer: wait, without sending and without pacing.
+    QVERIFY(sentBytes(tick).isEmpty());
+    QVERIFY(!starts(tick, LinkTimer::WakeUpPacing));
+    const TransferActions more = m.bytesReceived(later);
+    if (completes) {
+        QVERIFY(has(more, Kind::ClearInput));
+        QCOMPARE(sentBytes(more), QByteArray(1, Protocol::kComplete));
+        QVERIFY(m.receiveBuffer().isEmpty());
+        // Any reply to 4D completes; then the read-mode byte.
+        const TransferActions done = m.bytesReceived(QByteArray::fromHex("33"));
+        QCOMPARE(sentBytes(done), QByteArray(1, Protocol::kReadMode));
+    } else {
+        // The sequence resumes with the byte after the last one sent ('A' was the seventh: 02 again).
+        QCOMPARE(sentBytes(more), QByteArray(1, '\x02'));
+        QVERIFY(starts(more, LinkTimer::WakeUpPacing));
+        QCOMPARE(m.receiveBuffer().text(), QStringLiteral("555"));
+    }
+}
+
+void TestLinkHandshake::foreignAnswerResumesSequence() {
+    ReadTransfer m(linkTestModels(), options());
+    QByteArray sent = sentBytes(m.start());                      // 02
+    sent += sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)); // 50
+    QVERIFY(m.bytesReceived(QByteArray::fromHex("1521")).isEmpty());
+    const TransferActions tick = m.timerExpired(LinkTimer::WakeUpPacing);
+    // "2133": no 6; the sequence goes on from where it stopped and the buffer is kept.
+    QCOMPARE(sentBytes(tick), QByteArray(1, 'R'));
+    QCOMPARE(m.receiveBuffer().text(), QStringLiteral("2133"));
+    QCOMPARE(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)), QByteArray(1, 'O'));
+    // A later acknowledgement is appended to what is there and passes at the next tick.
+    QVERIFY(m.bytesReceived(QByteArray::fromHex("06")).isEmpty());
+    QCOMPARE(m.receiveBuffer().text(), QStringLiteral("21336"));
+    QCOMPARE(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)), QByteArray(1, Protocol::kComplete));
+}
+
+void TestLinkHandshake::noResponseDuringWakeUp() {
+    ReadTransfer m(linkTestModels(), options());
+    wakeOnce(m);
+    const TransferActions fired = m.timerExpired(LinkTimer::NoResponse);
+    const TransferAction* msg = find(fired, Kind::Message);
+    QVERIFY(msg);
+    QCOMPARE(msg->message.text, LinkText::NoResponse);
+    QCOMPARE(msg->message.title, QStringLiteral("信息提示"));
+    QCOMPARE(msg->message.icon, LinkMessage::Icon::Information);
+    QVERIFY(!has(fired, Kind::Finished));
+    // Nothing moves while the message is on screen.
+    QVERIFY(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)).isEmpty());
+    const TransferActions closed = m.messageClosed();
+    QVERIFY(has(closed, Kind::ClosePort));
+    const TransferAction* fin = find(closed, Kind::Finished);
+    QVERIFY(fin);
+    QCOMPARE(fin->result.outcome, TransferResult::Outcome::NoResponse);
+    QVERIFY(!fin->result.decode);
+    QVERIFY(m.isFinished());
+    QVERIFY(m.bytesReceived(QByteArray::fromHex("060606")).isEmpty());
+}
+
+void TestLinkHandshake::noReplyToCompletingByte() {
+    ReadTransfer m(linkTestModels(), options());
+    wakeOnce(m);
+    m.bytesReceived(QByteArray::fromHex("060606"));
+    QCOMPARE(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)), QByteArray(1, Protocol::kComplete));
+    // The radio never answers 4D: the no-response timer ends this wait too.
+    QVERIFY(has(m.timerExpired(LinkTimer::NoResponse), Kind::Message));
+    QCOMPARE(find(m.messageClosed(), Kind::Finished)->result.outcome, TransferResult::Outcome::NoResponse);
+}
+
+void TestLinkHandshake::cancelDuringWakeUp() {
+    ReadTransfer m(linkTestModels(), options());
+    m.start();
+    const TransferActions c = m.cancel();
+    QVERIFY(sentBytes(c).isEmpty());
+    QVERIFY(!has(c, Kind::Message));
+    QCOMPARE(find(c, Kind::Finished)->result.outcome, TransferResult::Outcome::Cancelled);
+    QVERIFY(!find(c, Kind::Finished)->result.decode);
+    // A timer that was already on its way does nothing.
+    QVERIFY(m.timerExpired(LinkTimer::NoResponse).isEmpty());
+    QVERIFY(m.timerExpired(LinkTimer::WakeUpPacing).isEmpty());
+}
+
+void TestLinkHandshake::cancelDuringAckWaitLeavesNoTimer() {
+    ReadTransfer m(linkTestModels(), options());
+    LinkHarness h(m, [](const QByteArray& in, bool*) {
+        if (in.endsWith('A'))
+            return QByteArray::fromHex("060606");
+        if (in == QByteArray(1, Protocol::kComplete))
+            return QByteArray::fromHex("06");
+        return QByteArray(); // the read-mode byte stays unanswered
+    });
+    h.cancelWhen = [](const LinkHarness& x) { return x.sent.endsWith(Protocol::kReadMode); };
+    h.run();
+    QVERIFY(h.finished);
+    QCOMPARE(h.result.outcome, TransferResult::Outcome::Cancelled);
+    QVERIFY(h.running.empty());
+    QVERIFY(h.messages.isEmpty());
+    QVERIFY(!h.result.decode);
+}
+
+void TestLinkHandshake::readModeNotAcknowledged() {
+    ReadTransfer m(linkTestModels(), options());
+    LinkHarness h(m, [](const QByteArray& in, bool*) {
+        if (in.endsWith('A'))
+            return QByteArray::fromHex("060606");
+        if (in == QByteArray(1, Protocol::kComplete))
+            return QByteArray::fromHex("06");
+        return in == QByteArray(1, Protocol::kReadMode) ? QByteArray::fromHex("15") : QByteArray();
+    });
+    h.run();
+    QCOMPARE(h.sent.right(2), QByteArray("M\x05"));
+    QCOMPARE(h.messages.size(), 1);
+    QCOMPARE(h.messages[0].text, LinkText::CommunicationError);
+    QCOMPARE(h.messages[0].title, QStringLiteral("测试程序"));
+    QCOMPARE(h.result.outcome, TransferResult::Outcome::CommunicationError);
+    QVERIFY(!h.result.decode); // nothing to decode before the first block
+    QCOMPARE(h.closes, 1);
+    QVERIFY(h.running.empty());
+}
+
+void TestLinkHandshake::writeModeReplyAnyBytes() {
+    MemoryImage image = MemoryImage::blank(1);
+    WriteTransfer m(image, 16, options());
+    wakeOnce(m);
+    m.bytesReceived(QByteArray::fromHex("060606"));
+    m.timerExpired(LinkTimer::WakeUpPacing); // 4D
+    QCOMPARE(sentBytes(m.bytesReceived("x")), QByteArray(1, Protocol::kWriteMode));
+    // Any reply to 0A will do, even one without a 6.
+    const TransferActions go = m.bytesReceived(QByteArray::fromHex("15"));
+    QCOMPARE(find(go, Kind::Caption)->text, LinkText::Writing);
+    QCOMPARE(sentBytes(go), WriteTransfer::frame(0, image.blocks[0]));
+}
+
+void TestLinkHandshake::writeModeNoReply() {
+    WriteTransfer m(MemoryImage::blank(1), 16, options());
+    wakeOnce(m);
+    m.bytesReceived(QByteArray::fromHex("060606"));
+    m.timerExpired(LinkTimer::WakeUpPacing);
+    m.bytesReceived("x");
+    QVERIFY(has(m.timerExpired(LinkTimer::NoResponse), Kind::Message));
+    const TransferActions closed = m.messageClosed();
+    QVERIFY(has(closed, Kind::ClosePort));
+    QCOMPARE(find(closed, Kind::Finished)->result.outcome, TransferResult::Outcome::NoResponse);
+}
+
+QTEST_GUILESS_MAIN(TestLinkHandshake)
+#include "tst_link_handshake.moc"

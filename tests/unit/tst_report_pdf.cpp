@@ -1,0 +1,208 @@
+// The report as a PDF: page count, every text readable back with pdftotext, the heading row repeated at
+// the top of continuation pages, and the report command of radiocps-cli.
+#include <QtTest>
+
+#include "print/report_data.h"
+#include "print/report_print.h"
+
+namespace {
+
+ChannelTable filledGrid(const QString& layout, int channels) {
+    ChannelTable grid;
+    grid.layOut(layout, channels);
+    const QStringList signalling{QStringLiteral("67.0"), QStringLiteral("D023N"), QStringLiteral("OFF"),
+                                 QStringLiteral("D754I"), QStringLiteral("254.1")};
+    for (int r = 1; r <= channels; ++r) {
+        if (r % 7 != 0) { // every seventh channel keeps its frequencies empty
+            grid.setCell(r, 1,
+                         QStringLiteral("%1.%2").arg(400 + r).arg(r * 125 % 100000, 5, 10, QLatin1Char('0')));
+            grid.setCell(r, 2,
+                         QStringLiteral("%1.%2").arg(401 + r).arg(r * 250 % 100000, 5, 10, QLatin1Char('0')));
+        }
+        grid.setCell(r, 3, signalling[r % signalling.size()]);
+        grid.setCell(r, 4, signalling[(r + 2) % signalling.size()]);
+        for (int c = 5; c < grid.columnCount(); ++c)
+            grid.setCell(r, c,
+                         grid.columns()[c].items.value(r % qMax(1, int(grid.columns()[c].items.size()))));
+    }
+    return grid;
+}
+
+ReportData report(const QString& layout, int channels) {
+    RadioSettings settings;
+    settings.selectStartupDefaults();
+    return ReportData::snapshot(QStringLiteral("RC-99(V)"), QStringLiteral("136MHz---174MHz"), settings,
+                                filledGrid(layout, channels));
+}
+
+// pdftotext reads a few ideographs as the radical that shares their glyph in the CJK face. Both the text read
+// back and the texts looked for are compared in compatibility form, with the one radical that has none
+// mapped.
+QString foldRadicals(QString text) {
+    text = text.normalized(QString::NormalizationForm_KC);
+    text.replace(QChar(0x2EDA), QChar(0x9875)); // 页
+    return text;
+}
+
+QString pdfText(const QString& pdf, int page = 0) {
+    QStringList args{QStringLiteral("-raw")};
+    if (page > 0)
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+             << QString::number(page);
+    args << pdf << QStringLiteral("-");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return foldRadicals(QString::fromUtf8(p.readAllStandardOutput()));
+}
+
+int pdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(30000))
+        return -1;
+    const QRegularExpression re(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+}
+
+// The cells of a row in their order, separated by white space only (none where wide headings touch).
+QRegularExpression rowPattern(const QStringList& cells) {
+    QStringList escaped;
+    for (const QString& c : cells)
+        escaped << QRegularExpression::escape(foldRadicals(c));
+    return QRegularExpression(QStringLiteral("(^|\\n)") + escaped.join(QStringLiteral("\\s*")) +
+                              QStringLiteral("\\s*(\\n|$)"));
+}
+
+} // namespace
+
+class TestReportPdf : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pages_data();
+    void pages();
+    void unwritableFileKeepsNothing();
+    void cli_data();
+    void cli();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestReportPdf::initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    QVERIFY(dir_.isValid());
+}
+
+void TestReportPdf::pages_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QList<int>>("pageStarts");
+
+    QTest::newRow("16 channels, layout 0") << "0" << 16 << QList<int>{0};
+    QTest::newRow("16 channels, layout 1") << "1" << 16 << QList<int>{0};
+    QTest::newRow("99 channels, layout 0") << "0" << 99 << QList<int>{0, 22, 51, 80};
+    QTest::newRow("99 channels, layout 1") << "1" << 99 << QList<int>{0, 22, 51, 80};
+}
+
+void TestReportPdf::pages() {
+    QFETCH(QString, layout);
+    QFETCH(int, channels);
+    QFETCH(QList<int>, pageStarts);
+
+    const ReportData data = report(layout, channels);
+    const QString pdf = dir_.filePath(QStringLiteral("report-%1-%2.pdf").arg(layout).arg(channels));
+    int pages = 0;
+    const Error e = writeReportPdf(pdf, data, PaperInfo::a4Portrait(), &pages);
+    QVERIFY2(!e.isError(), qPrintable(e.description));
+    QCOMPARE(pages, pageStarts.size());
+    QCOMPARE(pdfPages(pdf), pageStarts.size());
+
+    const QString first = pdfText(pdf, 1);
+    QVERIFY(first.contains(foldRadicals(QStringLiteral("本机设置数据第一页"))));
+    const QStringList settings{QStringLiteral("机型：RC-99(V)"),    QStringLiteral("频率：136MHz---174MHz"),
+                               QStringLiteral("监听功能：打开"),    QStringLiteral("省电功能：有效"),
+                               QStringLiteral("提示音：打开"),      QStringLiteral("扰频功能：关闭"),
+                               QStringLiteral("发射限时：30s"),     QStringLiteral("静噪等级：4"),
+                               QStringLiteral("打描功能：有效"),    QStringLiteral("优先信道：1"),
+                               QStringLiteral("语音报频：关"),      QStringLiteral("一整机功能设置部份"),
+                               QStringLiteral("二信道数据设置部份")};
+    for (const QString& s : settings)
+        QVERIFY2(first.contains(foldRadicals(s)), qPrintable(s));
+
+    // Every row on its page; the pages after the first begin with the heading row, as far as it fits the
+    // page (the repeated headings of columns 8-10 lie beyond the right edge).
+    QStringList visibleHeadings = data.table[0].mid(0, 8);
+    for (int p = 0; p < pageStarts.size(); ++p) {
+        const QString text = p == 0 ? first : pdfText(pdf, p + 1);
+        const int end = p + 1 < pageStarts.size() ? pageStarts[p + 1] : channels + 1;
+        for (int i = pageStarts[p]; i < end; ++i)
+            QVERIFY2(text.contains(rowPattern(data.table[i])),
+                     qPrintable(QStringLiteral("page %1 row %2").arg(p + 1).arg(i)));
+        if (p > 0) {
+            QVERIFY2(text.startsWith(foldRadicals(visibleHeadings.join(QLatin1Char(' ')))),
+                     qPrintable(text.left(80)));
+            QVERIFY(!text.contains(foldRadicals(QStringLiteral("本机设置数据第一页"))));
+            QVERIFY(!text.contains(rowPattern(data.table[pageStarts[p] - 1])));
+        }
+    }
+}
+
+void TestReportPdf::unwritableFileKeepsNothing() {
+    const QString pdf = dir_.filePath(QStringLiteral("missing-folder/report.pdf"));
+    const Error e = writeReportPdf(pdf, report(QStringLiteral("0"), 16));
+    QCOMPARE(e.code, ErrorCode::PathFileAccess);
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestReportPdf::cli_data() {
+    QTest::addColumn<QStringList>("args"); // %pdf and %dir are replaced
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("pages");
+
+    const QString samples = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/");
+    QTest::newRow("16 channels") << QStringList{samples + "demo-16.qfd", "--pdf", "%pdf"} << 0 << 1;
+    QTest::newRow("99 channels") << QStringList{samples + "rc996-99.qfd", "--pdf", "%pdf"} << 0 << 4;
+    QTest::newRow("with --config") << QStringList{samples + "rc996-99.qfd", "--config",
+                                                  QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini"),
+                                                  "--pdf", "%pdf"}
+                                   << 0 << 4;
+    QTest::newRow("no --pdf") << QStringList{samples + "demo-16.qfd"} << 2 << 0;
+    QTest::newRow("no file") << QStringList{"--pdf", "%pdf"} << 2 << 0;
+    QTest::newRow("missing file") << QStringList{"%dir/none.qfd", "--pdf", "%pdf"} << 1 << 0;
+}
+
+void TestReportPdf::cli() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(int, pages);
+
+    const QString cli = QStringLiteral(RADIOCPS_BIN_DIR "/radiocps-cli");
+    if (!QFile::exists(cli))
+        QSKIP("radiocps-cli is not built");
+    const QString pdf = dir_.filePath(QStringLiteral("cli-%1.pdf").arg(QTest::currentDataTag()));
+    for (QString& a : args)
+        a.replace(QStringLiteral("%pdf"), pdf).replace(QStringLiteral("%dir"), dir_.path());
+    QProcess p;
+    p.start(cli, QStringList{QStringLiteral("report")} + args);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), exitCode);
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(!p.readAllStandardError().isEmpty());
+        return;
+    }
+    QCOMPARE(pdfPages(pdf), pages);
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(foldRadicals(QStringLiteral("机型：RC-"))));
+    QVERIFY(text.contains(foldRadicals(QStringLiteral("信道"))));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::number(pages)));
+}
+
+QTEST_MAIN(TestReportPdf)
+#include "tst_report_pdf.moc"
