@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/command_wiring.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -13,8 +14,8 @@ namespace {
 constexpr int kScreenshotDelayMs = 400;
 
 // For the README picture: the model dialog is answered with its default button, as a user pressing
-// Enter would, then the given channel file is opened and the window is saved as an image.
-void arrangeScreenshot(MainWindow* window, const QString& channelFile, const QString& imagePath) {
+// Enter would; once the first activation has opened the channel file the window is saved as an image.
+void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
     window->setDialogRunner([](QDialog* dialog) {
         QTimer::singleShot(0, dialog, [dialog] {
             if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")))
@@ -24,13 +25,9 @@ void arrangeScreenshot(MainWindow* window, const QString& channelFile, const QSt
         });
         return dialog->exec();
     });
-    QTimer::singleShot(kScreenshotDelayMs, window, [window, channelFile, imagePath] {
-        if (!channelFile.isEmpty())
-            window->loadChannelFile(channelFile);
-        QTimer::singleShot(kScreenshotDelayMs, window, [window, imagePath] {
-            const bool saved = window->grab().save(imagePath);
-            QCoreApplication::exit(saved ? 0 : 1);
-        });
+    QTimer::singleShot(kScreenshotDelayMs, window, [window, imagePath] {
+        const bool saved = window->grab().save(imagePath);
+        QCoreApplication::exit(saved ? 0 : 1);
     });
 }
 
@@ -54,14 +51,11 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     MainWindow window;
+    wireCommands(window);
     window.setPortDevice(parser.value(port));
-    if (parser.isSet(screenshot)) {
-        arrangeScreenshot(&window, parser.value(open), parser.value(screenshot));
-    } else if (parser.isSet(open)) {
-        // After the first activation (and its model question) the file replaces the empty table.
-        const QString file = parser.value(open);
-        QTimer::singleShot(0, &window, [&window, file] { window.loadChannelFile(file); });
-    }
+    window.setStartupFile(parser.value(open));
+    if (parser.isSet(screenshot))
+        arrangeScreenshot(&window, parser.value(screenshot));
     window.show();
     return app.exec();
 }

@@ -103,7 +103,8 @@ TransferResult runTransfer(TransferMachine& machine, const QString& device,
     QObject::connect(&driver, &TransferDriver::progressChanged, [&](double value, int maximum) {
         if (!terminal)
             return;
-        const QByteArray line = QStringLiteral("\r%1 %2/%3").arg(caption).arg(int(value)).arg(maximum).toUtf8();
+        const QByteArray line =
+            QStringLiteral("\r%1 %2/%3").arg(caption).arg(int(value)).arg(maximum).toUtf8();
         std::fwrite(line.constData(), 1, line.size(), stderr);
         std::fflush(stderr);
         progressShown = true;

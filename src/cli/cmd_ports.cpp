@@ -24,6 +24,7 @@ int runPorts(const QStringList& args) {
 }
 
 const CliCommandRegistrar reg(QStringLiteral("ports"),
-                              {QStringLiteral("ports   list the serial ports the port dialog offers"), runPorts});
+                              {QStringLiteral("ports   list the serial ports the port dialog offers"),
+                               runPorts});
 
 } // namespace

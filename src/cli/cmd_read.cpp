@@ -16,8 +16,8 @@ int runRead(const QStringList& args) {
     QString problem;
     LinkTimings timings;
     const bool parsed = Cli::parse(args,
-                                   {QStringLiteral("--port"), QStringLiteral("--out"), QStringLiteral("--config"),
-                                    QStringLiteral("--timeout")},
+                                   {QStringLiteral("--port"), QStringLiteral("--out"),
+                                    QStringLiteral("--config"), QStringLiteral("--timeout")},
                                    {QStringLiteral("--json")}, &a, &problem);
     if (!parsed || !a.positional.isEmpty() || !a.option(QStringLiteral("--port")) ||
         !a.option(QStringLiteral("--out")) || !Cli::transferTimings(a, &timings, &problem)) {

@@ -15,8 +15,9 @@ int runWrite(const QStringList& args) {
     Cli::Arguments a;
     QString problem;
     LinkTimings timings;
-    const bool parsed = Cli::parse(
-        args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")}, {}, &a, &problem);
+    const bool parsed =
+        Cli::parse(args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
+                   {}, &a, &problem);
     if (!parsed || a.positional.size() != 1 || !a.option(QStringLiteral("--port")) ||
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
@@ -43,14 +44,15 @@ int runWrite(const QStringList& args) {
 
     WriteTransfer machine(image, loaded.model.strType, {timings, QStringLiteral("radiocps-cli")});
     Error openError;
-    const TransferResult result = Cli::runTransfer(machine, *a.option(QStringLiteral("--port")), {}, &openError);
+    const TransferResult result =
+        Cli::runTransfer(machine, *a.option(QStringLiteral("--port")), {}, &openError);
     if (openError.isError())
         return Cli::fail(openError);
     return Cli::transferExit(result);
 }
 
-const CliCommandRegistrar reg(QStringLiteral("write"),
-                              {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio"),
-                               runWrite});
+const CliCommandRegistrar
+    reg(QStringLiteral("write"),
+        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio"), runWrite});
 
 } // namespace

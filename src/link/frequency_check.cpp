@@ -30,9 +30,9 @@ FrequencyCheck ValidateFrequencies(const ChannelTable& table, int band) {
             if (!number) {
                 check.ok = false;
                 check.runtimeError = true;
-                check.error = {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 个信道的频率 \"%2\" 不是数字")
-                                                            .arg(row)
-                                                            .arg(text)};
+                check.error = {
+                    ErrorCode::TypeMismatch,
+                    QStringLiteral("类型不匹配：第 %1 个信道的频率 \"%2\" 不是数字").arg(row).arg(text)};
                 return check;
             }
             if (mhz > limits.upper || mhz < limits.lower) {

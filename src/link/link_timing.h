@@ -2,9 +2,9 @@
 
 // The intervals of the radio link. Tests shorten them through LinkTimings; nothing else changes them.
 namespace LinkTiming {
-constexpr int kStartDelayMs = 500;      // the progress window starts the transfer this long after it shows
-constexpr int kNoResponseMs = 60000;    // the radio must answer within this time
-constexpr int kWakeUpPacingMs = 100;    // one wake-up byte about every this many milliseconds
+constexpr int kStartDelayMs = 500;   // the progress window starts the transfer this long after it shows
+constexpr int kNoResponseMs = 60000; // the radio must answer within this time
+constexpr int kWakeUpPacingMs = 100; // one wake-up byte about every this many milliseconds
 // After the last byte of a transfer, before the port closes: a 12-byte frame takes 12.5 ms at 9600 baud,
 // and a port closed earlier may drop what is still on its way (USB adapters, the virtual radio's wire).
 constexpr int kDrainMs = 25;

@@ -14,7 +14,8 @@ QtSerialPort::~QtSerialPort() {
     port_.close();
 }
 
-Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString& device, const QString& reason) {
+Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString& device,
+                              const QString& reason) {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
         return {ErrorCode::NoSuchPort, QStringLiteral("找不到串口 %1（%2）").arg(device, reason)};
@@ -92,7 +93,8 @@ void QtSerialPort::onReadyRead() {
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError && error != QSerialPort::ResourceError)
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError &&
+        error != QSerialPort::ResourceError)
         return;
     if (lost_ || !port_.isOpen())
         return;

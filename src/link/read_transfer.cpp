@@ -73,14 +73,16 @@ void ReadTransfer::stored(const Error& error) {
 }
 
 void ReadTransfer::determineModel(const QByteArray& reply) {
-    // The first data byte in upper-case hex without a leading zero ("5", "A1"), as the model table is searched.
+    // The first data byte in upper-case hex without a leading zero ("5", "A1"), as the model table is
+    // searched.
     const QString code = QString::number(static_cast<quint8>(reply.at(4)), 16).toUpper();
     const int entry = lookupModel(table_, code);
     iData_ = ::imageFactor(table_.entries[entry].channels());
 }
 
 void ReadTransfer::notAcknowledged() {
-    end(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, LinkText::CommunicationError});
+    end(TransferResult::Outcome::CommunicationError,
+        {ErrorCode::Communication, LinkText::CommunicationError});
 }
 
 void ReadTransfer::noResponse() {
@@ -106,7 +108,8 @@ void ReadTransfer::replyTooLong() {
     // More than 12 bytes cannot be a block; taking any 12 of them would store garbage as data.
     showMessages({communicationErrorMessage()}, [this] {
         closePort();
-        end(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, LinkText::CommunicationError});
+        end(TransferResult::Outcome::CommunicationError,
+            {ErrorCode::Communication, LinkText::CommunicationError});
     });
 }
 

@@ -20,7 +20,8 @@ QByteArray ReceivedFile::line(const QByteArray& reply) {
 }
 
 QString ReceivedFile::defaultPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/received.qfd");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/received.qfd");
 }
 
 Error ReceivedFile::reset() const {
@@ -35,9 +36,11 @@ Error ReceivedFile::reset() const {
 Error ReceivedFile::append(const QByteArray& reply) const {
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
+        return {ErrorCode::PathFileAccess,
+                QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
     const QByteArray l = line(reply);
     if (file.write(l) != l.size())
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
+        return {ErrorCode::PathFileAccess,
+                QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
     return Error::none();
 }

@@ -17,7 +17,9 @@ struct LinkMessage {
     QString title;
     QString text;
 
-    bool operator==(const LinkMessage& o) const { return icon == o.icon && title == o.title && text == o.text; }
+    bool operator==(const LinkMessage& o) const {
+        return icon == o.icon && title == o.title && text == o.text;
+    }
 };
 
 struct TransferResult {

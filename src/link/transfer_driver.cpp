@@ -12,7 +12,8 @@ TransferDriver::TransferDriver(SerialPort& port, TransferMachine& machine, QObje
     connect(&drain_, &QTimer::timeout, this, [this] { dispatch(machine_.timerExpired(LinkTimer::Drain)); });
     connect(&noResponse_, &QTimer::timeout, this,
             [this] { dispatch(machine_.timerExpired(LinkTimer::NoResponse)); });
-    connect(&pacing_, &QTimer::timeout, this, [this] { dispatch(machine_.timerExpired(LinkTimer::WakeUpPacing)); });
+    connect(&pacing_, &QTimer::timeout, this,
+            [this] { dispatch(machine_.timerExpired(LinkTimer::WakeUpPacing)); });
 }
 
 TransferDriver::~TransferDriver() {

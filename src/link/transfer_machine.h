@@ -59,11 +59,11 @@ protected:
     virtual void blockReplied(const QByteArray&) {}
     virtual void stored(const Error&) {}
     // Failures: the hook finishes the transfer (after its own messages).
-    virtual void notAcknowledged() = 0;      // "通信错误" shown, port closed
-    virtual void noResponse() = 0;           // the no-response message shown
-    virtual void cancelled() = 0;            // timers stopped
-    virtual void lost(const Error& e) = 0;   // timers stopped
-    virtual void replyTooLong() {}           // more than 12 bytes for a block
+    virtual void notAcknowledged() = 0;    // "通信错误" shown, port closed
+    virtual void noResponse() = 0;         // the no-response message shown
+    virtual void cancelled() = 0;          // timers stopped
+    virtual void lost(const Error& e) = 0; // timers stopped
+    virtual void replyTooLong() {}         // more than 12 bytes for a block
 
     // Helpers for the hooks.
     void emitAction(TransferAction a) { out_.append(std::move(a)); }

@@ -89,7 +89,8 @@ void WriteTransfer::acknowledged() {
 }
 
 void WriteTransfer::notAcknowledged() {
-    end(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, LinkText::CommunicationError});
+    end(TransferResult::Outcome::CommunicationError,
+        {ErrorCode::Communication, LinkText::CommunicationError});
 }
 
 void WriteTransfer::noResponse() {
@@ -118,8 +119,10 @@ void WriteTransfer::lost(const Error& error) {
         const int index = phase_ == Phase::Channels ? (block_ - 2) / 2 + 1 : block_ - channelEnd_ + 1;
         const QString title = options().applicationTitle;
         messages << LinkMessage{LinkMessage::Icon::None, title, LinkText::progressValue(bar_)}
-                 << LinkMessage{LinkMessage::Icon::None, title, LinkText::writeBlocksSent(index, iData_, strType_)}
-                 << LinkMessage{LinkMessage::Icon::Information, QString::number(error.code), error.description};
+                 << LinkMessage{LinkMessage::Icon::None, title,
+                                LinkText::writeBlocksSent(index, iData_, strType_)}
+                 << LinkMessage{LinkMessage::Icon::Information, QString::number(error.code),
+                                error.description};
         break;
     }
     }

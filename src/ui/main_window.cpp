@@ -45,7 +45,8 @@ constexpr int kFrequencyColumnWidth = 76;
 
 MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
-      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath()) : configPath) {
+      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath())
+                                       : configPath) {
     initResources();
     setObjectName(QStringLiteral("mainFrm"));
     appFolder_ = QFileInfo(configPath_).absolutePath();
@@ -99,7 +100,8 @@ void MainWindow::createWidgets() {
     cboPCmodel_->setCurrentIndex(-1);
     cboPCmodel_->setGeometry(kBandSelector);
     // Only a pick by the user counts as a click; code runs the handler itself after selecting.
-    connect(cboPCmodel_, &QComboBox::activated, this, [this] { runCommand([this] { bandSelectorClick(); }); });
+    connect(cboPCmodel_, &QComboBox::activated, this,
+            [this] { runCommand([this] { bandSelectorClick(); }); });
     lblRange_ = new QLabel(UiText::LabelRange, fraModel_);
     lblRange_->setObjectName(QStringLiteral("Label3"));
     lblRange_->setGeometry(kRangeLabel);

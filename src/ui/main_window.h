@@ -35,7 +35,7 @@ class SettingsPanel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Commands that later parts of the program wire in; until then their menu items and buttons are off.
+    // Commands wired in from outside this window; until then their menu items and buttons are off.
     enum class Command { Read, Write, Preview, Print, Tune, Port, About };
     // A command reports an error it has not shown itself; the window shows it titled with its code.
     using CommandHandler = std::function<Error()>;
@@ -55,11 +55,13 @@ public:
     // Runs an own modal window; the activation follows when the running command has returned.
     int execDialog(QDialog* dialog);
     void setDialogRunner(DialogRunner runner);
+    // A channel file to open at the end of the first activation, after the model question.
+    void setStartupFile(const QString& path) { startupFile_ = path; }
 
     // --- Commands of this window.
-    void chooseModel();                   // New: the model dialog, then the model menu and band list
-    void openChannelFile();               // Open: file dialog, then loadChannelFile
-    void saveChannelFile();               // Save: file dialog, then the file and "保存成功"
+    void chooseModel();                        // New: the model dialog, then the model menu and band list
+    void openChannelFile();                    // Open: file dialog, then loadChannelFile
+    void saveChannelFile();                    // Save: file dialog, then the file and "保存成功"
     void loadChannelFile(const QString& path); // busy pointer, decode, apply; silent when missing
     // Shows a decoded channel file exactly as Open does (model menu, band list, grid, settings panel).
     void applyLoadedChannelFile(const LoadedChannelFile& loaded);
@@ -81,11 +83,11 @@ public:
     void refreshSettingsPanel();
     ModelTable& modelTable() { return modelTable_; }
     const ModelTable& modelTable() const { return modelTable_; }
-    QString bandSelectorText() const;  // cboPCmodel
-    int bandSelectorIndex() const;     // -1 when nothing is selected
-    QString rangeLabelText() const;    // Label2
+    QString bandSelectorText() const;                       // cboPCmodel
+    int bandSelectorIndex() const;                          // -1 when nothing is selected
+    QString rangeLabelText() const;                         // Label2
     QString modelCodeText() const { return strModelCode_; } // decimal text, e.g. "113" for 71
-    QString bandRange(int n) const;    // PL1 ... PL4, pl5, pl6 for n = 1 ... 6
+    QString bandRange(int n) const;                         // PL1 ... PL4, pl5, pl6 for n = 1 ... 6
     void setBandRange(int n, const QString& text);
     QString caption() const { return caption_; }
     QString configPath() const { return configPath_; }
@@ -163,6 +165,7 @@ private:
     QString statusCaption_;
     QString strModelCode_;
     QString portDevice_;
+    QString startupFile_;
     bool blnStarted_ = false;
     bool blnMenuBuilt_ = false;
     bool blnAskModel_ = false;

@@ -1,6 +1,5 @@
 // Menus, toolbar, status bar and the routing of commands.
 #include <QAction>
-#include <optional>
 #include <QCloseEvent>
 #include <QDate>
 #include <QKeyEvent>
@@ -11,6 +10,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <optional>
 
 #include "ui/main_window.h"
 #include "ui/prompter.h"
@@ -46,7 +46,8 @@ QIcon toolIcon(const char* name) {
 
 } // namespace
 
-QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys) {
+QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text,
+                                const QKeySequence& keys) {
     auto* action = menu->addAction(text);
     action->setObjectName(name);
     if (!keys.isEmpty())
@@ -67,24 +68,28 @@ void MainWindow::createMenus() {
     connect(placeholder, &QAction::triggered, this, [this] { runCommand([this] { modelMenuClick(0); }); });
     mnuTYPE_.push_back(placeholder);
 
-    mnuOpen_ = addCommand(file, QStringLiteral("mnuOpen"), UiText::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuOpen_ =
+        addCommand(file, QStringLiteral("mnuOpen"), UiText::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(mnuOpen_, &QAction::triggered, this, [this] { runCommand([this] { openChannelFile(); }); });
-    mnuSave_ = addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSave_ =
+        addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(mnuSave_, &QAction::triggered, this, [this] { runCommand([this] { saveChannelFile(); }); });
     file->addSeparator();
-    commandActions_[Command::Preview] = addCommand(file, commandName(Command::Preview), UiText::MenuPreview, {});
+    commandActions_[Command::Preview] =
+        addCommand(file, commandName(Command::Preview), UiText::MenuPreview, {});
     commandActions_[Command::Print] =
         addCommand(file, commandName(Command::Print), UiText::MenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    mnuExit_ = addCommand(file, QStringLiteral("mnuExit"), UiText::MenuExit, QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuExit_ =
+        addCommand(file, QStringLiteral("mnuExit"), UiText::MenuExit, QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
 
     QMenu* program = menuBar()->addMenu(UiText::MenuProgram);
     program->setObjectName(QStringLiteral("mnuProgram"));
     commandActions_[Command::Read] =
         addCommand(program, commandName(Command::Read), UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
-    commandActions_[Command::Write] =
-        addCommand(program, commandName(Command::Write), UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
+    commandActions_[Command::Write] = addCommand(program, commandName(Command::Write), UiText::MenuWrite,
+                                                 QKeySequence(Qt::CTRL | Qt::Key_W));
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -238,7 +243,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
         // Text boxes would take Ctrl+X as "cut"; here it is the exit command, and there is no cut.
-        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X) && widget->window() == this) {
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X) &&
+            widget->window() == this) {
             event->ignore();
             return true;
         }

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QTimer>
+#include <utility>
 
 #include "image/block_address.h"
 #include "ui/channel_editing.h"
@@ -97,6 +98,8 @@ void MainWindow::activate() {
         blnAskModel_ = false;
         chooseModel();
     }
+    if (!startupFile_.isEmpty())
+        loadChannelFile(std::exchange(startupFile_, QString()));
     --commandDepth_;
     if (commandDepth_ == 0)
         activateIfPending();
@@ -130,7 +133,8 @@ void MainWindow::buildModelMenu(const QString& nameList, const QString& chosenNa
                 item = mnuNew_->addAction(QString());
                 item->setObjectName(QStringLiteral("mnuTYPE_%1").arg(i));
                 item->setCheckable(true);
-                connect(item, &QAction::triggered, this, [this, i] { runCommand([this, i] { modelMenuClick(i); }); });
+                connect(item, &QAction::triggered, this,
+                        [this, i] { runCommand([this, i] { modelMenuClick(i); }); });
                 mnuTYPE_.push_back(item);
             }
             item->setText(pieces[i]);

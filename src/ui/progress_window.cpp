@@ -90,7 +90,8 @@ void ProgressWindow::onFinished(const TransferResult& result) {
     }
     if (result.escaped && result.error.isError()) {
         prompter_.message(this, Prompter::Icon::Critical, RadioText::NoticeTitle,
-                          (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) + result.error.description);
+                          (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) +
+                              result.error.description);
         closeSelf();
         return;
     }

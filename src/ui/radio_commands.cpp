@@ -64,8 +64,8 @@ bool RadioCommands::openPort(bool) {
         return true;
     const Error e = port_->open(portDevice());
     if (e.isError()) {
-        host_.radioPrompter().message(host_.radioParent(), Prompter::Icon::Information, QString::number(e.code),
-                                      e.description);
+        host_.radioPrompter().message(host_.radioParent(), Prompter::Icon::Information,
+                                      QString::number(e.code), e.description);
         closePort();
         return false;
     }
@@ -114,7 +114,8 @@ void RadioCommands::mnuWrite_Click() {
             prompter.message(parent, Prompter::Icon::Critical, QString::number(check.error.code),
                              check.error.description);
         else
-            prompter.message(parent, Prompter::Icon::Information, RadioText::NoticeTitle, check.error.description);
+            prompter.message(parent, Prompter::Icon::Information, RadioText::NoticeTitle,
+                             check.error.description);
         return;
     }
     if (!prompter.confirm(parent, RadioText::WriteCaption, RadioText::ConfirmWrite))

@@ -7,8 +7,12 @@ namespace RadioText {
 // frmDK
 inline const QString PortDialogCaption = QStringLiteral("端口选择");
 inline const QString PortOk = QStringLiteral("确定");
-inline QString portName(int index) { return QStringLiteral("COM") + QString::number(index + 1); }
-inline QString portChanged(int index) { return QStringLiteral("端口转换成COM") + QString::number(index + 1); }
+inline QString portName(int index) {
+    return QStringLiteral("COM") + QString::number(index + 1);
+}
+inline QString portChanged(int index) {
+    return QStringLiteral("端口转换成COM") + QString::number(index + 1);
+}
 inline const QString NoticeTitle = QStringLiteral("提示");
 
 // frmWAIT

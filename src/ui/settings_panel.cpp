@@ -10,9 +10,9 @@ namespace {
 
 // Top to bottom as the panel shows them.
 constexpr RadioSettings::List kOrder[] = {
-    RadioSettings::FuncMoni, RadioSettings::Sd,       RadioSettings::TSY,
-    RadioSettings::RPGN,     RadioSettings::FuncTOT,  RadioSettings::FuncSQL,
-    RadioSettings::FuncSave, RadioSettings::YXXD,     RadioSettings::YYBP,
+    RadioSettings::FuncMoni, RadioSettings::Sd,      RadioSettings::TSY,
+    RadioSettings::RPGN,     RadioSettings::FuncTOT, RadioSettings::FuncSQL,
+    RadioSettings::FuncSave, RadioSettings::YXXD,    RadioSettings::YYBP,
 };
 
 constexpr int kRowTop = 22;

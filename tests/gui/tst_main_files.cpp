@@ -25,6 +25,7 @@ private Q_SLOTS:
     void malformedFileLeavesWindowUnchanged();
     void incompleteFileIsShownAndReported();
     void pointerIsRestoredBeforeMessages();
+    void startupFileOpensAfterModelQuestion();
 };
 
 namespace {
@@ -48,7 +49,8 @@ QByteArray shippedIni() {
 class PointerWatchingPrompter : public ScriptedPrompter {
 public:
     QList<bool> busyAtMessage;
-    Answer message(QWidget* p, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
+    Answer message(QWidget* p, Icon icon, const QString& title, const QString& text,
+                   Buttons buttons) override {
         busyAtMessage << (QApplication::overrideCursor() != nullptr);
         return ScriptedPrompter::message(p, icon, title, text, buttons);
     }
@@ -107,7 +109,8 @@ void TestMainFiles::editedTableRoundTrip() {
     MainWindowFixture f;
     f.writeIni(shippedIni());
     MainWindow* w = f.createWithModel(0); // RC-160: 16 channels, layout 1
-    const QStringList row = {"1", "438.50000", "438.50000", "D023N", "67.0", "是", "窄", "否", "是", "3", "低"};
+    const QStringList row = {"1",  "438.50000", "438.50000", "D023N", "67.0", "是",
+                             "窄", "否",        "是",        "3",     "低"};
     for (int c = 1; c < row.size(); ++c)
         w->channelModel()->setCell(1, c, row[c]);
     f.combo(QStringLiteral("cboYYBP"))->setCurrentIndex(2);
@@ -195,7 +198,8 @@ void TestMainFiles::malformedFileLeavesWindowUnchanged_data() {
     QTest::newRow("malformed token") << badToken << "13";
     QTest::newRow("too few tokens") << QByteArray("52 00 00 08 41 FF\r\n") << "13";
     QTest::newRow("empty file") << QByteArray() << "62";
-    QTest::newRow("unknown model, no eighth entry") << QByteArray("52 00 00 08 99 FF FF FF 10 06 05 19\r\n") << "9";
+    QTest::newRow("unknown model, no eighth entry")
+        << QByteArray("52 00 00 08 99 FF FF FF 10 06 05 19\r\n") << "9";
 }
 
 void TestMainFiles::malformedFileLeavesWindowUnchanged() {
@@ -265,6 +269,23 @@ void TestMainFiles::pointerIsRestoredBeforeMessages() {
     v.loadChannelFile(path);
     QCOMPARE(watching.busyAtMessage, QList<bool>({false, false}));
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestMainFiles::startupFileOpensAfterModelQuestion() {
+    MainWindowFixture f;
+    f.writeIni(shippedIni());
+    MainWindow* w = f.create();
+    w->setStartupFile(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    f.modelAnswer = 0; // RC-160, replaced by the file's model
+    w->activate();
+    QCOMPARE(f.modelDialogRuns, 1);
+    QVERIFY(f.prompter.shown.isEmpty());
+    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-80"));
+    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
+    // Only once.
+    w->channelModel()->setCell(1, 1, QString());
+    w->activate();
+    QCOMPARE(w->channelTable().cell(1, 1), QString());
 }
 
 QTEST_MAIN(TestMainFiles)

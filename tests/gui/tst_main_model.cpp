@@ -197,18 +197,19 @@ void TestMainModel::headersOfBothLayouts() {
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(0);
     QCOMPARE(headers(w->channelTable()),
-             QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令", "繁忙锁定", "宽/窄", "扫描添加",
-                          "压扩", "扰频码", "发射功率"}));
+             QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令", "繁忙锁定", "宽/窄",
+                          "扫描添加", "压扩", "扰频码", "发射功率"}));
     QCOMPARE(f.grid()->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("发射功率"));
     // Frequency columns left/centred, the others centred/top.
     QAbstractItemModel* m = f.grid()->model();
     for (int c = 0; c < 11; ++c) {
         const auto align = Qt::Alignment(m->index(3, c).data(Qt::TextAlignmentRole).toInt());
-        QCOMPARE(align, (c == 1 || c == 2) ? (Qt::AlignLeft | Qt::AlignVCenter) : (Qt::AlignHCenter | Qt::AlignTop));
+        QCOMPARE(align,
+                 (c == 1 || c == 2) ? (Qt::AlignLeft | Qt::AlignVCenter) : (Qt::AlignHCenter | Qt::AlignTop));
     }
     w->modelMenuClick(1);
-    QCOMPARE(headers(w->channelTable()),
-             QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令", "繁忙锁定", "宽/窄", "发射功率"}));
+    QCOMPARE(headers(w->channelTable()), QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令",
+                                                      "繁忙锁定", "宽/窄", "发射功率"}));
 }
 
 void TestMainModel::secondNewOnlyMovesCheck() {

@@ -77,7 +77,8 @@ void TestMainSettings::functionByte() {
     MainWindow* w = f.createWithModel(model);
     f.combo(list)->setCurrentIndex(index);
     QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(expected));
-    QCOMPARE(w->radioSettings().index(RadioSettings::FuncSQL), f.combo(QStringLiteral("cboFuncSQL"))->currentIndex());
+    QCOMPARE(w->radioSettings().index(RadioSettings::FuncSQL),
+             f.combo(QStringLiteral("cboFuncSQL"))->currentIndex());
 }
 
 void TestMainSettings::voiceByte_data() {

@@ -60,8 +60,9 @@ void TestMainStartup::startsWithConfiguration() {
     QCOMPARE(w->rangeLabelText(), QStringLiteral("400MHz---470MHz"));
     // The settings lists show their start-up selections.
     const QList<QPair<QString, QString>> selections = {
-        {"cboFuncMoni", "打开"}, {"cbosd", "有效"}, {"cboTSY", "打开"},     {"cboRPGN", "关闭"}, {"cboFuncTOT", "30s"},
-        {"cboFuncSQL", "4"},     {"cboFuncSave", "有效"}, {"cboYXXD", "1"}, {"cboYYBP", "关"},
+        {"cboFuncMoni", "打开"}, {"cbosd", "有效"},     {"cboTSY", "打开"},
+        {"cboRPGN", "关闭"},     {"cboFuncTOT", "30s"}, {"cboFuncSQL", "4"},
+        {"cboFuncSave", "有效"}, {"cboYXXD", "1"},      {"cboYYBP", "关"},
     };
     for (const auto& [name, text] : selections)
         QCOMPARE(f.combo(name)->currentText(), text);
@@ -86,8 +87,8 @@ void TestMainStartup::startsWithoutConfiguration_data() {
     QTest::newRow("no file") << QByteArray() << false << QStringLiteral("文件未找到");
     QTest::newRow("empty ICON key") << QByteArray("[PcCaption]\r\nCaption=X\r\n") << false
                                     << QStringLiteral("文件未找到");
-    QTest::newRow("icon is no picture") << QByteArray("[PcIcon]\r\nICON=Sfc.ini\r\n") << false
-                                        << QStringLiteral("无效的图片");
+    QTest::newRow("icon is no picture")
+        << QByteArray("[PcIcon]\r\nICON=Sfc.ini\r\n") << false << QStringLiteral("无效的图片");
 }
 
 void TestMainStartup::startsWithoutConfiguration() {
@@ -151,16 +152,26 @@ void TestMainStartup::menuItems_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("open") << "mnuOpen" << "打开(&O)" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
-    QTest::newRow("save") << "mnuSave" << "另存(&S)" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
-    QTest::newRow("preview") << "mnuPreview" << "打印预览(&V)" << QKeySequence() << false;
-    QTest::newRow("print") << "mnuPrint" << "打印(&P)" << QKeySequence(Qt::CTRL | Qt::Key_P) << false;
-    QTest::newRow("exit") << "mnuExit" << "退出(&X)" << QKeySequence(Qt::CTRL | Qt::Key_X) << true;
-    QTest::newRow("read") << "mnuRead" << "读频(&R)" << QKeySequence(Qt::CTRL | Qt::Key_R) << false;
-    QTest::newRow("write") << "mnuWrite" << "写频(&W)" << QKeySequence(Qt::CTRL | Qt::Key_W) << false;
-    QTest::newRow("tune") << "mnuTune" << "调整模式(&T)" << QKeySequence() << false;
-    QTest::newRow("port") << "mnuPort" << "选择端口(&P)" << QKeySequence() << false;
-    QTest::newRow("about") << "mnuAbout" << "关于(&A)" << QKeySequence() << false;
+    QTest::newRow("open") << "mnuOpen"
+                          << "打开(&O)" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
+    QTest::newRow("save") << "mnuSave"
+                          << "另存(&S)" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
+    QTest::newRow("preview") << "mnuPreview"
+                             << "打印预览(&V)" << QKeySequence() << false;
+    QTest::newRow("print") << "mnuPrint"
+                           << "打印(&P)" << QKeySequence(Qt::CTRL | Qt::Key_P) << false;
+    QTest::newRow("exit") << "mnuExit"
+                          << "退出(&X)" << QKeySequence(Qt::CTRL | Qt::Key_X) << true;
+    QTest::newRow("read") << "mnuRead"
+                          << "读频(&R)" << QKeySequence(Qt::CTRL | Qt::Key_R) << false;
+    QTest::newRow("write") << "mnuWrite"
+                           << "写频(&W)" << QKeySequence(Qt::CTRL | Qt::Key_W) << false;
+    QTest::newRow("tune") << "mnuTune"
+                          << "调整模式(&T)" << QKeySequence() << false;
+    QTest::newRow("port") << "mnuPort"
+                          << "选择端口(&P)" << QKeySequence() << false;
+    QTest::newRow("about") << "mnuAbout"
+                           << "关于(&A)" << QKeySequence() << false;
 }
 
 void TestMainStartup::menuItems() {
@@ -223,10 +234,13 @@ void TestMainStartup::statusBarPanels() {
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.create();
     const QLocale chinese(QLocale::Chinese, QLocale::China);
-    QCOMPARE(f.label(QStringLiteral("sbPanel2"))->text(), chinese.toString(QDate::currentDate(), QLocale::ShortFormat));
-    const QTime shown = QTime::fromString(f.label(QStringLiteral("sbPanel3"))->text(), QStringLiteral("HH:mm:ss"));
+    QCOMPARE(f.label(QStringLiteral("sbPanel2"))->text(),
+             chinese.toString(QDate::currentDate(), QLocale::ShortFormat));
+    const QTime shown =
+        QTime::fromString(f.label(QStringLiteral("sbPanel3"))->text(), QStringLiteral("HH:mm:ss"));
     QVERIFY(shown.isValid());
-    QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 2 || qAbs(shown.secsTo(QTime::currentTime())) > 86000);
+    QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 2 ||
+            qAbs(shown.secsTo(QTime::currentTime())) > 86000);
     // The clock keeps going.
     const QString before = f.label(QStringLiteral("sbPanel3"))->text();
     QTRY_VERIFY_WITH_TIMEOUT(f.label(QStringLiteral("sbPanel3"))->text() != before, 2500);
@@ -247,8 +261,10 @@ void TestMainStartup::regionsCarryTheirCaptions() {
     QCOMPARE(frames, expected);
     auto* grid = f.grid();
     QCOMPARE(qobject_cast<QGroupBox*>(grid->parentWidget())->title(), QStringLiteral("信道数据设置"));
-    QCOMPARE(qobject_cast<QGroupBox*>(f.combo("cboPCmodel")->parentWidget())->title(), QStringLiteral("机型选择"));
-    QCOMPARE(qobject_cast<QGroupBox*>(f.combo("cboYYBP")->parentWidget())->title(), QStringLiteral("功能设置"));
+    QCOMPARE(qobject_cast<QGroupBox*>(f.combo("cboPCmodel")->parentWidget())->title(),
+             QStringLiteral("机型选择"));
+    QCOMPARE(qobject_cast<QGroupBox*>(f.combo("cboYYBP")->parentWidget())->title(),
+             QStringLiteral("功能设置"));
     QStringList labels;
     for (QLabel* l : f.combo("cboYYBP")->parentWidget()->findChildren<QLabel*>())
         labels << l->text();

@@ -27,7 +27,6 @@ private Q_SLOTS:
     void housekeepingHidesEditorsOutsideFrame();
     void frequencyLimitsFollowModelAndBand_data();
     void frequencyLimitsFollowModelAndBand();
-    void portDevice();
 };
 
 namespace {
@@ -248,15 +247,28 @@ void TestMainWindow::frequencyLimitsFollowModelAndBand_data() {
     QTest::addColumn<QString>("message");
     const QString range = QStringLiteral("请在正确的频率范围输入");
     // 16 channels: the range label (400-470, or 136-174 for the second band).
-    QTest::newRow("16ch band 0 inside") << 0 << 0 << "430.125" << "430.12500" << "";
-    QTest::newRow("16ch band 0 outside") << 0 << 0 << "480" << "OFF" << range;
-    QTest::newRow("16ch band 1 inside") << 0 << 1 << "150" << "150.00000" << "";
-    QTest::newRow("16ch band 1 outside") << 0 << 1 << "430" << "OFF" << range;
+    QTest::newRow("16ch band 0 inside") << 0 << 0 << "430.125"
+                                        << "430.12500"
+                                        << "";
+    QTest::newRow("16ch band 0 outside") << 0 << 0 << "480"
+                                         << "OFF" << range;
+    QTest::newRow("16ch band 1 inside") << 0 << 1 << "150"
+                                        << "150.00000"
+                                        << "";
+    QTest::newRow("16ch band 1 outside") << 0 << 1 << "430"
+                                         << "OFF" << range;
     // Other channel counts: fixed 300-650 and 70-300.
-    QTest::newRow("8ch band 0 accepts 600") << 2 << 0 << "600" << "600.00000" << "";
-    QTest::newRow("8ch band 0 rejects 250") << 2 << 0 << "250" << "OFF" << range;
-    QTest::newRow("8ch band 1 accepts 250") << 2 << 1 << "250" << "250.00000" << "";
-    QTest::newRow("8ch band 1 accepts 300") << 2 << 1 << "300" << "300.00000" << "";
+    QTest::newRow("8ch band 0 accepts 600") << 2 << 0 << "600"
+                                            << "600.00000"
+                                            << "";
+    QTest::newRow("8ch band 0 rejects 250") << 2 << 0 << "250"
+                                            << "OFF" << range;
+    QTest::newRow("8ch band 1 accepts 250") << 2 << 1 << "250"
+                                            << "250.00000"
+                                            << "";
+    QTest::newRow("8ch band 1 accepts 300") << 2 << 1 << "300"
+                                            << "300.00000"
+                                            << "";
 }
 
 void TestMainWindow::frequencyLimitsFollowModelAndBand() {
@@ -282,15 +294,6 @@ void TestMainWindow::frequencyLimitsFollowModelAndBand() {
     QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (message.isEmpty())
         QCOMPARE(s.w->channelTable().cell(1, 2), cell);
-}
-
-void TestMainWindow::portDevice() {
-    MainWindowFixture f;
-    f.writeIni(MainWindowFixture::standardIni());
-    MainWindow* w = f.create();
-    QCOMPARE(w->portDevice(), QString());
-    w->setPortDevice(QStringLiteral("/dev/pts/7"));
-    QCOMPARE(w->portDevice(), QStringLiteral("/dev/pts/7"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,7 +2,8 @@
 
 // Wires a transfer machine to a radio with no I/O and no clock: the tool's bytes go to the radio at once,
 // the radio's answer comes back in chunks of a chosen size, and when nothing is on the line the clock
-// jumps to the earliest timer the tool runs. Messages are closed as they are shown. Shared by the link tests; not a test itself.
+// jumps to the earliest timer the tool runs. Messages are closed as they are shown. Shared by the link tests;
+// not a test itself.
 
 #include <QByteArray>
 #include <QStringList>
@@ -21,8 +22,8 @@ struct LinkHarness {
     Radio radio;
     int chunk = 0; // 0: each answer in one piece
 
-    QByteArray sent;           // everything the tool sent
-    QByteArray answered;       // everything the radio sent
+    QByteArray sent;     // everything the tool sent
+    QByteArray answered; // everything the radio sent
     QList<LinkMessage> messages;
     QStringList captions;
     QList<double> progress;
@@ -37,12 +38,13 @@ struct LinkHarness {
     bool finished = false;
     bool stuck = false;
     TransferResult result;
-    std::function<Error(const QByteArray&)> store;       // StoreBlock; none stores
+    std::function<Error(const QByteArray&)> store;      // StoreBlock; none stores
     std::function<bool(const LinkHarness&)> cancelWhen; // checked after every action
-    QByteArray pending;                                  // radio bytes not yet delivered
+    QByteArray pending;                                 // radio bytes not yet delivered
     bool lostPending = false;
 
-    LinkHarness(TransferMachine& m, Radio r, int chunkSize = 0) : machine(m), radio(std::move(r)), chunk(chunkSize) {}
+    LinkHarness(TransferMachine& m, Radio r, int chunkSize = 0)
+        : machine(m), radio(std::move(r)), chunk(chunkSize) {}
 
     void run(int maxSteps = 2000000) {
         TransferActions queue = machine.start();
@@ -58,7 +60,8 @@ struct LinkHarness {
             }
             if (lostPending) {
                 lostPending = false;
-                queue += machine.linkLost({ErrorCode::PortFailure, QStringLiteral("与串口 /dev/pts/9 的连接已断开")});
+                queue += machine.linkLost(
+                    {ErrorCode::PortFailure, QStringLiteral("与串口 /dev/pts/9 的连接已断开")});
             } else if (!pending.isEmpty()) {
                 const int n = chunk > 0 ? qMin(chunk, int(pending.size())) : int(pending.size());
                 const QByteArray piece = pending.left(n);
@@ -166,7 +169,8 @@ struct LinkTestState {
         settings.selectStartupDefaults();
         const int base = band == 0 ? 430 : 140;
         for (int n = 1; n <= filled && n <= model.strType; ++n) {
-            const QString f = QStringLiteral("%1.%2").arg(base + n % 10).arg(12500 * (n % 8), 5, 10, QLatin1Char('0'));
+            const QString f =
+                QStringLiteral("%1.%2").arg(base + n % 10).arg(12500 * (n % 8), 5, 10, QLatin1Char('0'));
             for (int c = 0; c < table.columnCount(); ++c) {
                 const ChannelColumn& col = table.columns()[c];
                 switch (col.field) {

@@ -77,7 +77,8 @@ void TestLinkBasics::receivedFileAppends() {
     QVERIFY(!file.append(QByteArray::fromHex("5200080800FF01FFFFFFFFFF")).isError());
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n52 00 08 08 00 FF 01 FF FF FF FF FF \r\n"));
+    QCOMPARE(f.readAll(),
+             QByteArray("52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n52 00 08 08 00 FF 01 FF FF FF FF FF \r\n"));
     f.close();
     // A stale file from an earlier read is gone after reset.
     QVERIFY(!file.reset().isError());
@@ -107,10 +108,8 @@ void TestLinkBasics::writeFrame() {
 
 void TestLinkBasics::portOrder() {
     QVector<PortInfo> ports = {
-        {"ttyS1", "/dev/ttyS1", "", false},
-        {"ttyUSB10", "/dev/ttyUSB10", "", true},
-        {"ttyS0", "/dev/ttyS0", "", false},
-        {"ttyACM0", "/dev/ttyACM0", "Modem", true},
+        {"ttyS1", "/dev/ttyS1", "", false},          {"ttyUSB10", "/dev/ttyUSB10", "", true},
+        {"ttyS0", "/dev/ttyS0", "", false},          {"ttyACM0", "/dev/ttyACM0", "Modem", true},
         {"ttyUSB2", "/dev/ttyUSB2", "CP2102", true},
     };
     sortPorts(ports);
@@ -130,12 +129,11 @@ void TestLinkBasics::frequencyCheck_data() {
     const QString rx5 = LinkText::frequencyOutOfBand(1, false, 300, 650);
     QTest::newRow("in band") << 0 << QStringList{"438.50000", "438.50000"} << "" << false;
     QTest::newRow("upper inclusive") << 0 << QStringList{"650.99999", ""} << "" << false;
-    QTest::newRow("651 fails rx")
-        << 0 << QStringList{"651.00000", "438.00000"} << LinkText::frequencyOutOfBand(1, false, 300, 650) << false;
+    QTest::newRow("651 fails rx") << 0 << QStringList{"651.00000", "438.00000"}
+                                  << LinkText::frequencyOutOfBand(1, false, 300, 650) << false;
     QTest::newRow("299 fails lower") << 0 << QStringList{"299.99999", ""} << rx5 << false;
-    QTest::newRow("tx of row 2")
-        << 0 << QStringList{"438.00000", "", "440.00000", "700.00000"}
-        << LinkText::frequencyOutOfBand(2, true, 300, 650) << false;
+    QTest::newRow("tx of row 2") << 0 << QStringList{"438.00000", "", "440.00000", "700.00000"}
+                                 << LinkText::frequencyOutOfBand(2, true, 300, 650) << false;
     QTest::newRow("rx before tx, lower rows first")
         << 1 << QStringList{"150.00000", "400.00000", "010.00000", ""}
         << LinkText::frequencyOutOfBand(1, true, 70, 300) << false;
@@ -214,11 +212,12 @@ void TestLinkBasics::openErrors_data() {
     QTest::addColumn<QString>("device");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("missing") << int(QSerialPort::DeviceNotFoundError) << "/dev/ttyUSB7" << ErrorCode::NoSuchPort
-                             << "/dev/ttyUSB7";
+    QTest::newRow("missing") << int(QSerialPort::DeviceNotFoundError) << "/dev/ttyUSB7"
+                             << ErrorCode::NoSuchPort << "/dev/ttyUSB7";
     QTest::newRow("busy (readable device)")
         << int(QSerialPort::PermissionError) << "/dev/null" << ErrorCode::PortInUse << "/dev/null";
-    QTest::newRow("other") << int(QSerialPort::OpenError) << "/dev/ttyS0" << ErrorCode::PortFailure << "/dev/ttyS0";
+    QTest::newRow("other") << int(QSerialPort::OpenError) << "/dev/ttyS0" << ErrorCode::PortFailure
+                           << "/dev/ttyS0";
 }
 
 void TestLinkBasics::openErrors() {
@@ -226,7 +225,8 @@ void TestLinkBasics::openErrors() {
     QFETCH(QString, device);
     QFETCH(int, code);
     QFETCH(QString, mentions);
-    const Error e = QtSerialPort::openError(QSerialPort::SerialPortError(qtError), device, QStringLiteral("reason"));
+    const Error e =
+        QtSerialPort::openError(QSerialPort::SerialPortError(qtError), device, QStringLiteral("reason"));
     QCOMPARE(e.code, code);
     QVERIFY(e.description.contains(mentions));
     QVERIFY(e.description.contains(QStringLiteral("reason")));

@@ -21,7 +21,8 @@ QByteArray sentBytes(const TransferActions& actions) {
 }
 
 bool has(const TransferActions& actions, Kind kind) {
-    return std::any_of(actions.begin(), actions.end(), [kind](const TransferAction& a) { return a.kind == kind; });
+    return std::any_of(actions.begin(), actions.end(),
+                       [kind](const TransferAction& a) { return a.kind == kind; });
 }
 
 bool starts(const TransferActions& actions, LinkTimer t) {
@@ -92,8 +93,8 @@ void TestLinkHandshake::wakeUpCyclesWithPacing() {
 }
 
 void TestLinkHandshake::answerNeedsMoreThanTwoCharacters_data() {
-    QTest::addColumn<QByteArray>("first");  // arrives before a tick
-    QTest::addColumn<QByteArray>("later");  // arrives while the tool waits for more
+    QTest::addColumn<QByteArray>("first"); // arrives before a tick
+    QTest::addColumn<QByteArray>("later"); // arrives while the tool waits for more
     QTest::addColumn<bool>("completes");
     QTest::newRow("06, then 06 06") << QByteArray::fromHex("06") << QByteArray::fromHex("0606") << true;
     QTest::newRow("06 06, then 06") << QByteArray::fromHex("0606") << QByteArray::fromHex("06") << true;
@@ -130,7 +131,7 @@ void TestLinkHandshake::answerNeedsMoreThanTwoCharacters() {
 
 void TestLinkHandshake::foreignAnswerResumesSequence() {
     ReadTransfer m(linkTestModels(), options());
-    QByteArray sent = sentBytes(m.start());                      // 02
+    QByteArray sent = sentBytes(m.start());                     // 02
     sent += sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)); // 50
     QVERIFY(m.bytesReceived(QByteArray::fromHex("1521")).isEmpty());
     const TransferActions tick = m.timerExpired(LinkTimer::WakeUpPacing);

@@ -140,11 +140,16 @@ void TestLinkTransfers::readModelDetermination_data() {
     QTest::addColumn<QString>("codeA");  // code A of entry 3 (index 2)
     QTest::addColumn<QString>("entry8"); // channel count of entry 8, "" for an empty entry
     QTest::addColumn<int>("blocks");
-    QTest::newRow("code B of entry 3") << 0x5E << "5D" << "" << 128;
-    QTest::newRow("no entry: entry 8 with 16") << 0x99 << "5D" << "16" << 128;
-    QTest::newRow("no entry: entry 8 with 8") << 0x99 << "5D" << "8" << 256;
-    QTest::newRow("no leading zero: 0A is A") << 0x0A << "A" << "" << 128;
-    QTest::newRow("0A does not match 0A") << 0x0A << "0A" << "" << 256;
+    QTest::newRow("code B of entry 3") << 0x5E << "5D"
+                                       << "" << 128;
+    QTest::newRow("no entry: entry 8 with 16") << 0x99 << "5D"
+                                               << "16" << 128;
+    QTest::newRow("no entry: entry 8 with 8") << 0x99 << "5D"
+                                              << "8" << 256;
+    QTest::newRow("no leading zero: 0A is A") << 0x0A << "A"
+                                              << "" << 128;
+    QTest::newRow("0A does not match 0A") << 0x0A << "0A"
+                                          << "" << 256;
 }
 
 void TestLinkTransfers::readModelDetermination() {
@@ -175,20 +180,23 @@ void TestLinkTransfers::readFaults_data() {
     const QString comm = LinkText::CommunicationError;
     using O = TransferResult::Outcome;
     QTest::newRow("silent") << "silent" << 0 << int(O::NoResponse) << 0 << false << QStringList{noResp};
-    QTest::newRow("noack at 40") << "noack:40" << 0 << int(O::CommunicationError) << 40 << true << QStringList{comm};
-    QTest::newRow("noack at 1, bytewise") << "noack:1" << 1 << int(O::CommunicationError) << 1 << true
-                                          << QStringList{comm};
+    QTest::newRow("noack at 40") << "noack:40" << 0 << int(O::CommunicationError) << 40 << true
+                                 << QStringList{comm};
+    QTest::newRow("noack at 1, bytewise")
+        << "noack:1" << 1 << int(O::CommunicationError) << 1 << true << QStringList{comm};
     QTest::newRow("short at 7") << "short:7" << 0 << int(O::NoResponse) << 6 << true << QStringList{noResp};
-    QTest::newRow("short at 7, bytewise") << "short:7" << 1 << int(O::NoResponse) << 6 << true << QStringList{noResp};
+    QTest::newRow("short at 7, bytewise")
+        << "short:7" << 1 << int(O::NoResponse) << 6 << true << QStringList{noResp};
     QTest::newRow("long at 9 in one piece")
         << "long:9" << 0 << int(O::CommunicationError) << 8 << true << QStringList{comm};
     // Byte by byte the first 12 make a block; the 13th (FF, "255") then fails the acknowledgement.
-    QTest::newRow("long at 9, bytewise") << "long:9" << 1 << int(O::CommunicationError) << 9 << true
-                                         << QStringList{comm};
-    QTest::newRow("stop at 100") << "stop:100" << 0 << int(O::NoResponse) << 99 << true << QStringList{noResp};
-    QTest::newRow("hangup at 20")
-        << "hangup:20" << 0 << int(O::LinkLost) << 19 << true
-        << QStringList{QStringLiteral("与串口 /dev/pts/9 的连接已断开"), LinkText::readBlocksSent(20, 1)};
+    QTest::newRow("long at 9, bytewise")
+        << "long:9" << 1 << int(O::CommunicationError) << 9 << true << QStringList{comm};
+    QTest::newRow("stop at 100") << "stop:100" << 0 << int(O::NoResponse) << 99 << true
+                                 << QStringList{noResp};
+    QTest::newRow("hangup at 20") << "hangup:20" << 0 << int(O::LinkLost) << 19 << true
+                                  << QStringList{QStringLiteral("与串口 /dev/pts/9 的连接已断开"),
+                                                 LinkText::readBlocksSent(20, 1)};
 }
 
 void TestLinkTransfers::readFaults() {
@@ -299,7 +307,8 @@ void TestLinkTransfers::fullWrite_data() {
     };
     for (const Case& c : cases)
         for (int chunk : {0, 1})
-            QTest::addRow("%s, pieces of %d", c.name, chunk) << c.entry << c.band << c.filled << chunk << c.frames;
+            QTest::addRow("%s, pieces of %d", c.name, chunk)
+                << c.entry << c.band << c.filled << chunk << c.frames;
 }
 
 void TestLinkTransfers::fullWrite() {
@@ -326,7 +335,8 @@ void TestLinkTransfers::fullWrite() {
     QCOMPARE(afterMode.size(), frames * Protocol::kFrameSize);
     for (int b = 0; b < frames; ++b)
         QCOMPARE(afterMode.mid(b * 12, 12), WriteTransfer::frame(b, image.blocks[b]));
-    // Every frame but the last is acknowledged: the radio answered 06 to each, the tool waited for all but one.
+    // Every frame but the last is acknowledged: the radio answered 06 to each, the tool waited for all but
+    // one.
     QCOMPARE(h.result.blocks, frames);
     // Progress: 1, 2, then 1 / I_data per block up to the full bar.
     QCOMPARE(h.progress.first(), 1.0);
@@ -391,7 +401,8 @@ void TestLinkTransfers::writeFaults() {
 }
 
 void TestLinkTransfers::writeCancel_data() {
-    QTest::addColumn<int>("afterBytes"); // cancel once the tool has sent this many bytes after 0A; -1 before 0A
+    QTest::addColumn<int>(
+        "afterBytes"); // cancel once the tool has sent this many bytes after 0A; -1 before 0A
     QTest::addColumn<int>("frames");
     QTest::newRow("wake-up") << -1 << 0;
     QTest::newRow("settings block 0") << 12 << 1;

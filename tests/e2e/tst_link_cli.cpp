@@ -1,0 +1,201 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+#include "../unit/link_harness.h"
+#include "image/channel_file.h"
+#include "link/link_texts.h"
+
+// radiocps-cli read / write / ports against the radiocps-sim executable, as a user would run them.
+namespace {
+
+const QString kBin = QStringLiteral(RADIOCPS_BIN_DIR);
+const QString kConfig = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini");
+const QString kSample = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/demo-16.qfd");
+
+// The virtual radio for one test: started with its arguments, its device path read from stdout.
+struct Sim {
+    QProcess process;
+    QString device;
+
+    bool start(const QStringList& args) {
+        process.start(kBin + QStringLiteral("/radiocps-sim"), args);
+        if (!process.waitForStarted(5000) || !process.waitForReadyRead(5000))
+            return false;
+        device = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return device.startsWith(QLatin1Char('/'));
+    }
+    ~Sim() {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            process.waitForFinished(5000);
+        }
+    }
+};
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Result cli(const QStringList& args, int timeoutMs = 30000) {
+    QProcess p;
+    p.start(kBin + QStringLiteral("/radiocps-cli"), args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray dataTokens(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    QByteArray out;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const QList<QByteArray> t = line.trimmed().split(' ');
+        if (t.size() >= 12)
+            for (int i = 4; i < 12; ++i)
+                out += t[i] + ' ';
+    }
+    return out;
+}
+
+} // namespace
+
+class TestLinkCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void readPrintsWhatShowPrints();
+    void writeThenReadBack();
+    void silenceTimesOut();
+    void failedReadStillShowsPartial();
+    void interruptCancels();
+    void writeChecksFrequencies();
+    void usage_data();
+    void usage();
+    void ports();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestLinkCli::initTestCase() {
+    if (!QFile::exists(kBin + QStringLiteral("/radiocps-sim")) || !QFile::exists(kSample))
+        QSKIP("radiocps-sim or the demo sample is not built");
+}
+
+void TestLinkCli::readPrintsWhatShowPrints() {
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--image"), kSample}));
+    const QString out = dir_.filePath(QStringLiteral("read.qfd"));
+    const Result r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device,
+                          QStringLiteral("--out"), out, QStringLiteral("--config"), kConfig});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(dataTokens(out), dataTokens(kSample));
+    const Result show = cli({QStringLiteral("show"), out, QStringLiteral("--config"), kConfig});
+    QCOMPARE(show.code, 0);
+    QCOMPARE(r.out, show.out);
+}
+
+void TestLinkCli::writeThenReadBack() {
+    Sim sim;
+    const QString saved = dir_.filePath(QStringLiteral("radio.qfd"));
+    QVERIFY(sim.start({QStringLiteral("--blocks"), QStringLiteral("128"), QStringLiteral("--save"), saved,
+                       QStringLiteral("--baud"), QStringLiteral("9600")}));
+    const Result w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+                          QStringLiteral("--config"), kConfig});
+    QCOMPARE(w.code, 0);
+    QTRY_VERIFY(QFile::exists(saved));
+    // The radio holds the file, plus the last used channel in settings block B.
+    QByteArray expected = dataTokens(kSample);
+    QByteArray got = dataTokens(saved);
+    QCOMPARE(got.size(), expected.size());
+    QCOMPARE(got.mid(8 * 3 + 7 * 3, 2), QByteArray("10")); // block 1 byte 7: channel 16
+    got.replace(8 * 3 + 7 * 3, 2, expected.mid(8 * 3 + 7 * 3, 2));
+    QCOMPARE(got, expected);
+}
+
+void TestLinkCli::silenceTimesOut() {
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("silent")}));
+    QElapsedTimer t;
+    t.start();
+    const Result r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device,
+                          QStringLiteral("--out"), dir_.filePath(QStringLiteral("silent.qfd")),
+                          QStringLiteral("--timeout"), QStringLiteral("0.5")});
+    QCOMPARE(r.code, 1);
+    QVERIFY(r.err.contains(LinkText::NoResponse));
+    QVERIFY(t.elapsed() < 10000);
+    QVERIFY(r.out.isEmpty());
+}
+
+void TestLinkCli::failedReadStillShowsPartial() {
+    Sim sim;
+    QVERIFY(sim.start(
+        {QStringLiteral("--image"), kSample, QStringLiteral("--fault"), QStringLiteral("noack:40")}));
+    const QString out = dir_.filePath(QStringLiteral("partial.qfd"));
+    const Result r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device,
+                          QStringLiteral("--out"), out, QStringLiteral("--config"), kConfig});
+    QCOMPARE(r.code, 1);
+    QVERIFY(r.err.contains(LinkText::CommunicationError));
+    QVERIFY(!r.out.isEmpty()); // the 40 blocks that came are shown
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().count('\n'), 40);
+}
+
+void TestLinkCli::interruptCancels() {
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("silent")}));
+    QProcess p;
+    p.start(kBin + QStringLiteral("/radiocps-cli"),
+            {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"),
+             dir_.filePath(QStringLiteral("int.qfd"))});
+    QVERIFY(p.waitForStarted());
+    QTest::qWait(600);
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(3000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("已取消")));
+}
+
+void TestLinkCli::writeChecksFrequencies() {
+    LinkTestState s(0, 0, 4);
+    s.table.setCell(3, 1, QStringLiteral("700.00000"));
+    const QString file = dir_.filePath(QStringLiteral("bad.qfd"));
+    QVERIFY(!SaveChannelFile(file, s.model, s.table, s.settings).isError());
+    Sim sim;
+    QVERIFY(sim.start({}));
+    const Result r = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, file,
+                          QStringLiteral("--config"), kConfig});
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(LinkText::frequencyOutOfBand(3, false, 300, 650)), qPrintable(r.err));
+}
+
+void TestLinkCli::usage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("read without port") << QStringList{"read", "--out", "x.qfd"};
+    QTest::newRow("read without out") << QStringList{"read", "--port", "/dev/null"};
+    QTest::newRow("bad timeout") << QStringList{"read", "--port",    "/dev/null", "--out",
+                                                "x",    "--timeout", "0"};
+    QTest::newRow("write without file") << QStringList{"write", "--port", "/dev/null"};
+    QTest::newRow("ports with argument") << QStringList{"ports", "x"};
+}
+
+void TestLinkCli::usage() {
+    QFETCH(QStringList, args);
+    QCOMPARE(cli(args).code, 2);
+}
+
+void TestLinkCli::ports() {
+    const Result r = cli({QStringLiteral("ports")});
+    QCOMPARE(r.code, 0);
+    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        QVERIFY(line.startsWith(QStringLiteral("COM")));
+}
+
+QTEST_GUILESS_MAIN(TestLinkCli)
+#include "tst_link_cli.moc"
