@@ -1,9 +1,12 @@
 #include "ui/command_wiring.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "ui/main_window.h"
 #include "ui/printer_surface.h"
+#include "ui/radio_command_host.h"
+#include "ui/radio_commands.h"
 #include "ui/report_commands.h"
 #include "ui/report_host.h"
 
@@ -35,6 +38,47 @@ public:
     explicit SystemPrinters(QObject* parent) : QObject(parent) {}
 };
 
+// The read, write and port commands see the main window through this.
+class MainWindowRadioHost : public QObject, public RadioCommandHost {
+public:
+    explicit MainWindowRadioHost(MainWindow& window) : QObject(&window), window_(window) {}
+
+    QWidget* radioParent() override { return &window_; }
+    Prompter& radioPrompter() override { return *window_.prompter(); }
+    QString applicationTitle() const override {
+        return window_.caption().isEmpty() ? QCoreApplication::applicationName() : window_.caption();
+    }
+    CurrentModel currentModel() const override { return window_.currentModel(); }
+    ChannelTable channelTable() const override { return window_.channelTable(); }
+    RadioSettings radioSettings() const override { return window_.radioSettings(); }
+    ModelTable modelTable() const override { return window_.modelTable(); }
+    void loadChannelFile(const QString& path) override { window_.loadChannelFile(path); }
+    int runDialog(QDialog* dialog) override { return window_.execDialog(dialog); }
+    void stopHousekeepingTimer() override { window_.stopHousekeeping(); }
+    QString portDevice() const override { return window_.portDevice(); }
+
+private:
+    MainWindow& window_;
+};
+
+void wireRadio(MainWindow& window) {
+    auto* radio = new RadioCommands(*new MainWindowRadioHost(window), &window);
+    radio->setObjectName(QStringLiteral("radioCommands"));
+    window.setCommandHandler(MainWindow::Command::Read, [radio] {
+        radio->mnuRead_Click();
+        return Error::none();
+    });
+    window.setCommandHandler(MainWindow::Command::Write, [radio] {
+        radio->mnuWrite_Click();
+        return Error::none();
+    });
+    window.setCommandHandler(MainWindow::Command::Port, [radio] {
+        radio->mnuPort_Click();
+        return Error::none();
+    });
+    window.setPortCloser([radio] { radio->closePort(); });
+}
+
 void wireReports(MainWindow& window, const PrinterAccess* printers) {
     if (!printers)
         printers = new SystemPrinters(&window);
@@ -54,5 +98,6 @@ void wireReports(MainWindow& window, const PrinterAccess* printers) {
 } // namespace
 
 void wireCommands(MainWindow& window, const PrinterAccess* printers) {
+    wireRadio(window);
     wireReports(window, printers);
 }

@@ -1,0 +1,89 @@
+#include <QAction>
+#include <QFile>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "image/channel_file.h"
+#include "main_window_fixture.h"
+#include "sim/pty_radio.h"
+#include "ui/channel_table_model.h"
+#include "ui/command_wiring.h"
+#include "ui/model_dialog.h"
+
+// The desktop program as a user drives it: the read and write commands of the main window's menu, wired to
+// the real transfers, over a pty to the virtual radio.
+class TestMainRadio : public QObject {
+    Q_OBJECT
+
+    MainWindowFixture fixture;
+    MainWindow* window = nullptr;
+    std::unique_ptr<PtyRadio> radio;
+
+    static MemoryImage demoImage() {
+        QFile f(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/demo-16.qfd"));
+        f.open(QIODevice::ReadOnly);
+        MemoryImage image;
+        ChannelFile::parse(f.readAll(), &image.blocks);
+        return image;
+    }
+
+    // Runs a menu command; frmWAIT runs the transfer by itself and closes when it ends.
+    void runCommand(MainWindow::Command command) {
+        QAction* action = window->commandAction(command);
+        QVERIFY(action->isEnabled());
+        action->trigger();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        fixture.writeIni(MainWindowFixture::standardIni());
+        window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it
+        wireCommands(*window);
+        // Own dialogs other than the model dialog run for real (frmWAIT closes itself).
+        window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
+        radio = std::make_unique<PtyRadio>(RadioMachine(demoImage()), 0);
+        QVERIFY(!radio->open().isError());
+        window->setPortDevice(radio->devicePath());
+    }
+
+    void readFillsTheWindow() {
+        fixture.prompter.clear();
+        fixture.prompter.answers = {Prompter::Answer::Ok}; // "确定要开始读频吗?"
+        runCommand(MainWindow::Command::Read);
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QCOMPARE(fixture.prompter.shown[0].text, QStringLiteral("确定要开始读频吗?"));
+        const ChannelTable& t = window->channelTable();
+        QCOMPARE(window->currentModel().strPc, QStringLiteral("A16-1"));
+        QCOMPARE(t.columnCount(), 11);
+        QCOMPARE(t.cell(1, 1), QStringLiteral("430.00000"));
+        QCOMPARE(t.cell(16, 1), QStringLiteral("431.87500"));
+        QCOMPARE(window->bandSelectorText(), QStringLiteral("A16-1(U)"));
+    }
+
+    void writeSendsTheEdits() {
+        window->channelModel()->setCell(2, 1, QStringLiteral("440.50000"));
+        window->channelModel()->setCell(2, 2, QStringLiteral("445.50000"));
+        fixture.prompter.clear();
+        fixture.prompter.answers = {Prompter::Answer::Ok}; // "确定要开始写频吗?"
+        runCommand(MainWindow::Command::Write);
+        QCOMPARE(fixture.prompter.texts(), QStringList{QStringLiteral("确定要开始写频吗?")});
+        const Block& b = radio->machine().image().blocks[4]; // channel 2, first block
+        QCOMPARE(int(b[2]), 0x05);
+        QCOMPARE(int(b[3]), 0x44);
+        QCOMPARE(int(b[6]), 0x55);
+        QCOMPARE(int(b[7]), 0x44);
+        QCOMPARE(int(radio->machine().image().blocks[1][7]), 16); // the last used channel
+    }
+
+    void frequencyCheckStopsTheWrite() {
+        window->channelModel()->setCell(3, 1, QStringLiteral("651.00000"));
+        fixture.prompter.clear();
+        runCommand(MainWindow::Command::Write);
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QVERIFY(fixture.prompter.shown[0].text.startsWith(QStringLiteral("第3个信道数据的接收频率不合法")));
+    }
+};
+
+QTEST_MAIN(TestMainRadio)
+#include "tst_main_radio.moc"
