@@ -20,7 +20,8 @@ qint64 nowNs() {
 }
 
 Error systemError(const char* what) {
-    return {ErrorCode::PortFailure, QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)))};
+    return {ErrorCode::PortFailure,
+            QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)))};
 }
 
 // How often a closed device is checked for the tool opening it again.

@@ -20,7 +20,8 @@ constexpr std::array<KindName, 5> kNumbered{{
 
 Error invalid(const QString& text) {
     return {ErrorCode::InvalidArgument,
-            QStringLiteral("unknown fault \"%1\" (silent, noack:N, short:N, long:N, stop:N, hangup:N)").arg(text)};
+            QStringLiteral("unknown fault \"%1\" (silent, noack:N, short:N, long:N, stop:N, hangup:N)")
+                .arg(text)};
 }
 
 } // namespace

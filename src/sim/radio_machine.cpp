@@ -107,7 +107,8 @@ void RadioMachine::programmingByte(quint8 b, RadioReaction& r) {
         }
         if (frame_.size() < Protocol::kRequestSize)
             return;
-        const int index = frame_[3] == Protocol::kBlockLength ? blockIndex(quint8(frame_[1]), quint8(frame_[2])) : -1;
+        const int index =
+            frame_[3] == Protocol::kBlockLength ? blockIndex(quint8(frame_[1]), quint8(frame_[2])) : -1;
         if (index < 0) {
             frame_.remove(0, 1);
             continue;

@@ -12,7 +12,8 @@ QByteArray hex(const char* text) {
 
 QByteArray request(int index) {
     const int address = index * kBlockSize;
-    return QByteArray(1, Protocol::kReadCommand) + char(address >> 8) + char(address & 0xFF) + Protocol::kBlockLength;
+    return QByteArray(1, Protocol::kReadCommand) + char(address >> 8) + char(address & 0xFF) +
+           Protocol::kBlockLength;
 }
 
 QByteArray frame(int index, quint8 fill) {
@@ -92,7 +93,7 @@ private Q_SLOTS:
 
     void readFaults_data() {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("replyLength"); // of block 2's reply (index 1)
+        QTest::addColumn<int>("replyLength");  // of block 2's reply (index 1)
         QTest::addColumn<QByteArray>("ack");   // answer to the tool's 06 after it
         QTest::addColumn<bool>("laterBlocks"); // block 3 is served normally
         QTest::addColumn<bool>("hungUp");
@@ -151,7 +152,7 @@ private Q_SLOTS:
 
     void writeFaults_data() {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QByteArray>("answers"); // to the frames of blocks 1..3
+        QTest::addColumn<QByteArray>("answers");  // to the frames of blocks 1..3
         QTest::addColumn<QVector<int>>("stored"); // blocks (0-based) holding the written bytes
         QTest::addColumn<bool>("hungUp");
         QTest::newRow("none") << "none" << hex("060606") << QVector<int>{0, 1, 2} << false;

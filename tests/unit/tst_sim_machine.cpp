@@ -131,14 +131,16 @@ private Q_SLOTS:
         feedBytewise(m, kHandshake);
         QCOMPARE(m.receive(Protocol::kWriteMode).reply, hex("06"));
         for (int b = 0; b < target.size(); ++b) {
-            const RadioReaction r = feedBytewise(m, header(Protocol::kWriteCommand, b) + blockBytes(target.blocks[b]));
+            const RadioReaction r =
+                feedBytewise(m, header(Protocol::kWriteCommand, b) + blockBytes(target.blocks[b]));
             QCOMPARE(r.reply, hex("06"));
             QVERIFY(r.imageChanged);
         }
         QCOMPARE(m.image().blocks, target.blocks);
         QCOMPARE(m.blocksWritten(), target.size());
         // Writing the same bytes again is acknowledged but changes nothing.
-        const RadioReaction again = m.receive(header(Protocol::kWriteCommand, 5) + blockBytes(target.blocks[5]));
+        const RadioReaction again =
+            m.receive(header(Protocol::kWriteCommand, 5) + blockBytes(target.blocks[5]));
         QCOMPARE(again.reply, hex("06"));
         QVERIFY(!again.imageChanged);
     }
@@ -185,22 +187,23 @@ private Q_SLOTS:
         QTest::newRow("misaligned address") << read << 1 << hex("52000308") << QByteArray();
         QTest::newRow("wrong length byte") << read << 1 << hex("52000807") << QByteArray();
         QTest::newRow("past 128 blocks") << read << 1 << hex("52040008") << QByteArray();
-        QTest::newRow("inside 256 blocks") << read << 2 << hex("52040008")
-                                          << hex("52040008") + blockBytes(image.blocks[128]);
+        QTest::newRow("inside 256 blocks")
+            << read << 2 << hex("52040008") << hex("52040008") + blockBytes(image.blocks[128]);
         QTest::newRow("bad header then good") << read << 1 << hex("5252000808") << block1;
         QTest::newRow("garbage before request") << read << 1 << hex("00FF4D") + hex("52000808") << block1;
         QTest::newRow("ack without a reply") << read << 1 << hex("0606") << QByteArray();
         QTest::newRow("one ack per reply") << read << 1 << hex("520008080606") << block1 + hex("06");
-        QTest::newRow("write frame in read mode") << read << 1 << hex("570008080000000000000000") << QByteArray();
+        QTest::newRow("write frame in read mode")
+            << read << 1 << hex("570008080000000000000000") << QByteArray();
         QTest::newRow("read request in write mode") << write << 1 << hex("52000808") << QByteArray();
         QTest::newRow("mode byte again") << write << 1 << hex("05") + hex("52000808") << hex("06") + block1;
-        QTest::newRow("write then read back") << write << 1 << hex("57000808") + blockBytes(blockOf(9)) + hex("05") +
-                                                  hex("52000808")
-                                           << hex("0606") + hex("52000808") + blockBytes(blockOf(9));
+        QTest::newRow("write then read back")
+            << write << 1 << hex("57000808") + blockBytes(blockOf(9)) + hex("05") + hex("52000808")
+            << hex("0606") + hex("52000808") + blockBytes(blockOf(9));
         QTest::newRow("wake-up inside write data")
             << write << 1 << hex("57000808") + Protocol::kWakeUp + hex("00") << hex("06");
-        QTest::newRow("before any mode") << char(0) << 1 << hex("52000808") + hex("57000808") + QByteArray(8, 0)
-                                         << QByteArray();
+        QTest::newRow("before any mode")
+            << char(0) << 1 << hex("52000808") + hex("57000808") + QByteArray(8, 0) << QByteArray();
     }
     void programmingInput() {
         QFETCH(char, mode);
@@ -223,8 +226,9 @@ private Q_SLOTS:
         QCOMPARE(feedBytewise(m, Protocol::kWakeUp).reply, hex("060606"));
         QVERIFY(!m.inTransfer());
         QCOMPARE(m.receive(Protocol::kAck).reply, QByteArray()); // the old reply is not acknowledged
-        QCOMPARE(feedBytewise(m, hex("4D0A") + header(Protocol::kWriteCommand, 3) + blockBytes(blockOf(1))).reply,
-                 hex("0606") + hex("06"));
+        QCOMPARE(
+            feedBytewise(m, hex("4D0A") + header(Protocol::kWriteCommand, 3) + blockBytes(blockOf(1))).reply,
+            hex("0606") + hex("06"));
         QCOMPARE(m.image().blocks[3], blockOf(1));
     }
 

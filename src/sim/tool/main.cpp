@@ -54,7 +54,10 @@ Error loadImage(const QString& path, int blocks, MemoryImage* image) {
         blocks = parsed.size() <= blockCount(1) ? blockCount(1) : blockCount(2);
     if (parsed.size() > blocks) {
         return {ErrorCode::InvalidArgument,
-                QStringLiteral("%1 holds %2 blocks, more than the %3 of the radio").arg(path).arg(parsed.size()).arg(blocks)};
+                QStringLiteral("%1 holds %2 blocks, more than the %3 of the radio")
+                    .arg(path)
+                    .arg(parsed.size())
+                    .arg(blocks)};
     }
     *image = MemoryImage::blank(blocks / kBlocksPerUnit);
     std::copy(parsed.begin(), parsed.end(), image->blocks.begin());
@@ -64,7 +67,8 @@ Error loadImage(const QString& path, int blocks, MemoryImage* image) {
 Error writeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess, QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+        return {ErrorCode::PathFileAccess,
+                QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
     return Error::none();
 }
 
@@ -88,23 +92,27 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     const QCommandLineOption imageOpt(QStringLiteral("image"), QStringLiteral("Memory from a channel file."),
                                       QStringLiteral("FILE"));
-    const QCommandLineOption blocksOpt(QStringLiteral("blocks"),
-                                       QStringLiteral("Memory size, 128 or 256 blocks (default 128, or the size of --image)."),
-                                       QStringLiteral("N"));
-    const QCommandLineOption baudOpt(QStringLiteral("baud"),
-                                     QStringLiteral("Pace both directions at N baud, 10 bits a byte (default: no pacing)."),
-                                     QStringLiteral("N"));
-    const QCommandLineOption linkOpt(QStringLiteral("link"),
-                                     QStringLiteral("Also make PATH a symbolic link to the device (removed on exit)."),
-                                     QStringLiteral("PATH"));
-    const QCommandLineOption saveOpt(QStringLiteral("save"),
-                                     QStringLiteral("Save the memory as a channel file whenever the tool closes the device, and on exit."),
-                                     QStringLiteral("FILE"));
-    const QCommandLineOption faultOpt(QStringLiteral("fault"), QStringLiteral("Misbehave (see below)."),
-                                      QStringLiteral("KIND"));
-    const QCommandLineOption statsOpt(QStringLiteral("stats"),
-                                      QStringLiteral("Write byte counts and block-phase timing to FILE on exit."),
-                                      QStringLiteral("FILE"));
+    const QCommandLineOption blocksOpt(
+        QStringLiteral("blocks"),
+        QStringLiteral("Memory size, 128 or 256 blocks (default 128, or the size of --image)."),
+        QStringLiteral("N"));
+    const QCommandLineOption baudOpt(
+        QStringLiteral("baud"),
+        QStringLiteral("Pace both directions at N baud, 10 bits a byte (default: no pacing)."),
+        QStringLiteral("N"));
+    const QCommandLineOption linkOpt(
+        QStringLiteral("link"),
+        QStringLiteral("Also make PATH a symbolic link to the device (removed on exit)."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption saveOpt(
+        QStringLiteral("save"),
+        QStringLiteral("Save the memory as a channel file whenever the tool closes the device, and on exit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption faultOpt(
+        QStringLiteral("fault"), QStringLiteral("Misbehave (see the list above)."), QStringLiteral("KIND"));
+    const QCommandLineOption statsOpt(
+        QStringLiteral("stats"), QStringLiteral("Write byte counts and block-phase timing to FILE on exit."),
+        QStringLiteral("FILE"));
     parser.addOptions({imageOpt, blocksOpt, baudOpt, linkOpt, saveOpt, faultOpt, statsOpt});
     if (!parser.parse(QCoreApplication::arguments())) {
         printErr(parser.errorText());
