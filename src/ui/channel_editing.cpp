@@ -86,6 +86,9 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
     }
     for (QComboBox* combo : {signalling_, list_}) {
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboChanged(combo); });
+        // A pick of the item already current changes nothing in the combo, yet must still reach the cell
+        // (a transmit tone shown as 67 becomes "67.0" again when "67.0" is picked).
+        connect(combo, &QComboBox::activated, this, [this, combo] { comboChanged(combo); });
         connect(combo, &QComboBox::editTextChanged, this, [this, combo] { comboChanged(combo); });
         // Enter is taken on key release; the combo forwards its keys to its line edit, which may also hold
         // the focus itself after a click into it.
@@ -241,7 +244,8 @@ void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHe
     const QPoint topLeft = frame_->isAncestorOf(viewport)
                                ? viewport->mapTo(frame_, cell.topLeft())
                                : frame_->mapFromGlobal(viewport->mapToGlobal(cell.topLeft()));
-    editor->setGeometry(topLeft.x(), topLeft.y(), cell.width(), keepHeight ? editor->height() : cell.height());
+    editor->setGeometry(topLeft.x(), topLeft.y(), cell.width(),
+                        keepHeight ? editor->height() : cell.height());
 }
 
 void ChannelEditing::writeOpenCell(const QString& text, int mark) {
@@ -279,7 +283,7 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
     const QString text = combo->currentText();
     bool listed = text.isEmpty();
     for (int i = 0; !listed && i < combo->count(); ++i)
-        listed = combo->itemText(i) == text;
+        listed = combo->itemText(i).compare(text, Qt::CaseInsensitive) == 0;
     if (!listed) {
         prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title,
                            EditingText::UnknownItem);
@@ -294,7 +298,8 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
         for (QComboBox* combo : {signalling_, list_}) {
             if (watched == combo || watched == combo->lineEdit()) {
                 comboEnter(combo);
-                break;
+                // An unhandled release in the line edit would reach the combo too and ask twice.
+                return true;
             }
         }
     }
