@@ -188,15 +188,15 @@ void PtyRadio::arm() {
         next = received_.front().due;
     if (!toSend_.empty() && (next == 0 || toSend_.front().due < next))
         next = toSend_.front().due;
-    itimerspec spec{};
+    itimerspec when{};
     if (next > 0) {
         // An absolute time already past fires at once; zero would disarm the timer instead.
-        spec.it_value.tv_sec = time_t(next / 1'000'000'000LL);
-        spec.it_value.tv_nsec = long(next % 1'000'000'000LL);
-        if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0)
-            spec.it_value.tv_nsec = 1;
+        when.it_value.tv_sec = time_t(next / 1'000'000'000LL);
+        when.it_value.tv_nsec = long(next % 1'000'000'000LL);
+        if (when.it_value.tv_sec == 0 && when.it_value.tv_nsec == 0)
+            when.it_value.tv_nsec = 1;
     }
-    timerfd_settime(timer_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    timerfd_settime(timer_, TFD_TIMER_ABSTIME, &when, nullptr);
 }
 
 void PtyRadio::peerGone() {

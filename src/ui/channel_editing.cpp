@@ -283,7 +283,7 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
     const QString text = combo->currentText();
     bool listed = text.isEmpty();
     for (int i = 0; !listed && i < combo->count(); ++i)
-        listed = combo->itemText(i).compare(text, Qt::CaseInsensitive) == 0;
+        listed = combo->itemText(i) == text;
     if (!listed) {
         prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title,
                            EditingText::UnknownItem);
