@@ -350,7 +350,7 @@ void ChannelEditing::leaveCell(int row, int column) {
 void ChannelEditing::rejectFrequency(int row, int column, const QString& message) {
     prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title, message);
     model_->setCell(row, column, CellToken::Off);
-    // Hidden before it is emptied, so that emptying it does not count as an edit of the cell.
+    // Emptying the editor is not a user edit, so the cell keeps "OFF".
     QLineEdit* editor = frequencyEditorOf(column);
     editor->hide();
     editor->clear();
