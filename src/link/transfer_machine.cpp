@@ -48,20 +48,17 @@ void TransferMachine::onBuffer() {
         examineAnswer();
         break;
     case Wait::CompleteReply:
-        if (!buffer_.isEmpty()) {
-            // Any reply to the completing byte counts; its content is not examined.
-            buffer_.clear();
-            stopTimer(LinkTimer::NoResponse);
-            wait_ = Wait::None;
-            handshakeDone();
-        }
-        break;
     case Wait::ModeReply:
+        // Any reply to the completing byte or to the mode byte counts; its content is not examined.
         if (!buffer_.isEmpty()) {
+            const bool completing = wait_ == Wait::CompleteReply;
             buffer_.clear();
             stopTimer(LinkTimer::NoResponse);
             wait_ = Wait::None;
-            modeReplied();
+            if (completing)
+                handshakeDone();
+            else
+                modeReplied();
         }
         break;
     case Wait::Ack:

@@ -1,26 +1,9 @@
 #include <QtTest>
 
+#include "block_text.h"
+
 #include "image/channel_codec.h"
 #include "image/hex.h"
-
-namespace {
-
-Block blockOf(const QString& text) {
-    Block b;
-    const QStringList t = text.split(QLatin1Char(' '));
-    for (int i = 0; i < 8; ++i)
-        parseByteText(t[i], &b[i]);
-    return b;
-}
-
-QString textOf(const Block& b) {
-    QStringList t;
-    for (quint8 v : b)
-        t << byteText(v);
-    return t.join(QLatin1Char(' '));
-}
-
-} // namespace
 
 class TestChannelCodec : public QObject {
     Q_OBJECT

@@ -1,26 +1,13 @@
 #include <QtTest>
 
+#include "block_text.h"
+
 #include "image/hex.h"
 #include "image/settings_codec.h"
 
 namespace {
 
 using L = RadioSettings;
-
-Block blockOf(const QString& text) {
-    Block b;
-    const QStringList t = text.split(QLatin1Char(' '));
-    for (int i = 0; i < 8; ++i)
-        parseByteText(t[i], &b[i]);
-    return b;
-}
-
-QString textOf(const Block& b) {
-    QStringList t;
-    for (quint8 v : b)
-        t << byteText(v);
-    return t.join(QLatin1Char(' '));
-}
 
 } // namespace
 
