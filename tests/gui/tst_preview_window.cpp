@@ -3,6 +3,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "pdf_pages.h"
+
 #include "print/report_layout.h"
 #include "scripted_prompter.h"
 #include "ui/preview_window.h"
@@ -77,15 +79,6 @@ public:
 private:
     QString path_;
 };
-
-int pdfPages(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!p.waitForFinished(30000))
-        return -1;
-    const QRegularExpression re(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
-    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
-}
 
 // The words of a PDF with their boxes, which show where and how big every text was set.
 QStringList pdfWordBoxes(const QString& pdf) {

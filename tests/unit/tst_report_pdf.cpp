@@ -2,6 +2,8 @@
 // the top of continuation pages, and the report command of radiocps-cli.
 #include <QtTest>
 
+#include "../support/pdf_pages.h"
+
 #include "print/report_data.h"
 #include "print/report_print.h"
 
@@ -55,15 +57,6 @@ QString pdfText(const QString& pdf, int page = 0) {
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
     return foldRadicals(QString::fromUtf8(p.readAllStandardOutput()));
-}
-
-int pdfPages(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!p.waitForFinished(30000))
-        return -1;
-    const QRegularExpression re(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
-    return re.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
 }
 
 // The cells of a row in their order, separated by white space only (none where wide headings touch).
