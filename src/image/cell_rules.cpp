@@ -55,6 +55,11 @@ FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel) {
 
 FrequencyVerdict checkFrequency(const QString& cell, const FrequencyLimits& limits) {
     double mhz = 0;
+    // The megahertz part is read from the first three characters, so a number with more integer digits
+    // ("4300.00000", one digit too many) would pass the range check with a wrong value.
+    const int point = cell.indexOf(QLatin1Char('.'));
+    if ((point < 0 ? cell.size() : point) > 3 && parseNumber(cell, &mhz))
+        return FrequencyVerdict::OutOfRange;
     bool okWhole = false;
     const int whole = cell.left(3).toInt(&okWhole);
     if (!limits.valid || !okWhole || !parseNumber(cell, &mhz))

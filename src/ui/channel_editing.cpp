@@ -60,14 +60,6 @@ bool isEnterKey(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-// The megahertz part is read from the first three characters of a cell, so a number with more integer
-// digits ("4300.00000", one digit too many) would pass the range check with a wrong value.
-bool hasTooManyMegahertzDigits(const QString& cell) {
-    const int point = cell.indexOf(QLatin1Char('.'));
-    const int integerDigits = point < 0 ? cell.size() : point;
-    return integerDigits > 3 && CellRules::isFrequencyInput(cell);
-}
-
 } // namespace
 
 ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableModel* model, Prompter* prompter,
@@ -317,10 +309,6 @@ void ChannelEditing::leaveCell(int row, int column) {
     if (!frequencyEditorOf(column))
         return;
 
-    if (hasTooManyMegahertzDigits(text)) {
-        rejectFrequency(row, column, EditingText::OutOfRange);
-        return;
-    }
     switch (CellRules::checkFrequency(text, limits_())) {
     case CellRules::FrequencyVerdict::NotANumber:
         model_->setCell(row, column, CellToken::Off);

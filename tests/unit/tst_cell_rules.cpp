@@ -71,6 +71,9 @@ private Q_SLOTS:
         QTest::newRow("whole MHz of the top") << "470.99375" << r << FrequencyVerdict::Accepted;
         QTest::newRow("below") << "399.99375" << r << FrequencyVerdict::OutOfRange;
         QTest::newRow("OFF") << "OFF" << r << FrequencyVerdict::NotANumber;
+        QTest::newRow("four megahertz digits") << "4300.0" << r << FrequencyVerdict::OutOfRange;
+        QTest::newRow("four digits, no range") << "4300"
+                                               << "x" << FrequencyVerdict::OutOfRange;
         QTest::newRow("no range") << "430.12500"
                                   << "x" << FrequencyVerdict::NotANumber;
         QTest::newRow("fixed range top") << "650.99375"
