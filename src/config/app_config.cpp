@@ -26,6 +26,36 @@ BandRange BandRange::fromLimits(const QString& low, const QString& high) {
     return {low + QStringLiteral("MHz---") + high + QStringLiteral("MHz")};
 }
 
+namespace {
+
+bool isThreeDigits(const QString& text) {
+    if (text.size() != 3)
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Error BandRange::checkLimits(const QString& low, const QString& high) {
+    const bool lowOk = isThreeDigits(low);
+    const bool highOk = isThreeDigits(high);
+    if (lowOk && highOk)
+        return Error::none();
+    QString which;
+    if (!lowOk && !highOk)
+        which = QStringLiteral("低端频率“%1”和高端频率“%2”").arg(low, high);
+    else if (!lowOk)
+        which = QStringLiteral("低端频率“%1”").arg(low);
+    else
+        which = QStringLiteral("高端频率“%1”").arg(high);
+    return {ErrorCode::InvalidPropertyValue,
+            QStringLiteral("%1不是三位整数（MHz），例如 400。频率范围未保存。").arg(which)};
+}
+
 QStringList ModelTable::readFrom(const QString& iniPath) {
     const IniFile ini = IniFile::load(iniPath);
     QStringList names;

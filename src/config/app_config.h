@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <array>
 
+#include "config/error.h"
+
 // The path of the configuration file in a folder: a "/" is added unless the folder already ends in one.
 QString configFilePath(const QString& folder, const QString& fileName = QStringLiteral("Sfc.ini"));
 
@@ -16,6 +18,9 @@ struct BandRange {
     // Both slices read as whole numbers; false when either is not a number.
     bool limits(int* low, int* high) const;
     static BandRange fromLimits(const QString& low, const QString& high);
+    // The slices only read limits of exactly three digits: anything else is refused with 380 before a
+    // range is formed, naming the limit that is wrong.
+    static Error checkLimits(const QString& low, const QString& high);
 };
 
 // One model entry: name, channel count, layout type ("0"/"1"), code A ("(U)"), code B ("(V)").

@@ -56,6 +56,45 @@ private Q_SLOTS:
                  QStringLiteral("400MHz---470MHz"));
     }
 
+    // Limits that the slices could misread are refused before a range text is formed from them.
+    void limitChecks_data() {
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("high");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("three digits") << "400"
+                                      << "470" << true;
+        QTest::newRow("leading zeros") << "066"
+                                       << "088" << true;
+        QTest::newRow("two digits") << "66"
+                                    << "470" << false;
+        QTest::newRow("four digits") << "400"
+                                     << "1000" << false;
+        QTest::newRow("sign") << "-40"
+                              << "470" << false;
+        QTest::newRow("fraction") << "4.5"
+                                  << "470" << false;
+        QTest::newRow("spaces") << " 40"
+                                << "470" << false;
+        QTest::newRow("full-width digits") << "４００"
+                                           << "470" << false;
+    }
+    void limitChecks() {
+        QFETCH(QString, low);
+        QFETCH(QString, high);
+        QFETCH(bool, accepted);
+        const Error e = BandRange::checkLimits(low, high);
+        QCOMPARE(!e.isError(), accepted);
+        if (accepted) {
+            int l = 0, h = 0;
+            QVERIFY(BandRange::fromLimits(low, high).limits(&l, &h));
+            QCOMPARE(l, low.toInt());
+            QCOMPARE(h, high.toInt());
+        } else {
+            QCOMPARE(e.code, 380);
+            QVERIFY(e.description.contains(low));
+        }
+    }
+
     void modelTableStopsAtFirstGap_data() {
         QTest::addColumn<QByteArray>("style");
         QTest::addColumn<QStringList>("names");
