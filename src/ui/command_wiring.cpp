@@ -3,12 +3,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 
+#include "ui/about_box.h"
 #include "ui/main_window.h"
 #include "ui/printer_surface.h"
 #include "ui/radio_command_host.h"
 #include "ui/radio_commands.h"
 #include "ui/report_commands.h"
 #include "ui/report_host.h"
+#include "ui/tune_command.h"
 
 namespace {
 
@@ -95,9 +97,29 @@ void wireReports(MainWindow& window, const PrinterAccess* printers) {
     });
 }
 
+// Owns the system-information facilities for the life of the window.
+class SystemInfoHolder : public QObject, public HostSystemInfo {
+public:
+    explicit SystemInfoHolder(QObject* parent) : QObject(parent) {}
+};
+
+void wireService(MainWindow& window) {
+    window.setCommandHandler(MainWindow::Command::Tune, [&window] {
+        runTuneCommand(window);
+        return Error::none();
+    });
+    auto* system = new SystemInfoHolder(&window);
+    window.setCommandHandler(MainWindow::Command::About, [&window, system] {
+        AboutBox box(window.configPath(), *window.prompter(), *system, &window);
+        window.execDialog(&box);
+        return Error::none();
+    });
+}
+
 } // namespace
 
 void wireCommands(MainWindow& window, const PrinterAccess* printers) {
     wireRadio(window);
     wireReports(window, printers);
+    wireService(window);
 }

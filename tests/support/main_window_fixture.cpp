@@ -52,7 +52,7 @@ MainWindow* MainWindowFixture::create() {
         auto* models = qobject_cast<ModelDialog*>(dialog);
         if (!models) {
             ++otherDialogRuns;
-            return int(QDialog::Rejected);
+            return otherDialog ? otherDialog(dialog) : int(QDialog::Rejected);
         }
         ++modelDialogRuns;
         if (modelAnswer < 0) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "scripted_prompter.h"
@@ -33,6 +34,8 @@ public:
     int modelAnswer = 0;
     int modelDialogRuns = 0;
     int otherDialogRuns = 0;
+    // Answers every other dialog (login, tune window, about box ...); unset, they are rejected unseen.
+    std::function<int(QDialog*)> otherDialog;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
     QString iniPath() const { return path(QStringLiteral("Sfc.ini")); }

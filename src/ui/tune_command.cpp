@@ -1,0 +1,48 @@
+#include "ui/tune_command.h"
+
+#include <QCoreApplication>
+
+#include "config/app_config.h"
+#include "config/ini_file.h"
+#include "ui/login_dialog.h"
+#include "ui/main_window.h"
+#include "ui/prompter.h"
+#include "ui/texts_tune.h"
+#include "ui/tune_window.h"
+
+namespace {
+
+TuneWindow::Context contextOf(const MainWindow& window) {
+    TuneWindow::Context c;
+    c.modelName = window.currentModel().strPc;
+    c.bandIndex = window.bandSelectorIndex();
+    c.bandRanges = {window.bandRange(1), window.bandRange(2)};
+    c.rangeLabel = window.rangeLabelText();
+    c.messageTitle = window.caption().isEmpty() ? QCoreApplication::applicationName() : window.caption();
+    return c;
+}
+
+} // namespace
+
+void runTuneCommand(MainWindow& window) {
+    Prompter& prompter = *window.prompter();
+    {
+        LoginDialog login(prompter, &window);
+        window.execDialog(&login);
+        if (!login.LoginSucceeded)
+            return;
+    }
+    TuneWindow tune(contextOf(window), window.radioSettings().tune, prompter, &window);
+    window.execDialog(&tune);
+    const auto stored = tune.storedRange();
+    if (!stored)
+        return;
+    window.setBandRange(stored->band, stored->text);
+    if (tune.exit() != TuneWindow::Exit::ExitNode)
+        return; // the close box keeps the new range for this run only
+    if (!WriteIniString(ConfigKeys::Frequent, ConfigKeys::bandKey(stored->band), stored->text,
+                        window.configPath())) {
+        prompter.message(&window, Prompter::Icon::Warning, TuneText::TitleError,
+                         TuneText::RangeNotWritten.arg(window.configPath()));
+    }
+}

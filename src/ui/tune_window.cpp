@@ -1,0 +1,266 @@
+#include "ui/tune_window.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <cmath>
+
+#include "config/app_config.h"
+#include "ui/prompter.h"
+#include "ui/texts_tune.h"
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kTagRole = Qt::UserRole + 1;
+
+// A number as a technician would type it: digits with an optional sign and fraction, spaces around allowed.
+// An empty box is not a number.
+bool isNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+QTreeWidgetItem* makeNode(const QString& text, const QString& key, const QString& tag) {
+    auto* item = new QTreeWidgetItem(QStringList{text});
+    item->setData(0, kKeyRole, key);
+    item->setData(0, kTagRole, tag);
+    return item;
+}
+
+QLabel* label(const QString& text, const QString& name, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+TuneWindow::TuneWindow(const Context& context, TuneValues& values, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), context_(context), values_(values), prompter_(prompter) {
+    setObjectName(QStringLiteral("frmMODE"));
+    setWindowTitle(TuneText::Caption);
+    setModal(true);
+    buildTree();
+    buildPages();
+    load();
+}
+
+void TuneWindow::buildTree() {
+    tremode_ = new QTreeWidget(this);
+    tremode_->setObjectName(QStringLiteral("tremode"));
+    tremode_->setHeaderHidden(true);
+    tremode_->setColumnCount(1);
+    tremode_->setMinimumWidth(140);
+    QTreeWidgetItem* root = makeNode(TuneText::NodeRoot, QStringLiteral("node1"), QString());
+    root->addChild(makeNode(TuneText::NodeFrequency, QStringLiteral("frequent"), QStringLiteral("1")));
+    root->addChild(makeNode(TuneText::NodePower, QStringLiteral("power"), QStringLiteral("2")));
+    tremode_->addTopLevelItem(root);
+    tremode_->addTopLevelItem(makeNode(TuneText::NodeExit, QStringLiteral("node2"), QStringLiteral("3")));
+    root->setExpanded(true);
+    connect(tremode_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { nodeClicked(item); });
+    // Enter on a node does what a click does, for those who work from the keyboard.
+    connect(tremode_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { nodeClicked(item); });
+}
+
+void TuneWindow::buildPages() {
+    lblRadiomodel_ = label(TuneText::RadioModel, QStringLiteral("lblRadiomodel"), this);
+    for (int i = 0; i < 2; ++i) {
+        cboPCmodel_[i] = new QComboBox(this);
+        cboPCmodel_[i]->setObjectName(QStringLiteral("cboPCmodel_%1").arg(i));
+        cboPCmodel_[i]->setMinimumWidth(160);
+    }
+    cboPCmodel_[1]->setEnabled(false); // the power page only shows the band
+
+    // Frequency page.
+    frequencyControls_ = new QWidget(this);
+    frequencyControls_->setObjectName(QStringLiteral("pageFrequent"));
+    Text2_ = new QLineEdit(frequencyControls_);
+    Text2_->setObjectName(QStringLiteral("Text2"));
+    Text1_ = new QLineEdit(frequencyControls_);
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    auto* polarity = new QWidget(frequencyControls_);
+    polarityGroup_ = new QButtonGroup(this);
+    const QString polarityTexts[2] = {TuneText::Positive, TuneText::Negative};
+    auto* polarityRow = new QHBoxLayout(polarity);
+    polarityRow->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        Option1_[i] = new QRadioButton(polarityTexts[i], polarity);
+        Option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        polarityGroup_->addButton(Option1_[i], i);
+        polarityRow->addWidget(Option1_[i]);
+    }
+    polarityRow->addStretch(1);
+    auto* crystalFrame = new QGroupBox(TuneText::Crystal, frequencyControls_);
+    crystalFrame->setObjectName(QStringLiteral("Frame1"));
+    crystalGroup_ = new QButtonGroup(this);
+    const QString crystalTexts[2] = {TuneText::Crystal13, TuneText::Crystal144};
+    auto* crystalRow = new QHBoxLayout(crystalFrame);
+    for (int i = 0; i < 2; ++i) {
+        optJT_[i] = new QRadioButton(crystalTexts[i], crystalFrame);
+        optJT_[i]->setObjectName(QStringLiteral("optJT_%1").arg(i));
+        crystalGroup_->addButton(optJT_[i], i);
+        crystalRow->addWidget(optJT_[i]);
+    }
+    crystalRow->addStretch(1);
+    auto* frequencyGrid = new QGridLayout(frequencyControls_);
+    frequencyGrid->setContentsMargins(0, 0, 0, 0);
+    frequencyGrid->addWidget(cboPCmodel_[0], 0, 1);
+    frequencyGrid->addWidget(label(TuneText::LowEnd, QStringLiteral("lblLow"), frequencyControls_), 1, 0);
+    frequencyGrid->addWidget(Text2_, 1, 1);
+    frequencyGrid->addWidget(label(TuneText::HighEnd, QStringLiteral("lblHigh"), frequencyControls_), 2, 0);
+    frequencyGrid->addWidget(Text1_, 2, 1);
+    frequencyGrid->addWidget(
+        label(TuneText::IntermediateFrequency, QStringLiteral("lblIF"), frequencyControls_), 3, 0);
+    frequencyGrid->addWidget(polarity, 3, 1);
+    frequencyGrid->addWidget(crystalFrame, 4, 0, 1, 2);
+    frequencyGrid->setRowStretch(5, 1);
+
+    // Power page.
+    powerControls_ = new QWidget(this);
+    powerControls_->setObjectName(QStringLiteral("pagePower"));
+    freQuent_ = label(QString(), QStringLiteral("freQuent"), powerControls_);
+    cboFrequent_ = new QComboBox(powerControls_);
+    cboFrequent_->setObjectName(QStringLiteral("cboFrequent"));
+    cboFrequent_->addItems(TuneText::PowerSteps);
+    auto* powerGrid = new QGridLayout(powerControls_);
+    powerGrid->setContentsMargins(0, 0, 0, 0);
+    powerGrid->addWidget(cboPCmodel_[1], 0, 1);
+    powerGrid->addWidget(label(TuneText::Range, QStringLiteral("lblFrequent"), powerControls_), 1, 0);
+    powerGrid->addWidget(freQuent_, 1, 1);
+    powerGrid->addWidget(label(TuneText::PowerStep, QStringLiteral("lblPower"), powerControls_), 2, 0);
+    powerGrid->addWidget(cboFrequent_, 2, 1);
+    powerGrid->setRowStretch(3, 1);
+
+    // Both pages take the same place; the band combo of each sits beside the one model label.
+    auto* pages = new QGridLayout;
+    pages->addWidget(lblRadiomodel_, 0, 0, Qt::AlignTop);
+    pages->addWidget(frequencyControls_, 0, 1);
+    pages->addWidget(powerControls_, 0, 1);
+    pages->setColumnStretch(1, 1);
+    auto* box = new QHBoxLayout(this);
+    box->addWidget(tremode_);
+    box->addLayout(pages, 1);
+    resize(520, 260);
+
+    connect(cboPCmodel_[0], qOverload<int>(&QComboBox::currentIndexChanged), this, &TuneWindow::chooseBand);
+    connect(Text1_, &QLineEdit::textChanged, this, [this](const QString& t) { checkNumber(Text1_, t); });
+    connect(Text2_, &QLineEdit::textChanged, this, [this](const QString& t) { checkNumber(Text2_, t); });
+}
+
+void TuneWindow::load() {
+    for (QComboBox* combo : cboPCmodel_) {
+        {
+            // Filling selects the first item on its own; only the main window's band may fill the boxes.
+            const QSignalBlocker quiet(combo);
+            combo->clear();
+            combo->addItems(
+                {context_.modelName + QStringLiteral("(U)"), context_.modelName + QStringLiteral("(V)")});
+            combo->setCurrentIndex(-1);
+        }
+        combo->setCurrentIndex(context_.bandIndex == 0 || context_.bandIndex == 1 ? context_.bandIndex : -1);
+    }
+    freQuent_->setText(context_.rangeLabel);
+    cboFrequent_->setCurrentIndex(qBound(0, values_.sPower, int(TuneText::PowerSteps.size()) - 1));
+    // The option controls are the ones the settings panel and the codec use; after each leaving they equal
+    // jtlx and bjlx, and a loaded image may have changed them since, which must not be undone here.
+    optJT_[values_.optJT == 1 ? 1 : 0]->setChecked(true);
+    Option1_[values_.Option1 == 1 ? 1 : 0]->setChecked(true);
+    showFrequencyPage();
+}
+
+void TuneWindow::chooseBand(int index) {
+    if (index != 0 && index != 1)
+        return;
+    const BandRange range{context_.bandRanges[index]};
+    Text2_->setText(range.lowText());
+    Text1_->setText(range.highText());
+}
+
+void TuneWindow::checkNumber(QLineEdit* box, const QString& text) {
+    if (emptying_ || isNumber(text))
+        return;
+    prompter_.message(this, Prompter::Icon::None, context_.messageTitle, TuneText::EnterNumber);
+    // Our own emptying needs no second message: the user has just been told.
+    emptying_ = true;
+    box->clear();
+    emptying_ = false;
+}
+
+void TuneWindow::setPageVisible(const std::initializer_list<QWidget*>& controls, bool visible) {
+    for (QWidget* w : controls)
+        w->setVisible(visible);
+}
+
+void TuneWindow::showFrequencyPage() {
+    frequencyPage_ = true;
+    setPageVisible({powerControls_, cboPCmodel_[1], freQuent_, cboFrequent_}, false);
+    setPageVisible(
+        {frequencyControls_, cboPCmodel_[0], Text1_, Text2_, Option1_[0], Option1_[1], optJT_[0], optJT_[1]},
+        true);
+}
+
+void TuneWindow::showPowerPage() {
+    frequencyPage_ = false;
+    setPageVisible(
+        {frequencyControls_, cboPCmodel_[0], Text1_, Text2_, Option1_[0], Option1_[1], optJT_[0], optJT_[1]},
+        false);
+    setPageVisible({powerControls_, cboPCmodel_[1], freQuent_, cboFrequent_}, true);
+}
+
+QTreeWidgetItem* TuneWindow::node(const QString& key) const {
+    for (QTreeWidgetItemIterator it(tremode_); *it; ++it) {
+        if ((*it)->data(0, kKeyRole).toString() == key)
+            return *it;
+    }
+    return nullptr;
+}
+
+void TuneWindow::nodeClicked(QTreeWidgetItem* item) {
+    if (!item || exit_ != Exit::Open)
+        return;
+    const QString tag = item->data(0, kTagRole).toString();
+    if (tag == QLatin1String("1")) {
+        showFrequencyPage();
+    } else if (tag == QLatin1String("2")) {
+        showPowerPage();
+    } else if (tag == QLatin1String("3")) {
+        store(Exit::ExitNode);
+        accept();
+    }
+}
+
+void TuneWindow::reject() {
+    if (exit_ == Exit::Open)
+        store(Exit::CloseBox);
+    QDialog::reject();
+}
+
+void TuneWindow::store(Exit how) {
+    exit_ = how;
+    values_.optJT = optJT_[0]->isChecked() ? 0 : 1;
+    values_.Option1 = Option1_[0]->isChecked() ? 0 : 1;
+    values_.jtlx = values_.optJT == 0 ? QStringLiteral("0") : QStringLiteral("1");
+    values_.bjlx = values_.Option1 == 0 ? QStringLiteral("0") : QStringLiteral("1");
+    const int band = cboPCmodel_[0]->currentIndex();
+    const QString low = Text2_->text();
+    const QString high = Text1_->text();
+    if (!low.isEmpty() && !high.isEmpty() && (band == 0 || band == 1)) {
+        // Other readers slice the range text by position, so limits that are not three digits are refused.
+        if (const Error e = BandRange::checkLimits(low, high); e.isError())
+            prompter_.message(this, Prompter::Icon::Warning, TuneText::TitleError, e.description);
+        else
+            stored_ = StoredRange{band + 1, BandRange::fromLimits(low, high).text};
+    }
+    values_.sPower = cboFrequent_->currentIndex() >= 0 ? cboFrequent_->currentIndex() : values_.sPower;
+}
