@@ -83,13 +83,11 @@ void TuneWindow::buildPages() {
     cboPCmodel_[1]->setEnabled(false); // the power page only shows the band
 
     // Frequency page.
-    frequencyControls_ = new QWidget(this);
-    frequencyControls_->setObjectName(QStringLiteral("pageFrequent"));
-    Text2_ = new QLineEdit(frequencyControls_);
+    Text2_ = new QLineEdit(this);
     Text2_->setObjectName(QStringLiteral("Text2"));
-    Text1_ = new QLineEdit(frequencyControls_);
+    Text1_ = new QLineEdit(this);
     Text1_->setObjectName(QStringLiteral("Text1"));
-    auto* polarity = new QWidget(frequencyControls_);
+    auto* polarity = new QWidget(this);
     polarityGroup_ = new QButtonGroup(this);
     const QString polarityTexts[2] = {TuneText::Positive, TuneText::Negative};
     auto* polarityRow = new QHBoxLayout(polarity);
@@ -101,7 +99,7 @@ void TuneWindow::buildPages() {
         polarityRow->addWidget(Option1_[i]);
     }
     polarityRow->addStretch(1);
-    auto* crystalFrame = new QGroupBox(TuneText::Crystal, frequencyControls_);
+    auto* crystalFrame = new QGroupBox(TuneText::Crystal, this);
     crystalFrame->setObjectName(QStringLiteral("Frame1"));
     crystalGroup_ = new QButtonGroup(this);
     const QString crystalTexts[2] = {TuneText::Crystal13, TuneText::Crystal144};
@@ -113,45 +111,45 @@ void TuneWindow::buildPages() {
         crystalRow->addWidget(optJT_[i]);
     }
     crystalRow->addStretch(1);
-    auto* frequencyGrid = new QGridLayout(frequencyControls_);
-    frequencyGrid->setContentsMargins(0, 0, 0, 0);
-    frequencyGrid->addWidget(cboPCmodel_[0], 0, 1);
-    frequencyGrid->addWidget(label(TuneText::LowEnd, QStringLiteral("lblLow"), frequencyControls_), 1, 0);
-    frequencyGrid->addWidget(Text2_, 1, 1);
-    frequencyGrid->addWidget(label(TuneText::HighEnd, QStringLiteral("lblHigh"), frequencyControls_), 2, 0);
-    frequencyGrid->addWidget(Text1_, 2, 1);
-    frequencyGrid->addWidget(
-        label(TuneText::IntermediateFrequency, QStringLiteral("lblIF"), frequencyControls_), 3, 0);
-    frequencyGrid->addWidget(polarity, 3, 1);
-    frequencyGrid->addWidget(crystalFrame, 4, 0, 1, 2);
-    frequencyGrid->setRowStretch(5, 1);
+    QLabel* lowLabel = label(TuneText::LowEnd, QStringLiteral("lblLow"), this);
+    QLabel* highLabel = label(TuneText::HighEnd, QStringLiteral("lblHigh"), this);
+    QLabel* polarityLabel = label(TuneText::IntermediateFrequency, QStringLiteral("lblIF"), this);
 
     // Power page.
-    powerControls_ = new QWidget(this);
-    powerControls_->setObjectName(QStringLiteral("pagePower"));
-    freQuent_ = label(QString(), QStringLiteral("freQuent"), powerControls_);
-    cboFrequent_ = new QComboBox(powerControls_);
+    freQuent_ = label(QString(), QStringLiteral("freQuent"), this);
+    cboFrequent_ = new QComboBox(this);
     cboFrequent_->setObjectName(QStringLiteral("cboFrequent"));
     cboFrequent_->addItems(TuneText::PowerSteps);
-    auto* powerGrid = new QGridLayout(powerControls_);
-    powerGrid->setContentsMargins(0, 0, 0, 0);
-    powerGrid->addWidget(cboPCmodel_[1], 0, 1);
-    powerGrid->addWidget(label(TuneText::Range, QStringLiteral("lblFrequent"), powerControls_), 1, 0);
-    powerGrid->addWidget(freQuent_, 1, 1);
-    powerGrid->addWidget(label(TuneText::PowerStep, QStringLiteral("lblPower"), powerControls_), 2, 0);
-    powerGrid->addWidget(cboFrequent_, 2, 1);
-    powerGrid->setRowStretch(3, 1);
+    QLabel* rangeLabel = label(TuneText::Range, QStringLiteral("lblFrequent"), this);
+    QLabel* powerLabel = label(TuneText::PowerStep, QStringLiteral("lblPower"), this);
 
-    // Both pages take the same place; the band combo of each sits beside the one model label.
+    frequencyPageWidgets_ = {cboPCmodel_[0], lowLabel,    Text2_,      highLabel,    Text1_,    polarityLabel,
+                             polarity,       Option1_[0], Option1_[1], crystalFrame, optJT_[0], optJT_[1]};
+    powerPageWidgets_ = {cboPCmodel_[1], rangeLabel, freQuent_, powerLabel, cboFrequent_};
+
+    // One grid for both pages, so that their labels line up under the model label; the hidden page's
+    // rows take no room. The two band combos share the first row.
     auto* pages = new QGridLayout;
-    pages->addWidget(lblRadiomodel_, 0, 0, Qt::AlignTop);
-    pages->addWidget(frequencyControls_, 0, 1);
-    pages->addWidget(powerControls_, 0, 1);
+    pages->addWidget(lblRadiomodel_, 0, 0, Qt::AlignRight);
+    pages->addWidget(cboPCmodel_[0], 0, 1);
+    pages->addWidget(cboPCmodel_[1], 0, 1);
+    pages->addWidget(lowLabel, 1, 0, Qt::AlignRight);
+    pages->addWidget(Text2_, 1, 1);
+    pages->addWidget(highLabel, 2, 0, Qt::AlignRight);
+    pages->addWidget(Text1_, 2, 1);
+    pages->addWidget(polarityLabel, 3, 0, Qt::AlignRight);
+    pages->addWidget(polarity, 3, 1);
+    pages->addWidget(crystalFrame, 4, 0, 1, 2);
+    pages->addWidget(rangeLabel, 5, 0, Qt::AlignRight);
+    pages->addWidget(freQuent_, 5, 1);
+    pages->addWidget(powerLabel, 6, 0, Qt::AlignRight);
+    pages->addWidget(cboFrequent_, 6, 1);
+    pages->setRowStretch(7, 1);
     pages->setColumnStretch(1, 1);
     auto* box = new QHBoxLayout(this);
     box->addWidget(tremode_);
     box->addLayout(pages, 1);
-    resize(520, 260);
+    resize(480, 240);
 
     connect(cboPCmodel_[0], qOverload<int>(&QComboBox::currentIndexChanged), this, &TuneWindow::chooseBand);
     connect(Text1_, &QLineEdit::textChanged, this, [this](const QString& t) { checkNumber(Text1_, t); });
@@ -197,25 +195,21 @@ void TuneWindow::checkNumber(QLineEdit* box, const QString& text) {
     emptying_ = false;
 }
 
-void TuneWindow::setPageVisible(const std::initializer_list<QWidget*>& controls, bool visible) {
-    for (QWidget* w : controls)
-        w->setVisible(visible);
-}
-
 void TuneWindow::showFrequencyPage() {
     frequencyPage_ = true;
-    setPageVisible({powerControls_, cboPCmodel_[1], freQuent_, cboFrequent_}, false);
-    setPageVisible(
-        {frequencyControls_, cboPCmodel_[0], Text1_, Text2_, Option1_[0], Option1_[1], optJT_[0], optJT_[1]},
-        true);
+    showPage(powerPageWidgets_, false);
+    showPage(frequencyPageWidgets_, true);
 }
 
 void TuneWindow::showPowerPage() {
     frequencyPage_ = false;
-    setPageVisible(
-        {frequencyControls_, cboPCmodel_[0], Text1_, Text2_, Option1_[0], Option1_[1], optJT_[0], optJT_[1]},
-        false);
-    setPageVisible({powerControls_, cboPCmodel_[1], freQuent_, cboFrequent_}, true);
+    showPage(frequencyPageWidgets_, false);
+    showPage(powerPageWidgets_, true);
+}
+
+void TuneWindow::showPage(const std::vector<QWidget*>& widgets, bool shown) {
+    for (QWidget* w : widgets)
+        w->setVisible(shown);
 }
 
 QTreeWidgetItem* TuneWindow::node(const QString& key) const {

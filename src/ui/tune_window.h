@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "image/radio_settings.h"
 
@@ -62,7 +63,7 @@ private:
     void chooseBand(int index);
     void checkNumber(QLineEdit* box, const QString& text);
     void store(Exit how);
-    void setPageVisible(const std::initializer_list<QWidget*>& controls, bool visible);
+    static void showPage(const std::vector<QWidget*>& widgets, bool shown);
 
     Context context_;
     TuneValues& values_;
@@ -83,6 +84,6 @@ private:
     QButtonGroup* crystalGroup_ = nullptr;
     QLabel* freQuent_ = nullptr;
     QComboBox* cboFrequent_ = nullptr;
-    QWidget* frequencyControls_ = nullptr;
-    QWidget* powerControls_ = nullptr;
+    std::vector<QWidget*> frequencyPageWidgets_;
+    std::vector<QWidget*> powerPageWidgets_;
 };
