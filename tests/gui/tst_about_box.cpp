@@ -5,7 +5,6 @@
 #include <QMap>
 #include <QPushButton>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -95,7 +94,6 @@ class TestAboutBox : public QObject {
 private Q_SLOTS:
     void fullConfig_data();
     void fullConfig();
-    void typeAndVersionMissing();
     void unusablePicture_data();
     void unusablePicture();
     void loadRereadsFile();
@@ -103,9 +101,6 @@ private Q_SLOTS:
     void getKeyValue();
     void startSysInfo_data();
     void startSysInfo();
-    void buttonUsesHostPlatform();
-    void hostPlatformFilesAndPrograms();
-    void okCloses();
 };
 
 void TestAboutBox::fullConfig_data() {
@@ -144,22 +139,6 @@ void TestAboutBox::fullConfig() {
     QVERIFY(box.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
     QVERIFY(prompter.shown.isEmpty());
     QVERIFY(platform.reads.isEmpty()); // the registry is only asked when the button is pressed
-}
-
-void TestAboutBox::typeAndVersionMissing() {
-    ConfigFolder folder;
-    folder.writePng(QStringLiteral("logo.png"), QSize(16, 16));
-    folder.writeIni(QStringLiteral("picture=logo.png\r\n"));
-    ScriptedPrompter prompter;
-    FakePlatform platform;
-    AboutBox box(folder.iniPath(), prompter, platform);
-
-    QCOMPARE(box.descriptionLabel()->text(),
-             QStringLiteral("应用程序描述:") + kGap +
-                 QStringLiteral("系列电脑编程软件，适用于等系列无线对讲机,进行与对讲机之间进数据通信。"));
-    QCOMPARE(box.versionLabel()->text(), QString());
-    QCOMPARE(box.titleLabel()->text(), QStringLiteral("无线对讲机电脑编程软件"));
-    QVERIFY(!box.picture()->pixmap().isNull());
 }
 
 void TestAboutBox::unusablePicture_data() {
@@ -321,59 +300,6 @@ void TestAboutBox::startSysInfo() {
     } else {
         QVERIFY(prompter.shown.isEmpty());
     }
-}
-
-void TestAboutBox::buttonUsesHostPlatform() {
-#ifdef Q_OS_WIN
-    QSKIP("A Windows machine may have the system information program registered.");
-#endif
-    ConfigFolder folder;
-    folder.writeIni(QStringLiteral("type=RC\r\n"));
-    ScriptedPrompter prompter;
-    HostSystemInfo host;
-    AboutBox box(folder.iniPath(), prompter, host);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
-    QCOMPARE(prompter.shown.size(), 1);
-    QCOMPARE(prompter.shown[0].icon, Prompter::Icon::Information);
-    QCOMPARE(prompter.shown[0].title, QStringLiteral("关于"));
-    QCOMPARE(prompter.shown[0].text, kUnavailable);
-    QVERIFY(box.isVisible()); // the message does not close the box
-}
-
-void TestAboutBox::hostPlatformFilesAndPrograms() {
-    ConfigFolder folder;
-    folder.writeText(QStringLiteral("MSINFO32.EXE"), "x");
-    HostSystemInfo host;
-    QVERIFY(host.fileExists(folder.path(QStringLiteral("MSINFO32.EXE"))));
-    QVERIFY(!host.fileExists(folder.path(QStringLiteral("missing.exe"))));
-    QVERIFY(!host.fileExists(folder.path(QString()))); // the folder itself
-    QVERIFY(!host.fileExists(QString()));
-    QVERIFY(!host.startProgram(folder.path(QStringLiteral("missing.exe"))));
-    QVERIFY(!host.startProgram(QString()));
-#ifndef Q_OS_WIN
-    QString value = QStringLiteral("unchanged");
-    QVERIFY(!host.readRegistryValue(RegistryRoot::LocalMachine, kInfoKey, QStringLiteral("PATH"), &value));
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("true"));
-    if (!program.isEmpty())
-        QVERIFY(host.startProgram(program));
-#endif
-}
-
-void TestAboutBox::okCloses() {
-    ConfigFolder folder;
-    folder.writeIni(QStringLiteral("type=RC\r\n"));
-    ScriptedPrompter prompter;
-    FakePlatform platform;
-    AboutBox box(folder.iniPath(), prompter, platform);
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QVERIFY(!box.isVisible());
-    QCOMPARE(box.result(), int(QDialog::Accepted));
-    QVERIFY(prompter.shown.isEmpty());
-    QVERIFY(platform.started.isEmpty());
 }
 
 QTEST_MAIN(TestAboutBox)

@@ -629,6 +629,7 @@ void TestServiceCommands::aboutCommandOpensTheBox() {
     int shown = 0;
     QStringList texts;
     bool hasPicture = false;
+    int closedWith = -1;
     t.f.otherDialog = [&](QDialog* dialog) {
         auto* about = qobject_cast<AboutBox*>(dialog);
         if (!about)
@@ -640,13 +641,15 @@ void TestServiceCommands::aboutCommandOpensTheBox() {
         // This system has no system information program to start.
         about->sysInfoButton()->click();
         about->okButton()->click();
-        return about->result();
+        closedWith = about->result();
+        return closedWith;
     };
     QVERIFY(t.window->commandAction(MainWindow::Command::About)->isEnabled());
     t.window->commandAction(MainWindow::Command::About)->trigger();
     QCOMPARE(shown, 1);
     QCOMPARE(texts, (QStringList{"frmAbout", "关于", "无线对讲机电脑编程软件", description, version}));
     QCOMPARE(hasPicture, picture);
+    QCOMPARE(closedWith, int(QDialog::Accepted));
     QCOMPARE(t.f.prompter.texts(), QStringList{QStringLiteral("此时系统信息不可用")});
 }
 
