@@ -11,6 +11,7 @@
 
 #include "config/app_config.h"
 #include "ui/prompter.h"
+#include "ui/texts.h"
 #include "ui/texts_about.h"
 
 namespace {
@@ -58,7 +59,7 @@ AboutBox::AboutBox(const QString& configPath, Prompter& prompter, SystemInfoPlat
     lblDisclaimer_ = new QLabel(AboutText::Disclaimer, this);
     lblDisclaimer_->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer_->setWordWrap(true);
-    cmdOK_ = new QPushButton(AboutText::Ok, this);
+    cmdOK_ = new QPushButton(UiText::Ok, this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdSysInfo_ = new QPushButton(AboutText::SysInfo, this);

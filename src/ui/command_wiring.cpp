@@ -1,7 +1,6 @@
 #include "ui/command_wiring.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 
 #include "ui/about_box.h"
 #include "ui/main_window.h"
@@ -47,9 +46,7 @@ public:
 
     QWidget* radioParent() override { return &window_; }
     Prompter& radioPrompter() override { return *window_.prompter(); }
-    QString applicationTitle() const override {
-        return window_.caption().isEmpty() ? QCoreApplication::applicationName() : window_.caption();
-    }
+    QString applicationTitle() const override { return window_.applicationTitle(); }
     CurrentModel currentModel() const override { return window_.currentModel(); }
     ChannelTable channelTable() const override { return window_.channelTable(); }
     RadioSettings radioSettings() const override { return window_.radioSettings(); }

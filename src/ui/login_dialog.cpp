@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/prompter.h"
+#include "ui/texts.h"
 #include "ui/texts_tune.h"
 
 namespace {
@@ -30,10 +31,10 @@ LoginDialog::LoginDialog(Prompter& prompter, QWidget* parent) : QDialog(parent),
     txtPassword_->setEchoMode(QLineEdit::Password);
     txtPassword_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     txtPassword_->setMinimumWidth(200);
-    cmdOK_ = new QPushButton(TuneText::Ok, this);
+    cmdOK_ = new QPushButton(UiText::Ok, this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = new QPushButton(TuneText::Cancel, this);
+    cmdCancel_ = new QPushButton(UiText::Cancel, this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* entry = new QHBoxLayout;
@@ -58,7 +59,7 @@ void LoginDialog::confirm() {
         accept();
         return;
     }
-    prompter_.message(this, Prompter::Icon::Critical, TuneText::TitleError, TuneText::WrongPassword);
+    prompter_.message(this, Prompter::Icon::Critical, UiText::TitleError, TuneText::WrongPassword);
     if (attempt_ >= kAttempts) {
         QDialog::reject();
         return;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -165,6 +166,10 @@ int MainWindow::bandSelectorIndex() const {
 
 QString MainWindow::rangeLabelText() const {
     return label2_->text();
+}
+
+QString MainWindow::applicationTitle() const {
+    return caption_.isEmpty() ? QCoreApplication::applicationName() : caption_;
 }
 
 QString MainWindow::bandRange(int n) const {

@@ -90,6 +90,8 @@ public:
     QString bandRange(int n) const;                         // PL1 ... PL4, pl5, pl6 for n = 1 ... 6
     void setBandRange(int n, const QString& text);
     QString caption() const { return caption_; }
+    // The title of messages that name the program: the caption, or the program name before one is set.
+    QString applicationTitle() const;
     QString configPath() const { return configPath_; }
     bool isModelMenuBuilt() const { return blnMenuBuilt_; }
     ChannelEditing* channelEditing() const { return editing_; }

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/texts.h"
+
 namespace {
 
 QMessageBox::Icon boxIcon(Prompter::Icon icon) {
@@ -54,8 +56,8 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     }
-    box.setButtonText(QMessageBox::Ok, QStringLiteral("确定"));
-    box.setButtonText(QMessageBox::Cancel, QStringLiteral("取消"));
+    box.setButtonText(QMessageBox::Ok, UiText::Ok);
+    box.setButtonText(QMessageBox::Cancel, UiText::Cancel);
     box.setButtonText(QMessageBox::Yes, QStringLiteral("是"));
     box.setButtonText(QMessageBox::No, QStringLiteral("否"));
     switch (box.exec()) {

@@ -47,6 +47,7 @@ inline const QString BandSuffixV = QStringLiteral("(V)");
 inline const QString ModelDialogCaption = QStringLiteral("机型选择");
 inline const QString ModelDialogPrompt = QStringLiteral("请选择新建机型");
 inline const QString Ok = QStringLiteral("确定");
+inline const QString Cancel = QStringLiteral("取消");
 
 // Message titles.
 inline const QString TitleNotice = QStringLiteral("提示");

@@ -17,7 +17,6 @@ inline const QString DescriptionSuffix = QStringLiteral("等系列无线对讲�
 inline const QString Disclaimer =
     QStringLiteral("警告：本软件受版权法保护。未经授权擅自复制或传播本软件的全部或部分，将承担法律责任。");
 
-inline const QString Ok = QStringLiteral("确定");
 inline const QString SysInfo = QStringLiteral("系统信息");
 inline const QString SysInfoUnavailable = QStringLiteral("此时系统信息不可用");
 } // namespace AboutText

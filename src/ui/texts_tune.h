@@ -6,10 +6,7 @@
 // The texts of the password dialog and the tune window.
 namespace TuneText {
 inline const QString LoginCaption = QStringLiteral("请输入进入调整模式的密码");
-inline const QString Ok = QStringLiteral("确定");
-inline const QString Cancel = QStringLiteral("取消");
 inline const QString WrongPassword = QStringLiteral("密码不正确，请重新输入");
-inline const QString TitleError = QStringLiteral("错误");
 
 inline const QString Caption = QStringLiteral("调整模式");
 inline const QString NodeRoot = QStringLiteral("调整项");

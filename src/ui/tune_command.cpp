@@ -1,12 +1,11 @@
 #include "ui/tune_command.h"
 
-#include <QCoreApplication>
-
 #include "config/app_config.h"
 #include "config/ini_file.h"
 #include "ui/login_dialog.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
+#include "ui/texts.h"
 #include "ui/texts_tune.h"
 #include "ui/tune_window.h"
 
@@ -18,7 +17,7 @@ TuneWindow::Context contextOf(const MainWindow& window) {
     c.bandIndex = window.bandSelectorIndex();
     c.bandRanges = {window.bandRange(1), window.bandRange(2)};
     c.rangeLabel = window.rangeLabelText();
-    c.messageTitle = window.caption().isEmpty() ? QCoreApplication::applicationName() : window.caption();
+    c.messageTitle = window.applicationTitle();
     return c;
 }
 
@@ -42,7 +41,7 @@ void runTuneCommand(MainWindow& window) {
         return; // the close box keeps the new range for this run only
     if (!WriteIniString(ConfigKeys::Frequent, ConfigKeys::bandKey(stored->band), stored->text,
                         window.configPath())) {
-        prompter.message(&window, Prompter::Icon::Warning, TuneText::TitleError,
+        prompter.message(&window, Prompter::Icon::Warning, UiText::TitleError,
                          TuneText::RangeNotWritten.arg(window.configPath()));
     }
 }

@@ -15,6 +15,7 @@
 
 #include "config/app_config.h"
 #include "ui/prompter.h"
+#include "ui/texts.h"
 #include "ui/texts_tune.h"
 
 namespace {
@@ -252,7 +253,7 @@ void TuneWindow::store(Exit how) {
     if (!low.isEmpty() && !high.isEmpty() && (band == 0 || band == 1)) {
         // Other readers slice the range text by position, so limits that are not three digits are refused.
         if (const Error e = BandRange::checkLimits(low, high); e.isError())
-            prompter_.message(this, Prompter::Icon::Warning, TuneText::TitleError, e.description);
+            prompter_.message(this, Prompter::Icon::Warning, UiText::TitleError, e.description);
         else
             stored_ = StoredRange{band + 1, BandRange::fromLimits(low, high).text};
     }
