@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "file_bytes.h"
 #include "image/channel_file.h"
 #include "main_window_fixture.h"
 #include "ui/channel_table_model.h"
@@ -30,11 +31,6 @@ private Q_SLOTS:
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -42,7 +38,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray shippedIni() {
-    return readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini"));
+    return fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini"));
 }
 
 // Records whether the busy pointer was still shown when a message appeared.
@@ -102,7 +98,7 @@ void TestMainFiles::sampleRoundTrip() {
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
     QCOMPARE(f.prompter.shown[0].title, w->windowTitle());
     QCOMPARE(f.prompter.shown[0].text, QStringLiteral("保存成功"));
-    QCOMPARE(readAll(copy), readAll(sample));
+    QCOMPARE(fileBytes(copy), fileBytes(sample));
 }
 
 void TestMainFiles::editedTableRoundTrip() {
@@ -118,7 +114,7 @@ void TestMainFiles::editedTableRoundTrip() {
     const QString first = f.path(QStringLiteral("first.qfd"));
     f.prompter.fileNames << first;
     w->saveChannelFile();
-    QCOMPARE(readAll(first).count("\r\n"), 128);
+    QCOMPARE(fileBytes(first).count("\r\n"), 128);
 
     // Open it in a fresh window on another model and save again: the same bytes.
     MainWindowFixture g;
@@ -132,7 +128,7 @@ void TestMainFiles::editedTableRoundTrip() {
     QCOMPARE(g.combo(QStringLiteral("cboFuncSQL"))->currentText(), QStringLiteral("7"));
     QCOMPARE(v->radioSettings().voiceByte(), std::optional<int>(1));
     v->saveChannelFile();
-    QCOMPARE(readAll(g.path(QStringLiteral("second.qfd"))), readAll(first));
+    QCOMPARE(fileBytes(g.path(QStringLiteral("second.qfd"))), fileBytes(first));
 }
 
 void TestMainFiles::saveOverExistingFile() {
@@ -145,7 +141,7 @@ void TestMainFiles::saveOverExistingFile() {
     f.prompter.fileNames << target;
     w->saveChannelFile();
     QCOMPARE(f.prompter.texts(), QStringList{"保存成功"});
-    const QByteArray saved = readAll(target);
+    const QByteArray saved = fileBytes(target);
     QVERIFY(!saved.contains('x'));
     QCOMPARE(saved.count("\r\n"), 256); // 8 channels: two units
     QVERIFY(saved.endsWith("52 07 F8 08 FF FF FF FF FF FF FF FF\r\n"));
@@ -192,7 +188,7 @@ void TestMainFiles::missingFileIsSilent() {
 void TestMainFiles::malformedFileLeavesWindowUnchanged_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("title");
-    const QByteArray good = readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    const QByteArray good = fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
     QByteArray badToken = good;
     badToken.replace(good.indexOf("\r\n", 200) + 2 + 15, 2, "ZZ");
     QTest::newRow("malformed token") << badToken << "13";
@@ -234,7 +230,7 @@ void TestMainFiles::incompleteFileIsShownAndReported() {
     MainWindowFixture f;
     f.writeIni(shippedIni());
     MainWindow* w = f.createWithModel(0);
-    const QByteArray good = readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    const QByteArray good = fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
     // Settings and the first three channels only.
     const QList<QByteArray> lines = good.split('\n');
     QByteArray part;
@@ -265,7 +261,7 @@ void TestMainFiles::pointerIsRestoredBeforeMessages() {
     const QString path = f.path(QStringLiteral("bad.qfd"));
     writeFile(path, "52 00 00 08 GG\r\n");
     v.loadChannelFile(path);
-    writeFile(path, readAll(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd")).left(40));
+    writeFile(path, fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd")).left(40));
     v.loadChannelFile(path);
     QCOMPARE(watching.busyAtMessage, QList<bool>({false, false}));
     QVERIFY(!QApplication::overrideCursor());

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "config/ini_file.h"
+#include "file_bytes.h"
 #include "image/channel_file.h"
 #include "main_window_fixture.h"
 #include "ui/about_box.h"
@@ -51,11 +52,6 @@ private Q_SLOTS:
 namespace {
 
 const QString kPassword = QStringLiteral("4816930");
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // What a tune command met: the attempts made, whether the tune window opened.
 struct Session {
@@ -143,7 +139,7 @@ void setLimits(TuneWindow& t, const QString& low, const QString& high) {
 // The function byte (d4) and the tune power byte (d7) of settings block A in a saved file.
 void settingsBytes(const QString& path, int* function, int* power) {
     QVector<Block> blocks;
-    QVERIFY(!ChannelFile::parse(readAll(path), &blocks).isError());
+    QVERIFY(!ChannelFile::parse(fileBytes(path), &blocks).isError());
     QVERIFY(!blocks.isEmpty());
     *function = blocks[0][4];
     *power = blocks[0][7];
@@ -361,7 +357,7 @@ void TestServiceCommands::rangeNotStored() {
     QFETCH(QStringList, messages);
 
     TuneFixture t(1);
-    const QByteArray before = readAll(t.f.iniPath());
+    const QByteArray before = fileBytes(t.f.iniPath());
     t.tune({kPassword}, [&](TuneWindow& w) {
         setLimits(w, low, high);
         child<QRadioButton>(w, QStringLiteral("optJT_1"))->setChecked(true);
@@ -373,7 +369,7 @@ void TestServiceCommands::rangeNotStored() {
     });
     QCOMPARE(t.f.prompter.texts(), messages);
     QCOMPARE(t.window->bandRange(1), QStringLiteral("400MHz---470MHz"));
-    QCOMPARE(readAll(t.f.iniPath()), before);
+    QCOMPARE(fileBytes(t.f.iniPath()), before);
     // The other choices are stored all the same.
     const TuneValues& v = t.window->radioSettings().tune;
     QCOMPARE(v.jtlx, QStringLiteral("1"));
@@ -383,7 +379,7 @@ void TestServiceCommands::rangeNotStored() {
 
 void TestServiceCommands::closeBoxKeepsRangeForThisRun() {
     TuneFixture t(1);
-    const QByteArray before = readAll(t.f.iniPath());
+    const QByteArray before = fileBytes(t.f.iniPath());
     t.tune({kPassword}, [](TuneWindow& w) {
         setLimits(w, QStringLiteral("410"), QStringLiteral("480"));
         child<QRadioButton>(w, QStringLiteral("optJT_1"))->setChecked(true);
@@ -394,7 +390,7 @@ void TestServiceCommands::closeBoxKeepsRangeForThisRun() {
     });
     QCOMPARE(t.window->bandRange(1), QStringLiteral("410MHz---480MHz"));
     QCOMPARE(t.f.label(QStringLiteral("Label2"))->text(), QStringLiteral("410MHz---480MHz"));
-    QCOMPARE(readAll(t.f.iniPath()), before);
+    QCOMPARE(fileBytes(t.f.iniPath()), before);
     QCOMPARE(t.window->radioSettings().tune.jtlx, QStringLiteral("1"));
     QCOMPARE(t.window->radioSettings().tune.sPower, 0);
 }
@@ -420,7 +416,7 @@ void TestServiceCommands::onlyTheRangeLineChanges() {
         QVERIFY(!encoder.hasError());
     }
     TuneFixture t(1, ini);
-    const QByteArray before = readAll(t.f.iniPath());
+    const QByteArray before = fileBytes(t.f.iniPath());
     t.tune({kPassword}, [](TuneWindow& w) {
         child<QComboBox>(w, QStringLiteral("cboPCmodel_0"))->setCurrentIndex(1);
         setLimits(w, QStringLiteral("144"), QStringLiteral("148"));
@@ -429,7 +425,7 @@ void TestServiceCommands::onlyTheRangeLineChanges() {
     QByteArray expected = before;
     expected.replace("PL2=136MHz---174MHz", "PL2=144MHz---148MHz");
     QVERIFY(expected != before);
-    QCOMPARE(readAll(t.f.iniPath()), expected);
+    QCOMPARE(fileBytes(t.f.iniPath()), expected);
 }
 
 void TestServiceCommands::unwritableFileIsReported() {
@@ -575,7 +571,7 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
         const QString path = maker.f.path(QStringLiteral("made.qfd"));
         maker.f.prompter.fileNames << path;
         maker.window->saveChannelFile();
-        made = readAll(path);
+        made = fileBytes(path);
     }
     // ...opened in a fresh run, whose jtlx is still "0": visiting tune mode must not undo the crystal.
     TuneFixture t(1);
@@ -593,7 +589,7 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
     const QString again = t.f.path(QStringLiteral("again.qfd"));
     t.f.prompter.fileNames << again;
     t.window->saveChannelFile();
-    QCOMPARE(readAll(again), made);
+    QCOMPARE(fileBytes(again), made);
 }
 
 void TestServiceCommands::aboutCommandOpensTheBox_data() {

@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/file_bytes.h"
 #include "image/channel_file.h"
 #include "image/hex.h"
 
@@ -19,12 +20,6 @@ RadioSettings defaults() {
     RadioSettings s;
     s.selectStartupDefaults();
     return s;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 void writeAll(const QString& path, const QByteArray& bytes) {
@@ -129,7 +124,7 @@ private Q_SLOTS:
         const State s = stateFor(entry, 1);
         const QString path = dir.filePath(QStringLiteral("shape.qfd"));
         QVERIFY(!SaveChannelFile(path, s.model, s.table, s.settings).isError());
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = fileBytes(path);
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), lines);
         QList<QByteArray> l = bytes.split('\n');
@@ -169,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(loaded.model.strBandCode, s.model.strBandCode);
         compareTables(loaded.table, s.table);
         QVERIFY(!SaveChannelFile(b, loaded.model, loaded.table, loaded.settings).isError());
-        QCOMPARE(readAll(b), readAll(a));
+        QCOMPARE(fileBytes(b), fileBytes(a));
     }
 
     // A file whose kept function byte carries the tune options comes back byte for byte.
@@ -180,14 +175,14 @@ private Q_SLOTS:
         s.settings.recomputeFunctionByte();
         const QString a = dir.filePath(QStringLiteral("tune.qfd"));
         QVERIFY(!SaveChannelFile(a, s.model, s.table, s.settings).isError());
-        QVERIFY(readAll(a).startsWith("52 00 00 08 31 FF FF FF 30 "));
+        QVERIFY(fileBytes(a).startsWith("52 00 00 08 31 FF FF FF 30 "));
         LoadedChannelFile loaded;
         QVERIFY(!LoadChannelFile(a, models(), defaults(), &loaded).isError());
         QCOMPARE(loaded.settings.tune.optJT, 1);
         QCOMPARE(loaded.settings.tune.Option1, 1);
         const QString b = dir.filePath(QStringLiteral("tune2.qfd"));
         QVERIFY(!SaveChannelFile(b, loaded.model, loaded.table, loaded.settings).isError());
-        QCOMPARE(readAll(b), readAll(a));
+        QCOMPARE(fileBytes(b), fileBytes(a));
     }
 
     void receivedFileWithTrailingSpaces() {
@@ -315,7 +310,7 @@ private Q_SLOTS:
         State s = stateFor(0, 0);
         s.settings = RadioSettings(); // kept bytes never computed: encoding fails
         QVERIFY(SaveChannelFile(path, s.model, s.table, s.settings).isError());
-        QCOMPARE(readAll(path), QByteArray("old contents\r\n"));
+        QCOMPARE(fileBytes(path), QByteArray("old contents\r\n"));
         QVERIFY(SaveChannelFile(dir.filePath(QStringLiteral("no/such/dir/x.qfd")), stateFor(0, 0).model,
                                 stateFor(0, 0).table, stateFor(0, 0).settings)
                     .isError());

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/file_bytes.h"
+
 // radiocps-cli show and convert, run as a user would.
 class TestCli : public QObject {
     Q_OBJECT
@@ -24,11 +26,6 @@ class TestCli : public QObject {
         p.start(cli, args);
         p.waitForFinished(30000);
         return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
-    static QByteArray readAll(const QString& path) {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
     }
     static void writeAll(const QString& path, const QByteArray& bytes) {
         QFile f(path);
@@ -96,7 +93,7 @@ private Q_SLOTS:
         const QString qfd = dir.filePath(sample + ".qfd");
         QCOMPARE(run({"convert", samples + sample + ".qfd", json, "--config", config}).code, 0);
         QCOMPARE(run({"convert", json, qfd, "--config", config}).code, 0);
-        QCOMPARE(readAll(qfd), readAll(samples + sample + ".qfd"));
+        QCOMPARE(fileBytes(qfd), fileBytes(samples + sample + ".qfd"));
     }
 
     void convertRefusesWhatTheEditorsWouldNot_data() {
@@ -115,7 +112,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         const QString json = dir.filePath("bad.json");
         QCOMPARE(run({"convert", samples + "demo-16.qfd", json, "--config", config}).code, 0);
-        QJsonObject o = QJsonDocument::fromJson(readAll(json)).object();
+        QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
         QJsonArray grid = o.value("grid").toArray();
         QJsonArray cells = grid[row].toArray();
         cells[column] = text;
