@@ -154,16 +154,8 @@ TransferActions TransferMachine::cancel() {
     // A message on screen ends the transfer when it is closed; nothing more to do now.
     if (wait_ == Wait::Message)
         return {};
-    if (wait_ == Wait::Drain) {
-        // Everything has been sent: the transfer ends as it would have a moment later.
-        stopTimer(LinkTimer::Drain);
-        endDrain();
-        return take();
-    }
-    stopTimer(LinkTimer::NoResponse);
-    stopTimer(LinkTimer::WakeUpPacing);
-    wait_ = Wait::None;
-    cancelled();
+    if (!stopWaiting())
+        cancelled();
     return take();
 }
 
@@ -187,16 +179,22 @@ TransferActions TransferMachine::messageClosed() {
 TransferActions TransferMachine::linkLost(const Error& error) {
     if (finished_ || wait_ == Wait::Message)
         return {};
+    if (!stopWaiting())
+        lost(error);
+    return take();
+}
+
+bool TransferMachine::stopWaiting() {
     if (wait_ == Wait::Drain) {
+        // Everything has been sent: the transfer ends as it would have a moment later.
         stopTimer(LinkTimer::Drain);
         endDrain();
-        return take();
+        return true;
     }
     stopTimer(LinkTimer::NoResponse);
     stopTimer(LinkTimer::WakeUpPacing);
     wait_ = Wait::None;
-    lost(error);
-    return take();
+    return false;
 }
 
 TransferActions TransferMachine::blockStored(const Error& error) {

@@ -97,6 +97,9 @@ private:
     void examineAnswer();
     void onBuffer();
     void endDrain();
+    // Stops the wait in progress. True when the transfer was only draining and has now ended as it would
+    // have; false when the caller must end it.
+    bool stopWaiting();
 
     Options options_;
     ReceiveBuffer buffer_;
