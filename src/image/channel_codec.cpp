@@ -30,16 +30,6 @@ quint8 powerByte(const QString& text) {
     return 0x00;
 }
 
-bool isDecimal(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return true;
-}
-
 quint8 byteFromTwoChars(const QString& text) {
     quint8 v = 0xFF;
     parseByteText(text, &v);

@@ -67,3 +67,13 @@ bool parseByteText(const QString& text, quint8* value) {
     *value = quint8(hi * 16 + lo);
     return true;
 }
+
+bool isDecimal(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (!c.isDigit())
+            return false;
+    }
+    return true;
+}

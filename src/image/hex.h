@@ -17,3 +17,5 @@ QString byteToBits(quint8 value);
 QString byteText(quint8 value);
 // Two hex digits (either case) -> byte; false when the text is not exactly two hex digits.
 bool parseByteText(const QString& text, quint8* value);
+// A byte text the stored decimal fields accept: one or more digits, nothing else; empty is not decimal.
+bool isDecimal(const QString& text);

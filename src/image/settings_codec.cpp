@@ -13,16 +13,6 @@ int roundHalfEven(double v) {
     return int(std::nearbyint(v));
 }
 
-bool isDecimal(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 Error decode(const Block& a, const Block* b, const QString& modelCodeText, RadioSettings& s) {
