@@ -135,6 +135,5 @@ bool RadioSettings::operator==(const RadioSettings& o) const {
             return false;
     }
     return layout_ == o.layout_ && functionByte_ == o.functionByte_ && voiceByte_ == o.voiceByte_ &&
-           tune.optJT == o.tune.optJT && tune.Option1 == o.tune.Option1 && tune.sPower == o.tune.sPower &&
-           tune.jtlx == o.tune.jtlx && tune.bjlx == o.tune.bjlx;
+           tune == o.tune;
 }

@@ -14,6 +14,11 @@ struct TuneValues {
     int sPower = 5;  // 0 ... 10, the step "0" is 5
     QString jtlx = QStringLiteral("0");
     QString bjlx = QStringLiteral("0");
+
+    bool operator==(const TuneValues& o) const {
+        return optJT == o.optJT && Option1 == o.Option1 && sPower == o.sPower && jtlx == o.jtlx &&
+               bjlx == o.bjlx;
+    }
 };
 
 // The radio-wide settings: the selection of each of the nine lists, the two kept bytes and the tune values.

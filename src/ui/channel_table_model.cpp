@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "document/radio_document.h"
+
 namespace {
 
 // Frequency columns read best left-aligned; the short tokens of the other columns and the numbers are
@@ -26,33 +28,27 @@ QColor markColour(int mark) {
 
 } // namespace
 
-ChannelTableModel::ChannelTableModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-void ChannelTableModel::setTable(const ChannelTable& table) {
-    beginResetModel();
-    table_ = table;
-    marks_.clear();
-    endResetModel();
+ChannelTableModel::ChannelTableModel(RadioDocument& document, QObject* parent)
+    : QAbstractTableModel(parent), document_(document) {
+    connect(&document_, &RadioDocument::tableAboutToBeReset, this, [this] { beginResetModel(); });
+    connect(&document_, &RadioDocument::tableReset, this, [this] {
+        // Laying out or replacing the table clears every mark.
+        marks_.clear();
+        endResetModel();
+    });
+    connect(&document_, &RadioDocument::cellChanged, this, &ChannelTableModel::cellChanged);
 }
 
-void ChannelTableModel::layOut(const QString& layout, int channelCount) {
-    beginResetModel();
-    table_.layOut(layout, channelCount);
-    marks_.clear();
-    endResetModel();
+const ChannelTable& ChannelTableModel::table() const {
+    return document_.table();
 }
 
 void ChannelTableModel::setCell(int row, int column, const QString& text) {
-    if (row < 0 || row >= table_.rowCount() || column < 0 || column >= table_.columnCount())
-        return;
-    if (table_.cell(row, column) == text)
-        return;
-    table_.setCell(row, column, text);
-    cellChanged(row, column);
+    document_.setCell(row, column, text);
 }
 
 void ChannelTableModel::setCellMark(int row, int column, int mark) {
-    if (row < 1 || row >= table_.rowCount() || column < 0 || column >= table_.columnCount())
+    if (row < 1 || row >= table().rowCount() || column < 0 || column >= table().columnCount())
         return;
     if (cellMark(row, column) == mark)
         return;
@@ -73,11 +69,11 @@ void ChannelTableModel::cellChanged(int row, int column) {
 }
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : table_.channelCount();
+    return parent.isValid() ? 0 : table().channelCount();
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : table_.columnCount();
+    return parent.isValid() ? 0 : table().columnCount();
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -86,7 +82,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     const int row = tableRow(index);
     switch (role) {
     case Qt::DisplayRole:
-        return table_.cell(row, index.column());
+        return table().cell(row, index.column());
     case Qt::TextAlignmentRole:
         return static_cast<int>(columnAlignment(index.column()));
     case Qt::ForegroundRole: {
@@ -100,7 +96,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return table_.cell(0, section);
+        return table().cell(0, section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

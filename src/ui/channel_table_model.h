@@ -5,22 +5,22 @@
 
 #include "image/channel_table.h"
 
-// The grid gridXDSZ shows this model: one view row per channel (view row r-1 is channel r), one view column
-// per table column (column 0 the channel number, read-only). The horizontal header shows row 0 of the table.
-// The cell texts of the ChannelTable are the data; setCell stores and emits dataChanged.
+class RadioDocument;
+
+// The grid gridXDSZ shows the channel table of a document through this model: one view row per channel
+// (view row r-1 is channel r), one view column per table column (column 0 the channel number, read-only).
+// The horizontal header shows row 0 of the table. The document holds the cell texts; setCell stores them
+// there, and the document's announcements become dataChanged and resets.
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit ChannelTableModel(QObject* parent = nullptr);
+    explicit ChannelTableModel(RadioDocument& document, QObject* parent = nullptr);
 
-    const ChannelTable& table() const { return table_; }
-    // Replaces the whole table (layout, rows) and resets the view.
-    void setTable(const ChannelTable& table);
-    // LayoutChannelGrid: empty table for the layout with channelCount rows.
-    void layOut(const QString& layout, int channelCount);
+    RadioDocument& document() const { return document_; }
+    const ChannelTable& table() const;
 
     // Cell access in table coordinates (row 0 = headers, column 0 = numbers).
-    QString cell(int row, int column) const { return table_.cell(row, column); }
+    QString cell(int row, int column) const { return table().cell(row, column); }
     void setCell(int row, int column, const QString& text);
 
     // The mark the editors leave on a cell they wrote (2 after frequency edits, 3 after list edits), shown as
@@ -42,6 +42,6 @@ private:
     static quint32 markKey(int row, int column) { return quint32(row) << 8 | quint32(column & 0xff); }
     void cellChanged(int row, int column);
 
-    ChannelTable table_;
+    RadioDocument& document_;
     QHash<quint32, int> marks_;
 };

@@ -1,8 +1,9 @@
 #include "ui/command_wiring.h"
 
-#include <QComboBox>
-
+#include "document/radio_document.h"
+#include "print/report_data.h"
 #include "ui/about_box.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/printer_surface.h"
 #include "ui/radio_command_host.h"
@@ -20,13 +21,12 @@ public:
 
     QWidget* reportParent() override { return &window_; }
     Prompter& reportPrompter() override { return *window_.prompter(); }
-    QString bandText() const override { return window_.bandSelectorText(); }
-    QString rangeLabelText() const override { return window_.rangeLabelText(); }
+    QString bandText() const override { return reportBandText(window_.document().model()); }
+    QString rangeLabelText() const override { return window_.document().rangeText(); }
     QString settingsText(RadioSettings::List list) const override {
-        const auto* combo = window_.findChild<QComboBox*>(RadioSettings::objectName(list));
-        return combo ? combo->currentText() : QString();
+        return window_.document().settings().text(list);
     }
-    const ChannelTable& channelTable() const override { return window_.channelTable(); }
+    const ChannelTable& channelTable() const override { return window_.document().table(); }
     void stopHousekeepingTimer() override { window_.stopHousekeeping(); }
 
 private:
@@ -47,11 +47,11 @@ public:
     QWidget* radioParent() override { return &window_; }
     Prompter& radioPrompter() override { return *window_.prompter(); }
     QString applicationTitle() const override { return window_.applicationTitle(); }
-    CurrentModel currentModel() const override { return window_.currentModel(); }
-    ChannelTable channelTable() const override { return window_.channelTable(); }
-    RadioSettings radioSettings() const override { return window_.radioSettings(); }
-    ModelTable modelTable() const override { return window_.modelTable(); }
-    void loadChannelFile(const QString& path) override { window_.loadChannelFile(path); }
+    CurrentModel currentModel() const override { return window_.document().model(); }
+    ChannelTable channelTable() const override { return window_.document().table(); }
+    RadioSettings radioSettings() const override { return window_.document().settings(); }
+    ModelTable modelTable() const override { return window_.document().models(); }
+    void loadChannelFile(const QString& path) override { window_.files().loadChannelFile(path); }
     int runDialog(QDialog* dialog) override { return window_.execDialog(dialog); }
     void stopHousekeepingTimer() override { window_.stopHousekeeping(); }
     QString portDevice() const override { return window_.portDevice(); }

@@ -11,10 +11,11 @@
 #include <QTableView>
 #include <QTimer>
 
-#include "image/cell_rules.h"
+#include "document/radio_document.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
-#include "ui/model_dialog.h"
+#include "ui/file_commands.h"
+#include "ui/model_commands.h"
 #include "ui/prompter.h"
 #include "ui/settings_panel.h"
 #include "ui/texts.h"
@@ -57,9 +58,12 @@ MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* p
     }
     prompter_ = prompter;
     dialogRunner_ = [](QDialog* d) { return d->exec(); };
+    document_ = new RadioDocument(this);
 
     createWidgets();
     createMenus();
+    models_ = new ModelCommands(*this, *document_, mnuNew_, cboPCmodel_, label2_, configPath_);
+    files_ = new FileCommands(*document_, *prompter_, this);
     createToolBar();
     createStatusBar();
     resize(kWindowSize);
@@ -92,31 +96,31 @@ void MainWindow::createWidgets() {
     fraModel_ = new QGroupBox(UiText::FrameModel, central_);
     fraModel_->setObjectName(QStringLiteral("fraModel"));
     fraModel_->setGeometry(kModelFrame);
-    lblModel_ = new QLabel(UiText::LabelModel, fraModel_);
-    lblModel_->setObjectName(QStringLiteral("Label1"));
-    lblModel_->setGeometry(kModelLabel);
+    auto* lblModel = new QLabel(UiText::LabelModel, fraModel_);
+    lblModel->setObjectName(QStringLiteral("Label1"));
+    lblModel->setGeometry(kModelLabel);
     cboPCmodel_ = new QComboBox(fraModel_);
     cboPCmodel_->setObjectName(QStringLiteral("cboPCmodel"));
     cboPCmodel_->addItems({UiText::DesignBandU, UiText::DesignBandV});
     cboPCmodel_->setCurrentIndex(-1);
     cboPCmodel_->setGeometry(kBandSelector);
-    // Only a pick by the user counts as a click; code runs the handler itself after selecting.
-    connect(cboPCmodel_, &QComboBox::activated, this,
-            [this] { runCommand([this] { bandSelectorClick(); }); });
-    lblRange_ = new QLabel(UiText::LabelRange, fraModel_);
-    lblRange_->setObjectName(QStringLiteral("Label3"));
-    lblRange_->setGeometry(kRangeLabel);
+    auto* lblRange = new QLabel(UiText::LabelRange, fraModel_);
+    lblRange->setObjectName(QStringLiteral("Label3"));
+    lblRange->setGeometry(kRangeLabel);
     label2_ = new QLabel(fraModel_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setGeometry(kRangeText);
 
-    settingsPanel_ = new SettingsPanel(&settings_, central_);
+    settingsPanel_ = new SettingsPanel(*document_, central_);
     settingsPanel_->setGeometry(kSettingsFrame);
+    // Scrambling and priority channel exist only in layout 1.
+    connect(document_, &RadioDocument::tableReset, this,
+            [this] { settingsPanel_->setLayoutOne(document_->model().strStype == QLatin1String("1")); });
 
     fraChannels_ = new QGroupBox(UiText::FrameChannels, central_);
     fraChannels_->setObjectName(QStringLiteral("fraChannels"));
     fraChannels_->setGeometry(kChannelFrame);
-    channelModel_ = new ChannelTableModel(this);
+    channelModel_ = new ChannelTableModel(*document_, this);
     gridXDSZ_ = new QTableView(fraChannels_);
     gridXDSZ_->setObjectName(QStringLiteral("gridXDSZ"));
     gridXDSZ_->setModel(channelModel_);
@@ -141,44 +145,12 @@ void MainWindow::createWidgets() {
     sizeColumns();
 
     editing_ = new ChannelEditing(
-        fraChannels_, gridXDSZ_, channelModel_, prompter_,
-        [this] { return CellRules::limitsFor(model_.I_data, cboPCmodel_->currentIndex(), label2_->text()); },
+        fraChannels_, gridXDSZ_, channelModel_, prompter_, [this] { return document_->frequencyLimits(); },
         this);
-
-    frmJXXZ_ = new ModelDialog(&modelTable_, configPath_, this);
-}
-
-const ChannelTable& MainWindow::channelTable() const {
-    return channelModel_->table();
-}
-
-void MainWindow::refreshSettingsPanel() {
-    settingsPanel_->refresh();
-}
-
-QString MainWindow::bandSelectorText() const {
-    return cboPCmodel_->currentText();
-}
-
-int MainWindow::bandSelectorIndex() const {
-    return cboPCmodel_->currentIndex();
-}
-
-QString MainWindow::rangeLabelText() const {
-    return label2_->text();
 }
 
 QString MainWindow::applicationTitle() const {
     return caption_.isEmpty() ? QCoreApplication::applicationName() : caption_;
-}
-
-QString MainWindow::bandRange(int n) const {
-    return n >= 1 && n <= int(bandRanges_.size()) ? bandRanges_[n - 1] : QString();
-}
-
-void MainWindow::setBandRange(int n, const QString& text) {
-    if (n >= 1 && n <= int(bandRanges_.size()))
-        bandRanges_[n - 1] = text;
 }
 
 void MainWindow::setDialogRunner(DialogRunner runner) {

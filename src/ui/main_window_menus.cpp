@@ -12,7 +12,9 @@
 #include <QToolBar>
 #include <optional>
 
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
+#include "ui/model_commands.h"
 #include "ui/prompter.h"
 #include "ui/texts.h"
 
@@ -60,29 +62,24 @@ void MainWindow::createMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuNew_ = file->addMenu(UiText::MenuNew);
     mnuNew_->setObjectName(QStringLiteral("mnuNew"));
-    // The placeholder item of the model menu; it gets a caption when the first model list arrives.
-    auto* placeholder = mnuNew_->addAction(QString());
-    placeholder->setObjectName(QStringLiteral("mnuTYPE_0"));
-    placeholder->setCheckable(true);
-    placeholder->setVisible(false);
-    connect(placeholder, &QAction::triggered, this, [this] { runCommand([this] { modelMenuClick(0); }); });
-    mnuTYPE_.push_back(placeholder);
 
     mnuOpen_ =
         addCommand(file, QStringLiteral("mnuOpen"), UiText::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(mnuOpen_, &QAction::triggered, this, [this] { runCommand([this] { openChannelFile(); }); });
+    connect(mnuOpen_, &QAction::triggered, this,
+            [this] { runCommand([this] { files_->openChannelFile(); }); });
     mnuSave_ =
         addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(mnuSave_, &QAction::triggered, this, [this] { runCommand([this] { saveChannelFile(); }); });
+    connect(mnuSave_, &QAction::triggered, this,
+            [this] { runCommand([this] { files_->saveChannelFile(); }); });
     file->addSeparator();
     commandActions_[Command::Preview] =
         addCommand(file, commandName(Command::Preview), UiText::MenuPreview, {});
     commandActions_[Command::Print] =
         addCommand(file, commandName(Command::Print), UiText::MenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    mnuExit_ =
+    QAction* exit =
         addCommand(file, QStringLiteral("mnuExit"), UiText::MenuExit, QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(mnuExit_, &QAction::triggered, this, &QWidget::close);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* program = menuBar()->addMenu(UiText::MenuProgram);
     program->setObjectName(QStringLiteral("mnuProgram"));
@@ -120,10 +117,10 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolBar() {
-    tbToolBar_ = addToolBar(QStringLiteral("tbToolBar"));
-    tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar_->setMovable(false);
-    tbToolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QToolBar* toolBar = addToolBar(QStringLiteral("tbToolBar"));
+    toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     struct Button {
         const char* key;
         const char* icon;
@@ -140,7 +137,7 @@ void MainWindow::createToolBar() {
         {"Write", "write", UiText::ToolWrite, commandActions_[Command::Write], Command::Write},
     };
     for (const Button& b : buttons) {
-        QAction* action = tbToolBar_->addAction(toolIcon(b.icon), b.caption);
+        QAction* action = toolBar->addAction(toolIcon(b.icon), b.caption);
         action->setObjectName(QStringLiteral("tb") + QLatin1String(b.key));
         action->setData(QLatin1String(b.key));
         if (b.command) {
@@ -155,11 +152,11 @@ void MainWindow::createToolBar() {
 void MainWindow::runToolbarCommand(QAction* menuAction) {
     runCommand([this, menuAction] {
         if (!menuAction) {
-            chooseModel(); // "新建" has no menu item of its own: the menu opens the model list
+            models_->chooseModel(); // "新建" has no menu item of its own: the menu opens the model list
         } else if (menuAction == mnuOpen_) {
-            openChannelFile();
+            files_->openChannelFile();
         } else if (menuAction == mnuSave_) {
-            saveChannelFile();
+            files_->saveChannelFile();
         } else {
             for (const auto& [command, action] : commandActions_) {
                 if (action != menuAction)
@@ -217,11 +214,11 @@ void MainWindow::createStatusBar() {
     bar->addWidget(statusPanels_[0], 1);
     bar->addPermanentWidget(statusPanels_[1]);
     bar->addPermanentWidget(statusPanels_[2]);
-    clock_ = new QTimer(this);
-    clock_->setObjectName(QStringLiteral("sbClock"));
-    clock_->setInterval(kClockIntervalMs);
-    connect(clock_, &QTimer::timeout, this, &MainWindow::updateClock);
-    clock_->start();
+    auto* clock = new QTimer(this);
+    clock->setObjectName(QStringLiteral("sbClock"));
+    clock->setInterval(kClockIntervalMs);
+    connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock->start();
     updateClock();
 }
 

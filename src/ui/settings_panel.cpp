@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "document/radio_document.h"
 #include "ui/texts.h"
 
 namespace {
@@ -25,8 +26,8 @@ constexpr int kRowHeight = 22;
 
 } // namespace
 
-SettingsPanel::SettingsPanel(RadioSettings* settings, QWidget* parent)
-    : QGroupBox(UiText::FrameSettings, parent), settings_(settings) {
+SettingsPanel::SettingsPanel(RadioDocument& document, QWidget* parent)
+    : QGroupBox(UiText::FrameSettings, parent), document_(document) {
     setObjectName(QStringLiteral("fraSettings"));
     int row = 0;
     for (RadioSettings::List list : kOrder) {
@@ -44,13 +45,14 @@ SettingsPanel::SettingsPanel(RadioSettings* settings, QWidget* parent)
         combos_[list] = combo;
         ++row;
     }
+    connect(&document_, &RadioDocument::settingsChanged, this, &SettingsPanel::refresh);
 }
 
 void SettingsPanel::refresh() {
     for (int i = 0; i < RadioSettings::ListCount; ++i) {
         const auto list = RadioSettings::List(i);
         const QSignalBlocker block(combos_[list]);
-        combos_[list]->setCurrentIndex(settings_->index(list));
+        combos_[list]->setCurrentIndex(document_.settings().index(list));
     }
 }
 
@@ -63,5 +65,5 @@ void SettingsPanel::setLayoutOne(bool layoutOne) {
 
 void SettingsPanel::onSelected(RadioSettings::List list, int index) {
     // The lists hold exactly the settings' items, so the index is always one the settings accept.
-    settings_->setIndex(list, index);
+    document_.setSettingIndex(list, index);
 }

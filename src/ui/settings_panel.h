@@ -7,16 +7,17 @@
 
 class QComboBox;
 class QLabel;
+class RadioDocument;
 
-// The frame "功能设置": nine labelled drop-down lists bound to a RadioSettings value. A selection made by
-// the user goes straight into the settings, which recompute their kept bytes; refresh() shows the settings
-// after code changed them (a file was opened, defaults were selected).
+// The frame "功能设置": nine labelled drop-down lists showing the settings of a document. A selection made
+// by the user goes into the document, whose settings recompute their kept bytes; whatever changes the
+// settings (a file was opened, defaults were selected), the panel shows it.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    explicit SettingsPanel(RadioSettings* settings, QWidget* parent = nullptr);
+    explicit SettingsPanel(RadioDocument& document, QWidget* parent = nullptr);
 
-    // Shows the selections of the bound settings without feeding them back.
+    // Shows the selections of the document's settings without feeding them back.
     void refresh();
     // Scrambling and priority channel exist only in layout 1; elsewhere they are greyed, selection kept.
     void setLayoutOne(bool layoutOne);
@@ -27,7 +28,7 @@ public:
 private:
     void onSelected(RadioSettings::List list, int index);
 
-    RadioSettings* settings_;
+    RadioDocument& document_;
     std::array<QComboBox*, RadioSettings::ListCount> combos_{};
     std::array<QLabel*, RadioSettings::ListCount> labels_{};
 };

@@ -2,6 +2,7 @@
 
 #include "config/app_config.h"
 #include "config/ini_file.h"
+#include "document/radio_document.h"
 #include "ui/login_dialog.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
@@ -13,10 +14,11 @@ namespace {
 
 TuneWindow::Context contextOf(const MainWindow& window) {
     TuneWindow::Context c;
-    c.modelName = window.currentModel().strPc;
-    c.bandIndex = window.bandSelectorIndex();
-    c.bandRanges = {window.bandRange(1), window.bandRange(2)};
-    c.rangeLabel = window.rangeLabelText();
+    const RadioDocument& document = window.document();
+    c.modelName = document.model().strPc;
+    c.bandIndex = document.model().band;
+    c.bandRanges = {document.bandRange(1), document.bandRange(2)};
+    c.rangeLabel = document.rangeText();
     c.messageTitle = window.applicationTitle();
     return c;
 }
@@ -31,12 +33,15 @@ void runTuneCommand(MainWindow& window) {
         if (!login.LoginSucceeded)
             return;
     }
-    TuneWindow tune(contextOf(window), window.radioSettings().tune, prompter, &window);
+    TuneValues values = window.document().settings().tune;
+    TuneWindow tune(contextOf(window), values, prompter, &window);
     window.execDialog(&tune);
+    if (!(values == window.document().settings().tune))
+        window.document().setTune(values);
     const auto stored = tune.storedRange();
     if (!stored)
         return;
-    window.setBandRange(stored->band, stored->text);
+    window.document().setBandRange(stored->band, stored->text);
     if (tune.exit() != TuneWindow::Exit::ExitNode)
         return; // the close box keeps the new range for this run only
     if (!WriteIniString(ConfigKeys::Frequent, ConfigKeys::bandKey(stored->band), stored->text,

@@ -5,6 +5,7 @@
 
 #include "image/channel_file.h"
 #include "main_window_fixture.h"
+#include "print/report_data.h"
 #include "sim/pty_radio.h"
 #include "ui/channel_table_model.h"
 #include "ui/command_wiring.h"
@@ -53,12 +54,12 @@ private Q_SLOTS:
         runCommand(MainWindow::Command::Read);
         QCOMPARE(fixture.prompter.shown.size(), 1);
         QCOMPARE(fixture.prompter.shown[0].text, QStringLiteral("确定要开始读频吗?"));
-        const ChannelTable& t = window->channelTable();
-        QCOMPARE(window->currentModel().strPc, QStringLiteral("A16-1"));
+        const ChannelTable& t = window->document().table();
+        QCOMPARE(window->document().model().strPc, QStringLiteral("A16-1"));
         QCOMPARE(t.columnCount(), 11);
         QCOMPARE(t.cell(1, 1), QStringLiteral("430.00000"));
         QCOMPARE(t.cell(16, 1), QStringLiteral("431.87500"));
-        QCOMPARE(window->bandSelectorText(), QStringLiteral("A16-1(U)"));
+        QCOMPARE(reportBandText(window->document().model()), QStringLiteral("A16-1(U)"));
     }
 
     void writeSendsTheEdits() {

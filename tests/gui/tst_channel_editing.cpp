@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "document/radio_document.h"
 #include "image/signalling.h"
 #include "scripted_prompter.h"
 #include "ui/channel_editing.h"
@@ -25,7 +26,8 @@ struct ChannelArea {
     QWidget window;
     QGroupBox* frame = nullptr;
     QTableView* grid = nullptr;
-    ChannelTableModel model;
+    RadioDocument document;
+    ChannelTableModel model{document};
     ScriptedPrompter prompter;
     int iData = 1;
     int band = 0;
@@ -43,7 +45,7 @@ struct ChannelArea {
         grid->setObjectName(QStringLiteral("gridXDSZ"));
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         inner->addWidget(grid);
-        model.layOut(layout, channels);
+        layOut(layout, channels);
         grid->setModel(&model);
         editing = std::make_unique<ChannelEditing>(
             frame, grid, &model, &prompter, [this] { return CellRules::limitsFor(iData, band, rangeLabel); });
@@ -51,6 +53,11 @@ struct ChannelArea {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
+    void layOut(const QString& layout, int channels) {
+        ChannelTable table;
+        table.layOut(layout, channels);
+        document.setTable(table);
+    }
     QLineEdit* rx() const { return frame->findChild<QLineEdit*>(QStringLiteral("txtTxFreq")); }
     QLineEdit* tx() const { return frame->findChild<QLineEdit*>(QStringLiteral("txtRecFreq")); }
     QComboBox* signalling() const { return frame->findChild<QComboBox*>(QStringLiteral("cmbZOBR_2")); }
@@ -717,7 +724,7 @@ void TestChannelEditing::newTableHidesTheEditors() {
     ChannelArea area;
     area.click(2, 5);
     QVERIFY(area.list()->isVisible());
-    area.model.layOut(QStringLiteral("1"), 16);
+    area.layOut(QStringLiteral("1"), 16);
     QVERIFY(!area.editing->anyEditorVisible());
     area.list()->setCurrentIndex(1);
     QCOMPARE(area.cell(2, 5), QString());

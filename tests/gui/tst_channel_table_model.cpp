@@ -2,7 +2,27 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "document/radio_document.h"
 #include "ui/channel_table_model.h"
+
+namespace {
+
+// A document with a table of the given layout and size, shown through the grid's model.
+struct Grid {
+    RadioDocument document;
+    ChannelTableModel model{document};
+
+    explicit Grid(const QString& layout = QStringLiteral("0"), int channels = 16) {
+        layOut(layout, channels);
+    }
+    void layOut(const QString& layout, int channels) {
+        ChannelTable table;
+        table.layOut(layout, channels);
+        document.setTable(table);
+    }
+};
+
+} // namespace
 
 class TestChannelTableModel : public QObject {
     Q_OBJECT
@@ -41,8 +61,8 @@ void TestChannelTableModel::shapeAndHeaders() {
     QFETCH(QString, keptLayout);
     QFETCH(QStringList, headers);
 
-    ChannelTableModel model;
-    model.layOut(layout, channels);
+    Grid grid(layout, channels);
+    ChannelTableModel& model = grid.model;
     QCOMPARE(model.table().layout(), keptLayout);
     QCOMPARE(model.rowCount(), channels);
     QCOMPARE(model.columnCount(), headers.size());
@@ -79,16 +99,16 @@ void TestChannelTableModel::alignmentByColumn() {
     QFETCH(QString, layout);
     QFETCH(int, column);
     QFETCH(int, alignment);
-    ChannelTableModel model;
-    model.layOut(layout, 16);
+    Grid grid(layout, 16);
+    ChannelTableModel& model = grid.model;
     model.setCell(5, column == 0 ? 1 : column, QStringLiteral("是"));
     for (int r : {0, 4, 15})
         QCOMPARE(model.data(model.index(r, column), Qt::TextAlignmentRole).toInt(), alignment);
 }
 
 void TestChannelTableModel::neverEditableThroughTheView() {
-    ChannelTableModel model;
-    model.layOut(QStringLiteral("1"), 16);
+    Grid grid(QStringLiteral("1"), 16);
+    ChannelTableModel& model = grid.model;
     for (int c = 0; c < model.columnCount(); ++c) {
         const Qt::ItemFlags f = model.flags(model.index(0, c));
         QVERIFY(!(f & Qt::ItemIsEditable));
@@ -99,8 +119,8 @@ void TestChannelTableModel::neverEditableThroughTheView() {
 }
 
 void TestChannelTableModel::setCellStoresAndNotifies() {
-    ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 16);
+    Grid grid(QStringLiteral("0"), 16);
+    ChannelTableModel& model = grid.model;
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
     model.setCell(3, 1, QStringLiteral("430.12500"));
@@ -128,8 +148,8 @@ void TestChannelTableModel::setCellStoresAndNotifies() {
 }
 
 void TestChannelTableModel::setCellIgnoresCellsOutsideTheTable() {
-    ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 8);
+    Grid grid(QStringLiteral("0"), 8);
+    ChannelTableModel& model = grid.model;
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     const ChannelTable before = model.table();
     model.setCell(9, 1, QStringLiteral("x"));
@@ -141,8 +161,8 @@ void TestChannelTableModel::setCellIgnoresCellsOutsideTheTable() {
 }
 
 void TestChannelTableModel::headerCellChangesTheHeader() {
-    ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 16);
+    Grid grid(QStringLiteral("0"), 16);
+    ChannelTableModel& model = grid.model;
     QSignalSpy header(&model, &QAbstractItemModel::headerDataChanged);
     model.setCell(0, 6, QStringLiteral("带宽"));
     QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("带宽"));
@@ -151,14 +171,14 @@ void TestChannelTableModel::headerCellChangesTheHeader() {
 }
 
 void TestChannelTableModel::layOutEmptiesTableAndMarks() {
-    ChannelTableModel model;
-    model.layOut(QStringLiteral("1"), 16);
+    Grid grid(QStringLiteral("1"), 16);
+    ChannelTableModel& model = grid.model;
     model.setCell(1, 9, QStringLiteral("3"));
     model.setCell(2, 1, QStringLiteral("430.12500"));
     model.setCellMark(2, 1, ChannelTableModel::FrequencyMark);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
-    model.layOut(QStringLiteral("0"), 8);
+    grid.layOut(QStringLiteral("0"), 8);
     QCOMPARE(reset.size(), 1);
     QCOMPARE(model.columnCount(), 8);
     QCOMPARE(model.rowCount(), 8);
@@ -166,19 +186,20 @@ void TestChannelTableModel::layOutEmptiesTableAndMarks() {
     QCOMPARE(model.cellMark(2, 1), int(ChannelTableModel::NoMark));
 
     // Back to layout 1: the old data does not come back.
-    model.layOut(QStringLiteral("1"), 16);
+    grid.layOut(QStringLiteral("1"), 16);
     QCOMPARE(model.columnCount(), 11);
     QCOMPARE(model.cell(1, 9), QString());
 }
 
 void TestChannelTableModel::setTableReplacesEverything() {
-    ChannelTableModel model;
+    Grid grid;
+    ChannelTableModel& model = grid.model;
     model.setCellMark(1, 1, ChannelTableModel::FrequencyMark);
     ChannelTable table;
     table.layOut(QStringLiteral("1"), 8);
     table.setCell(4, 10, QStringLiteral("中"));
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    model.setTable(table);
+    grid.document.setTable(table);
     QCOMPARE(reset.size(), 1);
     QVERIFY(model.table() == table);
     QCOMPARE(model.rowCount(), 8);

@@ -78,18 +78,18 @@ void TestMainFiles::sampleRoundTrip() {
     w->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     QCOMPARE(f.prompter.fileDialogs.value(0), QStringLiteral("open:打开|qfd(*.qfd)|*.qfd|所有文件(*.*)|*.*"));
     QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join("; ")));
-    QCOMPARE(w->currentModel().strType, channels);
-    QCOMPARE(w->currentModel().strStype, layout);
-    QCOMPARE(w->channelTable().channelCount(), channels);
-    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
-    QCOMPARE(f.bandItems(), w->currentModel().strPc + "(U)|" + w->currentModel().strPc + "(V)");
+    QCOMPARE(w->document().model().strType, channels);
+    QCOMPARE(w->document().model().strStype, layout);
+    QCOMPARE(w->document().table().channelCount(), channels);
+    QVERIFY(!w->document().table().cell(1, 1).isEmpty());
+    QCOMPARE(f.bandItems(), w->document().model().strPc + "(U)|" + w->document().model().strPc + "(V)");
     // The model menu follows the file.
     QStringList checked;
     for (QAction* a : w->findChild<QMenu*>(QStringLiteral("mnuNew"))->actions()) {
         if (a->isChecked())
             checked << a->text();
     }
-    QCOMPARE(checked, QStringList{w->currentModel().strPc});
+    QCOMPARE(checked, QStringList{w->document().model().strPc});
 
     const QString copy = f.path(QStringLiteral("copy.qfd"));
     f.prompter.fileNames << copy;
@@ -113,7 +113,7 @@ void TestMainFiles::editedTableRoundTrip() {
     f.combo(QStringLiteral("cboFuncSQL"))->setCurrentIndex(7);
     const QString first = f.path(QStringLiteral("first.qfd"));
     f.prompter.fileNames << first;
-    w->saveChannelFile();
+    w->files().saveChannelFile();
     QCOMPARE(fileBytes(first).count("\r\n"), 128);
 
     // Open it in a fresh window on another model and save again: the same bytes.
@@ -121,13 +121,13 @@ void TestMainFiles::editedTableRoundTrip() {
     g.writeIni(shippedIni());
     MainWindow* v = g.createWithModel(2);
     g.prompter.fileNames << first << g.path(QStringLiteral("second.qfd"));
-    v->openChannelFile();
+    v->files().openChannelFile();
     for (int c = 1; c < row.size(); ++c)
-        QCOMPARE(v->channelTable().cell(1, c), row[c]);
+        QCOMPARE(v->document().table().cell(1, c), row[c]);
     QCOMPARE(g.combo(QStringLiteral("cboYYBP"))->currentText(), QStringLiteral("英文"));
     QCOMPARE(g.combo(QStringLiteral("cboFuncSQL"))->currentText(), QStringLiteral("7"));
-    QCOMPARE(v->radioSettings().voiceByte(), std::optional<int>(1));
-    v->saveChannelFile();
+    QCOMPARE(v->document().settings().voiceByte(), std::optional<int>(1));
+    v->files().saveChannelFile();
     QCOMPARE(fileBytes(g.path(QStringLiteral("second.qfd"))), fileBytes(first));
 }
 
@@ -139,7 +139,7 @@ void TestMainFiles::saveOverExistingFile() {
     const QString target = f.path(QStringLiteral("target.qfd"));
     writeFile(target, QByteArray(20000, 'x'));
     f.prompter.fileNames << target;
-    w->saveChannelFile();
+    w->files().saveChannelFile();
     QCOMPARE(f.prompter.texts(), QStringList{"保存成功"});
     const QByteArray saved = fileBytes(target);
     QVERIFY(!saved.contains('x'));
@@ -153,7 +153,7 @@ void TestMainFiles::saveWithoutModelFails() {
     MainWindow* w = f.createWithModel(-1);
     const QString target = f.path(QStringLiteral("none.qfd"));
     f.prompter.fileNames << target;
-    w->saveChannelFile();
+    w->files().saveChannelFile();
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Critical);
     QCOMPARE(f.prompter.shown[0].title, QStringLiteral("错误"));
@@ -171,7 +171,7 @@ void TestMainFiles::cancelledDialogsAreSilent() {
     QCOMPARE(f.prompter.fileDialogs.size(), 2);
     QVERIFY(f.prompter.fileDialogs[1].startsWith(QStringLiteral("save:")));
     QVERIFY(f.prompter.shown.isEmpty());
-    QCOMPARE(w->channelTable().cell(1, 1), QStringLiteral("430.00000"));
+    QCOMPARE(w->document().table().cell(1, 1), QStringLiteral("430.00000"));
     QCOMPARE(QDir(f.path(QString())).entryList({"*.qfd"}), QStringList());
 }
 
@@ -179,10 +179,10 @@ void TestMainFiles::missingFileIsSilent() {
     MainWindowFixture f;
     f.writeIni(shippedIni());
     MainWindow* w = f.createWithModel(0);
-    w->loadChannelFile(f.path(QStringLiteral("nothing-here.qfd")));
+    w->files().loadChannelFile(f.path(QStringLiteral("nothing-here.qfd")));
     QVERIFY(f.prompter.shown.isEmpty());
     QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-160"));
+    QCOMPARE(w->document().model().strPc, QStringLiteral("RC-160"));
 }
 
 void TestMainFiles::malformedFileLeavesWindowUnchanged_data() {
@@ -206,23 +206,23 @@ void TestMainFiles::malformedFileLeavesWindowUnchanged() {
     MainWindow* w = f.createWithModel(0);
     w->channelModel()->setCell(2, 1, QStringLiteral("440.00000"));
     f.combo(QStringLiteral("cboFuncSQL"))->setCurrentIndex(9);
-    const ChannelTable tableBefore = w->channelTable();
-    const RadioSettings settingsBefore = w->radioSettings();
+    const ChannelTable tableBefore = w->document().table();
+    const RadioSettings settingsBefore = w->document().settings();
     const QString bandBefore = f.bandItems();
     const QString path = f.path(QStringLiteral("bad.qfd"));
     writeFile(path, content);
 
     f.prompter.fileNames << path;
-    w->openChannelFile();
+    w->files().openChannelFile();
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
     QCOMPARE(f.prompter.shown[0].title, title);
     QVERIFY(!f.prompter.shown[0].text.isEmpty());
-    QVERIFY(w->channelTable() == tableBefore);
-    QVERIFY(w->radioSettings() == settingsBefore);
+    QVERIFY(w->document().table() == tableBefore);
+    QVERIFY(w->document().settings() == settingsBefore);
     QCOMPARE(f.bandItems(), bandBefore);
     QCOMPARE(f.combo(QStringLiteral("cboFuncSQL"))->currentText(), QStringLiteral("9"));
-    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-160"));
+    QCOMPARE(w->document().model().strPc, QStringLiteral("RC-160"));
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -238,16 +238,16 @@ void TestMainFiles::incompleteFileIsShownAndReported() {
         part += lines[i] + '\n';
     const QString path = f.path(QStringLiteral("part.qfd"));
     writeFile(path, part);
-    w->loadChannelFile(path);
+    w->files().loadChannelFile(path);
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
     QCOMPARE(f.prompter.shown[0].title, QStringLiteral("62"));
     QVERIFY(f.prompter.shown[0].text.contains(QStringLiteral("8")));
     QVERIFY(f.prompter.shown[0].text.contains(QStringLiteral("256")));
     // What was read is shown.
-    QCOMPARE(w->currentModel().strType, 8);
-    QCOMPARE(w->channelTable().rowCount(), 9);
-    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
+    QCOMPARE(w->document().model().strType, 8);
+    QCOMPARE(w->document().table().rowCount(), 9);
+    QVERIFY(!w->document().table().cell(1, 1).isEmpty());
 }
 
 void TestMainFiles::pointerIsRestoredBeforeMessages() {
@@ -257,12 +257,12 @@ void TestMainFiles::pointerIsRestoredBeforeMessages() {
     MainWindow* w = f.createWithModel(0);
     // A window using the watching prompter; the fixture's first window only filled the model table.
     MainWindow v(f.iniPath(), &watching);
-    v.modelTable() = w->modelTable();
+    v.document().models() = w->document().models();
     const QString path = f.path(QStringLiteral("bad.qfd"));
     writeFile(path, "52 00 00 08 GG\r\n");
-    v.loadChannelFile(path);
+    v.files().loadChannelFile(path);
     writeFile(path, fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd")).left(40));
-    v.loadChannelFile(path);
+    v.files().loadChannelFile(path);
     QCOMPARE(watching.busyAtMessage, QList<bool>({false, false}));
     QVERIFY(!QApplication::overrideCursor());
 }
@@ -276,12 +276,12 @@ void TestMainFiles::startupFileOpensAfterModelQuestion() {
     w->activate();
     QCOMPARE(f.modelDialogRuns, 1);
     QVERIFY(f.prompter.shown.isEmpty());
-    QCOMPARE(w->currentModel().strPc, QStringLiteral("RC-80"));
-    QVERIFY(!w->channelTable().cell(1, 1).isEmpty());
+    QCOMPARE(w->document().model().strPc, QStringLiteral("RC-80"));
+    QVERIFY(!w->document().table().cell(1, 1).isEmpty());
     // Only once.
     w->channelModel()->setCell(1, 1, QString());
     w->activate();
-    QCOMPARE(w->channelTable().cell(1, 1), QString());
+    QCOMPARE(w->document().table().cell(1, 1), QString());
 }
 
 QTEST_MAIN(TestMainFiles)

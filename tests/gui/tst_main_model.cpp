@@ -55,6 +55,13 @@ QStringList checked(const QList<QAction*>& items) {
     return l;
 }
 
+// The model code of the document as a decimal text ("113" for 71), empty while none is known.
+QString modelCode(MainWindow* w) {
+    quint8 code = 0;
+    const CurrentModel& m = w->document().model();
+    return !m.strBandCode.isEmpty() && m.modelCodeByte(&code) ? QString::number(code) : QString();
+}
+
 QStringList headers(const ChannelTable& t) {
     QStringList l;
     for (int c = 0; c < t.columnCount(); ++c)
@@ -176,15 +183,15 @@ void TestMainModel::modelChoiceLaysOutGrid() {
     QCOMPARE(captions(modelItems(w)), names);
     QCOMPARE(checked(modelItems(w)), QStringList{names[model]});
     QCOMPARE(f.bandItems(), names[model] + "(U)|" + names[model] + "(V)");
-    QCOMPARE(w->bandSelectorIndex(), 0);
-    QCOMPARE(w->rangeLabelText(), QStringLiteral("400MHz---470MHz"));
-    QCOMPARE(w->modelCodeText(), code);
-    QCOMPARE(w->currentModel().I_data, iData);
-    QCOMPARE(w->channelTable().rowCount(), rows);
-    QCOMPARE(w->channelTable().columnCount(), columns);
+    QCOMPARE(w->document().model().band, 0);
+    QCOMPARE(w->document().rangeText(), QStringLiteral("400MHz---470MHz"));
+    QCOMPARE(modelCode(w), code);
+    QCOMPARE(w->document().model().I_data, iData);
+    QCOMPARE(w->document().table().rowCount(), rows);
+    QCOMPARE(w->document().table().columnCount(), columns);
     QCOMPARE(f.grid()->model()->rowCount(), rows - 1);
     QCOMPARE(f.grid()->model()->columnCount(), columns);
-    QCOMPARE(w->channelTable().cell(rows - 1, 0), QString::number(rows - 1));
+    QCOMPARE(w->document().table().cell(rows - 1, 0), QString::number(rows - 1));
     for (const char* name : {"cboRPGN", "cboYXXD"}) {
         QCOMPARE(f.combo(name)->isEnabled(), layoutOne);
         const QString labelName = QStringLiteral("lbl") + QString::fromLatin1(name).mid(3);
@@ -196,7 +203,7 @@ void TestMainModel::headersOfBothLayouts() {
     MainWindowFixture f;
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(0);
-    QCOMPARE(headers(w->channelTable()),
+    QCOMPARE(headers(w->document().table()),
              QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令", "繁忙锁定", "宽/窄",
                           "扫描添加", "压扩", "扰频码", "发射功率"}));
     QCOMPARE(f.grid()->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("发射功率"));
@@ -207,9 +214,9 @@ void TestMainModel::headersOfBothLayouts() {
         QCOMPARE(align,
                  (c == 1 || c == 2) ? (Qt::AlignLeft | Qt::AlignVCenter) : (Qt::AlignHCenter | Qt::AlignTop));
     }
-    w->modelMenuClick(1);
-    QCOMPARE(headers(w->channelTable()), QStringList({"信道", "接收频率", "发射频率", "接收信令", "发射信令",
-                                                      "繁忙锁定", "宽/窄", "发射功率"}));
+    w->models().modelMenuClick(1);
+    QCOMPARE(headers(w->document().table()), QStringList({"信道", "接收频率", "发射频率", "接收信令",
+                                                          "发射信令", "繁忙锁定", "宽/窄", "发射功率"}));
 }
 
 void TestMainModel::secondNewOnlyMovesCheck() {
@@ -224,8 +231,8 @@ void TestMainModel::secondNewOnlyMovesCheck() {
     QCOMPARE(f.modelDialogRuns, 2);
     QCOMPARE(w->findChild<QMenu*>(QStringLiteral("mnuNew"))->actions().size(), itemsBefore);
     QCOMPARE(checked(modelItems(w)), QStringList{"C8-0"});
-    QCOMPARE(w->channelTable().cell(1, 1), QString()); // all channel data cleared
-    QCOMPARE(w->channelTable().rowCount(), 9);
+    QCOMPARE(w->document().table().cell(1, 1), QString()); // all channel data cleared
+    QCOMPARE(w->document().table().rowCount(), 9);
     QCOMPARE(f.bandItems(), QStringLiteral("C8-0(U)|C8-0(V)"));
 }
 
@@ -234,18 +241,18 @@ void TestMainModel::closeBoxAtFirstShowing() {
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(-1);
     QCOMPARE(f.modelDialogRuns, 1);
-    QVERIFY(w->isModelMenuBuilt());
+    QVERIFY(w->models().isModelMenuBuilt());
     QVERIFY(modelItems(w).isEmpty());
     QCOMPARE(f.bandItems(), QStringLiteral("(U)|(V)"));
-    QCOMPARE(w->channelTable().rowCount(), 17);
+    QCOMPARE(w->document().table().rowCount(), 17);
     // No model: no model code, so a save is refused instead of writing a wrong one.
-    QCOMPARE(w->modelCodeText(), QString());
+    QCOMPARE(modelCode(w), QString());
     // A later choice only sets check marks: the menu counts as built.
     f.modelAnswer = 1;
-    w->chooseModel();
+    w->models().chooseModel();
     QVERIFY(modelItems(w).isEmpty());
-    QCOMPARE(w->currentModel().strPc, QStringLiteral("B16-0"));
-    QCOMPARE(w->channelTable().columnCount(), 8);
+    QCOMPARE(w->document().model().strPc, QStringLiteral("B16-0"));
+    QCOMPARE(w->document().table().columnCount(), 8);
 }
 
 void TestMainModel::modelMenuItemSwitchesLayout() {
@@ -256,13 +263,13 @@ void TestMainModel::modelMenuItemSwitchesLayout() {
     QList<QAction*> items = modelItems(w);
     items[4]->trigger();
     QCOMPARE(checked(modelItems(w)), QStringList{"E99-0"});
-    QCOMPARE(w->currentModel().strType, 99);
-    QCOMPARE(w->currentModel().I_data, 2);
-    QCOMPARE(w->channelTable().columnCount(), 8);
-    QCOMPARE(w->channelTable().rowCount(), 100);
+    QCOMPARE(w->document().model().strType, 99);
+    QCOMPARE(w->document().model().I_data, 2);
+    QCOMPARE(w->document().table().columnCount(), 8);
+    QCOMPARE(w->document().table().rowCount(), 100);
     items[0]->trigger();
-    QCOMPARE(w->channelTable().columnCount(), 11);
-    QCOMPARE(w->channelTable().cell(2, 9), QString()); // switching back does not restore data
+    QCOMPARE(w->document().table().columnCount(), 11);
+    QCOMPARE(w->document().table().cell(2, 9), QString()); // switching back does not restore data
     QCOMPARE(f.modelDialogRuns, 1);
 }
 
@@ -293,11 +300,11 @@ void TestMainModel::bandChange() {
     QComboBox* band_ = f.combo(QStringLiteral("cboPCmodel"));
     band_->setCurrentIndex(band);
     QMetaObject::invokeMethod(band_, "activated", Q_ARG(int, band));
-    QCOMPARE(w->rangeLabelText(), range);
-    QCOMPARE(w->modelCodeText(), code);
-    QCOMPARE(w->currentModel().band, band);
+    QCOMPARE(w->document().rangeText(), range);
+    QCOMPARE(modelCode(w), code);
+    QCOMPARE(w->document().model().band, band);
     // Only an empty grid (no receive frequency in channel 1) is laid out again.
-    QCOMPARE(w->channelTable().cell(3, 3), withData ? QStringLiteral("67.0") : QString());
+    QCOMPARE(w->document().table().cell(3, 3), withData ? QStringLiteral("67.0") : QString());
 }
 
 void TestMainModel::emptyLayoutTypeIsLayoutZero() {
@@ -305,8 +312,8 @@ void TestMainModel::emptyLayoutTypeIsLayoutZero() {
     f.writeIni("[Frequent]\r\nPL1=400MHz---470MHz\r\n[PcIcon]\r\nICON=icon.png\r\n[PcStyle]\r\n"
                "Pc1=NOLAYOUT;16;;61;62\r\n");
     MainWindow* w = f.createWithModel(0);
-    QCOMPARE(w->currentModel().strStype, QStringLiteral("0"));
-    QCOMPARE(w->channelTable().columnCount(), 8);
+    QCOMPARE(w->document().model().strStype, QStringLiteral("0"));
+    QCOMPARE(w->document().table().columnCount(), 8);
     QVERIFY(!f.combo(QStringLiteral("cboRPGN"))->isEnabled());
 }
 

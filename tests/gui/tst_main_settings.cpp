@@ -76,8 +76,8 @@ void TestMainSettings::functionByte() {
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(model);
     f.combo(list)->setCurrentIndex(index);
-    QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(expected));
-    QCOMPARE(w->radioSettings().index(RadioSettings::FuncSQL),
+    QCOMPARE(w->document().settings().functionByte(), std::optional<int>(expected));
+    QCOMPARE(w->document().settings().index(RadioSettings::FuncSQL),
              f.combo(QStringLiteral("cboFuncSQL"))->currentIndex());
 }
 
@@ -98,7 +98,7 @@ void TestMainSettings::voiceByte() {
     QComboBox* voice = f.combo(QStringLiteral("cboYYBP"));
     voice->setCurrentIndex((index + 1) % 3);
     voice->setCurrentIndex(index);
-    QCOMPARE(w->radioSettings().voiceByte(), std::optional<int>(expected));
+    QCOMPARE(w->document().settings().voiceByte(), std::optional<int>(expected));
 }
 
 void TestMainSettings::tuneOptionsReachByteAtActivation_data() {
@@ -120,12 +120,14 @@ void TestMainSettings::tuneOptionsReachByteAtActivation() {
     MainWindowFixture f;
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(model);
-    const std::optional<int> before = w->radioSettings().functionByte();
-    w->radioSettings().setCrystal(crystal);
-    w->radioSettings().setPolarity(polarity);
-    QCOMPARE(w->radioSettings().functionByte(), before); // not before the window is active again
+    const std::optional<int> before = w->document().settings().functionByte();
+    TuneValues tune = w->document().settings().tune;
+    tune.optJT = crystal;
+    tune.Option1 = polarity;
+    w->document().setTune(tune);
+    QCOMPARE(w->document().settings().functionByte(), before); // not before the window is active again
     w->activate();
-    QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(expected));
+    QCOMPARE(w->document().settings().functionByte(), std::optional<int>(expected));
 }
 
 void TestMainSettings::enablingFollowsLayoutAndKeepsSelections() {
@@ -135,14 +137,14 @@ void TestMainSettings::enablingFollowsLayoutAndKeepsSelections() {
     f.combo(QStringLiteral("cboRPGN"))->setCurrentIndex(0);
     f.combo(QStringLiteral("cboYXXD"))->setCurrentIndex(11);
     f.combo(QStringLiteral("cboFuncTOT"))->setCurrentIndex(5);
-    w->modelMenuClick(2); // layout 0
+    w->models().modelMenuClick(2); // layout 0
     for (const char* name : {"cboRPGN", "cboYXXD"})
         QVERIFY(!f.combo(name)->isEnabled());
     QVERIFY(!f.label(QStringLiteral("lblRPGN"))->isEnabled());
     QVERIFY(!f.label(QStringLiteral("lblYXXD"))->isEnabled());
     QVERIFY(f.combo(QStringLiteral("cboTSY"))->isEnabled());
     QCOMPARE(f.combo(QStringLiteral("cboRPGN"))->currentText(), QStringLiteral("打开"));
-    w->modelMenuClick(3); // layout 1 again
+    w->models().modelMenuClick(3); // layout 1 again
     QVERIFY(f.combo(QStringLiteral("cboRPGN"))->isEnabled());
     QVERIFY(f.label(QStringLiteral("lblYXXD"))->isEnabled());
     QCOMPARE(f.combo(QStringLiteral("cboYXXD"))->currentText(), QStringLiteral("12"));
@@ -153,10 +155,10 @@ void TestMainSettings::newModelRecomputesWithItsLayout() {
     MainWindowFixture f;
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(1); // layout 0: defaults give 0
-    QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(0));
+    QCOMPARE(w->document().settings().functionByte(), std::optional<int>(0));
     f.modelAnswer = 0; // layout 1: scrambling "关闭" sets its bit
-    w->chooseModel();
-    QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(0x10));
+    w->models().chooseModel();
+    QCOMPARE(w->document().settings().functionByte(), std::optional<int>(0x10));
 }
 
 QTEST_MAIN(TestMainSettings)

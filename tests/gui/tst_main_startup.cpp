@@ -56,8 +56,8 @@ void TestMainStartup::startsWithConfiguration() {
     QCOMPARE(f.label(QStringLiteral("sbPanel1"))->text(), QStringLiteral("测试状态栏"));
     // No model yet: the band selector holds the two suffixes alone, the first selected.
     QCOMPARE(f.bandItems(), QStringLiteral("(U)|(V)"));
-    QCOMPARE(w->bandSelectorIndex(), 0);
-    QCOMPARE(w->rangeLabelText(), QStringLiteral("400MHz---470MHz"));
+    QCOMPARE(w->document().model().band, 0);
+    QCOMPARE(w->document().rangeText(), QStringLiteral("400MHz---470MHz"));
     // The settings lists show their start-up selections.
     const QList<QPair<QString, QString>> selections = {
         {"cboFuncMoni", "打开"}, {"cbosd", "有效"},     {"cboTSY", "打开"},
@@ -66,10 +66,10 @@ void TestMainStartup::startsWithConfiguration() {
     };
     for (const auto& [name, text] : selections)
         QCOMPARE(f.combo(name)->currentText(), text);
-    QCOMPARE(w->radioSettings().functionByte(), std::optional<int>(0));
-    QCOMPARE(w->radioSettings().voiceByte(), std::optional<int>(255));
+    QCOMPARE(w->document().settings().functionByte(), std::optional<int>(0));
+    QCOMPARE(w->document().settings().voiceByte(), std::optional<int>(255));
     // The grid: 16 numbered channels in layout 0.
-    const ChannelTable& t = w->channelTable();
+    const ChannelTable& t = w->document().table();
     QCOMPARE(t.rowCount(), 17);
     QCOMPARE(t.columnCount(), 8);
     QCOMPARE(column0(t), numbers(16));
@@ -110,10 +110,10 @@ void TestMainStartup::startsWithoutConfiguration() {
     QCOMPARE(f.bandItems(), QStringLiteral("LX-58_U|LX-58_V"));
     for (int i = 0; i < RadioSettings::ListCount; ++i)
         QCOMPARE(f.combo(RadioSettings::objectName(RadioSettings::List(i)))->currentIndex(), -1);
-    QVERIFY(!w->radioSettings().functionByte().has_value());
-    QCOMPARE(w->channelTable().rowCount(), 17);
-    QCOMPARE(w->channelTable().columnCount(), 8);
-    QCOMPARE(column0(w->channelTable()), numbers(16));
+    QVERIFY(!w->document().settings().functionByte().has_value());
+    QCOMPARE(w->document().table().rowCount(), 17);
+    QCOMPARE(w->document().table().columnCount(), 8);
+    QCOMPARE(column0(w->document().table()), numbers(16));
     // No model question at the first activation.
     w->activate();
     QCOMPARE(f.modelDialogRuns, 0);
@@ -130,7 +130,7 @@ void TestMainStartup::firstActivationAsksOnce() {
     QTest::qWait(20);
     QCOMPARE(f.modelDialogRuns, 1);
     QCOMPARE(f.bandItems(), QStringLiteral("A16-1(U)|A16-1(V)"));
-    QCOMPARE(w->currentModel().strPc, QStringLiteral("A16-1"));
+    QCOMPARE(w->document().model().strPc, QStringLiteral("A16-1"));
 }
 
 void TestMainStartup::laterActivationsDoNotAsk() {

@@ -199,7 +199,7 @@ void TestMainWindow::ownDialogActivatesAfterCommand() {
     // A command that stops the timer and shows an own window (as the tune command does).
     w->setCommandHandler(MainWindow::Command::Tune, [w] {
         w->stopHousekeeping();
-        w->setBandRange(1, QStringLiteral("410MHz---480MHz"));
+        w->document().setBandRange(1, QStringLiteral("410MHz---480MHz"));
         QDialog d;
         w->execDialog(&d);
         // The activation runs once the command has returned.
@@ -210,7 +210,7 @@ void TestMainWindow::ownDialogActivatesAfterCommand() {
     QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join(";")));
     QCOMPARE(f.otherDialogRuns, 1);
     QVERIFY(w->housekeepingTimer()->isActive());
-    QCOMPARE(w->rangeLabelText(), QStringLiteral("410MHz---480MHz"));
+    QCOMPARE(w->document().rangeText(), QStringLiteral("410MHz---480MHz"));
 }
 
 void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
@@ -229,7 +229,7 @@ void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
     s.w->housekeepingTick();
     QVERIFY(!rx->isVisible());
     // Hiding writes nothing and validates nothing.
-    QCOMPARE(s.w->channelTable().cell(1, 1), QStringLiteral("043.00000"));
+    QCOMPARE(s.w->document().table().cell(1, 1), QStringLiteral("043.00000"));
     QVERIFY(s.f.prompter.shown.isEmpty());
     // The timer does the same by itself.
     clickCell(s.f.grid(), 1, 1);
@@ -283,17 +283,17 @@ void TestMainWindow::frequencyLimitsFollowModelAndBand() {
     s.w->stopHousekeeping();
     QComboBox* bands = s.f.combo(QStringLiteral("cboPCmodel"));
     bands->setCurrentIndex(band);
-    s.w->bandSelectorClick();
+    s.w->models().bandSelectorClick(band);
     s.f.prompter.clear();
     clickCell(s.f.grid(), 1, 1);
     QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
     QTRY_VERIFY(rx->isVisible());
     QTest::keyClicks(rx, typed);
     QTest::keyClick(rx, Qt::Key_Return);
-    QCOMPARE(s.w->channelTable().cell(1, 1), cell);
+    QCOMPARE(s.w->document().table().cell(1, 1), cell);
     QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (message.isEmpty())
-        QCOMPARE(s.w->channelTable().cell(1, 2), cell);
+        QCOMPARE(s.w->document().table().cell(1, 2), cell);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -201,8 +201,10 @@ void TestServiceCommands::windowLoadsFromMainWindow() {
     TuneFixture t(1);
     QComboBox* band = t.f.combo(QStringLiteral("cboPCmodel"));
     band->setCurrentIndex(1);
-    t.window->bandSelectorClick();
-    t.window->radioSettings().tune.sPower = 8;
+    t.window->models().bandSelectorClick(1);
+    TuneValues tune = t.window->document().settings().tune;
+    tune.sPower = 8;
+    t.window->document().setTune(tune);
     t.tune({kPassword}, [](TuneWindow& w) {
         QCOMPARE(w.objectName(), QStringLiteral("frmMODE"));
         QCOMPARE(w.windowTitle(), QStringLiteral("调整模式"));
@@ -285,7 +287,7 @@ void TestServiceCommands::mouseClickOnExitNodeLeaves() {
         left = w.exit() == TuneWindow::Exit::ExitNode && !w.isVisible();
     });
     QVERIFY(left);
-    QCOMPARE(t.window->bandRange(1), QStringLiteral("401MHz---469MHz"));
+    QCOMPARE(t.window->document().bandRange(1), QStringLiteral("401MHz---469MHz"));
 }
 
 void TestServiceCommands::exitNodeStoresRange_data() {
@@ -321,7 +323,7 @@ void TestServiceCommands::exitNodeStoresRange() {
     });
     const QString expected = low + QStringLiteral("MHz---") + high + QStringLiteral("MHz");
     QCOMPARE(expected.size(), 15);
-    QCOMPARE(t.window->bandRange(bandItem + 1), expected);
+    QCOMPARE(t.window->document().bandRange(bandItem + 1), expected);
     QCOMPARE(ReadIniString(QStringLiteral("Frequent"), key, t.f.iniPath()), expected);
     // The main window's band is the first item: its label shows PL1 after the activation that followed.
     const QString pl1 = bandItem == 0 ? expected : QStringLiteral("380MHz---420MHz");
@@ -368,10 +370,10 @@ void TestServiceCommands::rangeNotStored() {
         QVERIFY(!w.storedRange());
     });
     QCOMPARE(t.f.prompter.texts(), messages);
-    QCOMPARE(t.window->bandRange(1), QStringLiteral("400MHz---470MHz"));
+    QCOMPARE(t.window->document().bandRange(1), QStringLiteral("400MHz---470MHz"));
     QCOMPARE(fileBytes(t.f.iniPath()), before);
     // The other choices are stored all the same.
-    const TuneValues& v = t.window->radioSettings().tune;
+    const TuneValues& v = t.window->document().settings().tune;
     QCOMPARE(v.jtlx, QStringLiteral("1"));
     QCOMPARE(v.bjlx, QStringLiteral("1"));
     QCOMPARE(v.sPower, 9);
@@ -388,11 +390,11 @@ void TestServiceCommands::closeBoxKeepsRangeForThisRun() {
         w.close();
         QCOMPARE(w.exit(), TuneWindow::Exit::CloseBox);
     });
-    QCOMPARE(t.window->bandRange(1), QStringLiteral("410MHz---480MHz"));
+    QCOMPARE(t.window->document().bandRange(1), QStringLiteral("410MHz---480MHz"));
     QCOMPARE(t.f.label(QStringLiteral("Label2"))->text(), QStringLiteral("410MHz---480MHz"));
     QCOMPARE(fileBytes(t.f.iniPath()), before);
-    QCOMPARE(t.window->radioSettings().tune.jtlx, QStringLiteral("1"));
-    QCOMPARE(t.window->radioSettings().tune.sPower, 0);
+    QCOMPARE(t.window->document().settings().tune.jtlx, QStringLiteral("1"));
+    QCOMPARE(t.window->document().settings().tune.sPower, 0);
 }
 
 void TestServiceCommands::onlyTheRangeLineChanges_data() {
@@ -437,7 +439,7 @@ void TestServiceCommands::unwritableFileIsReported() {
         setLimits(w, QStringLiteral("420"), QStringLiteral("450"));
         clickNode(w, QStringLiteral("node2"));
     });
-    QCOMPARE(t.window->bandRange(1), QStringLiteral("420MHz---450MHz"));
+    QCOMPARE(t.window->document().bandRange(1), QStringLiteral("420MHz---450MHz"));
     QCOMPARE(t.f.prompter.shown.size(), 1);
     QCOMPARE(t.f.prompter.shown[0].icon, Prompter::Icon::Warning);
     QVERIFY(t.f.prompter.shown[0].text.contains(t.f.iniPath()));
@@ -527,14 +529,14 @@ void TestServiceCommands::optionsReachSavedFile() {
         child<QComboBox>(w, QStringLiteral("cboFrequent"))->setCurrentIndex(step);
         clickNode(w, QStringLiteral("node2"));
     });
-    const TuneValues& v = t.window->radioSettings().tune;
+    const TuneValues& v = t.window->document().settings().tune;
     QCOMPARE(v.jtlx, QString::number(crystal));
     QCOMPARE(v.bjlx, QString::number(polarity));
     QCOMPARE(v.sPower, step);
 
     const QString saved = t.f.path(QStringLiteral("tuned.qfd"));
     t.f.prompter.fileNames << saved;
-    t.window->saveChannelFile();
+    t.window->files().saveChannelFile();
     int function = -1;
     int power = -1;
     settingsBytes(saved, &function, &power);
@@ -556,7 +558,7 @@ void TestServiceCommands::choicesAreShownAgainNextTime() {
         QCOMPARE(child<QComboBox>(w, QStringLiteral("cboFrequent"))->currentText(), QStringLiteral("0"));
         w.reject(); // Esc
     });
-    QCOMPARE(t.window->radioSettings().tune.sPower, 5);
+    QCOMPARE(t.window->document().settings().tune.sPower, 5);
 }
 
 void TestServiceCommands::loadedCrystalSurvivesAVisit() {
@@ -570,7 +572,7 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
         });
         const QString path = maker.f.path(QStringLiteral("made.qfd"));
         maker.f.prompter.fileNames << path;
-        maker.window->saveChannelFile();
+        maker.window->files().saveChannelFile();
         made = fileBytes(path);
     }
     // ...opened in a fresh run, whose jtlx is still "0": visiting tune mode must not undo the crystal.
@@ -579,16 +581,16 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
     QFile file(opened);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(made) == made.size());
     file.close();
-    t.window->loadChannelFile(opened);
-    QCOMPARE(t.window->radioSettings().tune.optJT, 1);
+    t.window->files().loadChannelFile(opened);
+    QCOMPARE(t.window->document().settings().tune.optJT, 1);
     t.tune({kPassword}, [](TuneWindow& w) {
         QVERIFY(child<QRadioButton>(w, QStringLiteral("optJT_1"))->isChecked());
         clickNode(w, QStringLiteral("node2"));
     });
-    QCOMPARE(t.window->radioSettings().tune.jtlx, QStringLiteral("1"));
+    QCOMPARE(t.window->document().settings().tune.jtlx, QStringLiteral("1"));
     const QString again = t.f.path(QStringLiteral("again.qfd"));
     t.f.prompter.fileNames << again;
-    t.window->saveChannelFile();
+    t.window->files().saveChannelFile();
     QCOMPARE(fileBytes(again), made);
 }
 

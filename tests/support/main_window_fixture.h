@@ -6,8 +6,11 @@
 #include <functional>
 #include <memory>
 
+#include "document/radio_document.h"
 #include "scripted_prompter.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
+#include "ui/model_commands.h"
 
 class QComboBox;
 class QLabel;

@@ -1,0 +1,170 @@
+#include "document/radio_document.h"
+
+#include "image/block_address.h"
+
+RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {
+    // No band is selected until the window has filled its band selector.
+    model_.band = -1;
+    model_.strType = 16;
+    layOut();
+}
+
+void RadioDocument::chooseModel(int entryIndex) {
+    if (entryIndex < 0 || entryIndex >= ModelTable::kSize)
+        return;
+    const ModelEntry& entry = models_.entries[entryIndex];
+    model_.strPc = entry.name;
+    model_.strType = qMax(0, entry.channels());
+    model_.strStype = entry.layout;
+    model_.I_data = imageFactor(model_.strType);
+    model_.modelIndex = entryIndex;
+    syncSettingsLayout();
+    selectBand(0);
+    layOut();
+}
+
+void RadioDocument::setModelName(const QString& name, int entryIndex) {
+    model_.strPc = name;
+    if (entryIndex >= 0 && entryIndex < ModelTable::kSize)
+        model_.modelIndex = entryIndex;
+    Q_EMIT modelChanged();
+}
+
+void RadioDocument::selectBand(int band, bool relayOutWhenEmpty) {
+    model_.I_data = imageFactor(model_.strType);
+    if (band == 0 || band == 1) {
+        const bool changed = model_.band != band && (model_.band == 0 || model_.band == 1);
+        model_.band = band;
+        if (model_.modelIndex >= 0 && model_.modelIndex < ModelTable::kSize) {
+            const ModelEntry& entry = models_.entries[model_.modelIndex];
+            model_.strBandCode = band == 0 ? entry.codeA : entry.codeB;
+        }
+        if (changed)
+            setModified(true); // the band is stored with the channels, as the model code
+    }
+    Q_EMIT modelChanged();
+    // A table that holds data is kept when only the band changes.
+    if (relayOutWhenEmpty && table_.cell(1, 1).isEmpty())
+        layOut();
+}
+
+QString RadioDocument::bandRange(int n) const {
+    return n >= 1 && n <= kBandRangeCount ? bandRanges_[n - 1] : QString();
+}
+
+void RadioDocument::setBandRange(int n, const QString& text) {
+    if (n < 1 || n > kBandRangeCount || bandRanges_[n - 1] == text)
+        return;
+    bandRanges_[n - 1] = text;
+    Q_EMIT modelChanged();
+}
+
+void RadioDocument::setBandRanges(const std::array<QString, kBandRangeCount>& ranges) {
+    bandRanges_ = ranges;
+    Q_EMIT modelChanged();
+}
+
+QString RadioDocument::rangeText() const {
+    return model_.band == 0 || model_.band == 1 ? bandRanges_[model_.band] : QString();
+}
+
+CellRules::FrequencyLimits RadioDocument::frequencyLimits() const {
+    return CellRules::limitsFor(model_.I_data, model_.band, rangeText());
+}
+
+void RadioDocument::setCell(int row, int column, const QString& text) {
+    if (row < 0 || row >= table_.rowCount() || column < 0 || column >= table_.columnCount())
+        return;
+    if (table_.cell(row, column) == text)
+        return;
+    table_.setCell(row, column, text);
+    Q_EMIT cellChanged(row, column);
+    setModified(true);
+}
+
+void RadioDocument::layOut() {
+    if (model_.strStype.isEmpty())
+        model_.strStype = QStringLiteral("0");
+    syncSettingsLayout();
+    Q_EMIT tableAboutToBeReset();
+    table_.layOut(model_.strStype, model_.strType);
+    complete_ = true;
+    Q_EMIT tableReset();
+    Q_EMIT modelChanged();
+    setModified(false);
+}
+
+void RadioDocument::setTable(const ChannelTable& table) {
+    Q_EMIT tableAboutToBeReset();
+    table_ = table;
+    Q_EMIT tableReset();
+    setModified(true);
+}
+
+Error RadioDocument::setSettingIndex(RadioSettings::List list, int index) {
+    if (settings_.index(list) == index)
+        return Error::none();
+    if (const Error e = settings_.setIndex(list, index); e.isError())
+        return e;
+    Q_EMIT settingsChanged();
+    setModified(true);
+    return Error::none();
+}
+
+void RadioDocument::selectStartupSettings() {
+    settings_.selectStartupDefaults();
+    Q_EMIT settingsChanged();
+}
+
+void RadioDocument::setTune(const TuneValues& tune) {
+    settings_.tune = tune;
+    Q_EMIT settingsChanged();
+    setModified(true);
+}
+
+void RadioDocument::recomputeFunctionByte() {
+    syncSettingsLayout();
+    settings_.recomputeFunctionByte();
+    Q_EMIT settingsChanged();
+}
+
+void RadioDocument::recomputeVoiceByte() {
+    settings_.recomputeVoiceByte();
+    Q_EMIT settingsChanged();
+}
+
+void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& path) {
+    model_ = loaded.model;
+    if (model_.strStype.isEmpty())
+        model_.strStype = QStringLiteral("0");
+    settings_ = loaded.settings;
+    syncSettingsLayout();
+    Q_EMIT tableAboutToBeReset();
+    table_ = loaded.table;
+    filePath_ = path;
+    complete_ = loaded.complete;
+    Q_EMIT tableReset();
+    Q_EMIT modelChanged();
+    Q_EMIT settingsChanged();
+    setModified(false);
+}
+
+void RadioDocument::markSaved(const QString& path) {
+    filePath_ = path;
+    setModified(false);
+}
+
+void RadioDocument::markUnmodified() {
+    setModified(false);
+}
+
+void RadioDocument::setModified(bool modified) {
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void RadioDocument::syncSettingsLayout() {
+    settings_.setLayout(model_.layout());
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "config/app_config.h"
+#include "image/cell_rules.h"
+#include "image/channel_file.h"
+#include "image/channel_table.h"
+#include "image/current_model.h"
+#include "image/radio_settings.h"
+
+// The open channel set: the model and band, the band range texts and the frequency limits they give, the
+// channel table, the radio settings (with the kept bytes and the tune values), the file it came from,
+// whether it is complete, and whether it was changed since it was last opened, saved, read or written.
+// Every change goes through here and is announced, so the windows only show it and the command line and
+// the jobs work on the same object.
+class RadioDocument : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kBandRangeCount = 6; // PL1 ... PL4, pl5, pl6
+
+    explicit RadioDocument(QObject* parent = nullptr);
+
+    // --- The model table of the configuration file; the model dialog fills it.
+    ModelTable& models() { return models_; }
+    const ModelTable& models() const { return models_; }
+
+    // --- Model and band.
+    const CurrentModel& model() const { return model_; }
+    // The entry's name, channel count and layout; the band is set to "(U)" and the table laid out anew.
+    void chooseModel(int entryIndex);
+    // The model name with the entry behind it, -1 when no entry is known (no model chosen yet): the model
+    // code then stays as it was. Channel count and layout are left alone.
+    void setModelName(const QString& name, int entryIndex);
+    // Selects band 0 "(U)" or 1 "(V)" and takes the model code of that band from the model's entry. With
+    // `relayOutWhenEmpty`, a table whose first receive frequency is empty is laid out again.
+    void selectBand(int band, bool relayOutWhenEmpty = false);
+
+    // --- Band range texts ("400MHz---470MHz"), n = 1 ... 6; the tune window changes PL1 and PL2.
+    QString bandRange(int n) const;
+    void setBandRange(int n, const QString& text);
+    void setBandRanges(const std::array<QString, kBandRangeCount>& ranges);
+    // The range of the selected band; empty while no band is selected.
+    QString rangeText() const;
+    // The limits the frequency cells are checked against.
+    CellRules::FrequencyLimits frequencyLimits() const;
+
+    // --- The channel table (row 0 the headers, column 0 the channel numbers).
+    const ChannelTable& table() const { return table_; }
+    QString cell(int row, int column) const { return table_.cell(row, column); }
+    void setCell(int row, int column, const QString& text);
+    // Empties the table and lays it out for the model's layout and channel count.
+    void layOut();
+    // Replaces the whole table (its layout and rows) at once.
+    void setTable(const ChannelTable& table);
+
+    // --- Radio settings.
+    const RadioSettings& settings() const { return settings_; }
+    Error setSettingIndex(RadioSettings::List list, int index);
+    // The start-up selections of every list, then both kept bytes.
+    void selectStartupSettings();
+    void setTune(const TuneValues& tune);
+    // Brings the function byte in line with the lists and the tune options (after the tune window).
+    void recomputeFunctionByte();
+    void recomputeVoiceByte();
+
+    // --- A decoded channel file (opened, or received from the radio) replaces model, table and settings.
+    void applyLoaded(const LoadedChannelFile& loaded, const QString& path);
+
+    // --- File, completeness, modification.
+    QString filePath() const { return filePath_; }
+    // False after a short file or an interrupted read: channels past the end were never received.
+    bool isComplete() const { return complete_; }
+    bool isModified() const { return modified_; }
+    // After a save or a write: the document now matches what is stored.
+    void markSaved(const QString& path);
+    void markUnmodified();
+
+Q_SIGNALS:
+    void tableAboutToBeReset();            // the whole table is about to be replaced
+    void tableReset();                     // layout, rows or all cells replaced
+    void cellChanged(int row, int column); // one cell
+    void settingsChanged();                // list selections, kept bytes or tune values
+    void modelChanged();                   // model, band, code or range texts
+    void modifiedChanged(bool modified);
+
+private:
+    void setModified(bool modified);
+    void syncSettingsLayout();
+
+    ModelTable models_;
+    CurrentModel model_;
+    std::array<QString, kBandRangeCount> bandRanges_;
+    ChannelTable table_;
+    RadioSettings settings_;
+    QString filePath_;
+    bool complete_ = true;
+    bool modified_ = false;
+};

@@ -1,0 +1,69 @@
+#include "ui/file_commands.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+
+#include "document/radio_document.h"
+#include "image/block_address.h"
+#include "ui/prompter.h"
+#include "ui/texts.h"
+
+namespace {
+
+// The busy pointer for the time of a load; restored on every way out.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+FileCommands::FileCommands(RadioDocument& document, Prompter& prompter, QWidget* window)
+    : QObject(window), document_(document), prompter_(prompter), window_(window) {}
+
+void FileCommands::openChannelFile() {
+    const QString path = prompter_.openFileName(window_, UiText::OpenDialogTitle, UiText::ChannelFileFilter);
+    if (path.isEmpty())
+        return; // cancelled
+    loadChannelFile(path);
+}
+
+void FileCommands::loadChannelFile(const QString& path) {
+    LoadedChannelFile loaded;
+    Error error;
+    {
+        const BusyPointer busy;
+        error = LoadChannelFile(path, document_.models(), document_.settings(), &loaded);
+        // Decoded completely before anything changes: a malformed file leaves the document as it was.
+        if (!error.isError())
+            document_.applyLoaded(loaded, path);
+    }
+    if (error.code == ErrorCode::FileNotFound)
+        return;
+    if (error.isError()) {
+        prompter_.message(window_, Prompter::Icon::Information, QString::number(error.code),
+                          error.description);
+        return;
+    }
+    if (!loaded.complete) {
+        prompter_.message(window_, Prompter::Icon::Information, QString::number(ErrorCode::InputPastEnd),
+                          UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
+    }
+}
+
+void FileCommands::saveChannelFile() {
+    const QString path = prompter_.saveFileName(window_, UiText::SaveDialogTitle, UiText::ChannelFileFilter);
+    if (path.isEmpty())
+        return; // cancelled
+    if (const Error e = SaveChannelFile(path, document_.model(), document_.table(), document_.settings());
+        e.isError()) {
+        prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
+        return;
+    }
+    document_.markSaved(path);
+    prompter_.message(window_, Prompter::Icon::Information, window_->windowTitle(), UiText::Saved);
+}

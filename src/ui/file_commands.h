@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Prompter;
+class QWidget;
+class RadioDocument;
+
+// Open and Save of channel files for the main window: the file dialogs, the busy pointer, and the messages
+// around LoadChannelFile and SaveChannelFile. A file replaces the document only when it decoded whole.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(RadioDocument& document, Prompter& prompter, QWidget* window);
+
+    void openChannelFile(); // Open: file dialog, then loadChannelFile
+    void saveChannelFile(); // Save: file dialog, then the file and "保存成功"
+    // Decodes and applies a file with its messages; silent when the file is missing.
+    void loadChannelFile(const QString& path);
+
+private:
+    RadioDocument& document_;
+    Prompter& prompter_;
+    QWidget* window_;
+};

@@ -1,0 +1,214 @@
+// The open channel set as one object: what each change does to the model, the table, the limits and the
+// modified flag, and what it announces.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "document/radio_document.h"
+
+namespace {
+
+ModelTable models() {
+    ModelTable t;
+    t.entries[0] = {"A16-1", "16", "1", "71", "72"};
+    t.entries[1] = {"E99-0", "99", "0", "51", "52"};
+    return t;
+}
+
+// A document as a window has it after start-up: models known, ranges read, model A16-1 on band "(U)".
+struct Opened {
+    RadioDocument document;
+    Opened() {
+        document.models() = models();
+        document.setBandRanges({"400MHz---470MHz", "136MHz---174MHz", {}, {}, {}, {}});
+        document.selectStartupSettings();
+        document.chooseModel(0);
+    }
+};
+
+} // namespace
+
+class TestRadioDocument : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void modelChoiceLaysOutTable_data();
+    void modelChoiceLaysOutTable();
+    void bandSelectsCodeAndLimits_data();
+    void bandSelectsCodeAndLimits();
+    void emptyTableIsLaidOutAgainOnBandChange();
+    void modifiedFollowsChanges_data();
+    void modifiedFollowsChanges();
+    void loadedFileReplacesEverything();
+    void tableResetsAreAnnouncedInPairs();
+};
+
+void TestRadioDocument::modelChoiceLaysOutTable_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("iData");
+    QTest::newRow("16 channels, layout 1") << 0 << 17 << 11 << 1;
+    QTest::newRow("99 channels, layout 0") << 1 << 100 << 8 << 2;
+}
+
+void TestRadioDocument::modelChoiceLaysOutTable() {
+    QFETCH(int, entry);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, iData);
+    Opened o;
+    o.document.setCell(1, 1, QStringLiteral("430.12500"));
+    o.document.chooseModel(entry);
+    const CurrentModel& m = o.document.model();
+    QCOMPARE(m.modelIndex, entry);
+    QCOMPARE(m.strPc, models().entries[entry].name);
+    QCOMPARE(m.I_data, iData);
+    QCOMPARE(m.band, 0);
+    QCOMPARE(m.strBandCode, models().entries[entry].codeA);
+    QCOMPARE(o.document.table().rowCount(), rows);
+    QCOMPARE(o.document.table().columnCount(), columns);
+    QCOMPARE(o.document.cell(1, 1), QString());
+    QVERIFY(!o.document.isModified());
+}
+
+void TestRadioDocument::bandSelectsCodeAndLimits_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<int>("lower");
+    QTest::addColumn<int>("upper");
+    // Sixteen-channel models take their limits from the range text, the others from the band.
+    QTest::newRow("16 channels, (U)") << 0 << 0 << "71"
+                                      << "400MHz---470MHz" << 400 << 470;
+    QTest::newRow("16 channels, (V)") << 0 << 1 << "72"
+                                      << "136MHz---174MHz" << 136 << 174;
+    QTest::newRow("99 channels, (U)") << 1 << 0 << "51"
+                                      << "400MHz---470MHz" << 300 << 650;
+    QTest::newRow("99 channels, (V)") << 1 << 1 << "52"
+                                      << "136MHz---174MHz" << 70 << 300;
+}
+
+void TestRadioDocument::bandSelectsCodeAndLimits() {
+    QFETCH(int, entry);
+    QFETCH(int, band);
+    QFETCH(QString, code);
+    QFETCH(QString, range);
+    QFETCH(int, lower);
+    QFETCH(int, upper);
+    Opened o;
+    o.document.chooseModel(entry);
+    o.document.selectBand(band);
+    QCOMPARE(o.document.model().strBandCode, code);
+    QCOMPARE(o.document.rangeText(), range);
+    const CellRules::FrequencyLimits limits = o.document.frequencyLimits();
+    QVERIFY(limits.valid);
+    QCOMPARE(limits.lower, lower);
+    QCOMPARE(limits.upper, upper);
+}
+
+void TestRadioDocument::emptyTableIsLaidOutAgainOnBandChange() {
+    Opened o;
+    o.document.setCell(3, 3, QStringLiteral("67.0"));
+    o.document.selectBand(1, true);
+    QCOMPARE(o.document.cell(3, 3), QString()); // no receive frequency in channel 1: laid out again
+    o.document.setCell(1, 1, QStringLiteral("430.12500"));
+    o.document.setCell(3, 3, QStringLiteral("67.0"));
+    o.document.selectBand(0, true);
+    QCOMPARE(o.document.cell(3, 3), QStringLiteral("67.0"));
+    QCOMPARE(o.document.model().strBandCode, QStringLiteral("71"));
+}
+
+void TestRadioDocument::modifiedFollowsChanges_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("a cell") << 0 << true;
+    QTest::newRow("the same cell text again") << 1 << false;
+    QTest::newRow("a settings list") << 2 << true;
+    QTest::newRow("the selected item again") << 3 << false;
+    QTest::newRow("the tune values") << 4 << true;
+    QTest::newRow("the other band") << 5 << true;
+    QTest::newRow("a cell, then saved") << 6 << false;
+    QTest::newRow("a cell, then a new model") << 7 << false;
+}
+
+void TestRadioDocument::modifiedFollowsChanges() {
+    QFETCH(int, change);
+    QFETCH(bool, modified);
+    Opened o;
+    RadioDocument& d = o.document;
+    QSignalSpy spy(&d, &RadioDocument::modifiedChanged);
+    switch (change) {
+    case 0:
+        d.setCell(2, 1, QStringLiteral("430.12500"));
+        break;
+    case 1:
+        d.setCell(2, 0, QStringLiteral("2"));
+        break;
+    case 2:
+        d.setSettingIndex(RadioSettings::FuncSQL, 7);
+        break;
+    case 3:
+        d.setSettingIndex(RadioSettings::FuncSQL, d.settings().index(RadioSettings::FuncSQL));
+        break;
+    case 4: {
+        TuneValues t = d.settings().tune;
+        t.sPower = 9;
+        d.setTune(t);
+        break;
+    }
+    case 5:
+        d.selectBand(1);
+        break;
+    case 6:
+        d.setCell(2, 1, QStringLiteral("430.12500"));
+        d.markSaved(QStringLiteral("/tmp/x.qfd"));
+        QCOMPARE(d.filePath(), QStringLiteral("/tmp/x.qfd"));
+        break;
+    case 7:
+        d.setCell(2, 1, QStringLiteral("430.12500"));
+        d.chooseModel(1);
+        break;
+    }
+    QCOMPARE(d.isModified(), modified);
+    QCOMPARE(spy.isEmpty() ? false : spy.last().at(0).toBool(), modified);
+}
+
+void TestRadioDocument::loadedFileReplacesEverything() {
+    Opened o;
+    o.document.setCell(1, 1, QStringLiteral("430.12500"));
+    LoadedChannelFile loaded;
+    loaded.model.applyEntry(models().entries[1]);
+    loaded.model.modelIndex = 1;
+    loaded.model.selectBand(models(), 1);
+    loaded.table.layOut(QStringLiteral("0"), 99);
+    loaded.table.setCell(5, 2, QStringLiteral("150.00000"));
+    loaded.settings = o.document.settings();
+    loaded.settings.setIndex(RadioSettings::FuncSQL, 2);
+    loaded.complete = false;
+    o.document.applyLoaded(loaded, QStringLiteral("/tmp/short.qfd"));
+    QCOMPARE(o.document.model().strBandCode, QStringLiteral("52"));
+    QCOMPARE(o.document.rangeText(), QStringLiteral("136MHz---174MHz"));
+    QVERIFY(o.document.table() == loaded.table);
+    QCOMPARE(o.document.settings().index(RadioSettings::FuncSQL), 2);
+    QCOMPARE(o.document.filePath(), QStringLiteral("/tmp/short.qfd"));
+    QVERIFY(!o.document.isComplete());
+    QVERIFY(!o.document.isModified());
+    o.document.chooseModel(0);
+    QVERIFY(o.document.isComplete()); // a new table has every channel
+}
+
+void TestRadioDocument::tableResetsAreAnnouncedInPairs() {
+    Opened o;
+    QStringList order;
+    connect(&o.document, &RadioDocument::tableAboutToBeReset, this, [&] { order << "about"; });
+    connect(&o.document, &RadioDocument::tableReset, this,
+            [&] { order << QString::number(o.document.table().rowCount()); });
+    o.document.chooseModel(1);
+    ChannelTable t;
+    t.layOut(QStringLiteral("1"), 8);
+    o.document.setTable(t);
+    QCOMPARE(order, QStringList({"about", "100", "about", "9"}));
+}
+
+QTEST_MAIN(TestRadioDocument)
+#include "tst_radio_document.moc"
