@@ -87,10 +87,10 @@ void PreviewWindow::Preview() {
 Error PreviewWindow::PrintF(const PrinterAccess& printers) {
     const std::unique_ptr<QPrinter> printer = printers.createPrinter();
     if (!printer)
-        return {ReportError::Printer, QStringLiteral("没有设置默认打印机。")};
+        return {ErrorCode::PrinterError, QStringLiteral("没有设置默认打印机。")};
     PrinterSurface surface(*printer);
     if (!surface.begin()) {
-        return {ReportError::Printer,
+        return {ErrorCode::PrinterError,
                 QStringLiteral("无法打开打印机“%1”，报表没有打印。").arg(printer->printerName())};
     }
     const Error printed = printReport(surface, picture_, &enlarged_, paperOf(*printer), report_);
