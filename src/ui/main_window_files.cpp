@@ -6,12 +6,12 @@
 #include <QLabel>
 
 #include "image/block_address.h"
+#include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 #include "ui/settings_panel.h"
-#include "ui/texts.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ public:
 } // namespace
 
 void MainWindow::openChannelFile() {
-    const QString path = prompter_->openFileName(this, UiText::OpenDialogTitle, UiText::ChannelFileFilter);
+    const QString path = prompter_->openFileName(this, UiText::Open, UiText::ChannelFileFilter);
     if (path.isEmpty())
         return; // cancelled
     loadChannelFile(path);

@@ -10,14 +10,15 @@
 #include <QTimer>
 #include <utility>
 
+#include "config/error_texts.h"
 #include "image/block_address.h"
+#include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
 #include "ui/main_window.h"
 #include "ui/model_dialog.h"
 #include "ui/prompter.h"
 #include "ui/settings_panel.h"
-#include "ui/texts.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr int kBandSuffixLength = 3;
 
 Error loadIcon(const QString& path, QIcon* icon) {
     if (!QFileInfo(path).isFile())
-        return {ErrorCode::FileNotFound, UiText::IconNotFound.arg(path)};
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull())

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "ui/texts.h"
+#include "texts/ui_texts.h"
 
 namespace {
 
