@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "texts/ui_texts.h"
 #include "ui/command_wiring.h"
 #include "ui/main_window.h"
 
@@ -39,11 +40,9 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("串口设备（例如 /dev/ttyUSB0）"),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption open(QStringLiteral("open"), QStringLiteral("启动后打开的信道文件"),
-                                  QStringLiteral("FILE"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("保存主窗口图片后退出"),
+    const QCommandLineOption port(QStringLiteral("port"), AppText::PortOption, QStringLiteral("DEVICE"));
+    const QCommandLineOption open(QStringLiteral("open"), AppText::OpenOption, QStringLiteral("FILE"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"), AppText::ScreenshotOption,
                                         QStringLiteral("PNG"));
     parser.addOption(port);
     parser.addOption(open);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "config/app_config.h"
+#include "texts/cli_texts.h"
 
 namespace Cli {
 
@@ -75,7 +76,7 @@ void printErr(const QString& text) {
 }
 
 int fail(const Error& error) {
-    printErr(QStringLiteral("错误 %1: %2").arg(error.code).arg(error.description));
+    printErr(CliText::Failure.arg(error.code).arg(error.description));
     return kFailure;
 }
 

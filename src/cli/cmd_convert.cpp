@@ -6,6 +6,8 @@
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "cli/json_form.h"
+#include "config/error_texts.h"
+#include "texts/cli_texts.h"
 
 namespace {
 
@@ -23,11 +25,11 @@ Error readState(const QString& path, const QString& config, LoadedChannelFile* o
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {ErrorCode::FileNotFound, QStringLiteral("文件未找到：") + path};
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!doc.isObject())
-        return {ErrorCode::TypeMismatch, QStringLiteral("不是有效的 JSON：") + parseError.errorString()};
+        return {ErrorCode::TypeMismatch, CliText::NotJson + parseError.errorString()};
     return JsonForm::fromJson(doc.object(), table, StartupConfig::read(config, Cli::appFolder()), out);
 }
 
@@ -37,7 +39,7 @@ Error writeState(const QString& path, const LoadedChannelFile& state) {
     QSaveFile file(path);
     const QByteArray bytes = QJsonDocument(JsonForm::toJson(state)).toJson(QJsonDocument::Indented);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
     return Error::none();
 }
 
@@ -53,7 +55,7 @@ int runConvert(const QStringList& args) {
     if (Error e = readState(a.positional[0], Cli::configPath(a), &state); e.isError())
         return Cli::fail(e);
     if (!state.complete)
-        Cli::printErr(QStringLiteral("注意：输入文件不完整，缺少的信道为空。"));
+        Cli::printErr(CliText::InputIncomplete);
     if (Error e = writeState(a.positional[1], state); e.isError())
         return Cli::fail(e);
     return Cli::kSuccess;

@@ -2,6 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "link/port_list.h"
+#include "texts/cli_texts.h"
 
 namespace {
 
@@ -12,14 +13,14 @@ int runPorts(const QStringList& args) {
         return Cli::usage(QStringLiteral("ports"));
     const QVector<PortInfo> ports = availablePorts();
     if (ports.isEmpty()) {
-        Cli::printErr(QStringLiteral("没有找到串口（伪终端不在其列，请用 --port 指定设备）"));
+        Cli::printErr(CliText::NoPorts);
         return Cli::kSuccess;
     }
     for (int i = 0; i < ports.size() && i < kDialogButtons; ++i) {
         Cli::printOut(QStringLiteral("COM%1\t%2\t%3").arg(i + 1).arg(ports[i].device, ports[i].description));
     }
     if (ports.size() > kDialogButtons)
-        Cli::printErr(QStringLiteral("另有 %1 个串口不在端口选择之列").arg(ports.size() - kDialogButtons));
+        Cli::printErr(CliText::MorePorts.arg(ports.size() - kDialogButtons));
     return Cli::kSuccess;
 }
 

@@ -5,6 +5,7 @@
 #include "image/channel_file.h"
 #include "print/report_data.h"
 #include "print/report_print.h"
+#include "texts/cli_texts.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ int runReport(const QStringList& args) {
     int pages = 0;
     if (Error e = writeReportPdf(*pdf, report, PaperInfo::a4Portrait(), &pages); e.isError())
         return Cli::fail(e);
-    Cli::printOut(QStringLiteral("已写入 %1（%2 页）").arg(*pdf).arg(pages));
+    Cli::printOut(CliText::PdfWritten.arg(*pdf).arg(pages));
     return Cli::kSuccess;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "cli/show_format.h"
+#include "texts/cli_texts.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ int runShow(const QStringList& args) {
         return Cli::fail(e);
     Cli::printOut(Cli::describeLoaded(loaded, a.has(QStringLiteral("--json")), config));
     if (!loaded.complete) {
-        Cli::printErr(QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道为空。")
-                          .arg(loaded.linesRead)
-                          .arg(blockCount(loaded.model.I_data)));
+        Cli::printErr(CliText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }
     return Cli::kSuccess;
 }

@@ -4,6 +4,7 @@
 
 #include "image/cell_rules.h"
 #include "image/hex.h"
+#include "texts/cli_texts.h"
 
 namespace JsonForm {
 
@@ -52,15 +53,15 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     m.strPc = json.value(QStringLiteral("model")).toString();
     m.strStype = json.value(QStringLiteral("layout")).toString();
     if (m.strStype != QLatin1String("0") && m.strStype != QLatin1String("1"))
-        return invalid(QStringLiteral("\"layout\" 必须是 \"0\" 或 \"1\""));
+        return invalid(CliText::JsonLayout);
     m.strType = json.value(QStringLiteral("channelCount")).toInt(-1);
     if (m.strType < 1 || m.strType > 126)
-        return invalid(QStringLiteral("\"channelCount\" 必须在 1 到 126 之间"));
+        return invalid(CliText::JsonChannelCount);
     m.I_data = imageFactor(m.strType);
     const QJsonValue bandValue = json.value(QStringLiteral("band"));
     m.band = bandValue.toInt(-1);
     if (m.band != 0 && m.band != 1)
-        return invalid(QStringLiteral("\"band\" 必须是 0 或 1"));
+        return invalid(CliText::JsonBand);
     for (int i = 0; i < ModelTable::kSize; ++i) {
         if (!table.entries[i].name.isEmpty() && table.entries[i].name == m.strPc) {
             m.modelIndex = i;
@@ -72,8 +73,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         m.selectBand(table, m.band);
     quint8 code = 0;
     if (!m.modelCodeByte(&code))
-        return invalid(
-            QStringLiteral("\"modelCode\" 必须是两位十六进制数，或在配置文件中找到机型 \"%1\"").arg(m.strPc));
+        return invalid(CliText::JsonModelCode.arg(m.strPc));
 
     RadioSettings& s = r.settings;
     s.setLayout(m.layout());
@@ -85,8 +85,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         if (!v.isNull() && !v.isUndefined()) {
             index = RadioSettings::items(list).indexOf(v.toString());
             if (index < 0)
-                return invalid(QStringLiteral("%1 没有 \"%2\" 这一项")
-                                   .arg(RadioSettings::objectName(list), v.toString()));
+                return invalid(CliText::JsonNoSuchItem.arg(RadioSettings::objectName(list), v.toString()));
         }
         s.setIndex(list, index);
     }
@@ -96,17 +95,14 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     s.tune.sPower = tune.value(QStringLiteral("sPower")).toInt(5);
     if ((s.tune.optJT != 0 && s.tune.optJT != 1) || (s.tune.Option1 != 0 && s.tune.Option1 != 1) ||
         s.tune.sPower < 0 || s.tune.sPower > 10)
-        return invalid(
-            QStringLiteral("\"tune\" 的值超出范围（optJT、Option1 为 0 或 1，sPower 为 0 到 10）"));
+        return invalid(CliText::JsonTune);
     s.recomputeFunctionByte();
     s.recomputeVoiceByte();
 
     r.table.layOut(m.layout(), m.strType);
     const QJsonArray grid = json.value(QStringLiteral("grid")).toArray();
     if (grid.size() != r.table.rowCount())
-        return invalid(QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行")
-                           .arg(r.table.rowCount())
-                           .arg(grid.size()));
+        return invalid(CliText::JsonGridRows.arg(r.table.rowCount()).arg(grid.size()));
     const auto& columns = r.table.columns();
     const int bandIndex = m.band;
     const QString range = config.bandRanges[bandIndex];
@@ -114,10 +110,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     for (int row = 1; row < grid.size(); ++row) {
         const QJsonArray cells = grid[row].toArray();
         if (cells.size() != columns.size())
-            return invalid(QStringLiteral("第 %1 行应有 %2 列，实有 %3 列")
-                               .arg(row)
-                               .arg(columns.size())
-                               .arg(cells.size()));
+            return invalid(CliText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
         for (int c = 1; c < columns.size(); ++c) {
             const QString text = cells[c].toString();
             bool accepted = CellRules::isAcceptedText(columns[c], text);
@@ -126,10 +119,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
             if (accepted && isFrequency && !ChannelTable::isEmptyCell(text))
                 accepted = CellRules::checkFrequency(text, limits) == CellRules::FrequencyVerdict::Accepted;
             if (!accepted) {
-                return invalid(QStringLiteral("第 %1 行第 %2 列（%3）的 \"%4\" 不是信道编辑器接受的值")
-                                   .arg(row)
-                                   .arg(c)
-                                   .arg(columns[c].header, text));
+                return invalid(CliText::JsonCell.arg(row).arg(c).arg(columns[c].header, text));
             }
             r.table.setCell(row, c, text);
         }

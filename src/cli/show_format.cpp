@@ -4,6 +4,8 @@
 
 #include "cli/cli_support.h"
 #include "cli/json_form.h"
+#include "texts/cli_texts.h"
+#include "texts/ui_texts.h"
 
 namespace Cli {
 
@@ -20,25 +22,22 @@ QString describeLoaded(const LoadedChannelFile& loaded, bool json, const QString
     const QString path = configPath.isEmpty() ? configFilePath(appFolder()) : configPath;
     const StartupConfig config = StartupConfig::read(path, appFolder());
     const CurrentModel& m = loaded.model;
-    const QString bandName = m.band == 1 ? QStringLiteral("(V)") : QStringLiteral("(U)");
+    const QString bandName = m.band == 1 ? UiText::BandSuffixV : UiText::BandSuffixU;
     QStringList out;
-    out << QStringLiteral("型号：%1%2").arg(m.strPc, bandName);
-    out << QStringLiteral("频率：%1").arg(bandRangeText(loaded, config));
-    out << QStringLiteral("机型代码：%1  布局：%2  信道数：%3  块数：%4")
-               .arg(m.strBandCode, m.layout())
-               .arg(m.strType)
-               .arg(blockCount(m.I_data));
-    out << QStringLiteral("功能设置：");
+    out << UiText::LabelModel + m.strPc + bandName;
+    out << UiText::LabelRange + bandRangeText(loaded, config);
+    out << CliText::ShowModelCodes.arg(m.strBandCode, m.layout()).arg(m.strType).arg(blockCount(m.I_data));
+    out << CliText::ShowSettings;
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);
         out << QStringLiteral("  %1%2").arg(RadioSettings::label(list), loaded.settings.text(list));
     }
     const TuneValues& t = loaded.settings.tune;
-    out << QStringLiteral("调整模式：晶体 %1  中频 %2  功率调整 %3")
-               .arg(t.optJT == 1 ? QStringLiteral("14.4MHz") : QStringLiteral("13MHz"),
-                    t.Option1 == 1 ? QStringLiteral("负") : QStringLiteral("正"))
+    out << CliText::ShowTune
+               .arg(t.optJT == 1 ? TuneText::Crystal144 : TuneText::Crystal13.trimmed(),
+                    t.Option1 == 1 ? TuneText::Negative : TuneText::Positive)
                .arg(t.sPower - 5);
-    out << QStringLiteral("信道数据：");
+    out << CliText::ShowChannels;
     for (int r = 0; r < loaded.table.rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < loaded.table.columnCount(); ++c) {

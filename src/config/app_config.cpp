@@ -1,5 +1,6 @@
 #include "config/app_config.h"
 
+#include "config/error_texts.h"
 #include "config/ini_file.h"
 
 QString configFilePath(const QString& folder, const QString& fileName) {
@@ -45,15 +46,7 @@ Error BandRange::checkLimits(const QString& low, const QString& high) {
     const bool highOk = isThreeDigits(high);
     if (lowOk && highOk)
         return Error::none();
-    QString which;
-    if (!lowOk && !highOk)
-        which = QStringLiteral("低端频率“%1”和高端频率“%2”").arg(low, high);
-    else if (!lowOk)
-        which = QStringLiteral("低端频率“%1”").arg(low);
-    else
-        which = QStringLiteral("高端频率“%1”").arg(high);
-    return {ErrorCode::InvalidPropertyValue,
-            QStringLiteral("%1不是三位整数（MHz），例如 400。频率范围未保存。").arg(which)};
+    return {ErrorCode::InvalidPropertyValue, ErrorText::limitsNotThreeDigits(low, !lowOk, high, !highOk)};
 }
 
 QStringList ModelTable::readFrom(const QString& iniPath) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "config/error_texts.h"
 #include "image/channel_codec.h"
 #include "image/hex.h"
 #include "image/settings_codec.h"
@@ -24,25 +25,20 @@ Error parse(const QByteArray& bytes, QVector<Block>* blocks) {
                 restBlank = restBlank && lines[j].trimmed().isEmpty();
             if (restBlank)
                 break;
-            return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行是空行").arg(i + 1)};
+            return {ErrorCode::TypeMismatch, ErrorText::blankLine(i + 1)};
         }
         QList<QByteArray> tokens = line.split(' ');
         if (tokens.size() == 13 && tokens.last().isEmpty())
             tokens.removeLast(); // the received file ends every line with a space
         if (tokens.size() != 12) {
-            return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：第 %1 行应有 12 个字节，实有 %2 个")
-                                                 .arg(i + 1)
-                                                 .arg(tokens.size())};
+            return {ErrorCode::TypeMismatch, ErrorText::wrongByteCount(i + 1, tokens.size())};
         }
         Block block;
         for (int t = 4; t < 12; ++t) {
             quint8 v = 0;
             if (!parseByteText(QString::fromLatin1(tokens[t]), &v)) {
                 return {ErrorCode::TypeMismatch,
-                        QStringLiteral("类型不匹配：第 %1 行第 %2 个字节 \"%3\" 不是两位十六进制数")
-                            .arg(i + 1)
-                            .arg(t + 1)
-                            .arg(QString::fromLatin1(tokens[t]))};
+                        ErrorText::notHexByte(i + 1, t + 1, QString::fromLatin1(tokens[t]))};
             }
             block[t - 4] = v;
         }
@@ -54,7 +50,7 @@ Error parse(const QByteArray& bytes, QVector<Block>* blocks) {
 Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioSettings& before,
              LoadedChannelFile* out) {
     if (blocks.isEmpty())
-        return {ErrorCode::InputPastEnd, QStringLiteral("输入超出文件尾：文件是空的")};
+        return {ErrorCode::InputPastEnd, ErrorText::emptyFile()};
     LoadedChannelFile r;
     r.linesRead = blocks.size();
     const QString code = byteText(blocks[0][0]);
@@ -62,8 +58,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
     r.model.modelIndex = lookupModel(table, code);
     const ModelEntry& entry = table.entries[r.model.modelIndex];
     if (entry.name.isEmpty() && entry.channelCount.isEmpty()) {
-        return {ErrorCode::SubscriptOutOfRange,
-                QStringLiteral("没有与机型代码 %1 相符的机型，配置文件中也没有第 8 个机型").arg(code)};
+        return {ErrorCode::SubscriptOutOfRange, ErrorText::noModelForCode(code)};
     }
     r.model.applyEntry(entry);
     if (r.model.strStype.isEmpty())
@@ -81,7 +76,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
         if (first + 1 >= blocks.size())
             break;
         if (Error e = ChannelCodec::decode(blocks[first], blocks[first + 1], r.table, n); e.isError())
-            return {e.code, QStringLiteral("第 %1 行：").arg(first + 2) + e.description};
+            return {e.code, ErrorText::atLine(first + 2, e.description)};
     }
     r.complete = blocks.size() >= blockCount(r.model.I_data);
     *out = r;
@@ -92,7 +87,7 @@ Error encodeImage(const CurrentModel& model, const ChannelTable& table, const Ra
                   MemoryImage* image) {
     quint8 code = 0;
     if (!model.modelCodeByte(&code))
-        return {ErrorCode::InvalidArgument, QStringLiteral("无效的过程调用或参数：尚未选择机型")};
+        return {ErrorCode::InvalidArgument, ErrorText::noModelChosen()};
     MemoryImage img = MemoryImage::blank(model.I_data);
     if (Error e = SettingsCodec::encode(settings, code, &img.blocks[0], &img.blocks[1]); e.isError())
         return e;
@@ -126,10 +121,10 @@ QByteArray format(const MemoryImage& image) {
 Error LoadChannelFile(const QString& path, const ModelTable& table, const RadioSettings& before,
                       LoadedChannelFile* out) {
     if (!QFileInfo::exists(path))
-        return {ErrorCode::FileNotFound, QStringLiteral("文件未找到：") + path};
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
     QVector<Block> blocks;
     if (Error e = ChannelFile::parse(file.readAll(), &blocks); e.isError())
         return e;
@@ -143,9 +138,9 @@ Error SaveChannelFile(const QString& path, const CurrentModel& model, const Chan
         return e;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
     const QByteArray bytes = ChannelFile::format(image);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：") + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
     return Error::none();
 }

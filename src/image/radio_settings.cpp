@@ -1,5 +1,6 @@
 #include "image/radio_settings.h"
 
+#include "config/error_texts.h"
 #include "image/hex.h"
 
 namespace {
@@ -53,8 +54,7 @@ QString RadioSettings::text(List list) const {
 
 Error RadioSettings::setIndex(List list, int index) {
     if (index < -1 || index >= items(list).size()) {
-        return {ErrorCode::InvalidPropertyValue,
-                QStringLiteral("无效的属性值：%1 没有第 %2 项").arg(objectName(list)).arg(index)};
+        return {ErrorCode::InvalidPropertyValue, ErrorText::noSuchItem(objectName(list), index)};
     }
     index_[list] = index;
     switch (list) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "config/error_texts.h"
 #include "image/hex.h"
 
 namespace SettingsCodec {
@@ -37,13 +38,13 @@ Error decode(const Block& a, const Block* b, const QString& modelCodeText, Radio
     const int timeout = a[5];
     const int timeoutIndex = timeout == 0 ? 0 : roundHalfEven(timeout / 3.0);
     if (Error e = s.setIndex(RadioSettings::FuncTOT, timeoutIndex); e.isError())
-        return {e.code, QStringLiteral("无效的属性值：发射限时字节 %1").arg(byteText(a[5]))};
+        return {e.code, ErrorText::badTimeoutByte(byteText(a[5]))};
 
     const QString squelch = byteText(a[6]);
     if (!isDecimal(squelch))
-        return {ErrorCode::TypeMismatch, QStringLiteral("类型不匹配：静噪等级字节 %1").arg(squelch)};
+        return {ErrorCode::TypeMismatch, ErrorText::squelchNotDecimal(squelch)};
     if (Error e = s.setIndex(RadioSettings::FuncSQL, squelch.toInt()); e.isError())
-        return {e.code, QStringLiteral("无效的属性值：静噪等级字节 %1").arg(squelch)};
+        return {e.code, ErrorText::badSquelchByte(squelch)};
 
     if (a[7] % 5 == 0 && a[7] <= 0x32)
         s.tune.sPower = a[7] / 5;
@@ -65,8 +66,7 @@ Error decode(const Block& a, const Block* b, const QString& modelCodeText, Radio
 
     if (s.layout() == QLatin1String("1")) {
         if (bb[2] < 1 || bb[2] > 16) {
-            return {ErrorCode::InvalidPropertyValue,
-                    QStringLiteral("无效的属性值：优先信道字节 %1").arg(byteText(bb[2]))};
+            return {ErrorCode::InvalidPropertyValue, ErrorText::badPriorityByte(byteText(bb[2]))};
         }
         s.setIndex(RadioSettings::YXXD, int(bb[2]) - 1);
     } else {
@@ -85,7 +85,7 @@ quint8 timeoutByte(const QString& text) {
 
 Error encode(const RadioSettings& s, quint8 modelCode, Block* a, Block* b) {
     if (!s.functionByte() || !s.voiceByte())
-        return {ErrorCode::InvalidArgument, QStringLiteral("无效的过程调用或参数：功能设置尚未确定")};
+        return {ErrorCode::InvalidArgument, ErrorText::settingsUndecided()};
     *a = filledBlock();
     *b = filledBlock();
     (*a)[0] = modelCode;

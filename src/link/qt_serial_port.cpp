@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 
+#include "config/error_texts.h"
 #include "link/protocol.h"
 
 QtSerialPort::QtSerialPort(QObject* parent) : SerialPort(parent) {
@@ -18,25 +19,22 @@ Error QtSerialPort::openError(QSerialPort::SerialPortError error, const QString&
                               const QString& reason) {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return {ErrorCode::NoSuchPort, QStringLiteral("找不到串口 %1（%2）").arg(device, reason)};
+        return {ErrorCode::NoSuchPort, ErrorText::portNotFound(device, reason)};
     case QSerialPort::PermissionError: {
         // Qt reports a busy device and a forbidden one alike; the file's access rights tell them apart.
         const QFileInfo info(device);
         if (info.exists() && !(info.isReadable() && info.isWritable())) {
-            return {ErrorCode::PortPermission,
-                    QStringLiteral("没有使用串口 %1 的权限（%2）。当前用户必须获准使用串口"
-                                   "（在 Debian 上须加入 dialout 组，然后重新登录）。")
-                        .arg(device, reason)};
+            return {ErrorCode::PortPermission, ErrorText::portForbidden(device, reason)};
         }
-        return {ErrorCode::PortInUse, QStringLiteral("串口 %1 已被占用（%2）").arg(device, reason)};
+        return {ErrorCode::PortInUse, ErrorText::portInUse(device, reason)};
     }
     default:
-        return {ErrorCode::PortFailure, QStringLiteral("无法打开串口 %1（%2）").arg(device, reason)};
+        return {ErrorCode::PortFailure, ErrorText::portWontOpen(device, reason)};
     }
 }
 
 Error QtSerialPort::lostError(const QString& device, const QString& reason) {
-    return {ErrorCode::PortFailure, QStringLiteral("与串口 %1 的连接已断开（%2）").arg(device, reason)};
+    return {ErrorCode::PortFailure, ErrorText::portLost(device, reason)};
 }
 
 Error QtSerialPort::open(const QString& device) {
@@ -45,7 +43,7 @@ Error QtSerialPort::open(const QString& device) {
     device_ = device;
     lost_ = false;
     if (device.trimmed().isEmpty())
-        return {ErrorCode::NoSuchPort, QStringLiteral("没有选择串口")};
+        return {ErrorCode::NoSuchPort, ErrorText::noPortChosen()};
     port_.setPortName(device);
     if (!port_.open(QIODevice::ReadWrite))
         return openError(port_.error(), device, port_.errorString());
@@ -55,8 +53,8 @@ Error QtSerialPort::open(const QString& device) {
                      port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!set) {
         const Error e{ErrorCode::PortFailure,
-                      QStringLiteral("无法设置串口 %1 的参数 %2（%3）")
-                          .arg(device, QLatin1String(Protocol::kLineSettings), port_.errorString())};
+                      ErrorText::portSettingsRefused(device, QLatin1String(Protocol::kLineSettings),
+                                                     port_.errorString())};
         port_.close();
         return e;
     }

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "config/error_texts.h"
+
 QByteArray ReceivedFile::line(const QByteArray& reply) {
     static const char digits[] = "0123456789ABCDEF";
     QByteArray out;
@@ -27,20 +29,18 @@ QString ReceivedFile::defaultPath() {
 Error ReceivedFile::reset() const {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath()))
-        return {ErrorCode::PathNotFound, QStringLiteral("路径未找到：") + info.absolutePath()};
+        return {ErrorCode::PathNotFound, ErrorText::pathNotFound(info.absolutePath())};
     if (info.exists() && !QFile::remove(path_))
-        return {ErrorCode::PermissionDenied, QStringLiteral("没有权限：无法删除 ") + path_};
+        return {ErrorCode::PermissionDenied, ErrorText::cannotRemove(path_)};
     return Error::none();
 }
 
 Error ReceivedFile::append(const QByteArray& reply) const {
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return {ErrorCode::PathFileAccess,
-                QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, file.errorString())};
     const QByteArray l = line(reply);
     if (file.write(l) != l.size())
-        return {ErrorCode::PathFileAccess,
-                QStringLiteral("路径/文件访问错误：") + path_ + QLatin1Char(' ') + file.errorString()};
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, file.errorString())};
     return Error::none();
 }

@@ -1,5 +1,6 @@
 #include "print/report_layout.h"
 
+#include "config/error_texts.h"
 #include "print/page_picture.h"
 #include "print/page_surface.h"
 #include "print/report_font.h"
@@ -128,8 +129,7 @@ Error DrawReport(PageSurface& surface, double factor, bool printing, const Repor
                 if (pageStart == 0 || pageHeight - 1 < kContinuationTop + kRowStep * (i - pageStart + 1)) {
                     pageStart = i;
                     if (!surface.newPage()) {
-                        return {ReportError::Printer,
-                                QStringLiteral("打印机无法开始第 %1 页，打印已中止。").arg(2 + surfacePages)};
+                        return {ErrorCode::PrinterError, ErrorText::pageRefused(2 + surfacePages)};
                     }
                     ++surfacePages;
                     surface.setScale(kScaleWidth, kPageHeight);

@@ -10,11 +10,6 @@
 class PageSurface;
 class PagePicture;
 
-namespace ReportError {
-// The platform's "printer error": a printer or PDF writer that refused a page or the document.
-constexpr int Printer = 482;
-} // namespace ReportError
-
 // What the page preparation reads from the printer.
 struct PaperInfo {
     QSizeF inches;    // paper width and height

@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "config/error_texts.h"
 #include "print/page_picture.h"
 #include "print/painter_surface.h"
 
@@ -16,7 +17,7 @@ Error printReport(PageSurface& printer, PagePicture& picture, bool* enlarged, co
     if (drawn.isError())
         return drawn;
     if (!printer.endDocument())
-        return {ReportError::Printer, QStringLiteral("打印机没有接受打印文档，打印失败。")};
+        return {ErrorCode::PrinterError, ErrorText::documentRefused()};
     return Error::none();
 }
 
@@ -36,8 +37,7 @@ Error writeReportPdf(const QString& path, const ReportData& report, const PaperI
     const PaperInfo sheet = paper.isValid() ? paper : PaperInfo::a4Portrait();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::PathFileAccess,
-                QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString())};
+        return {ErrorCode::PathFileAccess, ErrorText::cannotWriteFile(path, file.errorString())};
 
     QPdfWriter writer(&file);
     writer.setCreator(QStringLiteral("RadioCPS"));
@@ -46,7 +46,7 @@ Error writeReportPdf(const QString& path, const ReportData& report, const PaperI
     PagedPainterSurface surface(&writer);
     if (!surface.begin()) {
         file.cancelWriting();
-        return {ReportError::Printer, QStringLiteral("无法创建 PDF 文件 %1。").arg(path)};
+        return {ErrorCode::PrinterError, ErrorText::pdfNotCreated(path)};
     }
     PagePicture picture(PreviewPage::kWidthTwips, PreviewPage::kHeightTwips, 96);
     bool enlarged = false;
@@ -57,8 +57,7 @@ Error writeReportPdf(const QString& path, const ReportData& report, const PaperI
         return printed;
     }
     if (!file.commit())
-        return {ErrorCode::PathFileAccess,
-                QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString())};
+        return {ErrorCode::PathFileAccess, ErrorText::cannotWriteFile(path, file.errorString())};
     if (pages)
         *pages = surface.pageNumber() + 1;
     return Error::none();

@@ -10,9 +10,8 @@
 #include <QPushButton>
 
 #include "config/app_config.h"
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
-#include "ui/texts_about.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QTableView>
 
 #include "image/signalling.h"
+#include "texts/ui_texts.h"
 #include "ui/channel_table_model.h"
 #include "ui/prompter.h"
-#include "ui/texts_editing.h"
 
 namespace {
 
@@ -277,7 +277,7 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
     for (int i = 0; !listed && i < combo->count(); ++i)
         listed = combo->itemText(i) == text;
     if (!listed) {
-        prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title,
+        prompter_->message(frame_->window(), Prompter::Icon::Information, UiText::TitleNotice,
                            EditingText::UnknownItem);
         return;
     }
@@ -336,7 +336,7 @@ void ChannelEditing::leaveCell(int row, int column) {
 }
 
 void ChannelEditing::rejectFrequency(int row, int column, const QString& message) {
-    prompter_->message(frame_->window(), Prompter::Icon::Information, EditingText::Title, message);
+    prompter_->message(frame_->window(), Prompter::Icon::Information, UiText::TitleNotice, message);
     model_->setCell(row, column, CellToken::Off);
     // Emptying the editor is not a user edit, so the cell keeps "OFF".
     QLineEdit* editor = frequencyEditorOf(column);

@@ -6,8 +6,8 @@
 
 #include "document/radio_document.h"
 #include "image/block_address.h"
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ FileCommands::FileCommands(RadioDocument& document, Prompter& prompter, QWidget*
     : QObject(window), document_(document), prompter_(prompter), window_(window) {}
 
 void FileCommands::openChannelFile() {
-    const QString path = prompter_.openFileName(window_, UiText::OpenDialogTitle, UiText::ChannelFileFilter);
+    const QString path = prompter_.openFileName(window_, UiText::Open, UiText::ChannelFileFilter);
     if (path.isEmpty())
         return; // cancelled
     loadChannelFile(path);

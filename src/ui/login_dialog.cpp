@@ -7,9 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
-#include "ui/texts_tune.h"
 
 namespace {
 

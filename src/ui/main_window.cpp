@@ -12,13 +12,13 @@
 #include <QTimer>
 
 #include "document/radio_document.h"
+#include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
 #include "ui/file_commands.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
 #include "ui/settings_panel.h"
-#include "ui/texts.h"
 
 // The toolbar images live in this library's resources; referencing them keeps the linker from dropping them.
 static void initResources() {

@@ -12,11 +12,11 @@
 #include <QToolBar>
 #include <optional>
 
+#include "texts/ui_texts.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ void MainWindow::createToolBar() {
     };
     const Button buttons[] = {
         {"New", "new", UiText::ToolNew, nullptr, std::nullopt},
-        {"Open", "open", UiText::ToolOpen, mnuOpen_, std::nullopt},
+        {"Open", "open", UiText::Open, mnuOpen_, std::nullopt},
         {"Save", "save", UiText::ToolSave, mnuSave_, std::nullopt},
         {"Print", "print", UiText::ToolPrint, commandActions_[Command::Print], Command::Print},
         {"Read", "read", UiText::ToolRead, commandActions_[Command::Read], Command::Read},

@@ -10,18 +10,19 @@
 #include <QTimer>
 #include <utility>
 
+#include "config/error_texts.h"
 #include "document/radio_document.h"
+#include "texts/ui_texts.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
 
 namespace {
 
 Error loadIcon(const QString& path, QIcon* icon) {
     if (!QFileInfo(path).isFile())
-        return {ErrorCode::FileNotFound, UiText::IconNotFound.arg(path)};
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull())

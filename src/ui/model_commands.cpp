@@ -6,9 +6,9 @@
 #include <QMenu>
 
 #include "document/radio_document.h"
+#include "texts/ui_texts.h"
 #include "ui/main_window.h"
 #include "ui/model_dialog.h"
-#include "ui/texts.h"
 
 ModelCommands::ModelCommands(MainWindow& window, RadioDocument& document, QMenu* newMenu,
                              QComboBox* bandSelector, QLabel* rangeLabel, const QString& configPath)

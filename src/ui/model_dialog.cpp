@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/texts.h"
+#include "texts/ui_texts.h"
 
 ModelDialog::ModelDialog(ModelTable* table, const QString& configPath, QWidget* parent)
     : QDialog(parent), table_(table), configPath_(configPath) {
     setObjectName(QStringLiteral("frmJXXZ"));
-    setWindowTitle(UiText::ModelDialogCaption);
+    setWindowTitle(UiText::FrameModel);
     setModal(true);
     auto* prompt = new QLabel(UiText::ModelDialogPrompt, this);
     prompt->setObjectName(QStringLiteral("Label1"));

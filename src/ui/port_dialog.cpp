@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "link/serial_port.h"
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/radio_texts.h"
 
 PortDialog::PortDialog(Prompter& prompter, SerialPort* port, QWidget* parent)
     : QDialog(parent), prompter_(prompter), port_(port), lister_(&availablePorts) {
@@ -30,7 +30,7 @@ PortDialog::PortDialog(Prompter& prompter, SerialPort* port, QWidget* parent)
     }
     optDK_[0]->setChecked(true);
     layout->addLayout(row);
-    cmdQD_ = new QPushButton(RadioText::PortOk, this);
+    cmdQD_ = new QPushButton(UiText::Ok, this);
     cmdQD_->setObjectName(QStringLiteral("cmdQD"));
     cmdQD_->setDefault(true);
     layout->addWidget(cmdQD_, 0, Qt::AlignHCenter);
@@ -59,7 +59,7 @@ void PortDialog::optDK_Click(int index) {
 void PortDialog::cmdQD_Click() {
     if (!ports_.isEmpty())
         picked_ = true;
-    prompter_.message(this, Prompter::Icon::Information, RadioText::NoticeTitle, RadioText::portChanged(DKH));
+    prompter_.message(this, Prompter::Icon::Information, UiText::TitleNotice, RadioText::portChanged(DKH));
     accept();
 }
 

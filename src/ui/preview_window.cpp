@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "print/report_print.h"
+#include "texts/ui_texts.h"
 #include "ui/printer_surface.h"
 
 namespace {
@@ -41,7 +42,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), dpi_(logicalDpiY() > 0 ? logicalDpiY() : 96),
       picture_(PreviewPage::kWidthTwips, PreviewPage::kHeightTwips, dpi_), pictureTop_(kPictureTop) {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("打印预览"));
+    setWindowTitle(ReportText::PreviewCaption);
     resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     viewport_ = new QWidget(this);
@@ -87,11 +88,10 @@ void PreviewWindow::Preview() {
 Error PreviewWindow::PrintF(const PrinterAccess& printers) {
     const std::unique_ptr<QPrinter> printer = printers.createPrinter();
     if (!printer)
-        return {ReportError::Printer, QStringLiteral("没有设置默认打印机。")};
+        return {ErrorCode::PrinterError, ReportText::NoDefaultPrinter};
     PrinterSurface surface(*printer);
     if (!surface.begin()) {
-        return {ReportError::Printer,
-                QStringLiteral("无法打开打印机“%1”，报表没有打印。").arg(printer->printerName())};
+        return {ErrorCode::PrinterError, ReportText::PrinterWontOpen.arg(printer->printerName())};
     }
     const Error printed = printReport(surface, picture_, &enlarged_, paperOf(*printer), report_);
     if (printed.isError()) {

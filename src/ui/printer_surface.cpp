@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "texts/ui_texts.h"
+
 PrinterSurface::PrinterSurface(QPrinter& printer) : PagedPainterSurface(&printer), printer_(printer) {}
 
 bool PrinterSurface::endDocument() {
@@ -44,6 +46,6 @@ std::unique_ptr<QPrinter> SystemPrinterAccess::createPrinter() const {
     if (info.isNull())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("本机设置数据"));
+    printer->setDocName(ReportText::DocumentName);
     return printer;
 }

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "ui/texts.h"
+#include "texts/ui_texts.h"
 
 namespace {
 
@@ -58,8 +58,8 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
     }
     box.setButtonText(QMessageBox::Ok, UiText::Ok);
     box.setButtonText(QMessageBox::Cancel, UiText::Cancel);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("是"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("否"));
+    box.setButtonText(QMessageBox::Yes, UiText::Yes);
+    box.setButtonText(QMessageBox::No, UiText::No);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;

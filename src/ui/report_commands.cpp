@@ -1,6 +1,7 @@
 #include "ui/report_commands.h"
 
 #include "print/report_print.h"
+#include "texts/ui_texts.h"
 #include "ui/preview_window.h"
 #include "ui/printer_surface.h"
 #include "ui/prompter.h"
@@ -52,8 +53,7 @@ void ReportCommands::mnuPrint() {
     printing.load();
     const Error e = printing.PrintF(printers_);
     if (e.isError()) {
-        host_.reportPrompter().message(host_.reportParent(), Prompter::Icon::Critical,
-                                       ReportText::PrintFailedTitle,
+        host_.reportPrompter().message(host_.reportParent(), Prompter::Icon::Critical, UiText::TitleError,
                                        ReportText::PrintFailed.arg(e.description));
         return;
     }
@@ -64,7 +64,7 @@ void ReportCommands::mnuPrint() {
 void ReportCommands::offerPdf() {
     Prompter& prompter = host_.reportPrompter();
     QWidget* parent = host_.reportParent();
-    if (prompter.message(parent, Prompter::Icon::Question, ReportText::NoPrinterTitle, ReportText::NoPrinter,
+    if (prompter.message(parent, Prompter::Icon::Question, UiText::TitleNotice, ReportText::NoPrinter,
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     const QString path = prompter.saveFileName(parent, ReportText::PdfDialogTitle, ReportText::PdfFilter);
@@ -72,7 +72,7 @@ void ReportCommands::offerPdf() {
         return;
     const Error e = writeReportPdf(path, report_, printers_.paper());
     if (e.isError()) {
-        prompter.message(parent, Prompter::Icon::Critical, ReportText::PrintFailedTitle,
+        prompter.message(parent, Prompter::Icon::Critical, UiText::TitleError,
                          ReportText::PdfFailed.arg(e.description));
     }
 }

@@ -34,15 +34,3 @@ private:
     ReportData report_;
     QPointer<PreviewWindow> preview_;
 };
-
-// The texts of the report commands.
-namespace ReportText {
-inline const QString NoPrinterTitle = QStringLiteral("提示");
-inline const QString NoPrinter =
-    QStringLiteral("没有设置默认打印机，无法打印。\n是否将报表另存为 PDF 文件？");
-inline const QString PdfDialogTitle = QStringLiteral("另存为 PDF");
-inline const QString PdfFilter = QStringLiteral("PDF 文件(*.pdf)|*.pdf|所有文件(*.*)|*.*");
-inline const QString PrintFailedTitle = QStringLiteral("错误");
-inline const QString PrintFailed = QStringLiteral("打印失败：%1");
-inline const QString PdfFailed = QStringLiteral("无法保存 PDF 文件：%1");
-} // namespace ReportText

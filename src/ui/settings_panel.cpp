@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 
 #include "document/radio_document.h"
-#include "ui/texts.h"
+#include "texts/ui_texts.h"
 
 namespace {
 

@@ -3,11 +3,10 @@
 #include "config/app_config.h"
 #include "config/ini_file.h"
 #include "document/radio_document.h"
+#include "texts/ui_texts.h"
 #include "ui/login_dialog.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
-#include "ui/texts_tune.h"
 #include "ui/tune_window.h"
 
 namespace {

@@ -14,9 +14,8 @@
 #include <cmath>
 
 #include "config/app_config.h"
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/texts.h"
-#include "ui/texts_tune.h"
 
 namespace {
 
@@ -121,7 +120,7 @@ void TuneWindow::buildPages() {
     cboFrequent_ = new QComboBox(this);
     cboFrequent_->setObjectName(QStringLiteral("cboFrequent"));
     cboFrequent_->addItems(TuneText::PowerSteps);
-    QLabel* rangeLabel = label(TuneText::Range, QStringLiteral("lblFrequent"), this);
+    QLabel* rangeLabel = label(UiText::LabelRange, QStringLiteral("lblFrequent"), this);
     QLabel* powerLabel = label(TuneText::PowerStep, QStringLiteral("lblPower"), this);
 
     frequencyPageWidgets_ = {cboPCmodel_[0], lowLabel,    Text2_,      highLabel,    Text1_,    polarityLabel,
@@ -164,7 +163,7 @@ void TuneWindow::load() {
             const QSignalBlocker quiet(combo);
             combo->clear();
             combo->addItems(
-                {context_.modelName + QStringLiteral("(U)"), context_.modelName + QStringLiteral("(V)")});
+                {context_.modelName + UiText::BandSuffixU, context_.modelName + UiText::BandSuffixV});
             combo->setCurrentIndex(-1);
         }
         combo->setCurrentIndex(context_.bandIndex == 0 || context_.bandIndex == 1 ? context_.bandIndex : -1);

@@ -231,7 +231,7 @@ void TestReportDrawing::refusedPageStopsDrawing() {
     RecordingSurface surface;
     surface.failNextPage();
     const Error e = DrawReport(surface, 1, true, filledReport(QStringLiteral("0"), 99));
-    QCOMPARE(e.code, ReportError::Printer);
+    QCOMPARE(e.code, ErrorCode::PrinterError);
     QVERIFY(!e.description.isEmpty());
     QCOMPARE(surface.pageCount(), 1);
     // Nothing of row 22 onward was drawn.

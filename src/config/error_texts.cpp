@@ -1,0 +1,144 @@
+#include "config/error_texts.h"
+
+namespace ErrorText {
+
+namespace {
+
+const QString kTypeMismatch = QStringLiteral("类型不匹配：");
+const QString kInvalidValue = QStringLiteral("无效的属性值：");
+const QString kInvalidCall = QStringLiteral("无效的过程调用或参数：");
+const QString kFileAccess = QStringLiteral("路径/文件访问错误：");
+
+} // namespace
+
+QString fileNotFound(const QString& path) {
+    return QStringLiteral("文件未找到：") + path;
+}
+
+QString fileAccess(const QString& reason) {
+    return kFileAccess + reason;
+}
+
+QString fileAccess(const QString& path, const QString& reason) {
+    return kFileAccess + path + QLatin1Char(' ') + reason;
+}
+
+QString pathNotFound(const QString& folder) {
+    return QStringLiteral("路径未找到：") + folder;
+}
+
+QString cannotRemove(const QString& path) {
+    return QStringLiteral("没有权限：无法删除 ") + path;
+}
+
+QString cannotWriteFile(const QString& path, const QString& reason) {
+    return QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
+}
+
+QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong) {
+    QString which;
+    if (lowWrong && highWrong)
+        which = QStringLiteral("低端频率“%1”和高端频率“%2”").arg(low, high);
+    else if (lowWrong)
+        which = QStringLiteral("低端频率“%1”").arg(low);
+    else
+        which = QStringLiteral("高端频率“%1”").arg(high);
+    return QStringLiteral("%1不是三位整数（MHz），例如 400。频率范围未保存。").arg(which);
+}
+
+QString blankLine(int line) {
+    return kTypeMismatch + QStringLiteral("第 %1 行是空行").arg(line);
+}
+
+QString wrongByteCount(int line, int count) {
+    return kTypeMismatch + QStringLiteral("第 %1 行应有 12 个字节，实有 %2 个").arg(line).arg(count);
+}
+
+QString notHexByte(int line, int byte, const QString& token) {
+    return kTypeMismatch +
+           QStringLiteral("第 %1 行第 %2 个字节 \"%3\" 不是两位十六进制数").arg(line).arg(byte).arg(token);
+}
+
+QString emptyFile() {
+    return QStringLiteral("输入超出文件尾：文件是空的");
+}
+
+QString noModelForCode(const QString& code) {
+    return QStringLiteral("没有与机型代码 %1 相符的机型，配置文件中也没有第 8 个机型").arg(code);
+}
+
+QString atLine(int line, const QString& description) {
+    return QStringLiteral("第 %1 行：").arg(line) + description;
+}
+
+QString noModelChosen() {
+    return kInvalidCall + QStringLiteral("尚未选择机型");
+}
+
+QString noSuchItem(const QString& list, int index) {
+    return kInvalidValue + QStringLiteral("%1 没有第 %2 项").arg(list).arg(index);
+}
+
+QString badTimeoutByte(const QString& byte) {
+    return kInvalidValue + QStringLiteral("发射限时字节 %1").arg(byte);
+}
+
+QString squelchNotDecimal(const QString& byte) {
+    return kTypeMismatch + QStringLiteral("静噪等级字节 %1").arg(byte);
+}
+
+QString badSquelchByte(const QString& byte) {
+    return kInvalidValue + QStringLiteral("静噪等级字节 %1").arg(byte);
+}
+
+QString badPriorityByte(const QString& byte) {
+    return kInvalidValue + QStringLiteral("优先信道字节 %1").arg(byte);
+}
+
+QString settingsUndecided() {
+    return kInvalidCall + QStringLiteral("功能设置尚未确定");
+}
+
+QString noPortChosen() {
+    return QStringLiteral("没有选择串口");
+}
+
+QString portNotFound(const QString& device, const QString& reason) {
+    return QStringLiteral("找不到串口 %1（%2）").arg(device, reason);
+}
+
+QString portForbidden(const QString& device, const QString& reason) {
+    return QStringLiteral("没有使用串口 %1 的权限（%2）。当前用户必须获准使用串口"
+                          "（在 Debian 上须加入 dialout 组，然后重新登录）。")
+        .arg(device, reason);
+}
+
+QString portInUse(const QString& device, const QString& reason) {
+    return QStringLiteral("串口 %1 已被占用（%2）").arg(device, reason);
+}
+
+QString portWontOpen(const QString& device, const QString& reason) {
+    return QStringLiteral("无法打开串口 %1（%2）").arg(device, reason);
+}
+
+QString portLost(const QString& device, const QString& reason) {
+    return QStringLiteral("与串口 %1 的连接已断开（%2）").arg(device, reason);
+}
+
+QString portSettingsRefused(const QString& device, const QString& settings, const QString& reason) {
+    return QStringLiteral("无法设置串口 %1 的参数 %2（%3）").arg(device, settings, reason);
+}
+
+QString pageRefused(int page) {
+    return QStringLiteral("打印机无法开始第 %1 页，打印已中止。").arg(page);
+}
+
+QString documentRefused() {
+    return QStringLiteral("打印机没有接受打印文档，打印失败。");
+}
+
+QString pdfNotCreated(const QString& path) {
+    return QStringLiteral("无法创建 PDF 文件 %1。").arg(path);
+}
+
+} // namespace ErrorText

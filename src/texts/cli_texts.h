@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+// The texts only radiocps-cli prints; where it shows what a window shows it uses ui_texts.h, and the
+// core's error descriptions come from config/error_texts.h. "%n" marks where a value goes.
+namespace CliText {
+
+// Every failure: the error's code and description.
+inline const QString Failure = QStringLiteral("错误 %1: %2");
+
+// show and convert.
+inline const QString FileIncomplete =
+    QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道为空。");
+inline const QString InputIncomplete = QStringLiteral("注意：输入文件不完整，缺少的信道为空。");
+inline const QString NotJson = QStringLiteral("不是有效的 JSON：");
+
+// The plain-text form of show, after the model and range lines of the main window.
+inline const QString ShowModelCodes = QStringLiteral("机型代码：%1  布局：%2  信道数：%3  块数：%4");
+inline const QString ShowSettings = QStringLiteral("功能设置：");
+inline const QString ShowTune = QStringLiteral("调整模式：晶体 %1  中频 %2  功率调整 %3");
+inline const QString ShowChannels = QStringLiteral("信道数据：");
+
+// ports.
+inline const QString NoPorts = QStringLiteral("没有找到串口（伪终端不在其列，请用 --port 指定设备）");
+inline const QString MorePorts = QStringLiteral("另有 %1 个串口不在端口选择之列");
+
+// report.
+inline const QString PdfWritten = QStringLiteral("已写入 %1（%2 页）");
+
+// The checks of a channel set read from JSON.
+inline const QString JsonLayout = QStringLiteral("\"layout\" 必须是 \"0\" 或 \"1\"");
+inline const QString JsonChannelCount = QStringLiteral("\"channelCount\" 必须在 1 到 126 之间");
+inline const QString JsonBand = QStringLiteral("\"band\" 必须是 0 或 1");
+inline const QString JsonModelCode =
+    QStringLiteral("\"modelCode\" 必须是两位十六进制数，或在配置文件中找到机型 \"%1\"");
+inline const QString JsonNoSuchItem = QStringLiteral("%1 没有 \"%2\" 这一项");
+inline const QString JsonTune =
+    QStringLiteral("\"tune\" 的值超出范围（optJT、Option1 为 0 或 1，sPower 为 0 到 10）");
+inline const QString JsonGridRows = QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行");
+inline const QString JsonRowColumns = QStringLiteral("第 %1 行应有 %2 列，实有 %3 列");
+inline const QString JsonCell = QStringLiteral("第 %1 行第 %2 列（%3）的 \"%4\" 不是信道编辑器接受的值");
+
+} // namespace CliText
