@@ -108,12 +108,11 @@ Error encodeImage(const CurrentModel& model, const ChannelTable& table, const Ra
 QByteArray format(const MemoryImage& image) {
     QByteArray out;
     out.reserve(image.size() * 37);
-    BlockAddressSequence seq;
-    for (const Block& block : image.blocks) {
-        const BlockAddress a = seq.next();
+    for (int i = 0; i < image.size(); ++i) {
+        const BlockAddress a = BlockAddress::ofBlock(i);
         QString line =
             QStringLiteral("52 ") + a.pageText() + QLatin1Char(' ') + a.offsetText() + QStringLiteral(" 08");
-        for (quint8 b : block)
+        for (quint8 b : image.blocks[i])
             line += QLatin1Char(' ') + byteText(b);
         out += line.toLatin1();
         out += "\r\n";

@@ -70,7 +70,7 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
     tx_ = makeFrequencyEditor(frame_, QStringLiteral("txtRecFreq"));
     list_ = makeCombo(frame_, QStringLiteral("cmbZOBR_1"), {});
     signalling_ = makeCombo(frame_, QStringLiteral("cmbZOBR_2"), Signalling::selectorList(2));
-    lookup_ = makeCombo(frame_, QStringLiteral("cmbZOBR_0"), Signalling::selectorList(0));
+    makeCombo(frame_, QStringLiteral("cmbZOBR_0"), Signalling::selectorList(0));
 
     for (QLineEdit* edit : {rx_, tx_}) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { frequencyEdited(edit); });
