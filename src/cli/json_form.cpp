@@ -35,7 +35,7 @@ QJsonObject toJson(const LoadedChannelFile& loaded) {
     }
     return {{QStringLiteral("model"), m.strPc},
             {QStringLiteral("band"), m.band},
-            {QStringLiteral("layout"), m.layout()},
+            {QStringLiteral("layout"), m.layoutName()},
             {QStringLiteral("channelCount"), m.strType},
             {QStringLiteral("blocks"), blockCount(m.I_data)},
             {QStringLiteral("modelCode"), m.strBandCode},
@@ -51,7 +51,8 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     CurrentModel& m = r.model;
     m.strPc = json.value(QStringLiteral("model")).toString();
     m.strStype = json.value(QStringLiteral("layout")).toString();
-    if (m.strStype != QLatin1String("0") && m.strStype != QLatin1String("1"))
+    // Only the texts of layouts 0 and 1 come back from their own parse.
+    if (layoutText(parseLayout(m.strStype)) != m.strStype)
         return invalid(QStringLiteral("\"layout\" 必须是 \"0\" 或 \"1\""));
     m.strType = json.value(QStringLiteral("channelCount")).toInt(-1);
     if (m.strType < 1 || m.strType > 126)

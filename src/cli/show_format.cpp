@@ -25,7 +25,7 @@ QString describeLoaded(const LoadedChannelFile& loaded, bool json, const QString
     out << QStringLiteral("型号：%1%2").arg(m.strPc, bandName);
     out << QStringLiteral("频率：%1").arg(bandRangeText(loaded, config));
     out << QStringLiteral("机型代码：%1  布局：%2  信道数：%3  块数：%4")
-               .arg(m.strBandCode, m.layout())
+               .arg(m.strBandCode, m.layoutName())
                .arg(m.strType)
                .arg(blockCount(m.I_data));
     out << QStringLiteral("功能设置：");

@@ -66,8 +66,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
                 QStringLiteral("没有与机型代码 %1 相符的机型，配置文件中也没有第 8 个机型").arg(code)};
     }
     r.model.applyEntry(entry);
-    if (r.model.strStype.isEmpty())
-        r.model.strStype = QStringLiteral("0");
+    r.model.strStype = r.model.layoutName();
     r.model.selectBand(table, band);
     r.table.layOut(r.model.layout(), r.model.strType);
     r.settings = before;

@@ -1,7 +1,7 @@
 #include "image/channel_table.h"
 
-void ChannelTable::layOut(const QString& layout, int channelCount) {
-    layout_ = layout.isEmpty() ? QStringLiteral("0") : layout;
+void ChannelTable::layOut(Layout layout, int channelCount) {
+    layout_ = layout;
     const auto& cols = columns();
     rows_.clear();
     QStringList header;

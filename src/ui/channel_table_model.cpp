@@ -35,7 +35,7 @@ void ChannelTableModel::setTable(const ChannelTable& table) {
     endResetModel();
 }
 
-void ChannelTableModel::layOut(const QString& layout, int channelCount) {
+void ChannelTableModel::layOut(Layout layout, int channelCount) {
     beginResetModel();
     table_.layOut(layout, channelCount);
     marks_.clear();

@@ -17,7 +17,7 @@ public:
     // Replaces the whole table (layout, rows) and resets the view.
     void setTable(const ChannelTable& table);
     // LayoutChannelGrid: empty table for the layout with channelCount rows.
-    void layOut(const QString& layout, int channelCount);
+    void layOut(Layout layout, int channelCount);
 
     // Cell access in table coordinates (row 0 = headers, column 0 = numbers).
     QString cell(int row, int column) const { return table_.cell(row, column); }

@@ -64,10 +64,9 @@ void MainWindow::applyLoadedChannelFile(const LoadedChannelFile& loaded) {
         mnuTYPE_[index]->setChecked(true);
 
     model_ = loaded.model;
-    if (model_.strStype.isEmpty())
-        model_.strStype = QStringLiteral("0");
+    model_.strStype = model_.layoutName();
     settings_ = loaded.settings;
-    settings_.setLayout(model_.strStype);
+    settings_.setLayout(model_.layout());
 
     // The band list of the file's model with the file's band; the model code is the file's, so a menu
     // that was never built cannot leave the previous model's code behind.
@@ -81,7 +80,7 @@ void MainWindow::applyLoadedChannelFile(const LoadedChannelFile& loaded) {
         strModelCode_ = QString::number(code);
 
     channelModel_->setTable(loaded.table);
-    settingsPanel_->setLayoutOne(model_.strStype == QLatin1String("1"));
+    settingsPanel_->setLayout(model_.layout());
     settingsPanel_->refresh();
 }
 

@@ -213,11 +213,9 @@ void MainWindow::setLayoutType(const QString& layout) {
 }
 
 void MainWindow::layoutChannelGrid(int channelCount) {
-    if (model_.strStype.isEmpty())
-        setLayoutType(QStringLiteral("0"));
+    setLayoutType(model_.layoutName());
     // An open editor would go on writing into a row of the table that no longer exists.
     editing_->hideEditors();
-    channelModel_->layOut(model_.strStype, channelCount);
-    settingsPanel_->setLayoutOne(model_.strStype == QLatin1String("1"));
-    settings_.setLayout(model_.strStype);
+    channelModel_->layOut(model_.layout(), channelCount);
+    settingsPanel_->setLayout(model_.layout());
 }

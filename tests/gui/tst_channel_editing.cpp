@@ -43,7 +43,7 @@ struct ChannelArea {
         grid->setObjectName(QStringLiteral("gridXDSZ"));
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         inner->addWidget(grid);
-        model.layOut(layout, channels);
+        model.layOut(parseLayout(layout), channels);
         grid->setModel(&model);
         editing = std::make_unique<ChannelEditing>(
             frame, grid, &model, &prompter, [this] { return CellRules::limitsFor(iData, band, rangeLabel); });
@@ -717,7 +717,7 @@ void TestChannelEditing::newTableHidesTheEditors() {
     ChannelArea area;
     area.click(2, 5);
     QVERIFY(area.list()->isVisible());
-    area.model.layOut(QStringLiteral("1"), 16);
+    area.model.layOut(Layout::One, 16);
     QVERIFY(!area.editing->anyEditorVisible());
     area.list()->setCurrentIndex(1);
     QCOMPARE(area.cell(2, 5), QString());

@@ -42,8 +42,8 @@ void TestChannelTableModel::shapeAndHeaders() {
     QFETCH(QStringList, headers);
 
     ChannelTableModel model;
-    model.layOut(layout, channels);
-    QCOMPARE(model.table().layout(), keptLayout);
+    model.layOut(parseLayout(layout), channels);
+    QCOMPARE(layoutText(model.table().layout()), keptLayout);
     QCOMPARE(model.rowCount(), channels);
     QCOMPARE(model.columnCount(), headers.size());
     QStringList shown;
@@ -80,7 +80,7 @@ void TestChannelTableModel::alignmentByColumn() {
     QFETCH(int, column);
     QFETCH(int, alignment);
     ChannelTableModel model;
-    model.layOut(layout, 16);
+    model.layOut(parseLayout(layout), 16);
     model.setCell(5, column == 0 ? 1 : column, QStringLiteral("是"));
     for (int r : {0, 4, 15})
         QCOMPARE(model.data(model.index(r, column), Qt::TextAlignmentRole).toInt(), alignment);
@@ -88,7 +88,7 @@ void TestChannelTableModel::alignmentByColumn() {
 
 void TestChannelTableModel::neverEditableThroughTheView() {
     ChannelTableModel model;
-    model.layOut(QStringLiteral("1"), 16);
+    model.layOut(Layout::One, 16);
     for (int c = 0; c < model.columnCount(); ++c) {
         const Qt::ItemFlags f = model.flags(model.index(0, c));
         QVERIFY(!(f & Qt::ItemIsEditable));
@@ -100,7 +100,7 @@ void TestChannelTableModel::neverEditableThroughTheView() {
 
 void TestChannelTableModel::setCellStoresAndNotifies() {
     ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 16);
+    model.layOut(Layout::Zero, 16);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
 
     model.setCell(3, 1, QStringLiteral("430.12500"));
@@ -129,7 +129,7 @@ void TestChannelTableModel::setCellStoresAndNotifies() {
 
 void TestChannelTableModel::setCellIgnoresCellsOutsideTheTable() {
     ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 8);
+    model.layOut(Layout::Zero, 8);
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     const ChannelTable before = model.table();
     model.setCell(9, 1, QStringLiteral("x"));
@@ -142,7 +142,7 @@ void TestChannelTableModel::setCellIgnoresCellsOutsideTheTable() {
 
 void TestChannelTableModel::headerCellChangesTheHeader() {
     ChannelTableModel model;
-    model.layOut(QStringLiteral("0"), 16);
+    model.layOut(Layout::Zero, 16);
     QSignalSpy header(&model, &QAbstractItemModel::headerDataChanged);
     model.setCell(0, 6, QStringLiteral("带宽"));
     QCOMPARE(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("带宽"));
@@ -152,13 +152,13 @@ void TestChannelTableModel::headerCellChangesTheHeader() {
 
 void TestChannelTableModel::layOutEmptiesTableAndMarks() {
     ChannelTableModel model;
-    model.layOut(QStringLiteral("1"), 16);
+    model.layOut(Layout::One, 16);
     model.setCell(1, 9, QStringLiteral("3"));
     model.setCell(2, 1, QStringLiteral("430.12500"));
     model.setCellMark(2, 1, ChannelTableModel::FrequencyMark);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
 
-    model.layOut(QStringLiteral("0"), 8);
+    model.layOut(Layout::Zero, 8);
     QCOMPARE(reset.size(), 1);
     QCOMPARE(model.columnCount(), 8);
     QCOMPARE(model.rowCount(), 8);
@@ -166,7 +166,7 @@ void TestChannelTableModel::layOutEmptiesTableAndMarks() {
     QCOMPARE(model.cellMark(2, 1), int(ChannelTableModel::NoMark));
 
     // Back to layout 1: the old data does not come back.
-    model.layOut(QStringLiteral("1"), 16);
+    model.layOut(Layout::One, 16);
     QCOMPARE(model.columnCount(), 11);
     QCOMPARE(model.cell(1, 9), QString());
 }
@@ -175,7 +175,7 @@ void TestChannelTableModel::setTableReplacesEverything() {
     ChannelTableModel model;
     model.setCellMark(1, 1, ChannelTableModel::FrequencyMark);
     ChannelTable table;
-    table.layOut(QStringLiteral("1"), 8);
+    table.layOut(Layout::One, 8);
     table.setCell(4, 10, QStringLiteral("中"));
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.setTable(table);
