@@ -35,8 +35,9 @@ bool ChannelTable::isEmptyCell(const QString& text) {
 }
 
 int ChannelTable::lastUsedChannel() const {
+    const int column = columnOf(layout_, ChannelField::RxFrequency);
     for (int r = channelCount(); r >= 1; --r) {
-        if (!isEmptyCell(cell(r, 1)))
+        if (!isEmptyCell(cell(r, column)))
             return r;
     }
     return 0;

@@ -54,19 +54,19 @@ private:
     void comboEnter(QComboBox* combo);
     void writeOpenCell(const QString& text, int mark);
     QLineEdit* frequencyEditorOf(int column) const;
+    ChannelField fieldOf(int column) const;
     QList<QWidget*> editors() const;
 
-    // Implementation detail members are the implementer's; these four are the widgets.
     QWidget* frame_;
     QTableView* grid_;
     ChannelTableModel* model_;
     Prompter* prompter_;
     LimitsProvider limits_;
+    // The four editors, and the hidden lookup list that only keeps its object name.
     QLineEdit* rx_ = nullptr;
     QLineEdit* tx_ = nullptr;
     QComboBox* signalling_ = nullptr;
     QComboBox* list_ = nullptr;
-    QComboBox* lookup_ = nullptr;
 
     // The cell the visible editor covers (table coordinates); its edits go there.
     int openRow_ = 0;

@@ -203,7 +203,9 @@ void MainWindow::bandSelectorClick() {
     if (!model_.strBandCode.isEmpty() && model_.modelCodeByte(&code))
         strModelCode_ = QString::number(code);
     // A grid that holds data is kept when only the band changes.
-    if (blnStarted_ && channelModel_->cell(1, 1).isEmpty())
+    if (blnStarted_ &&
+        channelModel_->cell(1, columnOf(channelModel_->table().layout(), ChannelField::RxFrequency))
+            .isEmpty())
         layoutChannelGrid(model_.strType);
 }
 
