@@ -36,7 +36,7 @@ QJsonObject toJson(const LoadedChannelFile& loaded) {
     }
     return {{QStringLiteral("model"), m.strPc},
             {QStringLiteral("band"), m.band},
-            {QStringLiteral("layout"), m.layout()},
+            {QStringLiteral("layout"), m.layoutName()},
             {QStringLiteral("channelCount"), m.strType},
             {QStringLiteral("blocks"), blockCount(m.I_data)},
             {QStringLiteral("modelCode"), m.strBandCode},
@@ -52,7 +52,8 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     CurrentModel& m = r.model;
     m.strPc = json.value(QStringLiteral("model")).toString();
     m.strStype = json.value(QStringLiteral("layout")).toString();
-    if (m.strStype != QLatin1String("0") && m.strStype != QLatin1String("1"))
+    // Only the texts of layouts 0 and 1 come back from their own parse.
+    if (layoutText(parseLayout(m.strStype)) != m.strStype)
         return invalid(CliText::JsonLayout);
     m.strType = json.value(QStringLiteral("channelCount")).toInt(-1);
     if (m.strType < 1 || m.strType > 126)

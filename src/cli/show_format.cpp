@@ -26,7 +26,9 @@ QString describeLoaded(const LoadedChannelFile& loaded, bool json, const QString
     QStringList out;
     out << UiText::LabelModel + m.strPc + bandName;
     out << UiText::LabelRange + bandRangeText(loaded, config);
-    out << CliText::ShowModelCodes.arg(m.strBandCode, m.layout()).arg(m.strType).arg(blockCount(m.I_data));
+    out << CliText::ShowModelCodes.arg(m.strBandCode, m.layoutName())
+               .arg(m.strType)
+               .arg(blockCount(m.I_data));
     out << CliText::ShowSettings;
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);

@@ -44,7 +44,7 @@ void RadioDocument::selectBand(int band, bool relayOutWhenEmpty) {
     }
     Q_EMIT modelChanged();
     // A table that holds data is kept when only the band changes.
-    if (relayOutWhenEmpty && table_.cell(1, 1).isEmpty())
+    if (relayOutWhenEmpty && table_.cell(1, columnOf(table_.layout(), ChannelField::RxFrequency)).isEmpty())
         layOut();
 }
 
@@ -83,11 +83,10 @@ void RadioDocument::setCell(int row, int column, const QString& text) {
 }
 
 void RadioDocument::layOut() {
-    if (model_.strStype.isEmpty())
-        model_.strStype = QStringLiteral("0");
+    model_.strStype = model_.layoutName();
     syncSettingsLayout();
     Q_EMIT tableAboutToBeReset();
-    table_.layOut(model_.strStype, model_.strType);
+    table_.layOut(model_.layout(), model_.strType);
     complete_ = true;
     Q_EMIT tableReset();
     Q_EMIT modelChanged();
@@ -135,8 +134,7 @@ void RadioDocument::recomputeVoiceByte() {
 
 void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& path) {
     model_ = loaded.model;
-    if (model_.strStype.isEmpty())
-        model_.strStype = QStringLiteral("0");
+    model_.strStype = model_.layoutName();
     settings_ = loaded.settings;
     syncSettingsLayout();
     Q_EMIT tableAboutToBeReset();

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
-// 8-byte blocks: block k lives at address 8k, written as page (high byte) and offset (low byte).
+// 8-byte blocks: block k lives at address 8k, written as page (high byte) and offset (low byte). The
+// lines of the channel file and the virtual radio use it; the transfers compute their addresses themselves.
 struct BlockAddress {
     int page = 0;
     int offset = 0;
@@ -12,16 +13,6 @@ struct BlockAddress {
     QString pageText() const;   // "00" ... "07" in a channel file
     QString offsetText() const; // two hex digits
     static BlockAddress ofBlock(int index) { return {index / 32, (index % 32) * 8}; }
-};
-
-// The running page and block counter used by the read, the save and the write alike.
-class BlockAddressSequence {
-public:
-    BlockAddress next();
-
-private:
-    int page_ = 0;
-    int counter_ = 0;
 };
 
 constexpr int kBlockSize = 8;

@@ -1,5 +1,7 @@
 #include "image/channel_codec.h"
 
+#include <array>
+
 #include "image/hex.h"
 #include "image/signalling.h"
 
@@ -9,31 +11,33 @@ namespace {
 
 using namespace CellToken;
 
-QString powerText(quint8 b, const QString& previous) {
-    switch (b) {
-    case 0xFF:
-        return High;
-    case 0x55:
-        return Middle;
-    case 0x00:
-        return Low;
-    default:
-        return previous; // an unknown power byte leaves the cell as it was
-    }
-}
-
-quint8 powerByte(const QString& text) {
-    if (text == High)
-        return 0xFF;
-    if (text == Middle)
-        return 0x55;
-    return 0x00;
-}
+using Record = std::array<quint8, kChannelRecordSize>;
 
 quint8 byteFromTwoChars(const QString& text) {
     quint8 v = 0xFF;
     parseByteText(text, &v);
     return v;
+}
+
+// The choice the stored bits name; null when none does.
+const StoredChoice* choiceOfBits(const CellStorage& s, quint8 byte) {
+    for (const StoredChoice& c : s.choices) {
+        if (c.bits == (byte & s.mask))
+            return &c;
+    }
+    return nullptr;
+}
+
+quint8 bitsOfText(const CellStorage& s, const QString& text) {
+    for (const StoredChoice& c : s.choices) {
+        if (c.text == text)
+            return c.bits;
+    }
+    return s.choices.isEmpty() ? 0 : s.choices.last().bits;
+}
+
+bool isEmptyField(const ChannelTable& table, int row, ChannelField field) {
+    return ChannelTable::isEmptyCell(table.cell(row, columnOf(table.layout(), field)));
 }
 
 } // namespace
@@ -57,78 +61,96 @@ void encodeFrequency(const QString& c, quint8* b) {
 }
 
 Error decode(const Block& first, const Block& second, ChannelTable& table, int row) {
-    const QString layout = table.layout();
-    const bool layout1 = layout == QLatin1String("1");
-    table.setCell(row, 1, decodeFrequency(&first[0]));
-    table.setCell(row, 2, decodeFrequency(&first[4]));
-    table.setCell(row, 3, Signalling::decode(second[0], second[1]));
-    table.setCell(row, 4, Signalling::decode(second[2], second[3]));
-    const quint8 flags = second[4];
-    if (layout1) {
-        table.setCell(row, 5, (flags & 0x01) == 0 ? Yes : No);
-        table.setCell(row, 7, (flags & 0x02) != 0 ? Yes : No);
-        table.setCell(row, 8, (flags & 0x04) != 0 ? Yes : No);
-    } else {
-        table.setCell(row, 5, flags == 0x00 ? Yes : No);
+    Record record;
+    std::copy(first.begin(), first.end(), record.begin());
+    std::copy(second.begin(), second.end(), record.begin() + kBlockSize);
+    const auto& columns = table.columns();
+    Error failure;
+    for (int c = 0; c < columns.size(); ++c) {
+        const CellStorage& s = columns[c].storage;
+        const quint8* bytes = record.data() + s.offset;
+        switch (s.coding) {
+        case CellCoding::None:
+            break;
+        case CellCoding::Frequency:
+            table.setCell(row, c, decodeFrequency(bytes));
+            break;
+        case CellCoding::Signalling:
+            table.setCell(row, c, Signalling::decode(bytes[0], bytes[1]));
+            break;
+        case CellCoding::Choice:
+            if (const StoredChoice* choice = choiceOfBits(s, bytes[0]))
+                table.setCell(row, c, choice->text);
+            else if (!s.keepUnknown && !s.choices.isEmpty())
+                table.setCell(row, c, s.choices.last().text);
+            break;
+        case CellCoding::Scrambler: {
+            if (bytes[0] == 0xFF) {
+                table.setCell(row, c, NoScrambler);
+                break;
+            }
+            const QString text = byteText(bytes[0]);
+            if (isDecimal(text)) {
+                table.setCell(row, c, QString::number(text.toInt()));
+            } else if (!failure.isError()) {
+                failure = {
+                    ErrorCode::TypeMismatch,
+                    QStringLiteral("类型不匹配：信道 %1 的扰频码字节 %2 不是十进制数").arg(row).arg(text)};
+            }
+            break;
+        }
+        }
     }
-    table.setCell(row, 6, second[5] == 0xFF ? Wide : Narrow);
-    if (!layout1) {
-        table.setCell(row, 7, powerText(second[6], table.cell(row, 7)));
-        return Error::none();
-    }
-    table.setCell(row, 10, powerText(second[6], table.cell(row, 10)));
-    if (second[7] == 0xFF) {
-        table.setCell(row, 9, NoScrambler);
-        return Error::none();
-    }
-    const QString scrambler = byteText(second[7]);
-    if (!isDecimal(scrambler)) {
-        return {ErrorCode::TypeMismatch,
-                QStringLiteral("类型不匹配：信道 %1 的扰频码字节 %2 不是十进制数").arg(row).arg(scrambler)};
-    }
-    table.setCell(row, 9, QString::number(scrambler.toInt()));
-    return Error::none();
+    return failure;
 }
 
 std::pair<Block, Block> encode(const ChannelTable& table, int row) {
-    const bool layout1 = table.layout() == QLatin1String("1");
-    Block a = filledBlock();
-    Block b = filledBlock();
-    encodeFrequency(table.cell(row, 1), &a[0]);
-    encodeFrequency(table.cell(row, 2), &a[4]);
-    const auto rx = Signalling::encode(table.cell(row, 3));
-    b[0] = rx.first;
-    b[1] = rx.second;
-    const auto tx = Signalling::encode(table.cell(row, 4));
-    b[2] = tx.first;
-    b[3] = tx.second;
-    const QString busy = table.cell(row, 5);
-    // An empty channel of layout 1 keeps the FF of the fill: its cells decode from FF to busy "否", scan
-    // "是", compander "是", which would otherwise come back as 07 and change every resaved empty channel.
-    const bool emptyChannel = ChannelTable::isEmptyCell(table.cell(row, 1));
-    if (!ChannelTable::isEmptyCell(busy) && !(layout1 && emptyChannel)) {
-        if (layout1) {
-            QString bits = QStringLiteral("00000");
-            bits += table.cell(row, 8) == Yes ? QLatin1Char('1') : QLatin1Char('0');
-            bits += table.cell(row, 7) == Yes ? QLatin1Char('1') : QLatin1Char('0');
-            bits += busy == Yes ? QLatin1Char('0') : QLatin1Char('1');
-            b[4] = byteFromTwoChars(BinToHex(bits));
-        } else {
-            b[4] = busy == Yes ? 0x00 : 0xFF;
+    Record record;
+    record.fill(0xFF);
+    // A byte shared by several cells starts from 00 when the first of them is written.
+    std::array<bool, kChannelRecordSize> started{};
+    const bool emptyChannel = isEmptyField(table, row, ChannelField::RxFrequency);
+    const auto& columns = table.columns();
+    for (int c = 0; c < columns.size(); ++c) {
+        const CellStorage& s = columns[c].storage;
+        if (s.coding == CellCoding::None)
+            continue;
+        if (s.writtenWith && isEmptyField(table, row, *s.writtenWith))
+            continue;
+        // An empty channel keeps the fill in a shared byte: FF reads back as busy "否", scan "是",
+        // compander "是", which would be written as 07 and change every resaved empty channel.
+        if (s.mask != 0xFF && emptyChannel)
+            continue;
+        const QString text = table.cell(row, c);
+        quint8* bytes = record.data() + s.offset;
+        switch (s.coding) {
+        case CellCoding::None:
+            break;
+        case CellCoding::Frequency:
+            encodeFrequency(text, bytes);
+            break;
+        case CellCoding::Signalling: {
+            const auto pair = Signalling::encode(text);
+            bytes[0] = pair.first;
+            bytes[1] = pair.second;
+            break;
+        }
+        case CellCoding::Choice:
+            if (!started[s.offset]) {
+                bytes[0] = 0x00;
+                started[s.offset] = true;
+            }
+            bytes[0] = quint8((bytes[0] & ~s.mask) | (bitsOfText(s, text) & s.mask));
+            break;
+        case CellCoding::Scrambler:
+            bytes[0] = text == NoScrambler ? 0xFF : byteFromTwoChars(QLatin1Char('0') + text);
+            break;
         }
     }
-    const QString width = table.cell(row, 6);
-    if (!ChannelTable::isEmptyCell(width))
-        b[5] = width == Wide ? 0xFF : 0xFC;
-    const QString power = table.cell(row, layout1 ? 10 : 7);
-    if (!ChannelTable::isEmptyCell(power)) {
-        b[6] = powerByte(power);
-        if (layout1) {
-            const QString scrambler = table.cell(row, 9);
-            b[7] = scrambler == NoScrambler ? 0xFF : byteFromTwoChars(QLatin1Char('0') + scrambler);
-        }
-    }
-    return {a, b};
+    std::pair<Block, Block> blocks;
+    std::copy(record.begin(), record.begin() + kBlockSize, blocks.first.begin());
+    std::copy(record.begin() + kBlockSize, record.end(), blocks.second.begin());
+    return blocks;
 }
 
 } // namespace ChannelCodec

@@ -6,11 +6,12 @@
 #include "image/channel_table.h"
 #include "image/memory_image.h"
 
-// A channel record: blocks 2n and 2n+1 of the image <-> the cells of row n.
+// A channel record: blocks 2n and 2n+1 of the image <-> the cells of row n, as the column table of the
+// table's layout declares them.
 namespace ChannelCodec {
 
 // Writes the cells of row `row` from its two blocks. Fails (type mismatch) on a scrambler byte that is
-// neither FF nor decimal; cells decoded before the failure stay written.
+// neither FF nor decimal; that cell keeps its text, every other cell is written.
 Error decode(const Block& first, const Block& second, ChannelTable& table, int row);
 
 // The two blocks of row `row`.

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
+
+#include "image/layout.h"
 
 // The data tokens a channel cell holds, defined once next to the codec that stores them.
 namespace CellToken {
@@ -32,11 +35,42 @@ enum class ChannelField {
 };
 
 enum class CellEditor {
-    None,        // column 0, never edited
+    None,        // the channel number, never edited
     RxFrequency, // txtTxFreq
     TxFrequency, // txtRecFreq
     Signalling,  // cmbZOBR_2
     List,        // cmbZOBR_1
+};
+
+// How a cell is coded in the channel record.
+enum class CellCoding {
+    None,       // not stored (the channel number)
+    Frequency,  // four BCD bytes, least significant first; any FF byte reads "OFF"
+    Signalling, // two bytes, low then high
+    Choice,     // the bits under `mask` name one of `choices`
+    Scrambler,  // FF "无", else the byte's two hex digits read as a decimal number
+};
+
+// One value of a Choice cell: the bits stored under the mask, and the cell text.
+struct StoredChoice {
+    quint8 bits;
+    QString text;
+};
+
+// Where a cell lives in the 16-byte channel record (bytes 0-7 the first block, 8-15 the second) and how it
+// is coded. The codec is a loop over these declarations in both directions.
+struct CellStorage {
+    CellCoding coding = CellCoding::None;
+    int offset = 0;     // first byte in the record
+    int size = 0;       // bytes
+    quint8 mask = 0xFF; // Choice: the bits this cell owns; a byte shared by several cells starts from 00
+    // Choice: written as the entry whose text the cell holds, else as the last entry; read as the entry
+    // whose bits are stored, else as the last entry, or the cell is left as it was with keepUnknown.
+    QVector<StoredChoice> choices;
+    bool keepUnknown = false;
+    // The cell is written only when this field's cell is not empty; otherwise the fill stays. Always
+    // written when unset.
+    std::optional<ChannelField> writtenWith;
 };
 
 // One channel column, described once: the grid, the cell editors, the codec and the report read it.
@@ -46,9 +80,12 @@ struct ChannelColumn {
     CellEditor editor;
     QStringList items;    // the list editor's items (empty for the other editors)
     QString defaultValue; // written into an empty cell after a valid receive frequency
+    CellStorage storage;
 };
 
-// Column descriptions of a layout: "1" gives layout 1 (11 columns), anything else layout 0 (8 columns).
-const QVector<ChannelColumn>& channelColumns(const QString& layout);
+constexpr int kChannelRecordSize = 16;
+
+// Column descriptions of a layout: layout 1 has 11 columns, the others 8.
+const QVector<ChannelColumn>& channelColumns(Layout layout);
 // Index of the column holding a field, -1 when the layout has none.
-int columnOf(const QString& layout, ChannelField field);
+int columnOf(Layout layout, ChannelField field);

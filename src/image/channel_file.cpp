@@ -61,8 +61,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
         return {ErrorCode::SubscriptOutOfRange, ErrorText::noModelForCode(code)};
     }
     r.model.applyEntry(entry);
-    if (r.model.strStype.isEmpty())
-        r.model.strStype = QStringLiteral("0");
+    r.model.strStype = r.model.layoutName();
     r.model.selectBand(table, band);
     r.table.layOut(r.model.layout(), r.model.strType);
     r.settings = before;
@@ -103,12 +102,11 @@ Error encodeImage(const CurrentModel& model, const ChannelTable& table, const Ra
 QByteArray format(const MemoryImage& image) {
     QByteArray out;
     out.reserve(image.size() * 37);
-    BlockAddressSequence seq;
-    for (const Block& block : image.blocks) {
-        const BlockAddress a = seq.next();
+    for (int i = 0; i < image.size(); ++i) {
+        const BlockAddress a = BlockAddress::ofBlock(i);
         QString line =
             QStringLiteral("52 ") + a.pageText() + QLatin1Char(' ') + a.offsetText() + QStringLiteral(" 08");
-        for (quint8 b : block)
+        for (quint8 b : image.blocks[i])
             line += QLatin1Char(' ') + byteText(b);
         out += line.toLatin1();
         out += "\r\n";

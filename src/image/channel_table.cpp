@@ -1,7 +1,7 @@
 #include "image/channel_table.h"
 
-void ChannelTable::layOut(const QString& layout, int channelCount) {
-    layout_ = layout.isEmpty() ? QStringLiteral("0") : layout;
+void ChannelTable::layOut(Layout layout, int channelCount) {
+    layout_ = layout;
     const auto& cols = columns();
     rows_.clear();
     QStringList header;
@@ -35,8 +35,9 @@ bool ChannelTable::isEmptyCell(const QString& text) {
 }
 
 int ChannelTable::lastUsedChannel() const {
+    const int column = columnOf(layout_, ChannelField::RxFrequency);
     for (int r = channelCount(); r >= 1; --r) {
-        if (!isEmptyCell(cell(r, 1)))
+        if (!isEmptyCell(cell(r, column)))
             return r;
     }
     return 0;

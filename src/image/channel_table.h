@@ -10,12 +10,12 @@
 // The cell texts are the canonical data.
 class ChannelTable {
 public:
-    ChannelTable() { layOut(QStringLiteral("0"), 16); }
+    ChannelTable() { layOut(Layout::Zero, 16); }
 
     // Empties every cell, writes the headers of the layout and numbers the rows 1 ... channelCount.
-    void layOut(const QString& layout, int channelCount);
+    void layOut(Layout layout, int channelCount);
 
-    QString layout() const { return layout_; }
+    Layout layout() const { return layout_; }
     int channelCount() const { return rows_.size() - 1; }
     int rowCount() const { return rows_.size(); }
     int columnCount() const { return columns().size(); }
@@ -34,6 +34,6 @@ public:
     }
 
 private:
-    QString layout_;
+    Layout layout_ = Layout::Zero;
     QVector<QStringList> rows_;
 };

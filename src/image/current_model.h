@@ -3,12 +3,13 @@
 #include <QString>
 
 #include "config/app_config.h"
+#include "image/layout.h"
 
 // The model being edited, as the main window keeps it.
 struct CurrentModel {
     QString strPc;       // model name; empty until a model has been chosen
-    int strType = 16;    // channel count
-    QString strStype;    // layout type "0" or "1" (empty is treated as "0")
+    int strType = 16;    // the channel count as an int; "strType" is its documented name
+    QString strStype;    // the layout type as the model table names it; empty is layout 0
     int I_data = 1;      // 1 when strType is 16, else 2
     int band = 0;        // selected band entry: 0 "(U)", 1 "(V)", -1 none
     QString strBandCode; // model code of the selected band, two hex digits as in the model table
@@ -18,7 +19,9 @@ struct CurrentModel {
     void applyEntry(const ModelEntry& entry);
     // strBandCode from the entry's code A (band 0) or code B (band 1).
     void selectBand(const ModelTable& table, int bandIndex);
-    QString layout() const { return strStype.isEmpty() ? QStringLiteral("0") : strStype; }
+    Layout layout() const { return parseLayout(strStype); }
+    // The layout type as shown and saved: strStype, "0" when it is empty.
+    QString layoutName() const { return strStype.isEmpty() ? layoutText(Layout::Zero) : strStype; }
     // The model code as a byte; false when strBandCode is not two hex digits.
     bool modelCodeByte(quint8* value) const;
 };

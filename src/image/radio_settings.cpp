@@ -1,7 +1,6 @@
 #include "image/radio_settings.h"
 
 #include "config/error_texts.h"
-#include "image/hex.h"
 
 namespace {
 
@@ -73,30 +72,28 @@ Error RadioSettings::setIndex(List list, int index) {
     return Error::none();
 }
 
-QString RadioSettings::functionBits() const {
-    const QString crystal = tune.optJT == 1 ? QStringLiteral("1") : QStringLiteral("0");
-    const QString polarity = tune.Option1 == 1 ? QStringLiteral("1") : QStringLiteral("0");
-    if (layout_ == QLatin1String("1")) {
-        if (index_[FuncMoni] < 0 || index_[Sd] < 0 || index_[TSY] < 0 || index_[RPGN] < 0)
-            return {};
-        return QString::number(index_[FuncMoni]) + QString::number(index_[Sd]) +
-               (index_[TSY] == 0 ? QStringLiteral("0") : QStringLiteral("1")) +
-               QString::number(index_[RPGN]) + crystal + polarity + QStringLiteral("00");
-    }
-    if (layout_ == QLatin1String("0")) {
-        if (index_[FuncMoni] < 0 || index_[Sd] < 0)
-            return {};
-        return QString::number(index_[FuncMoni]) + QString::number(index_[Sd]) + crystal + polarity +
-               QStringLiteral("0000");
-    }
-    return {};
-}
-
 void RadioSettings::recomputeFunctionByte() {
-    const QString bits = functionBits();
-    if (bits.isEmpty())
-        return; // keeps the previous value
-    functionByte_ = HexToInt(BinToHex(bits));
+    // Bit 7 monitor, bit 6 power saving; then, in layout 1, bit 5 tones and bit 4 scrambling; then the
+    // crystal and the IF polarity. The two-item lists store their index as the bit.
+    const int crystal = tune.optJT == 1 ? 1 : 0;
+    const int polarity = tune.Option1 == 1 ? 1 : 0;
+    int byte = 0;
+    switch (layout_) {
+    case Layout::One:
+        if (index_[FuncMoni] < 0 || index_[Sd] < 0 || index_[TSY] < 0 || index_[RPGN] < 0)
+            return;
+        byte = index_[FuncMoni] << 7 | index_[Sd] << 6 | (index_[TSY] == 0 ? 0 : 1) << 5 | index_[RPGN] << 4 |
+               crystal << 3 | polarity << 2;
+        break;
+    case Layout::Zero:
+        if (index_[FuncMoni] < 0 || index_[Sd] < 0)
+            return;
+        byte = index_[FuncMoni] << 7 | index_[Sd] << 6 | crystal << 5 | polarity << 4;
+        break;
+    case Layout::Other:
+        return;
+    }
+    functionByte_ = byte;
 }
 
 void RadioSettings::recomputeVoiceByte() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "config/error.h"
+#include "image/layout.h"
 
 // The tune window's values that the image carries: crystal (optJT member), IF polarity (Option1 member)
 // and the power step, plus the two texts it stores on leaving.
@@ -31,9 +32,9 @@ public:
     static QString objectName(List list); // "cboFuncMoni", "cbosd", ...
     static QString label(List list);      // "监听：", ...
 
-    // The layout type that the recomputation of the function byte uses (the main window's strStype).
-    void setLayout(const QString& layout) { layout_ = layout; }
-    QString layout() const { return layout_; }
+    // The layout that the function byte and the priority channel follow (the main window's model's).
+    void setLayout(Layout layout) { layout_ = layout; }
+    Layout layout() const { return layout_; }
 
     int index(List list) const { return index_[list]; }
     QString text(List list) const; // "" when nothing is selected
@@ -47,10 +48,10 @@ public:
     // The kept bytes; empty until first computed.
     std::optional<int> functionByte() const { return functionByte_; }
     std::optional<int> voiceByte() const { return voiceByte_; }
+    // Rebuilds the function byte from the lists and the tune options; keeps the previous value when a list
+    // it needs has no selection, or the layout is neither 0 nor 1.
     void recomputeFunctionByte();
     void recomputeVoiceByte();
-    // The eight-bit text the function byte is made of, "" when it cannot be built now.
-    QString functionBits() const;
 
     // The start-up selections in their order: monitor 0, power saving 0, time-out 1, squelch 4, scan 0,
     // voice 0, beep 0, scrambling 1, priority 0; then both kept bytes once more.
@@ -60,7 +61,7 @@ public:
 
 private:
     int index_[ListCount] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
-    QString layout_ = QStringLiteral("0");
+    Layout layout_ = Layout::Zero;
     std::optional<int> functionByte_;
     std::optional<int> voiceByte_;
 };

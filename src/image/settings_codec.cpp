@@ -17,8 +17,7 @@ int roundHalfEven(double v) {
 } // namespace
 
 Error decode(const Block& a, const Block* b, const QString& modelCodeText, RadioSettings& s) {
-    const QString bits = byteToBits(a[4]);
-    auto bit = [&](int n) { return bits[7 - n] == QLatin1Char('1') ? 1 : 0; };
+    auto bit = [&](int n) { return (a[4] >> n) & 1; };
     if (Error e = s.setIndex(RadioSettings::FuncMoni, bit(7)); e.isError())
         return e;
     if (Error e = s.setIndex(RadioSettings::Sd, bit(6)); e.isError())
@@ -64,7 +63,7 @@ Error decode(const Block& a, const Block* b, const QString& modelCodeText, Radio
     else if (bb[1] == 0x00)
         s.setIndex(RadioSettings::FuncSave, 1);
 
-    if (s.layout() == QLatin1String("1")) {
+    if (s.layout() == Layout::One) {
         if (bb[2] < 1 || bb[2] > 16) {
             return {ErrorCode::InvalidPropertyValue, ErrorText::badPriorityByte(byteText(bb[2]))};
         }
@@ -95,7 +94,7 @@ Error encode(const RadioSettings& s, quint8 modelCode, Block* a, Block* b) {
     (*a)[7] = quint8(qBound(0, s.tune.sPower, 10) * 5);
     (*b)[0] = quint8(*s.voiceByte());
     (*b)[1] = s.index(RadioSettings::FuncSave) == 0 ? 0xFF : 0x00;
-    (*b)[2] = s.layout() == QLatin1String("0") ? 0xFF : quint8(s.index(RadioSettings::YXXD) + 1);
+    (*b)[2] = s.layout() == Layout::Zero ? 0xFF : quint8(s.index(RadioSettings::YXXD) + 1);
     return Error::none();
 }
 

@@ -70,7 +70,7 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
     tx_ = makeFrequencyEditor(frame_, QStringLiteral("txtRecFreq"));
     list_ = makeCombo(frame_, QStringLiteral("cmbZOBR_1"), {});
     signalling_ = makeCombo(frame_, QStringLiteral("cmbZOBR_2"), Signalling::selectorList(2));
-    lookup_ = makeCombo(frame_, QStringLiteral("cmbZOBR_0"), Signalling::selectorList(0));
+    makeCombo(frame_, QStringLiteral("cmbZOBR_0"), Signalling::selectorList(0));
 
     for (QLineEdit* edit : {rx_, tx_}) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { frequencyEdited(edit); });
@@ -119,17 +119,25 @@ bool ChannelEditing::anyEditorVisible() const {
     return false;
 }
 
+ChannelField ChannelEditing::fieldOf(int column) const {
+    const auto& columns = model_->table().columns();
+    return column >= 0 && column < columns.size() ? columns[column].field : ChannelField::Number;
+}
+
 QLineEdit* ChannelEditing::frequencyEditorOf(int column) const {
-    if (column == 1)
+    switch (fieldOf(column)) {
+    case ChannelField::RxFrequency:
         return rx_;
-    if (column == 2)
+    case ChannelField::TxFrequency:
         return tx_;
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 void ChannelEditing::openEditor(const QModelIndex& clicked) {
     const ChannelTable& table = model_->table();
-    if (table.rowCount() < 2 || table.cell(1, 0).isEmpty())
+    if (table.rowCount() < 2 || table.cell(1, columnOf(table.layout(), ChannelField::Number)).isEmpty())
         return;
     QModelIndex current = grid_->currentIndex();
     if (!current.isValid())
@@ -192,7 +200,7 @@ void ChannelEditing::openFrequencyEditor(QLineEdit* editor, int row, int column)
 }
 
 void ChannelEditing::openSignallingEditor(int row, int column) {
-    if (column == columnOf(model_->table().layout(), ChannelField::TxSignalling)) {
+    if (fieldOf(column) == ChannelField::TxSignalling) {
         // Transmit tones are kept in their short form ("67.0" -> "67"); both forms store the same bytes.
         model_->setCell(row, column, CellRules::normaliseTxSignalling(model_->cell(row, column)));
     }
@@ -322,15 +330,15 @@ void ChannelEditing::leaveCell(int row, int column) {
     case CellRules::FrequencyVerdict::Accepted:
         break;
     }
-    if (column != 1)
+    if (fieldOf(column) != ChannelField::RxFrequency)
         return;
 
     // A valid receive frequency completes the channel: the transmit frequency follows it and every field
     // not yet set gets its default.
-    model_->setCell(row, 2, text);
+    model_->setCell(row, columnOf(model_->table().layout(), ChannelField::TxFrequency), text);
     const auto& columns = model_->table().columns();
-    for (int c = 3; c < columns.size(); ++c) {
-        if (model_->cell(row, c).isEmpty())
+    for (int c = 0; c < columns.size(); ++c) {
+        if (!columns[c].defaultValue.isEmpty() && model_->cell(row, c).isEmpty())
             model_->setCell(row, c, columns[c].defaultValue);
     }
 }

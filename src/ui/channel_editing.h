@@ -15,10 +15,11 @@ class QWidget;
 class ChannelTableModel;
 class Prompter;
 
-// The four cell editors of the channel grid and every rule of editing: txtTxFreq (column 1), txtRecFreq
-// (column 2), cmbZOBR_2 (signalling, columns 3-4) and cmbZOBR_1 (lists, columns 5-10) are children of the
-// channel data frame, hidden until a cell is clicked, and placed exactly over it. cmbZOBR_0 is the hidden
-// lookup list. Values reach the cell as they are typed; the leave-cell validation checks frequencies.
+// The four cell editors of the channel grid and every rule of editing: txtTxFreq (receive frequency),
+// txtRecFreq (transmit frequency), cmbZOBR_2 (signalling) and cmbZOBR_1 (the list columns), as the column
+// table assigns them, are children of the channel data frame, hidden until a cell is clicked, and placed
+// exactly over it. cmbZOBR_0, the codec's lookup list, is there too and never shown. Values reach the cell
+// as they are typed; the leave-cell validation checks frequencies.
 class ChannelEditing : public QObject {
     Q_OBJECT
 public:
@@ -35,7 +36,6 @@ public:
     QLineEdit* txFrequencyEditor() const { return tx_; }
     QComboBox* signallingEditor() const { return signalling_; }
     QComboBox* listEditor() const { return list_; }
-    QComboBox* lookupList() const { return lookup_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,19 +54,19 @@ private:
     void comboEnter(QComboBox* combo);
     void writeOpenCell(const QString& text, int mark);
     QLineEdit* frequencyEditorOf(int column) const;
+    ChannelField fieldOf(int column) const;
     QList<QWidget*> editors() const;
 
-    // Implementation detail members are the implementer's; these four are the widgets.
     QWidget* frame_;
     QTableView* grid_;
     ChannelTableModel* model_;
     Prompter* prompter_;
     LimitsProvider limits_;
+    // The four editors, and the hidden lookup list that only keeps its object name.
     QLineEdit* rx_ = nullptr;
     QLineEdit* tx_ = nullptr;
     QComboBox* signalling_ = nullptr;
     QComboBox* list_ = nullptr;
-    QComboBox* lookup_ = nullptr;
 
     // The cell the visible editor covers (table coordinates); its edits go there.
     int openRow_ = 0;

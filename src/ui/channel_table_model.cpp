@@ -9,8 +9,8 @@ namespace {
 
 // Frequency columns read best left-aligned; the short tokens of the other columns and the numbers are
 // centred at the top, as the grid has always shown them.
-Qt::Alignment columnAlignment(int column) {
-    if (column == 1 || column == 2)
+Qt::Alignment columnAlignment(const ChannelColumn& column) {
+    if (column.editor == CellEditor::RxFrequency || column.editor == CellEditor::TxFrequency)
         return Qt::AlignLeft | Qt::AlignVCenter;
     return Qt::AlignHCenter | Qt::AlignTop;
 }
@@ -84,7 +84,9 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return table().cell(row, index.column());
     case Qt::TextAlignmentRole:
-        return static_cast<int>(columnAlignment(index.column()));
+        if (index.column() >= table().columnCount())
+            return {};
+        return static_cast<int>(columnAlignment(table().columns().at(index.column())));
     case Qt::ForegroundRole: {
         const QColor c = markColour(cellMark(row, index.column()));
         return c.isValid() ? QVariant(QBrush(c)) : QVariant();

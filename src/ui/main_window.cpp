@@ -115,7 +115,7 @@ void MainWindow::createWidgets() {
     settingsPanel_->setGeometry(kSettingsFrame);
     // Scrambling and priority channel exist only in layout 1.
     connect(document_, &RadioDocument::tableReset, this,
-            [this] { settingsPanel_->setLayoutOne(document_->model().strStype == QLatin1String("1")); });
+            [this] { settingsPanel_->setLayout(document_->model().layout()); });
 
     fraChannels_ = new QGroupBox(UiText::FrameChannels, central_);
     fraChannels_->setObjectName(QStringLiteral("fraChannels"));

@@ -56,7 +56,8 @@ void SettingsPanel::refresh() {
     }
 }
 
-void SettingsPanel::setLayoutOne(bool layoutOne) {
+void SettingsPanel::setLayout(Layout layout) {
+    const bool layoutOne = layout == Layout::One;
     for (RadioSettings::List list : {RadioSettings::RPGN, RadioSettings::YXXD}) {
         labels_[list]->setEnabled(layoutOne);
         combos_[list]->setEnabled(layoutOne);

@@ -20,7 +20,7 @@ public:
     // Shows the selections of the document's settings without feeding them back.
     void refresh();
     // Scrambling and priority channel exist only in layout 1; elsewhere they are greyed, selection kept.
-    void setLayoutOne(bool layoutOne);
+    void setLayout(Layout layout);
 
     QComboBox* combo(RadioSettings::List list) const { return combos_[list]; }
     QLabel* label(RadioSettings::List list) const { return labels_[list]; }

@@ -55,7 +55,7 @@ struct ChannelArea {
 
     void layOut(const QString& layout, int channels) {
         ChannelTable table;
-        table.layOut(layout, channels);
+        table.layOut(parseLayout(layout), channels);
         document.setTable(table);
     }
     QLineEdit* rx() const { return frame->findChild<QLineEdit*>(QStringLiteral("txtTxFreq")); }

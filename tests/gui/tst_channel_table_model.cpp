@@ -17,7 +17,7 @@ struct Grid {
     }
     void layOut(const QString& layout, int channels) {
         ChannelTable table;
-        table.layOut(layout, channels);
+        table.layOut(parseLayout(layout), channels);
         document.setTable(table);
     }
 };
@@ -63,7 +63,7 @@ void TestChannelTableModel::shapeAndHeaders() {
 
     Grid grid(layout, channels);
     ChannelTableModel& model = grid.model;
-    QCOMPARE(model.table().layout(), keptLayout);
+    QCOMPARE(layoutText(model.table().layout()), keptLayout);
     QCOMPARE(model.rowCount(), channels);
     QCOMPARE(model.columnCount(), headers.size());
     QStringList shown;
@@ -196,7 +196,7 @@ void TestChannelTableModel::setTableReplacesEverything() {
     ChannelTableModel& model = grid.model;
     model.setCellMark(1, 1, ChannelTableModel::FrequencyMark);
     ChannelTable table;
-    table.layOut(QStringLiteral("1"), 8);
+    table.layOut(Layout::One, 8);
     table.setCell(4, 10, QStringLiteral("中"));
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     grid.document.setTable(table);

@@ -20,7 +20,7 @@ public:
 
     Host() {
         settings.selectStartupDefaults();
-        grid.layOut(QStringLiteral("1"), 99);
+        grid.layOut(Layout::One, 99);
         for (int r = 1; r <= 99; ++r) {
             grid.setCell(r, 1, QStringLiteral("%1.%2").arg(400 + r).arg(r * 125, 5, 10, QLatin1Char('0')));
             grid.setCell(r, 2, grid.cell(r, 1));

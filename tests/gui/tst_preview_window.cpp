@@ -18,7 +18,7 @@ ChannelTable filledGrid(const QString& layout, int channels) {
     const QStringList signalling{QStringLiteral("67.0"), QStringLiteral("D023N"), QStringLiteral("OFF"),
                                  QStringLiteral("88.5"), QStringLiteral("D754I"), QStringLiteral("151.4")};
     ChannelTable grid;
-    grid.layOut(layout, channels);
+    grid.layOut(parseLayout(layout), channels);
     for (int r = 1; r <= channels; ++r) {
         grid.setCell(r, 1,
                      QStringLiteral("%1.%2").arg(430 + r / 8).arg(r % 8 * 12500, 5, 10, QLatin1Char('0')));

@@ -145,7 +145,7 @@ private Q_SLOTS:
         QFETCH(int, column);
         QFETCH(QString, layout);
         QFETCH(QString, text);
-        QTEST(isAcceptedText(channelColumns(layout)[column], text), "accepted");
+        QTEST(isAcceptedText(channelColumns(parseLayout(layout))[column], text), "accepted");
     }
 };
 

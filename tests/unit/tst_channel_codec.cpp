@@ -47,7 +47,7 @@ private Q_SLOTS:
         QFETCH(QString, first);
         QFETCH(QString, second);
         ChannelTable table;
-        table.layOut(layout, 16);
+        table.layOut(parseLayout(layout), 16);
         for (int c = 0; c < cells.size(); ++c)
             table.setCell(5, c + 1, cells[c]);
         const auto encoded = ChannelCodec::encode(table, 5);
@@ -55,7 +55,7 @@ private Q_SLOTS:
         QCOMPARE(textOf(encoded.second), second);
 
         ChannelTable decoded;
-        decoded.layOut(layout, 16);
+        decoded.layOut(parseLayout(layout), 16);
         QVERIFY(!ChannelCodec::decode(blockOf(first), blockOf(second), decoded, 5).isError());
         for (int c = 0; c < cells.size(); ++c)
             QCOMPARE(decoded.cell(5, c + 1), cells[c]);
@@ -73,7 +73,7 @@ private Q_SLOTS:
         QFETCH(QString, layout);
         QFETCH(QStringList, cells);
         ChannelTable t;
-        t.layOut(layout, 8);
+        t.layOut(parseLayout(layout), 8);
         QVERIFY(!ChannelCodec::decode(filledBlock(), filledBlock(), t, 1).isError());
         for (int c = 0; c < cells.size(); ++c)
             QCOMPARE(t.cell(1, c + 1), cells[c]);
@@ -87,7 +87,7 @@ private Q_SLOTS:
     void emptyRowEncodesToFf() {
         QFETCH(QString, layout);
         ChannelTable t;
-        t.layOut(layout, 16);
+        t.layOut(parseLayout(layout), 16);
         const auto b = ChannelCodec::encode(t, 16);
         QCOMPARE(b.first, filledBlock());
         QCOMPARE(b.second, filledBlock());
@@ -99,7 +99,7 @@ private Q_SLOTS:
     // A decoded empty channel of layout 1 encodes back to all FF, so resaving keeps the fill.
     void emptyLayout1ChannelKeepsFill() {
         ChannelTable t;
-        t.layOut(QStringLiteral("1"), 16);
+        t.layOut(Layout::One, 16);
         QVERIFY(!ChannelCodec::decode(filledBlock(), filledBlock(), t, 4).isError());
         const auto b = ChannelCodec::encode(t, 4);
         QCOMPARE(b.first, filledBlock());
@@ -110,7 +110,7 @@ private Q_SLOTS:
 
     void unknownPowerLeavesCell() {
         ChannelTable t;
-        t.layOut(QStringLiteral("0"), 16);
+        t.layOut(Layout::Zero, 16);
         t.setCell(2, 7, QStringLiteral("中"));
         QVERIFY(!ChannelCodec::decode(filledBlock(), blockOf("FF FF FF FF FF FF 33 FF"), t, 2).isError());
         QCOMPARE(t.cell(2, 7), QStringLiteral("中"));
@@ -118,10 +118,10 @@ private Q_SLOTS:
 
     void nonDecimalScramblerFails() {
         ChannelTable t;
-        t.layOut(QStringLiteral("1"), 16);
+        t.layOut(Layout::One, 16);
         const Error e = ChannelCodec::decode(filledBlock(), blockOf("FF FF FF FF FF FF FF 0A"), t, 1);
         QCOMPARE(e.code, ErrorCode::TypeMismatch);
-        QCOMPARE(t.cell(1, 10), QStringLiteral("高")); // decoded before the failure
+        QCOMPARE(t.cell(1, 10), QStringLiteral("高")); // the other cells are still written
     }
 };
 

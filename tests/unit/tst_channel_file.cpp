@@ -44,7 +44,7 @@ State stateFor(int entry, int band) {
     s.table.layOut(s.model.layout(), s.model.strType);
     s.settings.setLayout(s.model.layout());
     s.settings.selectStartupDefaults();
-    const bool l1 = s.model.layout() == QLatin1String("1");
+    const bool l1 = s.model.layout() == Layout::One;
     s.table.setCell(1, 1, QStringLiteral("438.50000"));
     s.table.setCell(1, 2, QStringLiteral("438.50000"));
     s.table.setCell(1, 3, QStringLiteral("67.0"));
@@ -71,7 +71,7 @@ State stateFor(int entry, int band) {
 void compareTables(const ChannelTable& loaded, const ChannelTable& source) {
     QCOMPARE(loaded.rowCount(), source.rowCount());
     QCOMPARE(loaded.columnCount(), source.columnCount());
-    const bool l1 = source.layout() == QLatin1String("1");
+    const bool l1 = source.layout() == Layout::One;
     const QStringList blank =
         l1 ? QStringList{"", "OFF", "OFF", "OFF", "OFF", "否", "宽", "是", "是", "无", "高"}
            : QStringList{"", "OFF", "OFF", "OFF", "OFF", "否", "宽", "高"};
@@ -295,13 +295,13 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("l1.qfd"));
         QVERIFY(!SaveChannelFile(path, s.model, s.table, s.settings).isError());
         RadioSettings before = defaults();
-        before.setLayout(QStringLiteral("0"));
+        before.setLayout(Layout::Zero);
         LoadedChannelFile loaded;
         QVERIFY(!LoadChannelFile(path, models(), before, &loaded).isError());
         QCOMPARE(loaded.table.columnCount(), 11);
         QCOMPARE(loaded.table.rowCount(), 100);
         QCOMPARE(loaded.table.cell(1, 9), QStringLiteral("3"));
-        QCOMPARE(loaded.settings.layout(), QStringLiteral("1"));
+        QCOMPARE(loaded.settings.layout(), Layout::One);
     }
 
     void failedSaveKeepsTheOldFile() {

@@ -150,7 +150,7 @@ void TestLinkBasics::frequencyCheck() {
     QFETCH(QString, message);
     QFETCH(bool, runtime);
     ChannelTable table;
-    table.layOut(QStringLiteral("0"), 16);
+    table.layOut(Layout::Zero, 16);
     for (int i = 0; i < cells.size(); ++i)
         table.setCell(i / 2 + 1, i % 2 + 1, cells[i]);
     const FrequencyCheck check = ValidateFrequencies(table, band);

@@ -180,7 +180,7 @@ void TestRadioDocument::loadedFileReplacesEverything() {
     loaded.model.applyEntry(models().entries[1]);
     loaded.model.modelIndex = 1;
     loaded.model.selectBand(models(), 1);
-    loaded.table.layOut(QStringLiteral("0"), 99);
+    loaded.table.layOut(Layout::Zero, 99);
     loaded.table.setCell(5, 2, QStringLiteral("150.00000"));
     loaded.settings = o.document.settings();
     loaded.settings.setIndex(RadioSettings::FuncSQL, 2);
@@ -205,7 +205,7 @@ void TestRadioDocument::tableResetsAreAnnouncedInPairs() {
             [&] { order << QString::number(o.document.table().rowCount()); });
     o.document.chooseModel(1);
     ChannelTable t;
-    t.layOut(QStringLiteral("1"), 8);
+    t.layOut(Layout::One, 8);
     o.document.setTable(t);
     QCOMPARE(order, QStringList({"about", "100", "about", "9"}));
 }

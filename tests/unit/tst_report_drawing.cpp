@@ -13,7 +13,7 @@ namespace {
 // frequencies left empty, as a channel the user never filled.
 ChannelTable filledGrid(const QString& layout, int channels) {
     ChannelTable grid;
-    grid.layOut(layout, channels);
+    grid.layOut(parseLayout(layout), channels);
     for (int r = 1; r <= channels; ++r) {
         for (int c = 1; c < grid.columnCount(); ++c) {
             if (r % 10 == 0 && (c == 1 || c == 2))

@@ -11,7 +11,7 @@ namespace {
 
 ChannelTable filledGrid(const QString& layout, int channels) {
     ChannelTable grid;
-    grid.layOut(layout, channels);
+    grid.layOut(parseLayout(layout), channels);
     const QStringList signalling{QStringLiteral("67.0"), QStringLiteral("D023N"), QStringLiteral("OFF"),
                                  QStringLiteral("D754I"), QStringLiteral("254.1")};
     for (int r = 1; r <= channels; ++r) {

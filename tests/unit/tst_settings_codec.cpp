@@ -32,7 +32,7 @@ private Q_SLOTS:
     void functionByte() {
         QFETCH(QString, layout);
         RadioSettings s;
-        s.setLayout(layout);
+        s.setLayout(parseLayout(layout));
         QFETCH(int, crystal);
         QFETCH(int, polarity);
         s.setCrystal(crystal);
@@ -50,14 +50,14 @@ private Q_SLOTS:
 
     void keptBytesWaitForTheirLists() {
         RadioSettings s;
-        s.setLayout(QStringLiteral("1"));
+        s.setLayout(Layout::One);
         s.setIndex(L::FuncMoni, 0);
         s.setIndex(L::Sd, 0);
         QVERIFY(!s.functionByte()); // beep and scrambling are not selected yet
         s.setIndex(L::TSY, 0);
         s.setIndex(L::RPGN, 1);
         QCOMPARE(*s.functionByte(), 0x10);
-        s.setLayout(QStringLiteral("2"));
+        s.setLayout(parseLayout(QStringLiteral("2")));
         s.setIndex(L::RPGN, 0);
         QCOMPARE(*s.functionByte(), 0x10); // an unknown layout keeps the previous value
         QVERIFY(!s.voiceByte());
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, indexes);
         QFETCH(int, sPower);
         RadioSettings s;
-        s.setLayout(layout);
+        s.setLayout(parseLayout(layout));
         for (int l = 0; l < L::ListCount; ++l)
             QVERIFY(!s.setIndex(L::List(l), indexes[l]).isError());
         s.tune.sPower = sPower;
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QTEST(textOf(b), "blockB");
 
         RadioSettings d;
-        d.setLayout(layout);
+        d.setLayout(parseLayout(layout));
         d.setIndex(L::TSY, 0);
         d.setIndex(L::RPGN, 1);
         QVERIFY(!SettingsCodec::decode(a, &b, byteText(quint8(code)), d).isError());
@@ -151,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QFETCH(int, functionByte);
         RadioSettings s;
-        s.setLayout(layout);
+        s.setLayout(parseLayout(layout));
         s.selectStartupDefaults();
         Block a = blockOf("71 FF FF FF 00 03 04 19");
         a[4] = quint8(functionByte);
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QFETCH(QString, blockA);
         QFETCH(QString, blockB);
         RadioSettings s;
-        s.setLayout(layout);
+        s.setLayout(parseLayout(layout));
         s.selectStartupDefaults();
         const Block b = blockOf(blockB);
         QTEST(SettingsCodec::decode(blockOf(blockA), &b, blockA.left(2), s).code, "code");
