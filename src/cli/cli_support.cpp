@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "config/app_config.h"
+#include "document/radio_document.h"
 #include "texts/cli_texts.h"
 
 namespace Cli {
@@ -55,6 +56,15 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 
 QString appFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
+                   LoadedChannelFile* loaded) {
+    const QString config = configPath(args);
+    document->models().readFrom(config);
+    document->setBandRanges(StartupConfig::read(config, appFolder()).bandRanges);
+    document->selectStartupSettings();
+    return document->openFile(path, loaded);
 }
 
 QString configPath(const Arguments& args) {

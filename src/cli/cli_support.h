@@ -6,6 +6,9 @@
 
 #include "config/error.h"
 
+struct LoadedChannelFile;
+class RadioDocument;
+
 // Small helpers shared by the commands of radiocps-cli.
 namespace Cli {
 
@@ -32,6 +35,10 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 QString configPath(const Arguments& args);
 // The folder of the executable.
 QString appFolder();
+// Opens a channel file into a document exactly as the desktop program does: the model table and band ranges
+// of the configuration file (--config), the start-up settings for what the file leaves alone.
+Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
+                   LoadedChannelFile* loaded = nullptr);
 
 void printOut(const QString& text); // stdout, UTF-8, with a line end
 void printErr(const QString& text); // stderr, UTF-8, with a line end

@@ -2,7 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "config/app_config.h"
-#include "image/channel_file.h"
+#include "document/radio_document.h"
 #include "print/report_data.h"
 #include "print/report_print.h"
 #include "texts/cli_texts.h"
@@ -25,23 +25,10 @@ int runReport(const QStringList& args) {
 
     // Decoded exactly as the open command does: the model table of the configuration file, the start-up
     // settings as the values the file leaves alone.
-    const QString config = Cli::configPath(a);
-    ModelTable models;
-    models.readFrom(config);
-    RadioSettings before;
-    before.selectStartupDefaults();
-    LoadedChannelFile loaded;
-    if (Error e = LoadChannelFile(a.positional[0], models, before, &loaded); e.isError())
+    RadioDocument document;
+    if (Error e = Cli::openDocument(a, a.positional[0], &document); e.isError())
         return Cli::fail(e);
-
-    // The range label shows PL1 for band "(U)" and PL2 for band "(V)".
-    const StartupConfig startup = StartupConfig::read(config, Cli::appFolder());
-    QString rangeLabel;
-    if (loaded.model.band == 0 || loaded.model.band == 1)
-        rangeLabel = startup.bandRanges[loaded.model.band];
-
-    const ReportData report =
-        ReportData::snapshot(reportBandText(loaded.model), rangeLabel, loaded.settings, loaded.table);
+    const ReportData report = reportOf(document);
     int pages = 0;
     if (Error e = writeReportPdf(*pdf, report, PaperInfo::a4Portrait(), &pages); e.isError())
         return Cli::fail(e);

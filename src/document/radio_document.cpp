@@ -147,6 +147,16 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
     setModified(false);
 }
 
+Error RadioDocument::openFile(const QString& path, LoadedChannelFile* loaded) {
+    LoadedChannelFile decoded;
+    const Error error = LoadChannelFile(path, models_, settings_, &decoded);
+    if (!error.isError())
+        applyLoaded(decoded, path);
+    if (loaded)
+        *loaded = decoded;
+    return error;
+}
+
 void RadioDocument::markSaved(const QString& path) {
     filePath_ = path;
     setModified(false);

@@ -68,6 +68,10 @@ public:
 
     // --- A decoded channel file (opened, or received from the radio) replaces model, table and settings.
     void applyLoaded(const LoadedChannelFile& loaded, const QString& path);
+    // Reads and decodes a channel file against the model table, the settings so far supplying what the file
+    // leaves alone, and applies it when it decoded; otherwise the document stays as it was. `loaded`, when
+    // given, receives what the file held (lines read, completeness).
+    Error openFile(const QString& path, LoadedChannelFile* loaded = nullptr);
 
     // --- File, completeness, modification.
     QString filePath() const { return filePath_; }

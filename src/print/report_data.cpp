@@ -1,5 +1,7 @@
 #include "print/report_data.h"
 
+#include "document/radio_document.h"
+
 #include "image/channel_columns.h"
 
 RadioSettings::List ReportData::listOf(Text t) {
@@ -74,4 +76,9 @@ QString reportBandText(const CurrentModel& model) {
     if (model.band == 1)
         return model.strPc + QStringLiteral("(V)");
     return model.strPc;
+}
+
+ReportData reportOf(const RadioDocument& document) {
+    return ReportData::snapshot(reportBandText(document.model()), document.rangeText(), document.settings(),
+                                document.table());
 }

@@ -39,6 +39,12 @@ struct ReportData {
     bool operator==(const ReportData& o) const { return texts == o.texts && table == o.table; }
 };
 
+class RadioDocument;
+
+// The snapshot of a document as the main window shows it: the band selector's text, the range label, the
+// nine lists' texts and the channel table.
+ReportData reportOf(const RadioDocument& document);
+
 // The band combo's text for a model: its name followed by "(U)" for band 0 or "(V)" for band 1; the name
 // alone when no band is selected.
 QString reportBandText(const CurrentModel& model);

@@ -1,7 +1,6 @@
 #include "ui/command_wiring.h"
 
 #include "document/radio_document.h"
-#include "print/report_data.h"
 #include "ui/about_box.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
@@ -9,29 +8,9 @@
 #include "ui/radio_command_host.h"
 #include "ui/radio_commands.h"
 #include "ui/report_commands.h"
-#include "ui/report_host.h"
 #include "ui/tune_command.h"
 
 namespace {
-
-// The report commands see the main window through this.
-class MainWindowReportHost : public QObject, public ReportHost {
-public:
-    explicit MainWindowReportHost(MainWindow& window) : QObject(&window), window_(window) {}
-
-    QWidget* reportParent() override { return &window_; }
-    Prompter& reportPrompter() override { return *window_.prompter(); }
-    QString bandText() const override { return reportBandText(window_.document().model()); }
-    QString rangeLabelText() const override { return window_.document().rangeText(); }
-    QString settingsText(RadioSettings::List list) const override {
-        return window_.document().settings().text(list);
-    }
-    const ChannelTable& channelTable() const override { return window_.document().table(); }
-    void stopHousekeepingTimer() override { window_.stopHousekeeping(); }
-
-private:
-    MainWindow& window_;
-};
 
 // Owns the system printer access for the life of the window.
 class SystemPrinters : public QObject, public SystemPrinterAccess {
@@ -81,9 +60,9 @@ void wireRadio(MainWindow& window) {
 void wireReports(MainWindow& window, const PrinterAccess* printers) {
     if (!printers)
         printers = new SystemPrinters(&window);
-    auto* host = new MainWindowReportHost(window);
-    auto* reports = new ReportCommands(*host, *printers, &window);
+    auto* reports = new ReportCommands(window.document(), *window.prompter(), *printers, &window);
     reports->setObjectName(QStringLiteral("reportCommands"));
+    QObject::connect(reports, &ReportCommands::started, &window, &MainWindow::stopHousekeeping);
     window.setCommandHandler(MainWindow::Command::Preview, [reports] {
         reports->mnuPreview();
         return Error::none();

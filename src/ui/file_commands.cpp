@@ -37,10 +37,8 @@ void FileCommands::loadChannelFile(const QString& path) {
     Error error;
     {
         const BusyPointer busy;
-        error = LoadChannelFile(path, document_.models(), document_.settings(), &loaded);
         // Decoded completely before anything changes: a malformed file leaves the document as it was.
-        if (!error.isError())
-            document_.applyLoaded(loaded, path);
+        error = document_.openFile(path, &loaded);
     }
     if (error.code == ErrorCode::FileNotFound)
         return;

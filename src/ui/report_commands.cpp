@@ -1,32 +1,31 @@
 #include "ui/report_commands.h"
 
+#include "document/radio_document.h"
 #include "print/report_print.h"
 #include "texts/ui_texts.h"
 #include "ui/preview_window.h"
 #include "ui/printer_surface.h"
 #include "ui/prompter.h"
-#include "ui/report_host.h"
 
-ReportCommands::ReportCommands(ReportHost& host, const PrinterAccess& printers, QObject* parent)
-    : QObject(parent), host_(host), printers_(printers) {}
+ReportCommands::ReportCommands(const RadioDocument& document, Prompter& prompter,
+                               const PrinterAccess& printers, QWidget* window)
+    : QObject(window), document_(document), prompter_(prompter), printers_(printers), window_(window) {}
 
 void ReportCommands::takeSnapshot() {
     // The cell editors write into the grid as the user types, so the grid needs no flushing first.
-    report_ = ReportData::snapshot(
-        host_.bandText(), host_.rangeLabelText(),
-        [this](RadioSettings::List list) { return host_.settingsText(list); }, host_.channelTable());
+    report_ = reportOf(document_);
 }
 
 void ReportCommands::mnuPreview() {
     takeSnapshot();
-    host_.stopHousekeepingTimer();
+    Q_EMIT started();
     if (preview_) {
         // An open preview keeps the picture it was drawn with.
         preview_->raise();
         preview_->activateWindow();
         return;
     }
-    auto* window = new PreviewWindow(host_.reportParent());
+    auto* window = new PreviewWindow(window_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setReport(report_);
     // Without a printer the page is prepared against A4 portrait, so the preview still works.
@@ -39,7 +38,7 @@ void ReportCommands::mnuPreview() {
 
 void ReportCommands::mnuPrint() {
     takeSnapshot();
-    host_.stopHousekeepingTimer();
+    Q_EMIT started();
     if (!printers_.hasDefaultPrinter()) {
         offerPdf();
         return;
@@ -47,14 +46,14 @@ void ReportCommands::mnuPrint() {
 
     // A fresh hidden window prints, so that the font scale factor comes from the page at its design size
     // and not from an open preview's page that was enlarged or scrolled taller.
-    PreviewWindow printing(host_.reportParent());
+    PreviewWindow printing(window_);
     printing.setReport(report_);
     printing.blnPrint = true;
     printing.load();
     const Error e = printing.PrintF(printers_);
     if (e.isError()) {
-        host_.reportPrompter().message(host_.reportParent(), Prompter::Icon::Critical, UiText::TitleError,
-                                       ReportText::PrintFailed.arg(e.description));
+        prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError,
+                          ReportText::PrintFailed.arg(e.description));
         return;
     }
     if (preview_)
@@ -62,8 +61,8 @@ void ReportCommands::mnuPrint() {
 }
 
 void ReportCommands::offerPdf() {
-    Prompter& prompter = host_.reportPrompter();
-    QWidget* parent = host_.reportParent();
+    Prompter& prompter = prompter_;
+    QWidget* parent = window_;
     if (prompter.message(parent, Prompter::Icon::Question, UiText::TitleNotice, ReportText::NoPrinter,
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;

@@ -4,35 +4,32 @@
 #include <QPrinterInfo>
 #include <QtTest>
 
+#include "document/radio_document.h"
 #include "scripted_prompter.h"
 #include "ui/printer_surface.h"
 #include "ui/report_commands.h"
-#include "ui/report_host.h"
 
 namespace {
 
-class Host : public ReportHost {
-public:
+// A document as the main window shows it: model "RC-99" on band "(U)", 99 channels of layout 1.
+struct Host {
     QWidget parent;
     ScriptedPrompter prompter;
-    ChannelTable grid;
-    RadioSettings settings;
+    RadioDocument document;
 
     Host() {
-        settings.selectStartupDefaults();
+        document.setBandRanges({QStringLiteral("400MHz---470MHz")});
+        document.selectStartupSettings();
+        document.setModelName(QStringLiteral("RC-99"), -1);
+        document.selectBand(0);
+        ChannelTable grid;
         grid.layOut(Layout::One, 99);
         for (int r = 1; r <= 99; ++r) {
             grid.setCell(r, 1, QStringLiteral("%1.%2").arg(400 + r).arg(r * 125, 5, 10, QLatin1Char('0')));
             grid.setCell(r, 2, grid.cell(r, 1));
         }
+        document.setTable(grid);
     }
-    QWidget* reportParent() override { return &parent; }
-    Prompter& reportPrompter() override { return prompter; }
-    QString bandText() const override { return QStringLiteral("RC-99(U)"); }
-    QString rangeLabelText() const override { return QStringLiteral("400MHz---470MHz"); }
-    QString settingsText(RadioSettings::List list) const override { return settings.text(list); }
-    const ChannelTable& channelTable() const override { return grid; }
-    void stopHousekeepingTimer() override {}
 };
 
 QString run(const QString& program, const QStringList& args) {
@@ -70,7 +67,7 @@ void TestPreviewCups::printsThroughTheQueue() {
     Host host;
     SystemPrinterAccess printers;
     QVERIFY(printers.hasDefaultPrinter());
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
     commands.mnuPrint();
     QVERIFY2(host.prompter.shown.isEmpty(), qPrintable(host.prompter.texts().join(QLatin1Char('\n'))));
 

@@ -5,12 +5,12 @@
 
 #include "pdf_pages.h"
 
+#include "document/radio_document.h"
 #include "print/report_layout.h"
 #include "scripted_prompter.h"
 #include "ui/preview_window.h"
 #include "ui/printer_surface.h"
 #include "ui/report_commands.h"
-#include "ui/report_host.h"
 
 namespace {
 
@@ -32,25 +32,27 @@ ChannelTable filledGrid(const QString& layout, int channels) {
     return grid;
 }
 
-class FakeHost : public ReportHost {
-public:
+// The main window's side of the report commands: the document it shows (model "RC-16" on band "(U)", a
+// filled grid), the window the report belongs to, and a scripted prompter.
+struct FakeHost {
     QWidget parent;
     ScriptedPrompter prompter;
-    ChannelTable grid = filledGrid(QStringLiteral("0"), 16);
-    QString band = QStringLiteral("RC-16(U)");
-    QString range = QStringLiteral("400MHz---470MHz");
-    RadioSettings settings;
+    RadioDocument document;
     int timerStops = 0;
 
-    FakeHost() { settings.selectStartupDefaults(); }
-
-    QWidget* reportParent() override { return &parent; }
-    Prompter& reportPrompter() override { return prompter; }
-    QString bandText() const override { return band; }
-    QString rangeLabelText() const override { return range; }
-    QString settingsText(RadioSettings::List list) const override { return settings.text(list); }
-    const ChannelTable& channelTable() const override { return grid; }
-    void stopHousekeepingTimer() override { ++timerStops; }
+    FakeHost() {
+        document.setBandRanges({QStringLiteral("400MHz---470MHz"), QStringLiteral("136MHz---174MHz")});
+        document.selectStartupSettings();
+        showModel(QStringLiteral("RC-16"), 0);
+        document.setTable(filledGrid(QStringLiteral("0"), 16));
+    }
+    void showModel(const QString& name, int band) {
+        document.setModelName(name, -1);
+        document.selectBand(band);
+    }
+    void watch(ReportCommands& commands) {
+        QObject::connect(&commands, &ReportCommands::started, [this] { ++timerStops; });
+    }
 };
 
 class NoPrinter : public PrinterAccess {
@@ -156,9 +158,10 @@ void TestPreviewWindow::previewOpens() {
     QFETCH(bool, enlarged);
 
     FakeHost host;
-    host.grid = filledGrid(layout, channels);
+    host.document.setTable(filledGrid(layout, channels));
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPreview();
 
     PreviewWindow* w = host.parent.findChild<PreviewWindow*>(QStringLiteral("frmPreview"));
@@ -215,9 +218,10 @@ void TestPreviewWindow::scrollingMovesAndGrowsThePage() {
     QFETCH(double, heightAfter);
 
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("0"), channels);
+    host.document.setTable(filledGrid(QStringLiteral("0"), channels));
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPreview();
     PreviewWindow* w = commands.previewWindow();
     QVERIFY(w);
@@ -238,9 +242,10 @@ void TestPreviewWindow::scrollingMovesAndGrowsThePage() {
 
 void TestPreviewWindow::closeAndOpenAgain() {
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("1"), 99);
+    host.document.setTable(filledGrid(QStringLiteral("1"), 99));
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     for (int round = 0; round < 2; ++round) {
         commands.mnuPreview();
         QPointer<PreviewWindow> w = commands.previewWindow();
@@ -259,14 +264,15 @@ void TestPreviewWindow::closeAndOpenAgain() {
 void TestPreviewWindow::secondPreviewOnlyRaises() {
     FakeHost host;
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPreview();
     PreviewWindow* w = commands.previewWindow();
     QVERIFY(w);
     const QImage drawn = w->picture().image();
 
-    host.band = QStringLiteral("RC-16(V)");
-    host.grid.setCell(3, 1, QString());
+    host.showModel(QStringLiteral("RC-16"), 1);
+    host.document.setCell(3, 1, QString());
     commands.mnuPreview();
     QCOMPARE(commands.previewWindow(), w);
     QCOMPARE(host.parent.findChildren<PreviewWindow*>().size(), 1);
@@ -297,12 +303,13 @@ void TestPreviewWindow::printWithoutPrinter() {
     QFETCH(bool, written);
 
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("0"), 99);
+    host.document.setTable(filledGrid(QStringLiteral("0"), 99));
     host.prompter.answers = answers;
     const QString path = fileName.isEmpty() ? QString() : dir_.filePath(fileName);
     host.prompter.fileNames << path;
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPrint();
 
     QCOMPARE(host.timerStops, 1);
@@ -338,10 +345,11 @@ void TestPreviewWindow::printOnPdfPrinter() {
     QFETCH(int, pages);
 
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("1"), channels);
+    host.document.setTable(filledGrid(QStringLiteral("1"), channels));
     const QString path = dir_.filePath(QStringLiteral("printed-%1.pdf").arg(QTest::currentDataTag()));
     PdfPrinter printers(path);
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     QPointer<PreviewWindow> preview;
     if (previewOpen) {
         commands.mnuPreview();
@@ -349,7 +357,7 @@ void TestPreviewWindow::printOnPdfPrinter() {
         QVERIFY(preview);
     }
     // Printing takes the data as it is now, also with an open preview.
-    host.band = QStringLiteral("RC-99(V)");
+    host.showModel(QStringLiteral("RC-99"), 1);
     commands.mnuPrint();
 
     QVERIFY2(host.prompter.shown.isEmpty(), qPrintable(host.prompter.texts().join(QLatin1Char('\n'))));
@@ -370,17 +378,19 @@ void TestPreviewWindow::printFactorIgnoresOpenPreview() {
     if (!poppler_)
         QSKIP("poppler-utils are not installed");
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("0"), 99);
+    host.document.setTable(filledGrid(QStringLiteral("0"), 99));
     const QString alone = dir_.filePath(QStringLiteral("alone.pdf"));
     const QString withPreview = dir_.filePath(QStringLiteral("with-preview.pdf"));
     {
         PdfPrinter printers(alone);
-        ReportCommands commands(host, printers);
+        ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+        host.watch(commands);
         commands.mnuPrint();
     }
     {
         PdfPrinter printers(withPreview);
-        ReportCommands commands(host, printers);
+        ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+        host.watch(commands);
         commands.mnuPreview();
         QVERIFY(commands.previewWindow());
         commands.previewWindow()->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(28088);
@@ -395,7 +405,8 @@ void TestPreviewWindow::printFailureIsReported() {
     FakeHost host;
     // A printer that cannot open its output.
     PdfPrinter printers(dir_.filePath(QStringLiteral("no-such-folder/out.pdf")));
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPreview();
     QPointer<PreviewWindow> preview = commands.previewWindow();
     commands.mnuPrint();
@@ -414,9 +425,10 @@ void TestPreviewWindow::printFailureIsReported() {
 // there (scripts/screenshot-preview).
 void TestPreviewWindow::screenshot() {
     FakeHost host;
-    host.grid = filledGrid(QStringLiteral("0"), 16);
+    host.document.setTable(filledGrid(QStringLiteral("0"), 16));
     NoPrinter printers;
-    ReportCommands commands(host, printers);
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    host.watch(commands);
     commands.mnuPreview();
     PreviewWindow* w = commands.previewWindow();
     QVERIFY(w);
