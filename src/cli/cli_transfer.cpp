@@ -9,6 +9,7 @@
 #include "link/qt_serial_port.h"
 #include "link/transfer_driver.h"
 #include "link/transfer_machine.h"
+#include "texts/transfer_texts.h"
 
 namespace Cli {
 
@@ -58,7 +59,11 @@ private:
     struct sigaction oldTerm_ = {};
 };
 
-QString messageLine(const LinkMessage& m) {
+// The title of the transfer's messages that carry the program's name.
+const QString kApplicationTitle = QStringLiteral("radiocps-cli");
+
+QString messageLine(const TransferMessage& message) {
+    const TransferTexts::Shown m = TransferTexts::message(message, kApplicationTitle);
     return m.title.isEmpty() ? m.text : m.title + QStringLiteral("：") + m.text;
 }
 
@@ -94,11 +99,11 @@ TransferResult runTransfer(TransferMachine& machine, const QString& device,
             printErr(QString());
         progressShown = false;
     };
-    QObject::connect(&driver, &TransferDriver::captionChanged, [&](const QString& text) {
+    QObject::connect(&driver, &TransferDriver::captionChanged, [&](TransferCaption c) {
         endProgressLine();
-        caption = text;
+        caption = TransferTexts::caption(c);
         if (!terminal)
-            printErr(text);
+            printErr(caption);
     });
     QObject::connect(&driver, &TransferDriver::progressChanged, [&](double value, int maximum) {
         if (!terminal)
@@ -109,7 +114,7 @@ TransferResult runTransfer(TransferMachine& machine, const QString& device,
         std::fflush(stderr);
         progressShown = true;
     });
-    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const LinkMessage& m) {
+    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const TransferMessage& m) {
         endProgressLine();
         printErr(messageLine(m));
         driver.messageClosed();

@@ -32,7 +32,7 @@ int runRead(const QStringList& args) {
     const ReceivedFile received(*a.option(QStringLiteral("--out")));
     if (Error e = received.reset(); e.isError())
         return Cli::fail(e);
-    ReadTransfer machine(table, {timings, QStringLiteral("radiocps-cli")});
+    ReadTransfer machine(table, {timings});
     Error openError;
     const TransferResult result = Cli::runTransfer(
         machine, *a.option(QStringLiteral("--port")),

@@ -42,7 +42,7 @@ int runWrite(const QStringList& args) {
     if (Error e = buildWriteImage(loaded.model, loaded.table, loaded.settings, &image); e.isError())
         return Cli::fail(e);
 
-    WriteTransfer machine(image, loaded.model.strType, {timings, QStringLiteral("radiocps-cli")});
+    WriteTransfer machine(image, loaded.model.strType, {timings});
     Error openError;
     const TransferResult result =
         Cli::runTransfer(machine, *a.option(QStringLiteral("--port")), {}, &openError);

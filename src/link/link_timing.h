@@ -1,6 +1,7 @@
 #pragma once
 
-// The intervals of the radio link. Tests shorten them through LinkTimings; nothing else changes them.
+// The intervals of the radio link. Tests shorten them through LinkTimings, and radiocps-cli --timeout sets
+// the no-response interval; the desktop program uses them as they stand.
 namespace LinkTiming {
 constexpr int kStartDelayMs = 500;   // the progress window starts the transfer this long after it shows
 constexpr int kNoResponseMs = 60000; // the radio must answer within this time

@@ -2,18 +2,17 @@
 
 #include "image/block_address.h"
 #include "image/current_model.h"
-#include "link/link_texts.h"
 #include "link/protocol.h"
 
 ReadTransfer::ReadTransfer(const ModelTable& table, Options options)
-    : TransferMachine(std::move(options)), table_(table) {}
+    : TransferMachine(options), table_(table) {}
 
 int ReadTransfer::totalBlocks() const {
     return blockCount(iData_);
 }
 
 void ReadTransfer::begin() {
-    caption(LinkText::Connecting);
+    caption(TransferCaption::Connecting);
     clearBuffer();
     startHandshake();
 }
@@ -21,14 +20,12 @@ void ReadTransfer::begin() {
 void ReadTransfer::handshakeDone() {
     clearBuffer();
     sendByte(Protocol::kReadMode);
-    phase_ = Phase::ReadMode;
-    waitForAck();
+    awaitAck(State::ReadModeAck);
 }
 
-void ReadTransfer::acknowledged() {
-    if (phase_ == Phase::ReadMode) {
-        caption(LinkText::Reading);
-        phase_ = Phase::Blocks;
+void ReadTransfer::acknowledged(State wait) {
+    if (wait == State::ReadModeAck) {
+        caption(TransferCaption::Reading);
         block_ = 1;
         clearInput();
     }
@@ -36,14 +33,8 @@ void ReadTransfer::acknowledged() {
 }
 
 void ReadTransfer::requestBlock() {
-    const int address = (block_ - 1) * kBlockSize;
-    QByteArray request;
-    request.append(Protocol::kReadCommand);
-    request.append(static_cast<char>(address >> 8));
-    request.append(static_cast<char>(address & 0xFF));
-    request.append(Protocol::kBlockLength);
-    send(request);
-    waitForBlockReply();
+    send(Protocol::readRequest(block_ - 1));
+    awaitBlockReply();
 }
 
 void ReadTransfer::blockReplied(const QByteArray& reply) {
@@ -62,75 +53,40 @@ void ReadTransfer::stored(const Error& error) {
     progress(block_, totalBlocks());
     sendByte(Protocol::kAck);
     if (block_ >= totalBlocks()) {
-        drainThen([this] {
-            closePort();
-            end(TransferResult::Outcome::Completed);
-        });
+        drain();
         return;
     }
     ++block_;
-    waitForAck();
+    awaitAck(State::BlockAck);
 }
 
 void ReadTransfer::determineModel(const QByteArray& reply) {
     // The first data byte in upper-case hex without a leading zero ("5", "A1"), as the model table is
     // searched.
-    const QString code = QString::number(static_cast<quint8>(reply.at(4)), 16).toUpper();
+    const QString code = QString::number(Protocol::frameData(reply)[0], 16).toUpper();
     const int entry = lookupModel(table_, code);
     iData_ = ::imageFactor(table_.entries[entry].channels());
 }
 
-void ReadTransfer::notAcknowledged() {
-    end(TransferResult::Outcome::CommunicationError,
-        {ErrorCode::Communication, LinkText::CommunicationError});
-}
-
-void ReadTransfer::noResponse() {
-    closePort();
-    end(TransferResult::Outcome::NoResponse, {ErrorCode::NoResponse, LinkText::NoResponse});
-}
-
-void ReadTransfer::cancelled() {
-    // The read command closes the port once the progress window has gone.
-    end(TransferResult::Outcome::Cancelled);
-}
-
-void ReadTransfer::lost(const Error& error) {
-    if (phase_ == Phase::Blocks) {
+void ReadTransfer::linkFailed(const Error& error) {
+    if (block_ > 0)
         blockLoopFailure(TransferResult::Outcome::LinkLost, error);
-        return;
-    }
-    closePort();
-    end(TransferResult::Outcome::LinkLost, error, true);
-}
-
-void ReadTransfer::replyTooLong() {
-    // More than 12 bytes cannot be a block; taking any 12 of them would store garbage as data.
-    showMessages({communicationErrorMessage()}, [this] {
-        closePort();
-        end(TransferResult::Outcome::CommunicationError,
-            {ErrorCode::Communication, LinkText::CommunicationError});
-    });
+    else
+        closeAndFinish(ending(TransferResult::Outcome::LinkLost, error, true));
 }
 
 void ReadTransfer::blockLoopFailure(TransferResult::Outcome outcome, const Error& error) {
-    const QList<LinkMessage> messages = {
-        {LinkMessage::Icon::Information, QString::number(error.code), error.description},
-        {LinkMessage::Icon::None, options().applicationTitle, LinkText::readBlocksSent(block_, iData_)},
-    };
-    showMessages(messages, [this, outcome, error] {
-        closePort();
-        end(outcome, error);
-    });
+    fail({TransferMessage::codedError(error), TransferMessage::readBlocksSent(block_, iData_)},
+         ending(outcome, error));
 }
 
-void ReadTransfer::end(TransferResult::Outcome outcome, const Error& error, bool escaped) {
+TransferResult ReadTransfer::ending(TransferResult::Outcome outcome, const Error& error, bool escaped) const {
     TransferResult r;
     r.outcome = outcome;
     r.error = error;
     r.escaped = escaped;
-    r.decode = phase_ == Phase::Blocks;
+    r.decode = block_ > 0;
     r.blocks = stored_;
     r.totalBlocks = totalBlocks();
-    finish(r);
+    return r;
 }

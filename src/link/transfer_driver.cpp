@@ -49,54 +49,57 @@ void TransferDriver::dispatch(const TransferActions& actions) {
         return;
     draining_ = true;
     while (!queue_.isEmpty())
-        execute(queue_.dequeue());
+        std::visit([this](const auto& a) { execute(a); }, queue_.dequeue());
     draining_ = false;
 }
 
-void TransferDriver::execute(const TransferAction& a) {
-    using Kind = TransferAction::Kind;
-    switch (a.kind) {
-    case Kind::Send:
-        port_.write(a.bytes);
-        Q_EMIT bytesSent(a.bytes.size());
-        break;
-    case Kind::ClearInput:
-        port_.clearInput();
-        break;
-    case Kind::StartTimer:
-        timer(a.timer).start(a.interval);
-        break;
-    case Kind::StopTimer:
-        timer(a.timer).stop();
-        break;
-    case Kind::Caption:
-        Q_EMIT captionChanged(a.text);
-        break;
-    case Kind::Progress:
-        Q_EMIT progressChanged(a.value, a.maximum);
-        break;
-    case Kind::Message:
-        Q_EMIT messageRequested(a.message);
-        break;
-    case Kind::StoreBlock: {
-        const Error e = sink_ ? sink_(a.bytes) : Error::none();
-        dispatch(machine_.blockStored(e));
-        break;
-    }
-    case Kind::ClosePort:
-        port_.close();
-        break;
-    case Kind::Finished:
-        noResponse_.stop();
-        pacing_.stop();
-        drain_.stop();
-        for (const auto& c : connections_)
-            disconnect(c);
-        connections_.clear();
-        running_ = false;
-        finished_ = true;
-        result_ = a.result;
-        Q_EMIT finished(a.result);
-        break;
-    }
+void TransferDriver::execute(const Act::Send& a) {
+    port_.write(a.bytes);
+    Q_EMIT bytesSent(a.bytes.size());
+}
+
+void TransferDriver::execute(const Act::ClearInput&) {
+    port_.clearInput();
+}
+
+void TransferDriver::execute(const Act::StartTimer& a) {
+    timer(a.timer).start(a.interval);
+}
+
+void TransferDriver::execute(const Act::StopTimer& a) {
+    timer(a.timer).stop();
+}
+
+void TransferDriver::execute(const Act::Caption& a) {
+    Q_EMIT captionChanged(a.caption);
+}
+
+void TransferDriver::execute(const Act::Progress& a) {
+    Q_EMIT progressChanged(a.value, a.maximum);
+}
+
+void TransferDriver::execute(const Act::Message& a) {
+    Q_EMIT messageRequested(a.message);
+}
+
+void TransferDriver::execute(const Act::StoreBlock& a) {
+    const Error e = sink_ ? sink_(a.reply) : Error::none();
+    dispatch(machine_.blockStored(e));
+}
+
+void TransferDriver::execute(const Act::ClosePort&) {
+    port_.close();
+}
+
+void TransferDriver::execute(const Act::Finished& a) {
+    noResponse_.stop();
+    pacing_.stop();
+    drain_.stop();
+    for (const auto& c : connections_)
+        disconnect(c);
+    connections_.clear();
+    running_ = false;
+    finished_ = true;
+    result_ = a.result;
+    Q_EMIT finished(a.result);
 }

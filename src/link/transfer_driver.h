@@ -12,8 +12,8 @@ class SerialPort;
 // Runs a transfer machine in the Qt event loop: its bytes go to the port, the port's bytes and the
 // timers' expiries come back as events. Actions are carried out strictly in order; events that arrive
 // while a face handles a signal (a modal message box runs its own loop) queue behind them.
-// The faces show messageRequested and answer with messageClosed; they must not delete the driver from
-// one of its signals.
+// The faces word captionChanged and messageRequested (see texts/transfer_texts.h), show the message and
+// answer with messageClosed; they must not delete the driver from one of its signals.
 class TransferDriver : public QObject {
     Q_OBJECT
 public:
@@ -32,15 +32,24 @@ public:
     const TransferResult& result() const { return result_; }
 
 Q_SIGNALS:
-    void captionChanged(const QString& text);
+    void captionChanged(TransferCaption caption);
     void progressChanged(double value, int maximum);
     void bytesSent(int count);
-    void messageRequested(const LinkMessage& message);
+    void messageRequested(const TransferMessage& message);
     void finished(const TransferResult& result);
 
 private:
     void dispatch(const TransferActions& actions);
-    void execute(const TransferAction& action);
+    void execute(const Act::Send& a);
+    void execute(const Act::ClearInput& a);
+    void execute(const Act::StartTimer& a);
+    void execute(const Act::StopTimer& a);
+    void execute(const Act::Caption& a);
+    void execute(const Act::Progress& a);
+    void execute(const Act::Message& a);
+    void execute(const Act::StoreBlock& a);
+    void execute(const Act::ClosePort& a);
+    void execute(const Act::Finished& a);
     QTimer& timer(LinkTimer t) {
         return t == LinkTimer::NoResponse ? noResponse_ : t == LinkTimer::WakeUpPacing ? pacing_ : drain_;
     }

@@ -1,6 +1,5 @@
 #include "link/transfer_machine.h"
 
-#include "link/link_texts.h"
 #include "link/protocol.h"
 
 TransferActions TransferMachine::take() {
@@ -9,81 +8,173 @@ TransferActions TransferMachine::take() {
     return actions;
 }
 
+bool TransferMachine::waitsForRadio() const {
+    switch (state_) {
+    case State::Waking:
+    case State::AnswerArriving:
+    case State::Completing:
+    case State::ReadModeAck:
+    case State::BlockReply:
+    case State::BlockAck:
+    case State::WriteModeReply:
+    case State::FrameAck:
+        return true;
+    case State::Idle:
+    case State::Storing:
+    case State::Draining:
+    case State::ShowingMessages:
+    case State::Finished:
+        break;
+    }
+    return false;
+}
+
+// ---- events
+
 TransferActions TransferMachine::start() {
-    if (started_)
+    if (state_ != State::Idle)
         return {};
-    started_ = true;
     begin();
     return take();
 }
 
 TransferActions TransferMachine::bytesReceived(const QByteArray& bytes) {
-    if (finished_ || bytes.isEmpty())
+    if (state_ == State::Finished || bytes.isEmpty())
         return {};
-    if (wait_ == Wait::BlockReply) {
-        // The block reply is taken from the port as raw bytes; it never reaches the receive buffer.
-        reply_ += bytes;
-        if (reply_.size() == Protocol::kReplySize) {
-            stopTimer(LinkTimer::NoResponse);
-            wait_ = Wait::None;
-            const QByteArray reply = reply_;
-            reply_.clear();
-            blockReplied(reply);
-        } else if (reply_.size() > Protocol::kReplySize) {
-            stopTimer(LinkTimer::NoResponse);
-            wait_ = Wait::None;
-            reply_.clear();
-            replyTooLong();
-        }
+    if (state_ != State::BlockReply) {
+        // Outside the waits the bytes stay in the buffer; the next wait judges them.
+        buffer_.append(bytes);
+        judgeBuffer();
         return take();
     }
-    buffer_.append(bytes);
-    onBuffer();
+    // The block reply is taken from the port as raw bytes; it never reaches the receive buffer.
+    reply_ += bytes;
+    if (reply_.size() == Protocol::kReplySize) {
+        stopTimer(LinkTimer::NoResponse);
+        const QByteArray reply = reply_;
+        reply_.clear();
+        blockReplied(reply);
+    } else if (reply_.size() > Protocol::kReplySize) {
+        // More than 12 bytes cannot be a block; taking any 12 of them would store garbage as data.
+        stopTimer(LinkTimer::NoResponse);
+        reply_.clear();
+        fail({TransferMessage::communicationError()},
+             ending(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, {}}));
+    }
     return take();
 }
 
-void TransferMachine::onBuffer() {
-    switch (wait_) {
-    case Wait::WakeMore:
-        examineAnswer();
+TransferActions TransferMachine::timerExpired(LinkTimer timer) {
+    switch (timer) {
+    case LinkTimer::WakeUpPacing:
+        if (state_ != State::Waking)
+            break;
+        if (buffer_.isEmpty()) {
+            sendWakeUpByte();
+            startTimer(LinkTimer::WakeUpPacing);
+        } else {
+            state_ = State::AnswerArriving;
+            judgeAnswer();
+        }
         break;
-    case Wait::CompleteReply:
-    case Wait::ModeReply:
+    case LinkTimer::Drain:
+        if (state_ == State::Draining)
+            closeAndFinish(ending(TransferResult::Outcome::Completed));
+        break;
+    case LinkTimer::NoResponse:
+        // Every wait ends here, so that a silent or half-answering radio cannot hold the transfer forever.
+        if (waitsForRadio())
+            noResponse();
+        break;
+    }
+    return take();
+}
+
+TransferActions TransferMachine::cancel() {
+    switch (state_) {
+    case State::ShowingMessages: // the transfer ends when the messages are closed
+    case State::Finished:
+        return {};
+    case State::Draining:
+        stopTimer(LinkTimer::Drain);
+        closeAndFinish(ending(TransferResult::Outcome::Completed));
+        break;
+    default:
+        // The port stays open: the face that cancelled closes it once its window has gone.
+        stopTimer(LinkTimer::NoResponse);
+        stopTimer(LinkTimer::WakeUpPacing);
+        finish(ending(TransferResult::Outcome::Cancelled));
+        break;
+    }
+    return take();
+}
+
+TransferActions TransferMachine::linkLost(const Error& error) {
+    switch (state_) {
+    case State::ShowingMessages:
+    case State::Finished:
+        return {};
+    case State::Draining:
+        stopTimer(LinkTimer::Drain);
+        closeAndFinish(ending(TransferResult::Outcome::Completed));
+        break;
+    default:
+        stopTimer(LinkTimer::NoResponse);
+        stopTimer(LinkTimer::WakeUpPacing);
+        linkFailed(error);
+        break;
+    }
+    return take();
+}
+
+TransferActions TransferMachine::messageClosed() {
+    if (state_ != State::ShowingMessages)
+        return {};
+    if (!messages_.isEmpty())
+        act(Act::Message{messages_.takeFirst()});
+    else
+        closeAndFinish(ending_);
+    return take();
+}
+
+TransferActions TransferMachine::blockStored(const Error& error) {
+    if (state_ != State::Storing)
+        return {};
+    stored(error);
+    return take();
+}
+
+// ---- the waits
+
+void TransferMachine::judgeBuffer() {
+    switch (state_) {
+    case State::AnswerArriving:
+        judgeAnswer();
+        break;
+    case State::Completing:
+    case State::WriteModeReply:
         // Any reply to the completing byte or to the mode byte counts; its content is not examined.
         if (!buffer_.isEmpty()) {
-            const bool completing = wait_ == Wait::CompleteReply;
+            const bool completing = state_ == State::Completing;
             buffer_.clear();
             stopTimer(LinkTimer::NoResponse);
-            wait_ = Wait::None;
             if (completing)
                 handshakeDone();
             else
                 modeReplied();
         }
         break;
-    case Wait::Ack:
-        if (buffer_.isEmpty())
-            break;
-        stopTimer(LinkTimer::NoResponse);
-        wait_ = Wait::None;
-        if (buffer_.isAcknowledgement()) {
-            clearInput();
-            buffer_.clear();
-            acknowledged();
-        } else {
-            buffer_.clear();
-            showMessages({communicationErrorMessage()}, [this] {
-                closePort();
-                notAcknowledged();
-            });
-        }
+    case State::ReadModeAck:
+    case State::BlockAck:
+    case State::FrameAck:
+        judgeAck();
         break;
     default:
         break;
     }
 }
 
-void TransferMachine::examineAnswer() {
+void TransferMachine::judgeAnswer() {
     // The answer is judged only once it holds more than two characters: a lone 06 reads "6".
     if (buffer_.length() <= 2)
         return;
@@ -91,13 +182,36 @@ void TransferMachine::examineAnswer() {
         clearInput();
         buffer_.clear();
         sendByte(Protocol::kComplete);
-        wait_ = Wait::CompleteReply;
+        state_ = State::Completing;
     } else {
         // Not an answer we know: the wake-up goes on where it stopped and the buffer keeps what it has.
         sendWakeUpByte();
         startTimer(LinkTimer::WakeUpPacing);
-        wait_ = Wait::WakeTick;
+        state_ = State::Waking;
     }
+}
+
+void TransferMachine::judgeAck() {
+    if (buffer_.isEmpty())
+        return;
+    stopTimer(LinkTimer::NoResponse);
+    const bool ack = buffer_.isAcknowledgement();
+    buffer_.clear();
+    if (!ack) {
+        fail({TransferMessage::communicationError()},
+             ending(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, {}}));
+        return;
+    }
+    const State wait = state_;
+    clearInput();
+    acknowledged(wait);
+}
+
+void TransferMachine::noResponse() {
+    stopTimer(LinkTimer::WakeUpPacing);
+    reply_.clear();
+    fail({TransferMessage::noResponse()},
+         ending(TransferResult::Outcome::NoResponse, {ErrorCode::NoResponse, {}}));
 }
 
 void TransferMachine::sendWakeUpByte() {
@@ -105,132 +219,14 @@ void TransferMachine::sendWakeUpByte() {
     wakeIndex_ = (wakeIndex_ + 1) % Protocol::kWakeUp.size();
 }
 
-void TransferMachine::wakeUpTick() {
-    if (buffer_.isEmpty()) {
-        sendWakeUpByte();
-        startTimer(LinkTimer::WakeUpPacing);
-        return;
-    }
-    wait_ = Wait::WakeMore;
-    examineAnswer();
-}
-
-TransferActions TransferMachine::timerExpired(LinkTimer timer) {
-    if (finished_)
-        return {};
-    if (timer == LinkTimer::WakeUpPacing) {
-        if (wait_ == Wait::WakeTick)
-            wakeUpTick();
-        return take();
-    }
-    if (timer == LinkTimer::Drain) {
-        if (wait_ == Wait::Drain)
-            endDrain();
-        return take();
-    }
-    switch (wait_) {
-    case Wait::WakeTick:
-    case Wait::WakeMore:
-    case Wait::CompleteReply:
-    case Wait::ModeReply:
-    case Wait::Ack:
-    case Wait::BlockReply:
-        // Every wait ends here, so that a silent or half-answering radio cannot hold the transfer forever.
-        stopTimer(LinkTimer::WakeUpPacing);
-        reply_.clear();
-        showMessages({{LinkMessage::Icon::Information, LinkText::NoResponseTitle, LinkText::NoResponse}},
-                     [this] { noResponse(); });
-        break;
-    default:
-        break;
-    }
-    return take();
-}
-
-TransferActions TransferMachine::cancel() {
-    if (finished_ || cancelled_)
-        return {};
-    cancelled_ = true;
-    // A message on screen ends the transfer when it is closed; nothing more to do now.
-    if (wait_ == Wait::Message)
-        return {};
-    if (!stopWaiting())
-        cancelled();
-    return take();
-}
-
-TransferActions TransferMachine::messageClosed() {
-    if (finished_ || wait_ != Wait::Message)
-        return {};
-    if (!messages_.isEmpty()) {
-        TransferAction a = TransferAction::of(TransferAction::Kind::Message);
-        a.message = messages_.takeFirst();
-        out_.append(a);
-        return take();
-    }
-    wait_ = Wait::None;
-    const std::function<void()> then = std::move(afterMessages_);
-    afterMessages_ = nullptr;
-    if (then)
-        then();
-    return take();
-}
-
-TransferActions TransferMachine::linkLost(const Error& error) {
-    if (finished_ || wait_ == Wait::Message)
-        return {};
-    if (!stopWaiting())
-        lost(error);
-    return take();
-}
-
-bool TransferMachine::stopWaiting() {
-    if (wait_ == Wait::Drain) {
-        // Everything has been sent: the transfer ends as it would have a moment later.
-        stopTimer(LinkTimer::Drain);
-        endDrain();
-        return true;
-    }
-    stopTimer(LinkTimer::NoResponse);
-    stopTimer(LinkTimer::WakeUpPacing);
-    wait_ = Wait::None;
-    return false;
-}
-
-TransferActions TransferMachine::blockStored(const Error& error) {
-    if (finished_ || wait_ != Wait::Store)
-        return {};
-    wait_ = Wait::None;
-    stored(error);
-    return take();
-}
-
-void TransferMachine::caption(const QString& text) {
-    TransferAction a = TransferAction::of(TransferAction::Kind::Caption);
-    a.text = text;
-    out_.append(a);
-}
-
-void TransferMachine::progress(double value, int maximum) {
-    TransferAction a = TransferAction::of(TransferAction::Kind::Progress);
-    a.value = value;
-    a.maximum = maximum;
-    out_.append(a);
-}
+// ---- moves into a state
 
 void TransferMachine::startTimer(LinkTimer t) {
-    TransferAction a = TransferAction::of(TransferAction::Kind::StartTimer);
-    a.timer = t;
-    a.interval = t == LinkTimer::NoResponse     ? options_.timings.noResponseMs
-                 : t == LinkTimer::WakeUpPacing ? options_.timings.wakeUpPacingMs
-                                                : options_.timings.drainMs;
-    out_.append(a);
-}
-
-void TransferMachine::stopTimer(LinkTimer t) {
-    TransferAction a = TransferAction::of(TransferAction::Kind::StopTimer);
-    a.timer = t;
-    out_.append(a);
+    const LinkTimings& times = options_.timings;
+    const int interval = t == LinkTimer::NoResponse     ? times.noResponseMs
+                         : t == LinkTimer::WakeUpPacing ? times.wakeUpPacingMs
+                                                        : times.drainMs;
+    act(Act::StartTimer{t, interval});
 }
 
 void TransferMachine::startHandshake() {
@@ -238,76 +234,58 @@ void TransferMachine::startHandshake() {
     wakeIndex_ = 0;
     sendWakeUpByte();
     startTimer(LinkTimer::WakeUpPacing);
-    wait_ = Wait::WakeTick;
+    state_ = State::Waking;
 }
 
-void TransferMachine::waitForAck() {
+void TransferMachine::awaitAck(State wait) {
     startTimer(LinkTimer::NoResponse);
-    wait_ = Wait::Ack;
-    onBuffer();
+    state_ = wait;
+    judgeBuffer();
 }
 
-void TransferMachine::waitForModeReply() {
+void TransferMachine::awaitModeReply() {
     startTimer(LinkTimer::NoResponse);
-    wait_ = Wait::ModeReply;
-    onBuffer();
+    state_ = State::WriteModeReply;
+    judgeBuffer();
 }
 
-void TransferMachine::waitForBlockReply() {
+void TransferMachine::awaitBlockReply() {
     reply_.clear();
     startTimer(LinkTimer::NoResponse);
-    wait_ = Wait::BlockReply;
+    state_ = State::BlockReply;
 }
 
 void TransferMachine::storeBlock(const QByteArray& reply) {
-    TransferAction a = TransferAction::of(TransferAction::Kind::StoreBlock);
-    a.bytes = reply;
-    out_.append(a);
-    wait_ = Wait::Store;
+    act(Act::StoreBlock{reply});
+    state_ = State::Storing;
 }
 
-void TransferMachine::drainThen(std::function<void()> then) {
-    afterDrain_ = std::move(then);
-    wait_ = Wait::Drain;
-    TransferAction a = TransferAction::of(TransferAction::Kind::StartTimer);
-    a.timer = LinkTimer::Drain;
-    a.interval = options_.timings.drainMs;
-    out_.append(a);
+void TransferMachine::drain() {
+    startTimer(LinkTimer::Drain);
+    state_ = State::Draining;
 }
 
-void TransferMachine::endDrain() {
-    wait_ = Wait::None;
-    const std::function<void()> then = std::move(afterDrain_);
-    afterDrain_ = nullptr;
-    if (then)
-        then();
-}
-
-void TransferMachine::showMessages(QList<LinkMessage> messages, std::function<void()> then) {
+void TransferMachine::fail(QList<TransferMessage> messages, const TransferResult& result) {
     if (messages.isEmpty()) {
-        then();
+        closeAndFinish(result);
         return;
     }
-    wait_ = Wait::Message;
-    TransferAction a = TransferAction::of(TransferAction::Kind::Message);
-    a.message = messages.takeFirst();
+    act(Act::Message{messages.takeFirst()});
     messages_ = std::move(messages);
-    afterMessages_ = std::move(then);
-    out_.append(a);
+    ending_ = result;
+    state_ = State::ShowingMessages;
 }
 
-void TransferMachine::finish(TransferResult result) {
+void TransferMachine::closeAndFinish(const TransferResult& result) {
+    act(Act::ClosePort{});
+    finish(result);
+}
+
+void TransferMachine::finish(const TransferResult& result) {
     stopTimer(LinkTimer::NoResponse);
     stopTimer(LinkTimer::WakeUpPacing);
     stopTimer(LinkTimer::Drain);
-    wait_ = Wait::None;
-    finished_ = true;
+    state_ = State::Finished;
     result_ = result;
-    TransferAction a = TransferAction::of(TransferAction::Kind::Finished);
-    a.result = result;
-    out_.append(a);
-}
-
-LinkMessage TransferMachine::communicationErrorMessage() const {
-    return {LinkMessage::Icon::None, options_.applicationTitle, LinkText::CommunicationError};
+    act(Act::Finished{result});
 }

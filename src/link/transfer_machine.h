@@ -1,23 +1,51 @@
 #pragma once
 
 #include <QList>
-#include <functional>
 
 #include "link/link_timing.h"
 #include "link/receive_buffer.h"
 #include "link/transfer_action.h"
 
-// The common part of the read and the write: the programming-mode handshake, the acknowledgement wait,
-// the no-response timer and the messages. A transfer consumes events and returns the actions they cause;
-// it owns no port, no timer and no widget, so it can be wired to a radio machine with no I/O at all.
+// A transfer consumes events and returns the actions they cause; it owns no port, no timer and no widget,
+// so it can be wired to a radio machine with no I/O at all. This class holds what the read and the write
+// share: the handshake, the waits for a reply, the no-response timer, cancel, a lost link, the messages,
+// the drain and the end. ReadTransfer and WriteTransfer add their own states (tables in their headers).
+//
+// "ack" is a receive buffer holding a '6' (see ReceiveBuffer), judged as soon as the buffer is not empty.
+// fail(M, R): show the messages M one by one, then close the port and finish with result R.
+//
+//  state           waits for               event               actions                 next state
+//  --------------  ----------------------  ------------------  ----------------------  ---------------
+//  Idle            start                   start               caption Connecting,     Waking
+//                                                              first wake-up byte
+//  Waking          a pacing tick           tick, buffer empty  next wake-up byte       Waking
+//                                          tick, buffer holds  judge it as below       AnswerArriving
+//  AnswerArriving  more than two           > 2, ack            clear input, send 4D    Completing
+//                  characters              > 2, no ack         next wake-up byte       Waking
+//  Completing      any reply to 4D         bytes               the mode byte           ReadModeAck or
+//                                                                                      WriteModeReply
+//  (an ack wait)   an acknowledgement      bytes, no ack       fail(communication error)
+//  Draining        the drain timer         expired             close port, finish      Finished
+//                                                              completed
+//  ShowingMessages the user                message closed      the next message        ShowingMessages
+//                                          last one closed     close port, finish      Finished
+//                                                              with the fail's result
+//  Finished        nothing                 any                 none                    Finished
+//
+// In every state that waits for the radio (Waking ... FrameAck, but not Storing):
+//   no-response timer expired -> fail(no response)
+// In every state but ShowingMessages and Finished:
+//   cancel    -> stop the timers, finish cancelled (the caller closes the port)
+//   link lost -> stop the timers, then the direction's failure
+// ... except Draining, where everything has been sent: both close the port and finish completed.
+// ShowingMessages ignores cancel and link lost: the transfer ends when the user has closed the messages.
 class TransferMachine {
 public:
     struct Options {
         LinkTimings timings;
-        QString applicationTitle = QStringLiteral("RadioCPS"); // caption of "通信错误"
     };
 
-    explicit TransferMachine(Options options) : options_(std::move(options)) {}
+    explicit TransferMachine(Options options) : options_(options) {}
     virtual ~TransferMachine() = default;
     TransferMachine(const TransferMachine&) = delete;
     TransferMachine& operator=(const TransferMachine&) = delete;
@@ -32,86 +60,82 @@ public:
     // The answer to StoreBlock.
     TransferActions blockStored(const Error& error);
 
-    bool isFinished() const { return finished_; }
-    bool isWaitingForMessage() const { return wait_ == Wait::Message; }
+    bool isFinished() const { return state_ == State::Finished; }
     const ReceiveBuffer& receiveBuffer() const { return buffer_; }
     const TransferResult& result() const { return result_; }
 
 protected:
-    enum class Wait {
-        None,
-        WakeTick,      // cycling the wake-up bytes, looking at the buffer at every pacing tick
-        WakeMore,      // the radio answered; waiting for more than two characters
-        CompleteReply, // 4D sent; any reply completes programming mode
-        ModeReply,     // the write-mode byte sent; any reply will do
-        Ack,           // WaitForAck
-        BlockReply,    // a read request sent; exactly 12 bytes expected
-        Store,         // StoreBlock asked for, blockStored not yet answered
-        Message,       // a message is shown
-        Drain,         // the last bytes are on their way; then `then` runs
+    enum class State {
+        Idle,
+        // the handshake
+        Waking,         // cycling the wake-up bytes; the buffer is looked at on every pacing tick
+        AnswerArriving, // the radio answered; waiting for more than two characters
+        Completing,     // 4D sent; any reply completes programming mode
+        // the read
+        ReadModeAck, // 05 sent; waiting for its acknowledgement
+        BlockReply,  // a read request sent; exactly 12 raw bytes expected
+        Storing,     // StoreBlock asked for; waiting for blockStored
+        BlockAck,    // the tool's 06 after a block sent; waiting for the radio's acknowledgement
+        // the write
+        WriteModeReply, // 0A sent; any reply will do
+        FrameAck,       // a frame sent; waiting for its acknowledgement
+        // the end
+        Draining,        // the last bytes are on their way out; then close the port and finish completed
+        ShowingMessages, // a message is on screen; then the next one, or close the port and finish
+        Finished,
     };
 
-    // Hooks of the two directions.
-    virtual void begin() = 0;
-    virtual void handshakeDone() = 0;
-    virtual void modeReplied() {}
-    virtual void acknowledged() = 0;
-    virtual void blockReplied(const QByteArray&) {}
-    virtual void stored(const Error&) {}
-    // Failures: the hook finishes the transfer (after its own messages).
-    virtual void notAcknowledged() = 0;    // "通信错误" shown, port closed
-    virtual void noResponse() = 0;         // the no-response message shown
-    virtual void cancelled() = 0;          // timers stopped
-    virtual void lost(const Error& e) = 0; // timers stopped
-    virtual void replyTooLong() {}         // more than 12 bytes for a block
+    // The direction's transitions. Each leaves the machine in its next state: a wait, Draining,
+    // ShowingMessages or Finished.
+    virtual void begin() = 0;                       // Idle, start
+    virtual void handshakeDone() = 0;               // Completing, any reply
+    virtual void acknowledged(State wait) = 0;      // ReadModeAck, BlockAck or FrameAck, ack
+    virtual void modeReplied() {}                   // WriteModeReply, any reply
+    virtual void blockReplied(const QByteArray&) {} // BlockReply, 12 bytes
+    virtual void stored(const Error&) {}            // Storing, blockStored
+    virtual void linkFailed(const Error& e) = 0;    // link lost in a wait; the timers are stopped
+    // The result of an end decided now.
+    virtual TransferResult ending(TransferResult::Outcome outcome, const Error& error = {},
+                                  bool escaped = false) const = 0;
 
-    // Helpers for the hooks.
-    void emitAction(TransferAction a) { out_.append(std::move(a)); }
-    void send(const QByteArray& bytes) { out_.append(TransferAction::send(bytes)); }
+    // The actions.
+    void act(TransferAction a) { out_.append(std::move(a)); }
+    void send(const QByteArray& bytes) { act(Act::Send{bytes}); }
     void sendByte(char b) { send(QByteArray(1, b)); }
-    void caption(const QString& text);
-    void progress(double value, int maximum);
-    void clearInput() { out_.append(TransferAction::of(TransferAction::Kind::ClearInput)); }
-    void closePort() { out_.append(TransferAction::of(TransferAction::Kind::ClosePort)); }
+    void caption(TransferCaption c) { act(Act::Caption{c}); }
+    void progress(double value, int maximum) { act(Act::Progress{value, maximum}); }
+    void clearInput() { act(Act::ClearInput{}); }
     void startTimer(LinkTimer t);
-    void stopTimer(LinkTimer t);
-    void startHandshake();
-    void waitForAck();
-    void waitForModeReply();
-    void waitForBlockReply();
-    void storeBlock(const QByteArray& reply);
-    // Lets the bytes sent last leave the port, then runs `then` (which finishes the transfer).
-    void drainThen(std::function<void()> then);
-    // Shows the messages one after the other, then runs `then`.
-    void showMessages(QList<LinkMessage> messages, std::function<void()> then);
-    void finish(TransferResult result);
+    void stopTimer(LinkTimer t) { act(Act::StopTimer{t}); }
     void clearBuffer() { buffer_.clear(); }
-    LinkMessage communicationErrorMessage() const;
-    const Options& options() const { return options_; }
-    bool wasCancelled() const { return cancelled_; }
+
+    // The moves into a state.
+    void startHandshake();                    // -> Waking
+    void awaitAck(State wait);                // -> ReadModeAck, BlockAck or FrameAck
+    void awaitModeReply();                    // -> WriteModeReply
+    void awaitBlockReply();                   // -> BlockReply
+    void storeBlock(const QByteArray& reply); // -> Storing
+    void drain();                             // -> Draining
+    void fail(QList<TransferMessage> messages, const TransferResult& result); // -> ShowingMessages
+    void closeAndFinish(const TransferResult& result);                        // -> Finished
 
 private:
     TransferActions take();
+    void judgeBuffer();
+    void judgeAnswer();
+    void judgeAck();
     void sendWakeUpByte();
-    void wakeUpTick();
-    void examineAnswer();
-    void onBuffer();
-    void endDrain();
-    // Stops the wait in progress. True when the transfer was only draining and has now ended as it would
-    // have; false when the caller must end it.
-    bool stopWaiting();
+    void noResponse();
+    void finish(const TransferResult& result); // -> Finished
+    bool waitsForRadio() const;
 
     Options options_;
+    State state_ = State::Idle;
     ReceiveBuffer buffer_;
-    QByteArray reply_;
-    Wait wait_ = Wait::None;
+    QByteArray reply_; // BlockReply: the raw bytes so far
     int wakeIndex_ = 0;
-    bool started_ = false;
-    bool finished_ = false;
-    bool cancelled_ = false;
-    QList<LinkMessage> messages_;
-    std::function<void()> afterMessages_;
-    std::function<void()> afterDrain_;
+    QList<TransferMessage> messages_; // ShowingMessages: the ones still to show
+    TransferResult ending_;           // ShowingMessages: the result once they are closed
     TransferActions out_;
     TransferResult result_;
 };

@@ -88,14 +88,6 @@ char RadioMachine::commandLetter() const {
     return 0;
 }
 
-int RadioMachine::blockIndex(quint8 hi, quint8 lo) const {
-    const int address = hi * 256 + lo;
-    if (address % kBlockSize != 0)
-        return -1;
-    const int index = address / kBlockSize;
-    return index < image_.size() ? index : -1;
-}
-
 void RadioMachine::programmingByte(quint8 b, RadioReaction& r) {
     frame_.append(char(b));
     while (!frame_.isEmpty() && !stopped_) {
@@ -107,8 +99,7 @@ void RadioMachine::programmingByte(quint8 b, RadioReaction& r) {
         }
         if (frame_.size() < Protocol::kRequestSize)
             return;
-        const int index =
-            frame_[3] == Protocol::kBlockLength ? blockIndex(quint8(frame_[1]), quint8(frame_[2])) : -1;
+        const int index = Protocol::headerBlock(frame_, image_.size());
         if (index < 0) {
             frame_.remove(0, 1);
             continue;
@@ -174,14 +165,7 @@ bool RadioMachine::stopsAt(int index, RadioReaction& r) {
 void RadioMachine::serveRead(int index, RadioReaction& r) {
     if (stopsAt(index, r))
         return;
-    QByteArray reply;
-    const BlockAddress a = BlockAddress::ofBlock(index);
-    reply += Protocol::kReadCommand;
-    reply += char(a.page);
-    reply += char(a.offset);
-    reply += Protocol::kBlockLength;
-    for (quint8 d : image_.blocks[index])
-        reply += char(d);
+    QByteArray reply = Protocol::blockReply(index, image_.blocks[index]);
     if (fires(RadioFault::Kind::ShortReply, index))
         reply.chop(1);
     else if (fires(RadioFault::Kind::LongReply, index))
@@ -200,9 +184,7 @@ void RadioMachine::serveWrite(int index, RadioReaction& r) {
         r.reply += kNoAck;
         return;
     }
-    Block block;
-    for (int i = 0; i < kBlockSize; ++i)
-        block[i] = quint8(frame_[Protocol::kRequestSize + i]);
+    const Block block = Protocol::frameData(frame_);
     if (image_.blocks[index] != block) {
         image_.blocks[index] = block;
         r.imageChanged = true;

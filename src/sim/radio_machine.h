@@ -67,7 +67,6 @@ private:
     // True when the fault of this kind fires at block `index` (0-based); one-shot faults are spent.
     bool fires(RadioFault::Kind kind, int index);
     bool stopsAt(int index, RadioReaction& r);
-    int blockIndex(quint8 hi, quint8 lo) const;
     char commandLetter() const;
     bool inPayload() const { return mode_ == Mode::Write && frame_.size() >= 4; }
 

@@ -1,34 +1,35 @@
 #include "ui/progress_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "link/transfer_driver.h"
+#include "texts/transfer_texts.h"
 #include "ui/prompter.h"
 #include "ui/radio_texts.h"
 
 namespace {
 constexpr int kBarMaximum = 128;
 
-Prompter::Icon promptIcon(LinkMessage::Icon icon) {
+Prompter::Icon promptIcon(TransferTexts::Icon icon) {
     switch (icon) {
-    case LinkMessage::Icon::Information:
+    case TransferTexts::Icon::Information:
         return Prompter::Icon::Information;
-    case LinkMessage::Icon::Warning:
+    case TransferTexts::Icon::Warning:
         return Prompter::Icon::Warning;
-    case LinkMessage::Icon::Critical:
-        return Prompter::Icon::Critical;
-    case LinkMessage::Icon::None:
+    case TransferTexts::Icon::None:
         break;
     }
     return Prompter::Icon::None;
 }
 } // namespace
 
-ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
+ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), applicationTitle_(QCoreApplication::applicationName()) {
     setObjectName(QStringLiteral("frmWAIT"));
     setWindowTitle(RadioText::ProgressCaption);
     setModal(true);
@@ -53,7 +54,8 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent) : QDialog(pa
 
 void ProgressWindow::setTransfer(TransferDriver* driver) {
     driver_ = driver;
-    connect(driver, &TransferDriver::captionChanged, this, &QWidget::setWindowTitle);
+    connect(driver, &TransferDriver::captionChanged, this,
+            [this](TransferCaption caption) { setWindowTitle(TransferTexts::caption(caption)); });
     connect(driver, &TransferDriver::progressChanged, this, [this](double value, int maximum) {
         pgbCount_->setMaximum(maximum);
         pgbCount_->setValue(qBound(0, static_cast<int>(value), maximum));
@@ -77,8 +79,9 @@ void ProgressWindow::Timer1_Timer() {
     driver_->start();
 }
 
-void ProgressWindow::onMessage(const LinkMessage& message) {
-    prompter_.message(this, promptIcon(message.icon), message.title, message.text);
+void ProgressWindow::onMessage(const TransferMessage& message) {
+    const TransferTexts::Shown shown = TransferTexts::message(message, applicationTitle_);
+    prompter_.message(this, promptIcon(shown.icon), shown.title, shown.text);
     if (driver_)
         driver_->messageClosed();
 }

@@ -23,6 +23,8 @@ public:
     // The transfer to run; the driver must outlive the window's exec.
     void setTransfer(TransferDriver* driver);
     void setStartDelay(int ms) { timer1_.setInterval(ms); }
+    // The title of the transfer's messages that carry the program's name; the application name by default.
+    void setApplicationTitle(const QString& title) { applicationTitle_ = title; }
 
     bool blnn = false;           // true: write, false: read
     bool blnReandOrWrite = true; // the continue flag; cleared by a confirmed cancel
@@ -40,7 +42,7 @@ protected:
 
 private:
     void Timer1_Timer();
-    void onMessage(const LinkMessage& message);
+    void onMessage(const TransferMessage& message);
     void onFinished(const TransferResult& result);
     void cancelTransfer();
     void closeSelf();
@@ -50,5 +52,6 @@ private:
     QProgressBar* pgbCount_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QTimer timer1_;
+    QString applicationTitle_;
     bool closing_ = false;
 };

@@ -1,7 +1,6 @@
 #include "ui/radio_commands.h"
 
 #include "link/frequency_check.h"
-#include "link/link_texts.h"
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
 #include "link/read_transfer.h"
@@ -9,6 +8,7 @@
 #include "link/transfer_driver.h"
 #include "link/write_image.h"
 #include "link/write_transfer.h"
+#include "texts/transfer_texts.h"
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
@@ -87,12 +87,13 @@ void RadioCommands::mnuRead_Click() {
     }
     host_.stopHousekeepingTimer();
 
-    ReadTransfer machine(host_.modelTable(), {timings_, host_.applicationTitle()});
+    ReadTransfer machine(host_.modelTable(), {timings_});
     TransferDriver driver(*port_, machine);
     driver.setBlockSink([&received](const QByteArray& reply) { return received.append(reply); });
     {
         ProgressWindow frmWAIT(prompter, parent);
         frmWAIT.blnn = false;
+        frmWAIT.setApplicationTitle(host_.applicationTitle());
         frmWAIT.setStartDelay(timings_.startDelayMs);
         frmWAIT.setTransfer(&driver);
         host_.runDialog(&frmWAIT);
@@ -125,18 +126,19 @@ void RadioCommands::mnuWrite_Click() {
     MemoryImage image;
     if (const Error e = buildWriteImage(model, table, host_.radioSettings(), &image); e.isError()) {
         prompter.message(parent, Prompter::Icon::Warning, RadioText::ErrorTitle,
-                         LinkText::settingsBlockError(e.code, e.description));
+                         TransferTexts::errorNumberText(e));
         return;
     }
     if (!openPort(false))
         return;
     host_.stopHousekeepingTimer();
 
-    WriteTransfer machine(image, model.strType, {timings_, host_.applicationTitle()});
+    WriteTransfer machine(image, model.strType, {timings_});
     TransferDriver driver(*port_, machine);
     {
         ProgressWindow frmWAIT(prompter, parent);
         frmWAIT.blnn = true;
+        frmWAIT.setApplicationTitle(host_.applicationTitle());
         frmWAIT.setStartDelay(timings_.startDelayMs);
         frmWAIT.setTransfer(&driver);
         host_.runDialog(&frmWAIT);

@@ -126,7 +126,7 @@ void TestLinkCli::silenceTimesOut() {
                           QStringLiteral("--out"), dir_.filePath(QStringLiteral("silent.qfd")),
                           QStringLiteral("--timeout"), QStringLiteral("0.5")});
     QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains(LinkText::NoResponse));
+    QVERIFY(r.err.contains(wording(TransferMessage::noResponse())));
     QVERIFY(t.elapsed() < 10000);
     QVERIFY(r.out.isEmpty());
 }
@@ -139,7 +139,7 @@ void TestLinkCli::failedReadStillShowsPartial() {
     const Result r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device,
                           QStringLiteral("--out"), out, QStringLiteral("--config"), kConfig});
     QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains(LinkText::CommunicationError));
+    QVERIFY(r.err.contains(wording(TransferMessage::communicationError())));
     QVERIFY(!r.out.isEmpty()); // the 40 blocks that came are shown
     QFile f(out);
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -149,7 +149,8 @@ void TestLinkCommands::readCompletes() {
     QCOMPARE(host_->prompter.shown[0].text, QStringLiteral("确定要开始读频吗?"));
     QCOMPARE(host_->prompter.shown[0].title, QStringLiteral("读频进度显示"));
     QCOMPARE(host_->prompter.shown[0].buttons, Prompter::Buttons::OkCancel);
-    QCOMPARE(captions, (QStringList{LinkText::Connecting, LinkText::Reading}));
+    QCOMPARE(captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
+                                    TransferTexts::caption(TransferCaption::Reading)}));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QCOMPARE(lines(commands_->receivedFilePath()), 128);
     QCOMPARE(host_->loaded, QStringList{commands_->receivedFilePath()});
@@ -261,8 +262,8 @@ void TestLinkCommands::writeNotAcknowledged() {
     startRadio(MemoryImage::blank(1), QStringLiteral("noack:7"));
     commands_->mnuWrite_Click();
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
-    QCOMPARE(host_->prompter.texts(),
-             (QStringList{QStringLiteral("确定要开始写频吗?"), LinkText::CommunicationError}));
+    QCOMPARE(host_->prompter.texts(), (QStringList{QStringLiteral("确定要开始写频吗?"),
+                                                   wording(TransferMessage::communicationError())}));
     QCOMPARE(host_->prompter.shown[1].title, QStringLiteral("RadioCPS 测试"));
     QVERIFY(!commands_->port().isOpen());
 }

@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "../unit/link_harness.h"
-#include "link/link_texts.h"
 #include "link/qt_serial_port.h"
 #include "link/read_transfer.h"
 #include "link/received_file.h"
@@ -50,11 +49,12 @@ Run runOverPty(PtyRadio& radio, TransferMachine& machine, const ReceivedFile* fi
     TransferDriver driver(port, machine);
     if (file)
         driver.setBlockSink([file](const QByteArray& reply) { return file->append(reply); });
-    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const LinkMessage& m) {
-        run.messages << m.text;
+    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const TransferMessage& m) {
+        run.messages << wording(m);
         driver.messageClosed();
     });
-    QObject::connect(&driver, &TransferDriver::captionChanged, [&](const QString& c) { run.captions << c; });
+    QObject::connect(&driver, &TransferDriver::captionChanged,
+                     [&](TransferCaption c) { run.captions << TransferTexts::caption(c); });
     int sent = 0;
     QObject::connect(&driver, &TransferDriver::bytesSent, [&](int n) {
         sent += n;
@@ -121,7 +121,8 @@ void TestLinkPty::fullRead() {
     QCOMPARE(run.result.outcome, TransferResult::Outcome::Completed);
     QVERIFY(run.messages.isEmpty());
     QVERIFY(!run.portOpenAfter);
-    QCOMPARE(run.captions, (QStringList{LinkText::Connecting, LinkText::Reading}));
+    QCOMPARE(run.captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
+                                        TransferTexts::caption(TransferCaption::Reading)}));
     // The received file holds the radio's image, line by line with the trailing space.
     MemoryImage expected = image;
     QByteArray text = ChannelFile::format(expected);
@@ -149,13 +150,13 @@ void TestLinkPty::readFailures_data() {
     QTest::addColumn<int>("lines");     // lines of the received file, decoded
     QTest::addColumn<QString>("first"); // the first message
     using O = TransferResult::Outcome;
-    QTest::newRow("silence") << "silent" << int(O::NoResponse) << 0 << LinkText::NoResponse;
-    QTest::newRow("no acknowledgement mid-read")
-        << "noack:30" << int(O::CommunicationError) << 30 << LinkText::CommunicationError;
-    QTest::newRow("short reply") << "short:12" << int(O::NoResponse) << 11 << LinkText::NoResponse;
-    QTest::newRow("long reply") << "long:12" << int(O::CommunicationError) << -1
-                                << LinkText::CommunicationError;
-    QTest::newRow("stops answering") << "stop:50" << int(O::NoResponse) << 49 << LinkText::NoResponse;
+    const QString noResp = wording(TransferMessage::noResponse());
+    const QString comm = wording(TransferMessage::communicationError());
+    QTest::newRow("silence") << "silent" << int(O::NoResponse) << 0 << noResp;
+    QTest::newRow("no acknowledgement mid-read") << "noack:30" << int(O::CommunicationError) << 30 << comm;
+    QTest::newRow("short reply") << "short:12" << int(O::NoResponse) << 11 << noResp;
+    QTest::newRow("long reply") << "long:12" << int(O::CommunicationError) << -1 << comm;
+    QTest::newRow("stops answering") << "stop:50" << int(O::NoResponse) << 49 << noResp;
     QTest::newRow("hang-up mid-read") << "hangup:20" << int(O::LinkLost) << 19 << QString();
 }
 
@@ -183,7 +184,7 @@ void TestLinkPty::readFailures() {
     if (first.isEmpty()) {
         // The link is gone: the message names the port, then the block count of the read.
         QVERIFY2(run.messages[0].contains(device), qPrintable(run.messages[0]));
-        QCOMPARE(run.messages.value(1), LinkText::readBlocksSent(20, 1));
+        QCOMPARE(run.messages.value(1), wording(TransferMessage::readBlocksSent(20, 1)));
     } else {
         QCOMPARE(run.messages[0], first);
     }

@@ -2,8 +2,8 @@
 
 // Wires a transfer machine to a radio with no I/O and no clock: the tool's bytes go to the radio at once,
 // the radio's answer comes back in chunks of a chosen size, and when nothing is on the line the clock
-// jumps to the earliest timer the tool runs. Messages are closed as they are shown. Shared by the link tests;
-// not a test itself.
+// jumps to the earliest timer the tool runs. Messages are worded as the faces word them and closed as they
+// are shown. Shared by the link tests; not a test itself.
 
 #include <QByteArray>
 #include <QStringList>
@@ -13,6 +13,7 @@
 #include "config/app_config.h"
 #include "image/channel_file.h"
 #include "link/transfer_machine.h"
+#include "texts/transfer_texts.h"
 
 struct LinkHarness {
     // Answers the tool's bytes; sets *hangUp to drop the line instead.
@@ -22,9 +23,10 @@ struct LinkHarness {
     Radio radio;
     int chunk = 0; // 0: each answer in one piece
 
-    QByteArray sent;     // everything the tool sent
-    QByteArray answered; // everything the radio sent
-    QList<LinkMessage> messages;
+    QByteArray sent;                            // everything the tool sent
+    QByteArray answered;                        // everything the radio sent
+    QString title = QStringLiteral("测试程序"); // of the messages that carry the program's name
+    QList<TransferTexts::Shown> messages;
     QStringList captions;
     QList<double> progress;
     QList<int> maxima;
@@ -51,7 +53,7 @@ struct LinkHarness {
         for (int step = 0; step < maxSteps && !finished; ++step) {
             if (!queue.isEmpty()) {
                 const TransferAction a = queue.takeFirst();
-                queue += execute(a);
+                queue += std::visit([this](const auto& x) { return execute(x); }, a);
                 if (!finished && cancelWhen && cancelWhen(*this)) {
                     cancelWhen = nullptr;
                     queue += machine.cancel();
@@ -85,51 +87,54 @@ struct LinkHarness {
         }
     }
 
-    TransferActions execute(const TransferAction& a) {
-        using Kind = TransferAction::Kind;
-        switch (a.kind) {
-        case Kind::Send: {
-            if (closes > 0)
-                ++sentAfterClose;
-            sent += a.bytes;
-            bool hangUp = false;
-            const QByteArray reply = radio(a.bytes, &hangUp);
-            if (hangUp)
-                lostPending = true;
-            answered += reply;
-            pending += reply;
-            break;
-        }
-        case Kind::ClearInput:
-            ++clearInputs;
-            break;
-        case Kind::StartTimer:
-            running[a.timer] = now + a.interval;
-            break;
-        case Kind::StopTimer:
-            running.erase(a.timer);
-            break;
-        case Kind::Caption:
-            captions << a.text;
-            break;
-        case Kind::Progress:
-            progress << a.value;
-            maxima << a.maximum;
-            break;
-        case Kind::Message:
-            messages << a.message;
-            return machine.messageClosed();
-        case Kind::StoreBlock:
-            stored << a.bytes;
-            return machine.blockStored(store ? store(a.bytes) : Error::none());
-        case Kind::ClosePort:
-            ++closes;
-            break;
-        case Kind::Finished:
-            finished = true;
-            result = a.result;
-            break;
-        }
+    TransferActions execute(const Act::Send& a) {
+        if (closes > 0)
+            ++sentAfterClose;
+        sent += a.bytes;
+        bool hangUp = false;
+        const QByteArray reply = radio(a.bytes, &hangUp);
+        if (hangUp)
+            lostPending = true;
+        answered += reply;
+        pending += reply;
+        return {};
+    }
+    TransferActions execute(const Act::ClearInput&) {
+        ++clearInputs;
+        return {};
+    }
+    TransferActions execute(const Act::StartTimer& a) {
+        running[a.timer] = now + a.interval;
+        return {};
+    }
+    TransferActions execute(const Act::StopTimer& a) {
+        running.erase(a.timer);
+        return {};
+    }
+    TransferActions execute(const Act::Caption& a) {
+        captions << TransferTexts::caption(a.caption);
+        return {};
+    }
+    TransferActions execute(const Act::Progress& a) {
+        progress << a.value;
+        maxima << a.maximum;
+        return {};
+    }
+    TransferActions execute(const Act::Message& a) {
+        messages << TransferTexts::message(a.message, title);
+        return machine.messageClosed();
+    }
+    TransferActions execute(const Act::StoreBlock& a) {
+        stored << a.reply;
+        return machine.blockStored(store ? store(a.reply) : Error::none());
+    }
+    TransferActions execute(const Act::ClosePort&) {
+        ++closes;
+        return {};
+    }
+    TransferActions execute(const Act::Finished& a) {
+        finished = true;
+        result = a.result;
         return {};
     }
 
@@ -140,6 +145,11 @@ struct LinkHarness {
         return t;
     }
 };
+
+// A message as the harness words it.
+inline QString wording(const TransferMessage& message) {
+    return TransferTexts::message(message, QStringLiteral("测试程序")).text;
+}
 
 // The model table of data/Sfc.ini, written out so that the tests do not depend on the shipped file.
 inline ModelTable linkTestModels() {

@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include "link/link_texts.h"
 #include "link/protocol.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
@@ -10,38 +9,40 @@
 // edge of the decimal-text rules can be put exactly where it matters.
 namespace {
 
-using Kind = TransferAction::Kind;
-
 QByteArray sentBytes(const TransferActions& actions) {
     QByteArray b;
     for (const auto& a : actions)
-        if (a.kind == Kind::Send)
-            b += a.bytes;
+        if (const auto* send = std::get_if<Act::Send>(&a))
+            b += send->bytes;
     return b;
 }
 
-bool has(const TransferActions& actions, Kind kind) {
-    return std::any_of(actions.begin(), actions.end(),
-                       [kind](const TransferAction& a) { return a.kind == kind; });
+template <typename A> const A* find(const TransferActions& actions) {
+    for (const auto& a : actions)
+        if (const auto* found = std::get_if<A>(&a))
+            return found;
+    return nullptr;
+}
+
+template <typename A> bool has(const TransferActions& actions) {
+    return find<A>(actions) != nullptr;
+}
+
+const Act::StartTimer* started(const TransferActions& actions, LinkTimer t) {
+    for (const auto& a : actions)
+        if (const auto* start = std::get_if<Act::StartTimer>(&a); start && start->timer == t)
+            return start;
+    return nullptr;
 }
 
 bool starts(const TransferActions& actions, LinkTimer t) {
-    return std::any_of(actions.begin(), actions.end(),
-                       [t](const TransferAction& a) { return a.kind == Kind::StartTimer && a.timer == t; });
-}
-
-const TransferAction* find(const TransferActions& actions, Kind kind) {
-    for (const auto& a : actions)
-        if (a.kind == kind)
-            return &a;
-    return nullptr;
+    return started(actions, t) != nullptr;
 }
 
 TransferMachine::Options options() {
     TransferMachine::Options o;
     o.timings.noResponseMs = 250;
     o.timings.wakeUpPacingMs = 7;
-    o.applicationTitle = QStringLiteral("测试程序");
     return o;
 }
 
@@ -74,11 +75,8 @@ private Q_SLOTS:
 void TestLinkHandshake::wakeUpCyclesWithPacing() {
     ReadTransfer m(linkTestModels(), options());
     const TransferActions first = m.start();
-    QCOMPARE(find(first, Kind::Caption)->text, LinkText::Connecting);
-    const TransferAction* t = nullptr;
-    for (const auto& a : first)
-        if (a.kind == Kind::StartTimer && a.timer == LinkTimer::NoResponse)
-            t = &a;
+    QCOMPARE(find<Act::Caption>(first)->caption, TransferCaption::Connecting);
+    const Act::StartTimer* t = started(first, LinkTimer::NoResponse);
     QVERIFY(t);
     QCOMPARE(t->interval, 250);
     QVERIFY(starts(first, LinkTimer::WakeUpPacing));
@@ -115,7 +113,7 @@ void TestLinkHandshake::answerNeedsMoreThanTwoCharacters() {
     QVERIFY(!starts(tick, LinkTimer::WakeUpPacing));
     const TransferActions more = m.bytesReceived(later);
     if (completes) {
-        QVERIFY(has(more, Kind::ClearInput));
+        QVERIFY(has<Act::ClearInput>(more));
         QCOMPARE(sentBytes(more), QByteArray(1, Protocol::kComplete));
         QVERIFY(m.receiveBuffer().isEmpty());
         // Any reply to 4D completes; then the read-mode byte.
@@ -149,17 +147,15 @@ void TestLinkHandshake::noResponseDuringWakeUp() {
     ReadTransfer m(linkTestModels(), options());
     wakeOnce(m);
     const TransferActions fired = m.timerExpired(LinkTimer::NoResponse);
-    const TransferAction* msg = find(fired, Kind::Message);
+    const Act::Message* msg = find<Act::Message>(fired);
     QVERIFY(msg);
-    QCOMPARE(msg->message.text, LinkText::NoResponse);
-    QCOMPARE(msg->message.title, QStringLiteral("信息提示"));
-    QCOMPARE(msg->message.icon, LinkMessage::Icon::Information);
-    QVERIFY(!has(fired, Kind::Finished));
+    QCOMPARE(msg->message, TransferMessage::noResponse());
+    QVERIFY(!has<Act::Finished>(fired));
     // Nothing moves while the message is on screen.
     QVERIFY(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)).isEmpty());
     const TransferActions closed = m.messageClosed();
-    QVERIFY(has(closed, Kind::ClosePort));
-    const TransferAction* fin = find(closed, Kind::Finished);
+    QVERIFY(has<Act::ClosePort>(closed));
+    const Act::Finished* fin = find<Act::Finished>(closed);
     QVERIFY(fin);
     QCOMPARE(fin->result.outcome, TransferResult::Outcome::NoResponse);
     QVERIFY(!fin->result.decode);
@@ -173,8 +169,8 @@ void TestLinkHandshake::noReplyToCompletingByte() {
     m.bytesReceived(QByteArray::fromHex("060606"));
     QCOMPARE(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)), QByteArray(1, Protocol::kComplete));
     // The radio never answers 4D: the no-response timer ends this wait too.
-    QVERIFY(has(m.timerExpired(LinkTimer::NoResponse), Kind::Message));
-    QCOMPARE(find(m.messageClosed(), Kind::Finished)->result.outcome, TransferResult::Outcome::NoResponse);
+    QVERIFY(has<Act::Message>(m.timerExpired(LinkTimer::NoResponse)));
+    QCOMPARE(find<Act::Finished>(m.messageClosed())->result.outcome, TransferResult::Outcome::NoResponse);
 }
 
 void TestLinkHandshake::cancelDuringWakeUp() {
@@ -182,9 +178,9 @@ void TestLinkHandshake::cancelDuringWakeUp() {
     m.start();
     const TransferActions c = m.cancel();
     QVERIFY(sentBytes(c).isEmpty());
-    QVERIFY(!has(c, Kind::Message));
-    QCOMPARE(find(c, Kind::Finished)->result.outcome, TransferResult::Outcome::Cancelled);
-    QVERIFY(!find(c, Kind::Finished)->result.decode);
+    QVERIFY(!has<Act::Message>(c));
+    QCOMPARE(find<Act::Finished>(c)->result.outcome, TransferResult::Outcome::Cancelled);
+    QVERIFY(!find<Act::Finished>(c)->result.decode);
     // A timer that was already on its way does nothing.
     QVERIFY(m.timerExpired(LinkTimer::NoResponse).isEmpty());
     QVERIFY(m.timerExpired(LinkTimer::WakeUpPacing).isEmpty());
@@ -220,7 +216,7 @@ void TestLinkHandshake::readModeNotAcknowledged() {
     h.run();
     QCOMPARE(h.sent.right(2), QByteArray("M\x05"));
     QCOMPARE(h.messages.size(), 1);
-    QCOMPARE(h.messages[0].text, LinkText::CommunicationError);
+    QCOMPARE(h.messages[0].text, wording(TransferMessage::communicationError()));
     QCOMPARE(h.messages[0].title, QStringLiteral("测试程序"));
     QCOMPARE(h.result.outcome, TransferResult::Outcome::CommunicationError);
     QVERIFY(!h.result.decode); // nothing to decode before the first block
@@ -237,8 +233,8 @@ void TestLinkHandshake::writeModeReplyAnyBytes() {
     QCOMPARE(sentBytes(m.bytesReceived("x")), QByteArray(1, Protocol::kWriteMode));
     // Any reply to 0A will do, even one without a 6.
     const TransferActions go = m.bytesReceived(QByteArray::fromHex("15"));
-    QCOMPARE(find(go, Kind::Caption)->text, LinkText::Writing);
-    QCOMPARE(sentBytes(go), WriteTransfer::frame(0, image.blocks[0]));
+    QCOMPARE(find<Act::Caption>(go)->caption, TransferCaption::Writing);
+    QCOMPARE(sentBytes(go), Protocol::writeFrame(0, image.blocks[0]));
 }
 
 void TestLinkHandshake::writeModeNoReply() {
@@ -247,10 +243,10 @@ void TestLinkHandshake::writeModeNoReply() {
     m.bytesReceived(QByteArray::fromHex("060606"));
     m.timerExpired(LinkTimer::WakeUpPacing);
     m.bytesReceived("x");
-    QVERIFY(has(m.timerExpired(LinkTimer::NoResponse), Kind::Message));
+    QVERIFY(has<Act::Message>(m.timerExpired(LinkTimer::NoResponse)));
     const TransferActions closed = m.messageClosed();
-    QVERIFY(has(closed, Kind::ClosePort));
-    QCOMPARE(find(closed, Kind::Finished)->result.outcome, TransferResult::Outcome::NoResponse);
+    QVERIFY(has<Act::ClosePort>(closed));
+    QCOMPARE(find<Act::Finished>(closed)->result.outcome, TransferResult::Outcome::NoResponse);
 }
 
 QTEST_GUILESS_MAIN(TestLinkHandshake)

@@ -1,7 +1,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/link_texts.h"
 #include "link/protocol.h"
 #include "link/read_transfer.h"
 #include "link/received_file.h"
@@ -18,7 +17,6 @@ TransferMachine::Options options() {
     TransferMachine::Options o;
     o.timings.noResponseMs = 100;
     o.timings.wakeUpPacingMs = 1;
-    o.applicationTitle = QStringLiteral("测试程序");
     return o;
 }
 
@@ -108,19 +106,11 @@ void TestLinkTransfers::fullRead() {
     QCOMPARE(h.result.outcome, TransferResult::Outcome::Completed);
     QVERIFY(h.result.decode);
     QVERIFY(h.messages.isEmpty());
-    QCOMPARE(h.captions, (QStringList{LinkText::Connecting, LinkText::Reading}));
+    QCOMPARE(h.captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
+                                      TransferTexts::caption(TransferCaption::Reading)}));
     QCOMPARE(h.stored.size(), blocks);
-    for (int b = 0; b < blocks; ++b) {
-        const BlockAddress a = BlockAddress::ofBlock(b);
-        QByteArray expected;
-        expected += 'R';
-        expected += char(a.page);
-        expected += char(a.offset);
-        expected += '\x08';
-        for (quint8 d : image.blocks[b])
-            expected += char(d);
-        QCOMPARE(h.stored[b], expected);
-    }
+    for (int b = 0; b < blocks; ++b)
+        QCOMPARE(h.stored[b], Protocol::blockReply(b, image.blocks[b]));
     const QList<int> requests = addresses(h.sent.mid(h.sent.indexOf(Protocol::kReadMode)), 'R', 4);
     QCOMPARE(requests.size(), blocks);
     QCOMPARE(requests.last(), (blocks - 1) * 8); // 03F8 or 07F8
@@ -176,8 +166,8 @@ void TestLinkTransfers::readFaults_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<bool>("decode");
     QTest::addColumn<QStringList>("messages");
-    const QString noResp = LinkText::NoResponse;
-    const QString comm = LinkText::CommunicationError;
+    const QString noResp = wording(TransferMessage::noResponse());
+    const QString comm = wording(TransferMessage::communicationError());
     using O = TransferResult::Outcome;
     QTest::newRow("silent") << "silent" << 0 << int(O::NoResponse) << 0 << false << QStringList{noResp};
     QTest::newRow("noack at 40") << "noack:40" << 0 << int(O::CommunicationError) << 40 << true
@@ -196,7 +186,7 @@ void TestLinkTransfers::readFaults_data() {
                                  << QStringList{noResp};
     QTest::newRow("hangup at 20") << "hangup:20" << 0 << int(O::LinkLost) << 19 << true
                                   << QStringList{QStringLiteral("与串口 /dev/pts/9 的连接已断开"),
-                                                 LinkText::readBlocksSent(20, 1)};
+                                                 wording(TransferMessage::readBlocksSent(20, 1))};
 }
 
 void TestLinkTransfers::readFaults() {
@@ -235,8 +225,8 @@ void TestLinkTransfers::readStoreFailure() {
     QCOMPARE(h.messages.size(), 2);
     QCOMPARE(h.messages[0].title, QStringLiteral("75"));
     QCOMPARE(h.messages[0].text, full.description);
-    QCOMPARE(h.messages[0].icon, LinkMessage::Icon::Information);
-    QCOMPARE(h.messages[1].text, LinkText::readBlocksSent(5, 1));
+    QCOMPARE(h.messages[0].icon, TransferTexts::Icon::Information);
+    QCOMPARE(h.messages[1].text, wording(TransferMessage::readBlocksSent(5, 1)));
     // The block that could not be stored is not acknowledged.
     QCOMPARE(h.sent.count(Protocol::kAck), 4);
 }
@@ -328,13 +318,14 @@ void TestLinkTransfers::fullWrite() {
     QVERIFY(h.finished);
     QCOMPARE(h.result.outcome, TransferResult::Outcome::Completed);
     QVERIFY(h.messages.isEmpty());
-    QCOMPARE(h.captions, (QStringList{LinkText::Connecting, LinkText::Writing}));
+    QCOMPARE(h.captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
+                                      TransferTexts::caption(TransferCaption::Writing)}));
     QVERIFY(radio.image().blocks == image.blocks);
     QCOMPARE(radio.blocksWritten(), frames);
     const QByteArray afterMode = h.sent.mid(h.sent.indexOf(Protocol::kWriteMode) + 1);
     QCOMPARE(afterMode.size(), frames * Protocol::kFrameSize);
     for (int b = 0; b < frames; ++b)
-        QCOMPARE(afterMode.mid(b * 12, 12), WriteTransfer::frame(b, image.blocks[b]));
+        QCOMPARE(afterMode.mid(b * 12, 12), Protocol::writeFrame(b, image.blocks[b]));
     // Every frame but the last is acknowledged: the radio answered 06 to each, the tool waited for all but
     // one.
     QCOMPARE(h.result.blocks, frames);
@@ -357,22 +348,26 @@ void TestLinkTransfers::writeFaults_data() {
     QTest::addColumn<int>("framesSent");
     QTest::addColumn<QStringList>("messages");
     using O = TransferResult::Outcome;
-    const QString lost = QStringLiteral("与串口 /dev/pts/9 的连接已断开");
-    QTest::newRow("silent") << "silent" << int(O::NoResponse) << 0 << QStringList{LinkText::NoResponse};
-    QTest::newRow("noack at 2") << "noack:2" << int(O::CommunicationError) << 2
-                                << QStringList{LinkText::CommunicationError};
-    QTest::newRow("noack at 50") << "noack:50" << int(O::CommunicationError) << 50
-                                 << QStringList{LinkText::CommunicationError};
-    QTest::newRow("stop at 60") << "stop:60" << int(O::NoResponse) << 60 << QStringList{LinkText::NoResponse};
+    const Error lostError{8015, QStringLiteral("与串口 /dev/pts/9 的连接已断开")};
+    const QString lost = lostError.description;
+    const QString noResp = wording(TransferMessage::noResponse());
+    const QString comm = wording(TransferMessage::communicationError());
+    QTest::newRow("silent") << "silent" << int(O::NoResponse) << 0 << QStringList{noResp};
+    QTest::newRow("noack at 2") << "noack:2" << int(O::CommunicationError) << 2 << QStringList{comm};
+    QTest::newRow("noack at 50") << "noack:50" << int(O::CommunicationError) << 50 << QStringList{comm};
+    QTest::newRow("stop at 60") << "stop:60" << int(O::NoResponse) << 60 << QStringList{noResp};
     QTest::newRow("hangup in the settings blocks")
-        << "hangup:2" << int(O::LinkLost) << 2 << QStringList{LinkText::settingsBlockError(8015, lost)};
+        << "hangup:2" << int(O::LinkLost) << 2
+        << QStringList{wording(TransferMessage::settingsBlockError(lostError))};
     // Block 11 is the second block of channel 5; the bar stood at 2 + 9 after its frame.
     QTest::newRow("hangup in the channel blocks")
         << "hangup:11" << int(O::LinkLost) << 11
-        << QStringList{LinkText::progressValue(11), LinkText::writeBlocksSent(5, 1, 16), lost};
+        << QStringList{wording(TransferMessage::writeProgress(11)),
+                       wording(TransferMessage::writeBlocksSent(5, 1, 16)), lost};
     QTest::newRow("hangup in the filler blocks")
         << "hangup:40" << int(O::LinkLost) << 40
-        << QStringList{LinkText::progressValue(40), LinkText::writeBlocksSent(6, 1, 16), lost};
+        << QStringList{wording(TransferMessage::writeProgress(40)),
+                       wording(TransferMessage::writeBlocksSent(6, 1, 16)), lost};
 }
 
 void TestLinkTransfers::writeFaults() {
@@ -395,7 +390,7 @@ void TestLinkTransfers::writeFaults() {
     QCOMPARE(h.sentAfterClose, 0);
     QVERIFY(h.running.empty());
     if (fault.startsWith(QLatin1String("hangup:2"))) {
-        QCOMPARE(h.messages[0].icon, LinkMessage::Icon::Warning);
+        QCOMPARE(h.messages[0].icon, TransferTexts::Icon::Warning);
         QCOMPARE(h.messages[0].title, QStringLiteral("错误"));
     }
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include "link/transfer_action.h"
+
+// The words of the transfers: the progress window's captions and the messages a read or a write shows.
+// The desktop program and radiocps-cli both show them through these functions.
+namespace TransferTexts {
+
+enum class Icon { None, Information, Warning };
+
+// A message as a face shows it.
+struct Shown {
+    Icon icon = Icon::None;
+    QString title;
+    QString text;
+
+    bool operator==(const Shown& o) const { return icon == o.icon && title == o.title && text == o.text; }
+};
+
+QString caption(TransferCaption caption);
+
+// `applicationTitle` is the title of the messages that carry the program's name.
+Shown message(const TransferMessage& message, const QString& applicationTitle);
+
+// "错误号：" code and description: an error in the settings blocks of a write, found while building the
+// image or while sending it.
+QString errorNumberText(const Error& error);
+
+} // namespace TransferTexts
