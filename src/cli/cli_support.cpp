@@ -58,12 +58,16 @@ QString appFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
-                   LoadedChannelFile* loaded) {
+void prepareDocument(const Arguments& args, RadioDocument* document) {
     const QString config = configPath(args);
     document->models().readFrom(config);
     document->setBandRanges(StartupConfig::read(config, appFolder()).bandRanges);
     document->selectStartupSettings();
+}
+
+Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
+                   LoadedChannelFile* loaded) {
+    prepareDocument(args, document);
     return document->openFile(path, loaded);
 }
 

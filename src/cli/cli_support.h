@@ -35,8 +35,10 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 QString configPath(const Arguments& args);
 // The folder of the executable.
 QString appFolder();
-// Opens a channel file into a document exactly as the desktop program does: the model table and band ranges
-// of the configuration file (--config), the start-up settings for what the file leaves alone.
+// A document as the desktop program starts: the model table and band ranges of the configuration file
+// (--config) and the start-up settings, which supply what a decoded file leaves alone.
+void prepareDocument(const Arguments& args, RadioDocument* document);
+// Opens a channel file into a prepared document exactly as the desktop program does.
 Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
                    LoadedChannelFile* loaded = nullptr);
 

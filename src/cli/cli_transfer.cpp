@@ -6,9 +6,9 @@
 #include <csignal>
 #include <unistd.h>
 
-#include "link/qt_serial_port.h"
-#include "link/transfer_driver.h"
-#include "link/transfer_machine.h"
+#include "link/serial_port.h"
+#include "link/transfer_job.h"
+#include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
 namespace Cli {
@@ -83,14 +83,10 @@ bool transferTimings(const Arguments& args, LinkTimings* timings, QString* probl
     return true;
 }
 
-TransferResult runTransfer(TransferMachine& machine, const QString& device,
-                           const std::function<Error(const QByteArray&)>& blockSink, Error* openError) {
-    QtSerialPort port;
+TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device, Error* openError) {
     *openError = port.open(device);
     if (openError->isError())
         return {};
-    TransferDriver driver(port, machine);
-    driver.setBlockSink(blockSink);
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     QString caption;
     bool progressShown = false;
@@ -99,13 +95,13 @@ TransferResult runTransfer(TransferMachine& machine, const QString& device,
             printErr(QString());
         progressShown = false;
     };
-    QObject::connect(&driver, &TransferDriver::captionChanged, [&](TransferCaption c) {
+    QObject::connect(&job, &TransferJob::captionChanged, [&](TransferCaption c) {
         endProgressLine();
         caption = TransferTexts::caption(c);
         if (!terminal)
             printErr(caption);
     });
-    QObject::connect(&driver, &TransferDriver::progressChanged, [&](double value, int maximum) {
+    QObject::connect(&job, &TransferJob::progressChanged, [&](double value, int maximum) {
         if (!terminal)
             return;
         const QByteArray line =
@@ -114,21 +110,21 @@ TransferResult runTransfer(TransferMachine& machine, const QString& device,
         std::fflush(stderr);
         progressShown = true;
     });
-    QObject::connect(&driver, &TransferDriver::messageRequested, [&](const TransferMessage& m) {
+    QObject::connect(&job, &TransferJob::messageRequested, [&](const TransferMessage& m) {
         endProgressLine();
         printErr(messageLine(m));
-        driver.messageClosed();
+        job.messageClosed();
     });
-    QObject::connect(&driver, &TransferDriver::finished, [&] {
+    QObject::connect(&job, &TransferJob::finished, [&] {
         endProgressLine();
         QCoreApplication::quit();
     });
-    InterruptWatch interrupt([&] { driver.cancel(); });
-    driver.start();
-    if (!driver.isFinished())
+    InterruptWatch interrupt([&] { job.cancel(); });
+    job.start();
+    if (!job.isFinished())
         QCoreApplication::exec();
     port.close();
-    return driver.result();
+    return job.result();
 }
 
 int transferExit(const TransferResult& result) {
@@ -137,7 +133,7 @@ int transferExit(const TransferResult& result) {
     case O::Completed:
         return kSuccess;
     case O::Cancelled:
-        printErr(QStringLiteral("已取消"));
+        printErr(CliText::Cancelled);
         return kFailure;
     default:
         // The transfer has shown its own messages; an error it did not handle is printed here.

@@ -3,9 +3,10 @@
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
 #include "cli/show_format.h"
-#include "image/channel_file.h"
-#include "link/read_transfer.h"
-#include "link/received_file.h"
+#include "document/radio_document.h"
+#include "link/qt_serial_port.h"
+#include "link/read_job.h"
+#include "texts/cli_texts.h"
 
 namespace {
 
@@ -25,33 +26,25 @@ int runRead(const QStringList& args) {
             Cli::printErr(problem);
         return Cli::usage(kUsage);
     }
-    const QString config = Cli::configPath(a);
-    ModelTable table;
-    table.readFrom(config);
-
-    const ReceivedFile received(*a.option(QStringLiteral("--out")));
-    if (Error e = received.reset(); e.isError())
+    RadioDocument document;
+    Cli::prepareDocument(a, &document);
+    QtSerialPort port;
+    ReadJob job(port, document.models(), *a.option(QStringLiteral("--out")), timings);
+    if (Error e = job.prepare(); e.isError())
         return Cli::fail(e);
-    ReadTransfer machine(table, {timings});
     Error openError;
-    const TransferResult result = Cli::runTransfer(
-        machine, *a.option(QStringLiteral("--port")),
-        [&received](const QByteArray& reply) { return received.append(reply); }, &openError);
+    const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
 
     // Whatever arrived after the read-mode byte is decoded and shown, even when the read stopped early.
-    if (result.decode && result.blocks > 0) {
-        RadioSettings before;
-        before.selectStartupDefaults();
+    if (job.hasReceived() && result.blocks > 0) {
         LoadedChannelFile loaded;
-        if (Error e = LoadChannelFile(received.path(), table, before, &loaded); e.isError())
+        if (Error e = job.decodeInto(document, &loaded); e.isError())
             return Cli::fail(e);
-        Cli::printOut(Cli::describeLoaded(loaded, a.has(QStringLiteral("--json")), config));
+        Cli::printOut(Cli::describeLoaded(loaded, a.has(QStringLiteral("--json")), Cli::configPath(a)));
         if (!result.ok()) {
-            Cli::printErr(QStringLiteral("注意：读频未完成，只收到 %1 块（应有 %2 块）")
-                              .arg(result.blocks)
-                              .arg(result.totalBlocks));
+            Cli::printErr(CliText::ReadIncomplete.arg(result.blocks).arg(result.totalBlocks));
         }
     }
     return Cli::transferExit(result);

@@ -2,10 +2,12 @@
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
-#include "image/channel_file.h"
-#include "link/frequency_check.h"
-#include "link/write_image.h"
-#include "link/write_transfer.h"
+#include "document/radio_document.h"
+#include "image/block_address.h"
+#include "link/qt_serial_port.h"
+#include "link/write_job.h"
+#include "texts/cli_texts.h"
+#include "texts/transfer_texts.h"
 
 namespace {
 
@@ -24,28 +26,26 @@ int runWrite(const QStringList& args) {
             Cli::printErr(problem);
         return Cli::usage(kUsage);
     }
-    ModelTable table;
-    table.readFrom(Cli::configPath(a));
-    RadioSettings before;
-    before.selectStartupDefaults();
+    RadioDocument document;
     LoadedChannelFile loaded;
-    if (Error e = LoadChannelFile(a.positional[0], table, before, &loaded); e.isError())
+    if (Error e = Cli::openDocument(a, a.positional[0], &document, &loaded); e.isError())
         return Cli::fail(e);
     if (!loaded.complete) {
-        Cli::printErr(QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道按空信道写入。")
-                          .arg(loaded.linesRead)
-                          .arg(blockCount(loaded.model.I_data)));
+        Cli::printErr(
+            CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }
-    if (const FrequencyCheck check = ValidateFrequencies(loaded.table, loaded.model.band); !check)
-        return Cli::fail(check.error);
-    MemoryImage image;
-    if (Error e = buildWriteImage(loaded.model, loaded.table, loaded.settings, &image); e.isError())
+    if (const FrequencyCheck check = WriteJob::check(document); !check) {
+        if (check.verdict == FrequencyCheck::Verdict::NotANumber)
+            return Cli::fail(check.error);
+        return Cli::fail({ErrorCode::InvalidArgument, TransferTexts::frequencyOutOfBand(check)});
+    }
+    QtSerialPort port;
+    WriteJob job(port, timings);
+    if (Error e = job.prepare(document); e.isError())
         return Cli::fail(e);
 
-    WriteTransfer machine(image, loaded.model.strType, {timings});
     Error openError;
-    const TransferResult result =
-        Cli::runTransfer(machine, *a.option(QStringLiteral("--port")), {}, &openError);
+    const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
     return Cli::transferExit(result);

@@ -141,4 +141,12 @@ QString pdfNotCreated(const QString& path) {
     return QStringLiteral("无法创建 PDF 文件 %1。").arg(path);
 }
 
+QString scramblerNotDecimal(int channel, const QString& byte) {
+    return kTypeMismatch + QStringLiteral("信道 %1 的扰频码字节 %2 不是十进制数").arg(channel).arg(byte);
+}
+
+QString frequencyNotANumber(int channel, const QString& cell) {
+    return kTypeMismatch + QStringLiteral("第 %1 个信道的频率 \"%2\" 不是数字").arg(channel).arg(cell);
+}
+
 } // namespace ErrorText

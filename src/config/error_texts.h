@@ -26,6 +26,8 @@ QString emptyFile();
 QString noModelForCode(const QString& code);
 QString atLine(int line, const QString& description); // a channel's error, prefixed with its line
 QString noModelChosen();
+QString scramblerNotDecimal(int channel, const QString& byte);
+QString frequencyNotANumber(int channel, const QString& cell); // the check before a write
 
 // The settings lists and the settings blocks.
 QString noSuchItem(const QString& list, int index);

@@ -40,14 +40,17 @@ bool parseNumber(const QString& text, double* value) {
 
 } // namespace
 
+FrequencyLimits bandLimits(int band) {
+    if (band == 0)
+        return {true, 300, 650};
+    if (band == 1)
+        return {true, 70, 300};
+    return {};
+}
+
 FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel) {
-    if (iData == 2) {
-        if (band == 0)
-            return {true, 300, 650};
-        if (band == 1)
-            return {true, 70, 300};
-        return {};
-    }
+    if (iData == 2)
+        return bandLimits(band);
     FrequencyLimits l;
     l.valid = BandRange{rangeLabel}.limits(&l.lower, &l.upper);
     return l;

@@ -13,7 +13,10 @@ struct FrequencyLimits {
     int upper = 0;
 };
 
-// 16-channel models (I_data 1) use the band range label; others 300-650 (band 0) or 70-300 (band 1).
+// The whole-megahertz limits of a band entry: 0 "(U)" 300-650, 1 "(V)" 70-300; any other band 0-0 (not
+// valid). Models of more than 16 channels edit against these, and every write is checked against them.
+FrequencyLimits bandLimits(int band);
+// 16-channel models (I_data 1) use the band range label; others the limits of their band.
 FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel);
 
 enum class FrequencyVerdict { Accepted, NotANumber, OutOfRange, OffRaster };

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "config/error_texts.h"
 #include "image/hex.h"
 #include "image/signalling.h"
 
@@ -93,9 +94,7 @@ Error decode(const Block& first, const Block& second, ChannelTable& table, int r
             if (isDecimal(text)) {
                 table.setCell(row, c, QString::number(text.toInt()));
             } else if (!failure.isError()) {
-                failure = {
-                    ErrorCode::TypeMismatch,
-                    QStringLiteral("类型不匹配：信道 %1 的扰频码字节 %2 不是十进制数").arg(row).arg(text)};
+                failure = {ErrorCode::TypeMismatch, ErrorText::scramblerNotDecimal(row, text)};
             }
             break;
         }

@@ -21,6 +21,12 @@ inline const QString ShowSettings = QStringLiteral("功能设置：");
 inline const QString ShowTune = QStringLiteral("调整模式：晶体 %1  中频 %2  功率调整 %3");
 inline const QString ShowChannels = QStringLiteral("信道数据：");
 
+// read and write.
+inline const QString ReadIncomplete = QStringLiteral("注意：读频未完成，只收到 %1 块（应有 %2 块）");
+inline const QString WriteFileIncomplete =
+    QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道按空信道写入。");
+inline const QString Cancelled = QStringLiteral("已取消");
+
 // ports.
 inline const QString NoPorts = QStringLiteral("没有找到串口（伪终端不在其列，请用 --port 指定设备）");
 inline const QString MorePorts = QStringLiteral("另有 %1 个串口不在端口选择之列");

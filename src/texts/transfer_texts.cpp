@@ -1,5 +1,7 @@
 #include "texts/transfer_texts.h"
 
+#include "texts/ui_texts.h"
+
 namespace TransferTexts {
 
 QString caption(TransferCaption caption) {
@@ -33,7 +35,7 @@ Shown message(const TransferMessage& m, const QString& applicationTitle) {
                 QStringLiteral("总共发送了") + QString::number(m.blocks) +
                     QStringLiteral("组数据,其中I_data的值为") + QString::number(m.iData)};
     case Kind::SettingsBlockError:
-        return {Icon::Warning, QStringLiteral("错误"), errorNumberText(m.error)};
+        return {Icon::Warning, UiText::TitleError, errorNumberText(m.error)};
     case Kind::WriteProgress:
         return {Icon::None, applicationTitle,
                 QStringLiteral("其中进度条的值为") + QString::number(m.progress)};
@@ -44,6 +46,20 @@ Shown message(const TransferMessage& m, const QString& applicationTitle) {
                     QStringLiteral("strType的值为") + QString::number(m.strType)};
     }
     return {};
+}
+
+QString frequencyOutOfBand(const FrequencyCheck& check) {
+    return QStringLiteral("第") + QString::number(check.row) +
+           (check.transmit ? QStringLiteral("个信道数据的发射频率不合法，请在正确频率范围（")
+                           : QStringLiteral("个信道数据的接收频率不合法，请在正确频率范围（")) +
+           QString::number(check.lower) + QStringLiteral("Mhz--") + QString::number(check.upper) +
+           QStringLiteral("Mhz）内输入");
+}
+
+Shown writeCheck(const FrequencyCheck& check) {
+    if (check.verdict == FrequencyCheck::Verdict::NotANumber)
+        return {Icon::Critical, QString::number(check.error.code), check.error.description};
+    return {Icon::Information, UiText::TitleNotice, frequencyOutOfBand(check)};
 }
 
 } // namespace TransferTexts

@@ -2,13 +2,14 @@
 
 #include <QString>
 
+#include "image/frequency_check.h"
 #include "link/transfer_action.h"
 
 // The words of the transfers: the progress window's captions and the messages a read or a write shows.
 // The desktop program and radiocps-cli both show them through these functions.
 namespace TransferTexts {
 
-enum class Icon { None, Information, Warning };
+enum class Icon { None, Information, Warning, Critical };
 
 // A message as a face shows it.
 struct Shown {
@@ -27,5 +28,11 @@ Shown message(const TransferMessage& message, const QString& applicationTitle);
 // "错误号：" code and description: an error in the settings blocks of a write, found while building the
 // image or while sending it.
 QString errorNumberText(const Error& error);
+
+// A failed check before a write: a cell that is not a number as its error, titled with the code; a
+// frequency outside the band naming the channel, the direction and the limits, titled "提示".
+Shown writeCheck(const FrequencyCheck& check);
+// The out-of-band text alone.
+QString frequencyOutOfBand(const FrequencyCheck& check);
 
 } // namespace TransferTexts

@@ -153,12 +153,6 @@ inline const QString ConfirmRead = QStringLiteral("确定要开始读频吗?");
 inline const QString ReadCaption = QStringLiteral("读频进度显示");
 inline const QString ConfirmWrite = QStringLiteral("确定要开始写频吗?");
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
-
-// The progress window and the commands call the shared words by these names.
-inline const QString& NoticeTitle = UiText::TitleNotice;
-inline const QString& ErrorTitle = UiText::TitleError;
-inline const QString& Done = UiText::Ok;
-inline const QString& Cancel = UiText::Cancel;
 } // namespace RadioText
 
 // The preview window and the print and preview commands (titles UiText::TitleNotice, UiText::TitleError).

@@ -5,7 +5,6 @@
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/printer_surface.h"
-#include "ui/radio_command_host.h"
 #include "ui/radio_commands.h"
 #include "ui/report_commands.h"
 #include "ui/tune_command.h"
@@ -18,30 +17,10 @@ public:
     explicit SystemPrinters(QObject* parent) : QObject(parent) {}
 };
 
-// The read, write and port commands see the main window through this.
-class MainWindowRadioHost : public QObject, public RadioCommandHost {
-public:
-    explicit MainWindowRadioHost(MainWindow& window) : QObject(&window), window_(window) {}
-
-    QWidget* radioParent() override { return &window_; }
-    Prompter& radioPrompter() override { return *window_.prompter(); }
-    QString applicationTitle() const override { return window_.applicationTitle(); }
-    CurrentModel currentModel() const override { return window_.document().model(); }
-    ChannelTable channelTable() const override { return window_.document().table(); }
-    RadioSettings radioSettings() const override { return window_.document().settings(); }
-    ModelTable modelTable() const override { return window_.document().models(); }
-    void loadChannelFile(const QString& path) override { window_.files().loadChannelFile(path); }
-    int runDialog(QDialog* dialog) override { return window_.execDialog(dialog); }
-    void stopHousekeepingTimer() override { window_.stopHousekeeping(); }
-    QString portDevice() const override { return window_.portDevice(); }
-
-private:
-    MainWindow& window_;
-};
-
 void wireRadio(MainWindow& window) {
-    auto* radio = new RadioCommands(*new MainWindowRadioHost(window), &window);
+    auto* radio = new RadioCommands(window);
     radio->setObjectName(QStringLiteral("radioCommands"));
+    QObject::connect(radio, &RadioCommands::transferStarting, &window, &MainWindow::stopHousekeeping);
     window.setCommandHandler(MainWindow::Command::Read, [radio] {
         radio->mnuRead_Click();
         return Error::none();

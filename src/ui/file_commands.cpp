@@ -33,12 +33,16 @@ void FileCommands::openChannelFile() {
 }
 
 void FileCommands::loadChannelFile(const QString& path) {
+    // Decoded completely before anything changes: a malformed file leaves the document as it was.
+    decodeWithMessages([this, &path](LoadedChannelFile* loaded) { return document_.openFile(path, loaded); });
+}
+
+void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode) {
     LoadedChannelFile loaded;
     Error error;
     {
         const BusyPointer busy;
-        // Decoded completely before anything changes: a malformed file leaves the document as it was.
-        error = document_.openFile(path, &loaded);
+        error = decode(&loaded);
     }
     if (error.code == ErrorCode::FileNotFound)
         return;

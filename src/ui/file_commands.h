@@ -2,6 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+
+#include "config/error.h"
+
+struct LoadedChannelFile;
 
 class Prompter;
 class QWidget;
@@ -18,6 +23,9 @@ public:
     void saveChannelFile(); // Save: file dialog, then the file and "保存成功"
     // Decodes and applies a file with its messages; silent when the file is missing.
     void loadChannelFile(const QString& path);
+    // Runs a decode into the document under the busy pointer, then shows what Open shows: nothing for a
+    // missing file, an error titled with its code, or the notice of a file that ended early.
+    void decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode);
 
 private:
     RadioDocument& document_;

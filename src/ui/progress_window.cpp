@@ -7,25 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/transfer_driver.h"
+#include "link/transfer_job.h"
 #include "texts/transfer_texts.h"
+#include "texts/ui_texts.h"
 #include "ui/prompter.h"
-#include "ui/radio_texts.h"
 
 namespace {
 constexpr int kBarMaximum = 128;
 
-Prompter::Icon promptIcon(TransferTexts::Icon icon) {
-    switch (icon) {
-    case TransferTexts::Icon::Information:
-        return Prompter::Icon::Information;
-    case TransferTexts::Icon::Warning:
-        return Prompter::Icon::Warning;
-    case TransferTexts::Icon::None:
-        break;
-    }
-    return Prompter::Icon::None;
-}
 } // namespace
 
 ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
@@ -40,7 +29,7 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
     pgbCount_->setValue(0);
     pgbCount_->setMinimumWidth(360);
     layout->addWidget(pgbCount_);
-    cmdCancel_ = new QPushButton(RadioText::Cancel, this);
+    cmdCancel_ = new QPushButton(UiText::Cancel, this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
     layout->addWidget(cmdCancel_, 0, Qt::AlignHCenter);
@@ -52,38 +41,37 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
     connect(&timer1_, &QTimer::timeout, this, &ProgressWindow::Timer1_Timer);
 }
 
-void ProgressWindow::setTransfer(TransferDriver* driver) {
-    driver_ = driver;
-    connect(driver, &TransferDriver::captionChanged, this,
+void ProgressWindow::setTransfer(TransferJob* job) {
+    job_ = job;
+    connect(job, &TransferJob::captionChanged, this,
             [this](TransferCaption caption) { setWindowTitle(TransferTexts::caption(caption)); });
-    connect(driver, &TransferDriver::progressChanged, this, [this](double value, int maximum) {
+    connect(job, &TransferJob::progressChanged, this, [this](double value, int maximum) {
         pgbCount_->setMaximum(maximum);
         pgbCount_->setValue(qBound(0, static_cast<int>(value), maximum));
     });
-    connect(driver, &TransferDriver::messageRequested, this, &ProgressWindow::onMessage);
-    connect(driver, &TransferDriver::finished, this, &ProgressWindow::onFinished);
+    connect(job, &TransferJob::messageRequested, this, &ProgressWindow::onMessage);
+    connect(job, &TransferJob::finished, this, &ProgressWindow::onFinished);
 }
 
 void ProgressWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!closing_ && !timer1_.isActive() && driver_ && !driver_->isRunning() && !driver_->isFinished())
+    if (!closing_ && !timer1_.isActive() && job_ && !job_->isRunning() && !job_->isFinished())
         timer1_.start();
 }
 
 void ProgressWindow::Timer1_Timer() {
     timer1_.stop();
-    if (!driver_ || !blnReandOrWrite) {
+    if (!job_ || !blnReandOrWrite) {
         closeSelf();
         return;
     }
-    driver_->start();
+    job_->start();
 }
 
 void ProgressWindow::onMessage(const TransferMessage& message) {
-    const TransferTexts::Shown shown = TransferTexts::message(message, applicationTitle_);
-    prompter_.message(this, promptIcon(shown.icon), shown.title, shown.text);
-    if (driver_)
-        driver_->messageClosed();
+    prompter_.show(this, TransferTexts::message(message, applicationTitle_));
+    if (job_)
+        job_->messageClosed();
 }
 
 void ProgressWindow::onFinished(const TransferResult& result) {
@@ -92,23 +80,23 @@ void ProgressWindow::onFinished(const TransferResult& result) {
         return;
     }
     if (result.escaped && result.error.isError()) {
-        prompter_.message(this, Prompter::Icon::Critical, RadioText::NoticeTitle,
+        prompter_.message(this, Prompter::Icon::Critical, UiText::TitleNotice,
                           (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) +
                               result.error.description);
         closeSelf();
         return;
     }
     pgbCount_->setValue(pgbCount_->maximum());
-    cmdCancel_->setText(RadioText::Done);
+    cmdCancel_->setText(UiText::Ok);
     closeSelf();
 }
 
 void ProgressWindow::cmdCancel_Click() {
-    if (cmdCancel_->text() == RadioText::Done) {
+    if (cmdCancel_->text() == UiText::Ok) {
         closeSelf();
         return;
     }
-    if (!prompter_.confirm(this, RadioText::NoticeTitle, RadioText::ConfirmCancel))
+    if (!prompter_.confirm(this, UiText::TitleNotice, RadioText::ConfirmCancel))
         return;
     cancelTransfer();
     closeSelf();
@@ -117,8 +105,8 @@ void ProgressWindow::cmdCancel_Click() {
 void ProgressWindow::cancelTransfer() {
     blnReandOrWrite = false;
     timer1_.stop();
-    if (driver_)
-        driver_->cancel();
+    if (job_)
+        job_->cancel();
 }
 
 void ProgressWindow::closeSelf() {

@@ -9,7 +9,7 @@
 class Prompter;
 class QProgressBar;
 class QPushButton;
-class TransferDriver;
+class TransferJob;
 
 // frmWAIT: the modal window that hosts a transfer. Half a second after it shows it starts the transfer
 // (Timer1), shows captions and progress (pgbCount), offers cmdCancel, shows the transfer's messages and
@@ -20,8 +20,8 @@ class ProgressWindow : public QDialog {
 public:
     ProgressWindow(Prompter& prompter, QWidget* parent = nullptr);
 
-    // The transfer to run; the driver must outlive the window's exec.
-    void setTransfer(TransferDriver* driver);
+    // The transfer to run; the job must outlive the window's exec.
+    void setTransfer(TransferJob* job);
     void setStartDelay(int ms) { timer1_.setInterval(ms); }
     // The title of the transfer's messages that carry the program's name; the application name by default.
     void setApplicationTitle(const QString& title) { applicationTitle_ = title; }
@@ -48,7 +48,7 @@ private:
     void closeSelf();
 
     Prompter& prompter_;
-    TransferDriver* driver_ = nullptr;
+    TransferJob* job_ = nullptr;
     QProgressBar* pgbCount_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QTimer timer1_;

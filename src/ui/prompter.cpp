@@ -42,6 +42,24 @@ QString qtFilter(const QString& filter) {
 
 } // namespace
 
+void Prompter::show(QWidget* p, const TransferTexts::Shown& shown) {
+    Icon icon = Icon::None;
+    switch (shown.icon) {
+    case TransferTexts::Icon::None:
+        break;
+    case TransferTexts::Icon::Information:
+        icon = Icon::Information;
+        break;
+    case TransferTexts::Icon::Warning:
+        icon = Icon::Warning;
+        break;
+    case TransferTexts::Icon::Critical:
+        icon = Icon::Critical;
+        break;
+    }
+    message(p, icon, shown.title, shown.text);
+}
+
 Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QString& title,
                                          const QString& text, Buttons buttons) {
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);

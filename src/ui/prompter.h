@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "texts/transfer_texts.h"
+
 class QWidget;
 
 // Every message box and file dialog of the program goes through this interface, so that tests can answer
@@ -31,6 +33,8 @@ public:
     bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::Question) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
     }
+    // A message of a read or a write, as texts/transfer_texts.h words it.
+    void show(QWidget* p, const TransferTexts::Shown& shown);
 };
 
 // The real one: QMessageBox and QFileDialog.

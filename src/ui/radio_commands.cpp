@@ -1,35 +1,32 @@
 #include "ui/radio_commands.h"
 
-#include "link/frequency_check.h"
+#include "document/radio_document.h"
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
-#include "link/read_transfer.h"
-#include "link/received_file.h"
-#include "link/transfer_driver.h"
-#include "link/write_image.h"
-#include "link/write_transfer.h"
+#include "link/read_job.h"
+#include "link/write_job.h"
 #include "texts/transfer_texts.h"
+#include "texts/ui_texts.h"
+#include "ui/file_commands.h"
+#include "ui/main_window.h"
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
-#include "ui/radio_command_host.h"
-#include "ui/radio_texts.h"
 
-RadioCommands::RadioCommands(RadioCommandHost& host, QObject* parent)
-    : RadioCommands(host, std::make_unique<QtSerialPort>(), parent) {}
+RadioCommands::RadioCommands(MainWindow& window) : RadioCommands(window, std::make_unique<QtSerialPort>()) {}
 
-RadioCommands::RadioCommands(RadioCommandHost& host, std::unique_ptr<SerialPort> port, QObject* parent)
-    : QObject(parent), host_(host), port_(std::move(port)), receivedPath_(ReceivedFile::defaultPath()) {}
+RadioCommands::RadioCommands(MainWindow& window, std::unique_ptr<SerialPort> port)
+    : QObject(&window), window_(window), port_(std::move(port)), receivedPath_(ReceivedFile::defaultPath()) {}
 
 RadioCommands::~RadioCommands() {
     closePort();
-    delete frmDK_; // parented to the host window, which may already be gone; see portDialog()
+    delete frmDK_; // parented to the window, which may already be gone; see portDialog()
 }
 
 PortDialog& RadioCommands::portDialog() {
     if (!frmDK_) {
         // Owned here rather than by the window, so that DKH lives exactly as long as the commands.
-        frmDK_ = new PortDialog(host_.radioPrompter(), port_.get(), host_.radioParent());
+        frmDK_ = new PortDialog(*window_.prompter(), port_.get(), &window_);
         frmDK_->setAttribute(Qt::WA_DeleteOnClose, false);
         connect(frmDK_, &QObject::destroyed, this, [this] { frmDK_ = nullptr; });
     }
@@ -44,8 +41,8 @@ void RadioCommands::closePort() {
 QString RadioCommands::portDevice() const {
     if (frmDK_ && frmDK_->picked())
         return frmDK_->chosenDevice();
-    if (!host_.portDevice().isEmpty())
-        return host_.portDevice();
+    if (!window_.portDevice().isEmpty())
+        return window_.portDevice();
     const int index = frmDK_ ? frmDK_->DKH : 0;
     const QVector<PortInfo> ports = availablePorts();
     if (index < ports.size())
@@ -56,93 +53,73 @@ QString RadioCommands::portDevice() const {
 void RadioCommands::mnuPort_Click() {
     PortDialog& dialog = portDialog();
     dialog.load();
-    host_.runDialog(&dialog);
+    window_.execDialog(&dialog);
 }
 
-bool RadioCommands::openPort(bool) {
+bool RadioCommands::openPort() {
     if (port_->isOpen())
         return true;
     const Error e = port_->open(portDevice());
     if (e.isError()) {
-        host_.radioPrompter().message(host_.radioParent(), Prompter::Icon::Information,
-                                      QString::number(e.code), e.description);
+        window_.prompter()->message(&window_, Prompter::Icon::Information, QString::number(e.code),
+                                    e.description);
         closePort();
         return false;
     }
     return true;
 }
 
+void RadioCommands::runInProgressWindow(TransferJob& job, bool write) {
+    Q_EMIT transferStarting();
+    {
+        ProgressWindow frmWAIT(*window_.prompter(), &window_);
+        frmWAIT.blnn = write;
+        frmWAIT.setStartDelay(timings_.startDelayMs);
+        frmWAIT.setApplicationTitle(window_.applicationTitle());
+        frmWAIT.setTransfer(&job);
+        window_.execDialog(&frmWAIT);
+    }
+    closePort();
+    lastResult_ = job.result();
+}
+
 void RadioCommands::mnuRead_Click() {
-    Prompter& prompter = host_.radioPrompter();
-    QWidget* parent = host_.radioParent();
-    if (!prompter.confirm(parent, RadioText::ReadCaption, RadioText::ConfirmRead))
+    Prompter& prompter = *window_.prompter();
+    if (!prompter.confirm(&window_, RadioText::ReadCaption, RadioText::ConfirmRead))
         return;
-    if (!openPort(true))
+    if (!openPort())
         return;
-    const ReceivedFile received(receivedPath_);
-    if (const Error e = received.reset(); e.isError()) {
-        prompter.message(parent, Prompter::Icon::Information, QString::number(e.code), e.description);
+    RadioDocument& document = window_.document();
+    ReadJob job(*port_, document.models(), receivedPath_, timings_);
+    if (const Error e = job.prepare(); e.isError()) {
+        prompter.message(&window_, Prompter::Icon::Information, QString::number(e.code), e.description);
         closePort();
         return;
     }
-    host_.stopHousekeepingTimer();
-
-    ReadTransfer machine(host_.modelTable(), {timings_});
-    TransferDriver driver(*port_, machine);
-    driver.setBlockSink([&received](const QByteArray& reply) { return received.append(reply); });
-    {
-        ProgressWindow frmWAIT(prompter, parent);
-        frmWAIT.blnn = false;
-        frmWAIT.setApplicationTitle(host_.applicationTitle());
-        frmWAIT.setStartDelay(timings_.startDelayMs);
-        frmWAIT.setTransfer(&driver);
-        host_.runDialog(&frmWAIT);
-    }
-    closePort();
-    lastResult_ = driver.result();
-    if (driver.isFinished() && lastResult_.decode)
-        host_.loadChannelFile(receivedPath_);
+    runInProgressWindow(job, false);
+    if (!job.hasReceived())
+        return;
+    // What arrived is shown exactly as an opened file, with the same messages.
+    window_.files().decodeWithMessages(
+        [&job, &document](LoadedChannelFile* loaded) { return job.decodeInto(document, loaded); });
 }
 
 void RadioCommands::mnuWrite_Click() {
-    Prompter& prompter = host_.radioPrompter();
-    QWidget* parent = host_.radioParent();
-    const CurrentModel model = host_.currentModel();
-    const ChannelTable table = host_.channelTable();
-    const FrequencyCheck check = ValidateFrequencies(table, model.band);
-    if (!check) {
-        if (check.runtimeError)
-            prompter.message(parent, Prompter::Icon::Critical, QString::number(check.error.code),
-                             check.error.description);
-        else
-            prompter.message(parent, Prompter::Icon::Information, RadioText::NoticeTitle,
-                             check.error.description);
+    Prompter& prompter = *window_.prompter();
+    const RadioDocument& document = window_.document();
+    if (const FrequencyCheck check = WriteJob::check(document); !check) {
+        prompter.show(&window_, TransferTexts::writeCheck(check));
         return;
     }
-    if (!prompter.confirm(parent, RadioText::WriteCaption, RadioText::ConfirmWrite))
+    if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
-    // The image is built before the radio is woken, so that nothing reaches the radio from a state that
-    // cannot be encoded.
-    MemoryImage image;
-    if (const Error e = buildWriteImage(model, table, host_.radioSettings(), &image); e.isError()) {
-        prompter.message(parent, Prompter::Icon::Warning, RadioText::ErrorTitle,
+    WriteJob job(*port_, timings_);
+    if (const Error e = job.prepare(document); e.isError()) {
+        prompter.message(&window_, Prompter::Icon::Warning, UiText::TitleError,
                          TransferTexts::errorNumberText(e));
         return;
     }
-    if (!openPort(false))
+    if (!openPort())
         return;
-    host_.stopHousekeepingTimer();
-
-    WriteTransfer machine(image, model.strType, {timings_});
-    TransferDriver driver(*port_, machine);
-    {
-        ProgressWindow frmWAIT(prompter, parent);
-        frmWAIT.blnn = true;
-        frmWAIT.setApplicationTitle(host_.applicationTitle());
-        frmWAIT.setStartDelay(timings_.startDelayMs);
-        frmWAIT.setTransfer(&driver);
-        host_.runDialog(&frmWAIT);
-    }
-    closePort();
-    lastResult_ = driver.result();
+    runInProgressWindow(job, true);
 }

@@ -6,19 +6,20 @@
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
 
+class MainWindow;
 class PortDialog;
-class RadioCommandHost;
 class SerialPort;
+class TransferJob;
 
 // The radio commands of the main window: mnuPort_Click (frmDK), mnuRead_Click and mnuWrite_Click (frmWAIT
-// running a ReadTransfer or WriteTransfer). The main window owns one instance for the whole run; it holds
-// the serial port (closed between transfers) and the port dialog with its DKH.
+// running a read or a write job on the window's document). The main window owns one instance for the whole
+// run; it holds the serial port (closed between transfers) and the port dialog with its DKH.
 class RadioCommands : public QObject {
     Q_OBJECT
 public:
-    explicit RadioCommands(RadioCommandHost& host, QObject* parent = nullptr);
+    explicit RadioCommands(MainWindow& window);
     // Tests hand in their own port.
-    RadioCommands(RadioCommandHost& host, std::unique_ptr<SerialPort> port, QObject* parent = nullptr);
+    RadioCommands(MainWindow& window, std::unique_ptr<SerialPort> port);
     ~RadioCommands() override;
 
     void mnuPort_Click();
@@ -38,10 +39,16 @@ public:
     void setTimings(const LinkTimings& timings) { timings_ = timings; }
     const TransferResult& lastResult() const { return lastResult_; }
 
-private:
-    bool openPort(bool read);
+Q_SIGNALS:
+    // A transfer is about to run; the window's housekeeping timer stops until its next activation.
+    void transferStarting();
 
-    RadioCommandHost& host_;
+private:
+    bool openPort();
+    // Shows frmWAIT running the job until it has finished; the port is closed afterwards.
+    void runInProgressWindow(TransferJob& job, bool write);
+
+    MainWindow& window_;
     std::unique_ptr<SerialPort> port_;
     PortDialog* frmDK_ = nullptr;
     QString receivedPath_;

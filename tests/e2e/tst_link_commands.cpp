@@ -1,53 +1,26 @@
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "../unit/link_harness.h"
-#include "link/link_texts.h"
+#include "image/write_image.h"
 #include "link/serial_port.h"
-#include "link/write_image.h"
+#include "main_window_fixture.h"
 #include "scripted_prompter.h"
 #include "sim/pty_radio.h"
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
-#include "ui/radio_command_host.h"
 #include "ui/radio_commands.h"
 
-// The read and write commands of the desktop program: confirmation, port, frmWAIT with its captions,
-// progress, cancel and close box, the decode at the end - against the virtual radio over a pty, with
-// scripted answers to every message.
+// The read and write commands of the desktop program on its document: confirmation, port, frmWAIT with its
+// captions, progress, cancel and close box, the decode at the end - against the virtual radio over a pty,
+// with scripted answers to every message.
 namespace {
 
 using Answer = Prompter::Answer;
-
-class FakeHost : public RadioCommandHost {
-public:
-    QWidget window;
-    ScriptedPrompter prompter;
-    LinkTestState state{0, 0, 16};
-    QString device;
-    QStringList loaded;
-    int housekeepingStops = 0;
-    std::function<void(QDialog*)> duringDialog; // runs once the dialog is up
-
-    QWidget* radioParent() override { return &window; }
-    Prompter& radioPrompter() override { return prompter; }
-    QString applicationTitle() const override { return QStringLiteral("RadioCPS 测试"); }
-    CurrentModel currentModel() const override { return state.model; }
-    ChannelTable channelTable() const override { return state.table; }
-    RadioSettings radioSettings() const override { return state.settings; }
-    ModelTable modelTable() const override { return linkTestModels(); }
-    void loadChannelFile(const QString& path) override { loaded << path; }
-    int runDialog(QDialog* dialog) override {
-        if (duringDialog)
-            QTimer::singleShot(0, dialog, [this, dialog] { duringDialog(dialog); });
-        return dialog->exec();
-    }
-    void stopHousekeepingTimer() override { ++housekeepingStops; }
-    QString portDevice() const override { return device; }
-};
 
 int lines(const QString& path) {
     QFile f(path);
@@ -96,26 +69,51 @@ private Q_SLOTS:
     void portChoiceOverridesPortOption();
 
 private:
-    std::unique_ptr<FakeHost> host_;
+    std::unique_ptr<MainWindowFixture> f_;
+    MainWindow* window_ = nullptr;
+    RadioCommands* commands_ = nullptr; // the window owns it
     std::unique_ptr<PtyRadio> radio_;
-    std::unique_ptr<RadioCommands> commands_;
+    std::unique_ptr<QSignalSpy> decoded_; // the document replaced by what the radio sent
+    LinkTestState state_{0, 0, 16};
+    std::function<void(QDialog*)> duringDialog_; // runs once a dialog is up
+    int transferStarts_ = 0;
     QTemporaryDir dir_;
 
+    ScriptedPrompter& prompter() { return f_->prompter; }
     void startRadio(const MemoryImage& image, const QString& faultText = QString(), int baud = 0) {
         radio_ = std::make_unique<PtyRadio>(RadioMachine(image, fault(faultText)), baud);
         QVERIFY(!radio_->open().isError());
-        host_->device = radio_->devicePath();
+        window_->setPortDevice(radio_->devicePath());
     }
     MemoryImage stateImage() const {
         MemoryImage image;
-        buildWriteImage(host_->state.model, host_->state.table, host_->state.settings, &image);
+        buildWriteImage(state_.model, state_.table, state_.settings, &image);
         return image;
     }
 };
 
 void TestLinkCommands::init() {
-    host_ = std::make_unique<FakeHost>();
-    commands_ = std::make_unique<RadioCommands>(*host_);
+    f_ = std::make_unique<MainWindowFixture>();
+    f_->writeIni(MainWindowFixture::standardIni());
+    window_ = f_->createWithModel(0);
+    f_->otherDialog = [this](QDialog* dialog) {
+        if (duringDialog_)
+            QTimer::singleShot(0, dialog, [this, dialog] { duringDialog_(dialog); });
+        return dialog->exec();
+    };
+    // The document holds the channels of the test state, in the models the radio's codes belong to.
+    RadioDocument& document = window_->document();
+    document.models() = linkTestModels();
+    LoadedChannelFile shown;
+    shown.model = state_.model;
+    shown.table = state_.table;
+    shown.settings = state_.settings;
+    document.applyLoaded(shown, QString());
+    decoded_ = std::make_unique<QSignalSpy>(&document, &RadioDocument::tableReset);
+    prompter().clear();
+
+    commands_ = new RadioCommands(*window_);
+    connect(commands_, &RadioCommands::transferStarting, this, [this] { ++transferStarts_; });
     LinkTimings t;
     t.startDelayMs = 20;
     t.noResponseMs = 500;
@@ -126,9 +124,11 @@ void TestLinkCommands::init() {
 }
 
 void TestLinkCommands::cleanup() {
-    commands_.reset();
+    decoded_.reset();
     radio_.reset();
-    host_.reset();
+    f_.reset();
+    duringDialog_ = nullptr;
+    transferStarts_ = 0;
 }
 
 void TestLinkCommands::readCompletes() {
@@ -140,76 +140,81 @@ void TestLinkCommands::readCompletes() {
     stale.write("stale\r\n");
     stale.close();
     QStringList captions;
-    host_->duringDialog = [&](QDialog* d) {
+    duringDialog_ = [&](QDialog* d) {
         QCOMPARE(d->objectName(), QStringLiteral("frmWAIT"));
         QObject::connect(d, &QWidget::windowTitleChanged, d, [&](const QString& c) { captions << c; });
     };
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 1);
-    QCOMPARE(host_->prompter.shown[0].text, QStringLiteral("确定要开始读频吗?"));
-    QCOMPARE(host_->prompter.shown[0].title, QStringLiteral("读频进度显示"));
-    QCOMPARE(host_->prompter.shown[0].buttons, Prompter::Buttons::OkCancel);
+    QCOMPARE(prompter().shown.size(), 1);
+    QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始读频吗?"));
+    QCOMPARE(prompter().shown[0].title, QStringLiteral("读频进度显示"));
+    QCOMPARE(prompter().shown[0].buttons, Prompter::Buttons::OkCancel);
     QCOMPARE(captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
                                     TransferTexts::caption(TransferCaption::Reading)}));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QCOMPARE(lines(commands_->receivedFilePath()), 128);
-    QCOMPARE(host_->loaded, QStringList{commands_->receivedFilePath()});
+    QCOMPARE(decoded_->size(), 1);
+    QVERIFY(window_->document().table() == state_.table);
+    QVERIFY(window_->document().isComplete());
     QVERIFY(!commands_->port().isOpen());
-    QCOMPARE(host_->housekeepingStops, 1);
+    QCOMPARE(transferStarts_, 1);
 }
 
 void TestLinkCommands::readDeclined() {
     startRadio(stateImage());
-    host_->prompter.answers = {Answer::Cancel};
+    prompter().answers = {Answer::Cancel};
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 1);
-    QVERIFY(host_->loaded.isEmpty());
+    QCOMPARE(prompter().shown.size(), 1);
+    QCOMPARE(decoded_->size(), 0);
     QCOMPARE(lines(commands_->receivedFilePath()), -1);
     QCOMPARE(radio_->machine().blocksRead(), 0);
 }
 
 void TestLinkCommands::readOpenFailure() {
-    host_->device = dir_.filePath(QStringLiteral("gone"));
+    window_->setPortDevice(dir_.filePath(QStringLiteral("gone")));
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 2);
-    QCOMPARE(host_->prompter.shown[1].title, QStringLiteral("8002"));
-    QCOMPARE(host_->prompter.shown[1].icon, Prompter::Icon::Information);
-    QVERIFY(host_->prompter.shown[1].text.contains(host_->device));
-    QVERIFY(host_->loaded.isEmpty());
+    QCOMPARE(prompter().shown.size(), 2);
+    QCOMPARE(prompter().shown[1].title, QStringLiteral("8002"));
+    QCOMPARE(prompter().shown[1].icon, Prompter::Icon::Information);
+    QVERIFY(prompter().shown[1].text.contains(window_->portDevice()));
+    QCOMPARE(decoded_->size(), 0);
 }
 
 void TestLinkCommands::readCancelConfirmed() {
     startRadio(stateImage(), {}, 9600);
-    host_->prompter.answers = {Answer::Ok, Answer::Ok};
-    host_->duringDialog = [](QDialog* d) {
+    prompter().answers = {Answer::Ok, Answer::Ok};
+    duringDialog_ = [](QDialog* d) {
         whenProgress(d, 20, [](ProgressWindow* w) { QTest::mouseClick(w->cmdCancel(), Qt::LeftButton); });
     };
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 2);
-    QCOMPARE(host_->prompter.shown[1].text, QStringLiteral("确定要取消吗"));
-    QCOMPARE(host_->prompter.shown[1].title, QStringLiteral("提示"));
+    // The question, then the notice of a file that ended early, as when such a file is opened.
+    QCOMPARE(prompter().shown.size(), 3);
+    QCOMPARE(prompter().shown[1].text, QStringLiteral("确定要取消吗"));
+    QCOMPARE(prompter().shown[1].title, QStringLiteral("提示"));
+    QCOMPARE(prompter().shown[2].title, QStringLiteral("62"));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Cancelled);
     const int got = lines(commands_->receivedFilePath());
     QVERIFY2(got >= 20 && got < 128, qPrintable(QString::number(got)));
-    QCOMPARE(host_->loaded.size(), 1); // the partial file is decoded
+    QCOMPARE(decoded_->size(), 1); // the partial file is decoded
+    QVERIFY(!window_->document().isComplete());
     QVERIFY(!commands_->port().isOpen());
 }
 
 void TestLinkCommands::readCancelDeclinedGoesOn() {
     startRadio(stateImage(), {}, 9600);
-    host_->prompter.answers = {Answer::Ok, Answer::Cancel};
-    host_->duringDialog = [](QDialog* d) {
+    prompter().answers = {Answer::Ok, Answer::Cancel};
+    duringDialog_ = [](QDialog* d) {
         whenProgress(d, 10, [](ProgressWindow* w) { QTest::mouseClick(w->cmdCancel(), Qt::LeftButton); });
     };
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 2);
+    QCOMPARE(prompter().shown.size(), 2);
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QCOMPARE(lines(commands_->receivedFilePath()), 128);
 }
 
 void TestLinkCommands::readCloseBoxCancels() {
     startRadio(stateImage(), {}, 9600);
-    host_->duringDialog = [](QDialog* d) {
+    duringDialog_ = [](QDialog* d) {
         whenProgress(d, 5, [](ProgressWindow* w) {
             // Esc does nothing; the close box is a confirmed cancel, no question asked.
             QTest::keyClick(w, Qt::Key_Escape);
@@ -218,30 +223,31 @@ void TestLinkCommands::readCloseBoxCancels() {
         });
     };
     commands_->mnuRead_Click();
-    QCOMPARE(host_->prompter.shown.size(), 1);
+    QCOMPARE(prompter().shown.size(), 2);
+    QCOMPARE(prompter().shown[1].title, QStringLiteral("62")); // the partial read is shown
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Cancelled);
     QVERIFY(lines(commands_->receivedFilePath()) < 128);
 }
 
 void TestLinkCommands::readLinkGoneDuringHandshake() {
     startRadio(stateImage(), QStringLiteral("silent"));
-    host_->duringDialog = [this](QDialog*) { QTimer::singleShot(80, [this] { radio_.reset(); }); };
+    duringDialog_ = [this](QDialog*) { QTimer::singleShot(80, [this] { radio_.reset(); }); };
     commands_->mnuRead_Click();
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::LinkLost);
-    QCOMPARE(host_->prompter.shown.size(), 2);
-    QVERIFY(host_->prompter.shown[1].text.startsWith(QStringLiteral("读频错误，请重新读频！错误信息：")));
-    QVERIFY(host_->prompter.shown[1].text.contains(host_->device));
-    QCOMPARE(host_->prompter.shown[1].icon, Prompter::Icon::Critical);
-    QVERIFY(host_->loaded.isEmpty()); // nothing to decode before the read-mode byte
+    QCOMPARE(prompter().shown.size(), 2);
+    QVERIFY(prompter().shown[1].text.startsWith(QStringLiteral("读频错误，请重新读频！错误信息：")));
+    QVERIFY(prompter().shown[1].text.contains(window_->portDevice()));
+    QCOMPARE(prompter().shown[1].icon, Prompter::Icon::Critical);
+    QCOMPARE(decoded_->size(), 0); // nothing to decode before the read-mode byte
     QVERIFY(!commands_->port().isOpen());
 }
 
 void TestLinkCommands::writeCompletes() {
     startRadio(MemoryImage::blank(1));
     commands_->mnuWrite_Click();
-    QCOMPARE(host_->prompter.shown.size(), 1);
-    QCOMPARE(host_->prompter.shown[0].text, QStringLiteral("确定要开始写频吗?"));
-    QCOMPARE(host_->prompter.shown[0].title, QStringLiteral("写频进度显示"));
+    QCOMPARE(prompter().shown.size(), 1);
+    QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始写频吗?"));
+    QCOMPARE(prompter().shown[0].title, QStringLiteral("写频进度显示"));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QTRY_COMPARE(radio_->machine().blocksWritten(), 128);
     QVERIFY(radio_->machine().image().blocks == stateImage().blocks);
@@ -250,11 +256,12 @@ void TestLinkCommands::writeCompletes() {
 
 void TestLinkCommands::writeRejectsFrequency() {
     startRadio(MemoryImage::blank(1));
-    host_->state.table.setCell(4, 2, QStringLiteral("700.00000"));
+    window_->document().setCell(4, 2, QStringLiteral("700.00000"));
     commands_->mnuWrite_Click();
-    QCOMPARE(host_->prompter.shown.size(), 1);
-    QCOMPARE(host_->prompter.shown[0].text, LinkText::frequencyOutOfBand(4, true, 300, 650));
-    QCOMPARE(host_->prompter.shown[0].title, QStringLiteral("提示"));
+    QCOMPARE(prompter().shown.size(), 1);
+    QCOMPARE(prompter().shown[0].text,
+             QStringLiteral("第4个信道数据的发射频率不合法，请在正确频率范围（300Mhz--650Mhz）内输入"));
+    QCOMPARE(prompter().shown[0].title, QStringLiteral("提示"));
     QCOMPARE(radio_->machine().blocksWritten(), 0);
 }
 
@@ -262,9 +269,9 @@ void TestLinkCommands::writeNotAcknowledged() {
     startRadio(MemoryImage::blank(1), QStringLiteral("noack:7"));
     commands_->mnuWrite_Click();
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
-    QCOMPARE(host_->prompter.texts(), (QStringList{QStringLiteral("确定要开始写频吗?"),
-                                                   wording(TransferMessage::communicationError())}));
-    QCOMPARE(host_->prompter.shown[1].title, QStringLiteral("RadioCPS 测试"));
+    QCOMPARE(prompter().texts(), (QStringList{QStringLiteral("确定要开始写频吗?"),
+                                              wording(TransferMessage::communicationError())}));
+    QCOMPARE(prompter().shown[1].title, window_->applicationTitle());
     QVERIFY(!commands_->port().isOpen());
 }
 
@@ -281,11 +288,11 @@ void TestLinkCommands::progressWindowStartsAfterDelay() {
 }
 
 void TestLinkCommands::portChoiceOverridesPortOption() {
-    host_->device = QStringLiteral("/dev/pts/77");
+    window_->setPortDevice(QStringLiteral("/dev/pts/77"));
     QCOMPARE(commands_->portDevice(), QStringLiteral("/dev/pts/77"));
     PortDialog& frmDK = commands_->portDialog();
     frmDK.setPortLister([] { return QVector<PortInfo>{{"ttyUSB0", "/dev/ttyUSB0", "", true}}; });
-    host_->duringDialog = [](QDialog* d) { static_cast<PortDialog*>(d)->cmdQD_Click(); };
+    duringDialog_ = [](QDialog* d) { static_cast<PortDialog*>(d)->cmdQD_Click(); };
     commands_->mnuPort_Click();
     QCOMPARE(commands_->portDevice(), QStringLiteral("/dev/ttyUSB0"));
 }

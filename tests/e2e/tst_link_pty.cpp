@@ -7,7 +7,7 @@
 #include "link/read_transfer.h"
 #include "link/received_file.h"
 #include "link/transfer_driver.h"
-#include "link/write_image.h"
+#include "image/write_image.h"
 #include "link/write_transfer.h"
 #include "sim/pty_radio.h"
 

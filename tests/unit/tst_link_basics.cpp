@@ -1,14 +1,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/frequency_check.h"
-#include "link/link_texts.h"
+#include "image/frequency_check.h"
+#include "image/write_image.h"
 #include "link/port_list.h"
 #include "link/protocol.h"
 #include "link/qt_serial_port.h"
 #include "link/receive_buffer.h"
 #include "link/received_file.h"
-#include "link/write_image.h"
 #include "link_harness.h"
 
 // The value types of the link: receive buffer, received file lines, the frames of both sides, port order, the
@@ -161,47 +160,58 @@ void TestLinkBasics::portOrder() {
 }
 
 void TestLinkBasics::frequencyCheck_data() {
+    using V = FrequencyCheck::Verdict;
     QTest::addColumn<int>("band");
     QTest::addColumn<QStringList>("cells"); // row r: rx, tx pairs
-    QTest::addColumn<QString>("message");   // "" passes
-    QTest::addColumn<bool>("runtime");
-    const QString rx5 = LinkText::frequencyOutOfBand(1, false, 300, 650);
-    QTest::newRow("in band") << 0 << QStringList{"438.50000", "438.50000"} << "" << false;
-    QTest::newRow("upper inclusive") << 0 << QStringList{"650.99999", ""} << "" << false;
-    QTest::newRow("651 fails rx") << 0 << QStringList{"651.00000", "438.00000"}
-                                  << LinkText::frequencyOutOfBand(1, false, 300, 650) << false;
-    QTest::newRow("299 fails lower") << 0 << QStringList{"299.99999", ""} << rx5 << false;
+    QTest::addColumn<V>("verdict");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("transmit");
+    QTest::addColumn<int>("lower");
+    QTest::addColumn<int>("upper");
+    QTest::newRow("in band") << 0 << QStringList{"438.50000", "438.50000"} << V::Passed << 0 << false << 0
+                             << 0;
+    QTest::newRow("upper inclusive") << 0 << QStringList{"650.99999", ""} << V::Passed << 0 << false << 0
+                                     << 0;
+    QTest::newRow("651 fails rx") << 0 << QStringList{"651.00000", "438.00000"} << V::OutOfBand << 1 << false
+                                  << 300 << 650;
+    QTest::newRow("299 fails lower") << 0 << QStringList{"299.99999", ""} << V::OutOfBand << 1 << false << 300
+                                     << 650;
     QTest::newRow("tx of row 2") << 0 << QStringList{"438.00000", "", "440.00000", "700.00000"}
-                                 << LinkText::frequencyOutOfBand(2, true, 300, 650) << false;
+                                 << V::OutOfBand << 2 << true << 300 << 650;
     QTest::newRow("rx before tx, lower rows first")
-        << 1 << QStringList{"150.00000", "400.00000", "010.00000", ""}
-        << LinkText::frequencyOutOfBand(1, true, 70, 300) << false;
-    QTest::newRow("070 passes on V") << 1 << QStringList{"070.00000", "300.00000"} << "" << false;
-    QTest::newRow("FF not tested") << 0 << QStringList{"FFF.FFFFF", "9FF"} << "" << false;
+        << 1 << QStringList{"150.00000", "400.00000", "010.00000", ""} << V::OutOfBand << 1 << true << 70
+        << 300;
+    QTest::newRow("070 passes on V") << 1 << QStringList{"070.00000", "300.00000"} << V::Passed << 0 << false
+                                     << 0 << 0;
+    QTest::newRow("FF not tested") << 0 << QStringList{"FFF.FFFFF", "9FF"} << V::Passed << 0 << false << 0
+                                   << 0;
     QTest::newRow("no band: limits 0")
-        << -1 << QStringList{"438.00000", ""} << LinkText::frequencyOutOfBand(1, false, 0, 0) << false;
-    QTest::newRow("not a number") << 0 << QStringList{"abc.00000", ""} << "" << true;
+        << -1 << QStringList{"438.00000", ""} << V::OutOfBand << 1 << false << 0 << 0;
+    QTest::newRow("not a number") << 0 << QStringList{"abc.00000", ""} << V::NotANumber << 1 << false << 300
+                                  << 650;
 }
 
 void TestLinkBasics::frequencyCheck() {
     QFETCH(int, band);
     QFETCH(QStringList, cells);
-    QFETCH(QString, message);
-    QFETCH(bool, runtime);
+    QFETCH(FrequencyCheck::Verdict, verdict);
     ChannelTable table;
     table.layOut(Layout::Zero, 16);
     for (int i = 0; i < cells.size(); ++i)
         table.setCell(i / 2 + 1, i % 2 + 1, cells[i]);
     const FrequencyCheck check = ValidateFrequencies(table, band);
-    QCOMPARE(check.runtimeError, runtime);
-    if (runtime) {
-        QVERIFY(!check.ok);
-        QCOMPARE(check.error.code, ErrorCode::TypeMismatch);
+    QCOMPARE(check.verdict, verdict);
+    QCOMPARE(bool(check), verdict == FrequencyCheck::Verdict::Passed);
+    if (check)
         return;
+    QTEST(check.row, "row");
+    QTEST(check.transmit, "transmit");
+    QTEST(check.lower, "lower");
+    QTEST(check.upper, "upper");
+    if (verdict == FrequencyCheck::Verdict::NotANumber) {
+        QCOMPARE(check.error.code, ErrorCode::TypeMismatch);
+        QVERIFY(check.error.description.contains(cells[0]));
     }
-    QCOMPARE(check.ok, message.isEmpty());
-    if (!message.isEmpty())
-        QCOMPARE(check.error.description, message);
 }
 
 void TestLinkBasics::lastUsedChannelByte_data() {

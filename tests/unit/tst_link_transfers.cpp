@@ -4,7 +4,7 @@
 #include "link/protocol.h"
 #include "link/read_transfer.h"
 #include "link/received_file.h"
-#include "link/write_image.h"
+#include "image/write_image.h"
 #include "link/write_transfer.h"
 #include "link_harness.h"
 #include "sim/radio_machine.h"

@@ -1,4 +1,4 @@
-#include "link/write_image.h"
+#include "image/write_image.h"
 
 #include "image/channel_file.h"
 

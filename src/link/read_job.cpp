@@ -1,0 +1,30 @@
+#include "link/read_job.h"
+
+#include "document/radio_document.h"
+#include "link/read_transfer.h"
+
+ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath,
+                 const LinkTimings& timings, QObject* parent)
+    : TransferJob(port, parent), received_(receivedPath) {
+    setMachine(std::make_unique<ReadTransfer>(models, TransferMachine::Options{timings}),
+               [this](const QByteArray& reply) { return received_.append(reply); });
+}
+
+Error ReadJob::prepare() const {
+    return received_.reset();
+}
+
+bool ReadJob::hasReceived() const {
+    return isFinished() && result().decode;
+}
+
+Error ReadJob::decodeInto(RadioDocument& document, LoadedChannelFile* loaded) const {
+    LoadedChannelFile decoded;
+    const Error error = LoadChannelFile(received_.path(), document.models(), document.settings(), &decoded);
+    // The channels came from the radio, not from a file the user named.
+    if (!error.isError())
+        document.applyLoaded(decoded, QString());
+    if (loaded)
+        *loaded = decoded;
+    return error;
+}
