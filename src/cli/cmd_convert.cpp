@@ -7,6 +7,7 @@
 #include "cli/command_registry.h"
 #include "cli/json_form.h"
 #include "config/error_texts.h"
+#include "document/radio_document.h"
 #include "texts/cli_texts.h"
 
 namespace {
@@ -15,14 +16,11 @@ bool isJson(const QString& path) {
     return path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
 }
 
-Error readState(const QString& path, const QString& config, LoadedChannelFile* out) {
-    ModelTable table;
-    table.readFrom(config);
-    if (!isJson(path)) {
-        RadioSettings before;
-        before.selectStartupDefaults();
-        return LoadChannelFile(path, table, before, out);
-    }
+// Reads a channel file or its JSON form into the document, as the desktop program would hold it.
+Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
+    Cli::prepareDocument(args, document);
+    if (!isJson(path))
+        return document->openFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
@@ -30,14 +28,22 @@ Error readState(const QString& path, const QString& config, LoadedChannelFile* o
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!doc.isObject())
         return {ErrorCode::TypeMismatch, CliText::NotJson + parseError.errorString()};
-    return JsonForm::fromJson(doc.object(), table, StartupConfig::read(config, Cli::appFolder()), out);
+    LoadedChannelFile state;
+    const QString config = Cli::configPath(args);
+    if (Error e = JsonForm::fromJson(doc.object(), document->models(),
+                                     StartupConfig::read(config, Cli::appFolder()), &state);
+        e.isError())
+        return e;
+    document->applyLoaded(state, path);
+    return Error::none();
 }
 
-Error writeState(const QString& path, const LoadedChannelFile& state) {
+Error writeState(const QString& path, RadioDocument& document) {
     if (!isJson(path))
-        return SaveChannelFile(path, state.model, state.table, state.settings);
+        return document.saveFile(path);
     QSaveFile file(path);
-    const QByteArray bytes = QJsonDocument(JsonForm::toJson(state)).toJson(QJsonDocument::Indented);
+    const QByteArray bytes =
+        QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
     return Error::none();
@@ -51,12 +57,12 @@ int runConvert(const QStringList& args) {
             Cli::printErr(problem);
         return Cli::usage(QStringLiteral("convert IN OUT [--config INI]"));
     }
-    LoadedChannelFile state;
-    if (Error e = readState(a.positional[0], Cli::configPath(a), &state); e.isError())
+    RadioDocument document;
+    if (Error e = readState(a, a.positional[0], &document); e.isError())
         return Cli::fail(e);
-    if (!state.complete)
+    if (!document.isComplete())
         Cli::printErr(CliText::InputIncomplete);
-    if (Error e = writeState(a.positional[1], state); e.isError())
+    if (Error e = writeState(a.positional[1], document); e.isError())
         return Cli::fail(e);
     return Cli::kSuccess;
 }

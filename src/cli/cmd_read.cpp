@@ -42,7 +42,7 @@ int runRead(const QStringList& args) {
         LoadedChannelFile loaded;
         if (Error e = job.decodeInto(document, &loaded); e.isError())
             return Cli::fail(e);
-        Cli::printOut(Cli::describeLoaded(loaded, a.has(QStringLiteral("--json")), Cli::configPath(a)));
+        Cli::printOut(Cli::describe(document, a.has(QStringLiteral("--json"))));
         if (!result.ok()) {
             Cli::printErr(CliText::ReadIncomplete.arg(result.blocks).arg(result.totalBlocks));
         }

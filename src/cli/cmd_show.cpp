@@ -2,6 +2,8 @@
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "cli/show_format.h"
+#include "document/radio_document.h"
+#include "image/block_address.h"
 #include "texts/cli_texts.h"
 
 namespace {
@@ -15,15 +17,11 @@ int runShow(const QStringList& args) {
             Cli::printErr(problem);
         return Cli::usage(QStringLiteral("show FILE [--config INI] [--json]"));
     }
-    const QString config = Cli::configPath(a);
-    ModelTable table;
-    table.readFrom(config);
-    RadioSettings before;
-    before.selectStartupDefaults();
+    RadioDocument document;
     LoadedChannelFile loaded;
-    if (Error e = LoadChannelFile(a.positional[0], table, before, &loaded); e.isError())
+    if (Error e = Cli::openDocument(a, a.positional[0], &document, &loaded); e.isError())
         return Cli::fail(e);
-    Cli::printOut(Cli::describeLoaded(loaded, a.has(QStringLiteral("--json")), config));
+    Cli::printOut(Cli::describe(document, a.has(QStringLiteral("--json"))));
     if (!loaded.complete) {
         Cli::printErr(CliText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }

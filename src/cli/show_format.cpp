@@ -4,46 +4,41 @@
 
 #include "cli/cli_support.h"
 #include "cli/json_form.h"
+#include "document/radio_document.h"
 #include "texts/cli_texts.h"
 #include "texts/ui_texts.h"
 
 namespace Cli {
 
-QString bandRangeText(const LoadedChannelFile& loaded, const StartupConfig& config) {
-    const int band = loaded.model.band;
-    return band == 0 || band == 1 ? config.bandRanges[band] : QString();
-}
-
-QString describeLoaded(const LoadedChannelFile& loaded, bool json, const QString& configPath) {
+QString describe(const RadioDocument& document, bool json) {
     if (json) {
-        return QString::fromUtf8(QJsonDocument(JsonForm::toJson(loaded)).toJson(QJsonDocument::Indented))
+        return QString::fromUtf8(
+                   QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented))
             .trimmed();
     }
-    const QString path = configPath.isEmpty() ? configFilePath(appFolder()) : configPath;
-    const StartupConfig config = StartupConfig::read(path, appFolder());
-    const CurrentModel& m = loaded.model;
+    const CurrentModel& m = document.model();
     const QString bandName = m.band == 1 ? UiText::BandSuffixV : UiText::BandSuffixU;
     QStringList out;
     out << UiText::LabelModel + m.strPc + bandName;
-    out << UiText::LabelRange + bandRangeText(loaded, config);
+    out << UiText::LabelRange + document.rangeText();
     out << CliText::ShowModelCodes.arg(m.strBandCode, m.layoutName())
                .arg(m.strType)
                .arg(blockCount(m.I_data));
     out << CliText::ShowSettings;
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);
-        out << QStringLiteral("  %1%2").arg(RadioSettings::label(list), loaded.settings.text(list));
+        out << QStringLiteral("  %1%2").arg(RadioSettings::label(list), document.settings().text(list));
     }
-    const TuneValues& t = loaded.settings.tune;
+    const TuneValues& t = document.settings().tune;
     out << CliText::ShowTune
                .arg(t.optJT == 1 ? TuneText::Crystal144 : TuneText::Crystal13.trimmed(),
                     t.Option1 == 1 ? TuneText::Negative : TuneText::Positive)
                .arg(t.sPower - 5);
     out << CliText::ShowChannels;
-    for (int r = 0; r < loaded.table.rowCount(); ++r) {
+    for (int r = 0; r < document.table().rowCount(); ++r) {
         QStringList cells;
-        for (int c = 0; c < loaded.table.columnCount(); ++c) {
-            const QString text = loaded.table.cell(r, c);
+        for (int c = 0; c < document.table().columnCount(); ++c) {
+            const QString text = document.table().cell(r, c);
             cells << (text.isEmpty() ? QStringLiteral("-") : text);
         }
         out << QStringLiteral("  ") + cells.join(QLatin1Char('\t'));

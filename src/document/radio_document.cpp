@@ -148,13 +148,37 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
 }
 
 Error RadioDocument::openFile(const QString& path, LoadedChannelFile* loaded) {
+    return decodeFile(path, path, loaded);
+}
+
+Error RadioDocument::openReceived(const QString& receivedPath, LoadedChannelFile* loaded) {
+    return decodeFile(receivedPath, QString(), loaded);
+}
+
+Error RadioDocument::decodeFile(const QString& path, const QString& documentPath, LoadedChannelFile* loaded) {
     LoadedChannelFile decoded;
     const Error error = LoadChannelFile(path, models_, settings_, &decoded);
     if (!error.isError())
-        applyLoaded(decoded, path);
+        applyLoaded(decoded, documentPath);
     if (loaded)
         *loaded = decoded;
     return error;
+}
+
+Error RadioDocument::saveFile(const QString& path) {
+    if (const Error e = SaveChannelFile(path, model_, table_, settings_); e.isError())
+        return e;
+    markSaved(path);
+    return Error::none();
+}
+
+LoadedChannelFile RadioDocument::contents() const {
+    LoadedChannelFile c;
+    c.model = model_;
+    c.table = table_;
+    c.settings = settings_;
+    c.complete = complete_;
+    return c;
 }
 
 void RadioDocument::markSaved(const QString& path) {

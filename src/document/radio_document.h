@@ -72,6 +72,13 @@ public:
     // leaves alone, and applies it when it decoded; otherwise the document stays as it was. `loaded`, when
     // given, receives what the file held (lines read, completeness).
     Error openFile(const QString& path, LoadedChannelFile* loaded = nullptr);
+    // The same for the received file of a read: the channels came from the radio, so the document has no
+    // file of its own afterwards.
+    Error openReceived(const QString& receivedPath, LoadedChannelFile* loaded = nullptr);
+    // Writes the document as a channel file (the old file stays whole on any failure) and remembers it.
+    Error saveFile(const QString& path);
+    // Model, table, settings and completeness as one value, as a decoded file would give them.
+    LoadedChannelFile contents() const;
 
     // --- File, completeness, modification.
     QString filePath() const { return filePath_; }
@@ -92,6 +99,7 @@ Q_SIGNALS:
 
 private:
     void setModified(bool modified);
+    Error decodeFile(const QString& path, const QString& documentPath, LoadedChannelFile* loaded);
     void syncSettingsLayout();
 
     ModelTable models_;

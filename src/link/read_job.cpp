@@ -19,12 +19,5 @@ bool ReadJob::hasReceived() const {
 }
 
 Error ReadJob::decodeInto(RadioDocument& document, LoadedChannelFile* loaded) const {
-    LoadedChannelFile decoded;
-    const Error error = LoadChannelFile(received_.path(), document.models(), document.settings(), &decoded);
-    // The channels came from the radio, not from a file the user named.
-    if (!error.isError())
-        document.applyLoaded(decoded, QString());
-    if (loaded)
-        *loaded = decoded;
-    return error;
+    return document.openReceived(received_.path(), loaded);
 }

@@ -61,11 +61,9 @@ void FileCommands::saveChannelFile() {
     const QString path = prompter_.saveFileName(window_, UiText::SaveDialogTitle, UiText::ChannelFileFilter);
     if (path.isEmpty())
         return; // cancelled
-    if (const Error e = SaveChannelFile(path, document_.model(), document_.table(), document_.settings());
-        e.isError()) {
+    if (const Error e = document_.saveFile(path); e.isError()) {
         prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
         return;
     }
-    document_.markSaved(path);
     prompter_.message(window_, Prompter::Icon::Information, window_->windowTitle(), UiText::Saved);
 }
