@@ -90,40 +90,33 @@ TransferActions TransferMachine::timerExpired(LinkTimer timer) {
     return take();
 }
 
-TransferActions TransferMachine::cancel() {
+bool TransferMachine::interruptWait() {
     switch (state_) {
     case State::ShowingMessages: // the transfer ends when the messages are closed
     case State::Finished:
-        return {};
+        return false;
     case State::Draining:
+        // Everything has been sent: the transfer ends as it would have a moment later.
         stopTimer(LinkTimer::Drain);
         closeAndFinish(ending(TransferResult::Outcome::Completed));
-        break;
+        return false;
     default:
-        // The port stays open: the face that cancelled closes it once its window has gone.
         stopTimer(LinkTimer::NoResponse);
         stopTimer(LinkTimer::WakeUpPacing);
-        finish(ending(TransferResult::Outcome::Cancelled));
-        break;
+        return true;
     }
+}
+
+TransferActions TransferMachine::cancel() {
+    // The port stays open: the face that cancelled closes it once its window has gone.
+    if (interruptWait())
+        finish(ending(TransferResult::Outcome::Cancelled));
     return take();
 }
 
 TransferActions TransferMachine::linkLost(const Error& error) {
-    switch (state_) {
-    case State::ShowingMessages:
-    case State::Finished:
-        return {};
-    case State::Draining:
-        stopTimer(LinkTimer::Drain);
-        closeAndFinish(ending(TransferResult::Outcome::Completed));
-        break;
-    default:
-        stopTimer(LinkTimer::NoResponse);
-        stopTimer(LinkTimer::WakeUpPacing);
+    if (interruptWait())
         linkFailed(error);
-        break;
-    }
     return take();
 }
 

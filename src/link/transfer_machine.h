@@ -117,7 +117,10 @@ protected:
     void storeBlock(const QByteArray& reply); // -> Storing
     void drain();                             // -> Draining
     void fail(QList<TransferMessage> messages, const TransferResult& result); // -> ShowingMessages
-    void closeAndFinish(const TransferResult& result);                        // -> Finished
+    // Ends a wait from outside (cancel, lost link). False when there is nothing more to do: no wait was
+    // running, or everything had been sent and the transfer has now completed.
+    bool interruptWait();
+    void closeAndFinish(const TransferResult& result); // -> Finished
 
 private:
     TransferActions take();
