@@ -3,22 +3,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
-#include <QTimer>
 
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
 #include "ui/file_commands.h"
+#include "ui/housekeeping.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
 #include "ui/settings_panel.h"
+#include "ui/status_panels.h"
 
 // The toolbar images live in this library's resources; referencing them keeps the linker from dropping them.
 static void initResources() {
@@ -47,32 +46,26 @@ constexpr int kFrequencyColumnWidth = 76;
 
 MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* parent)
     : QMainWindow(parent),
-      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath())
-                                       : configPath) {
+      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath()) : configPath),
+      runner_([this] { activate(); }) {
     initResources();
     setObjectName(QStringLiteral("mainFrm"));
-    appFolder_ = QFileInfo(configPath_).absolutePath();
     if (!prompter) {
         ownPrompter_ = std::make_unique<WidgetPrompter>();
         prompter = ownPrompter_.get();
     }
     prompter_ = prompter;
-    dialogRunner_ = [](QDialog* d) { return d->exec(); };
     document_ = new RadioDocument(this);
+    commands_ = std::make_unique<CommandRouter>(*prompter_, this);
 
     createWidgets();
-    createMenus();
-    models_ = new ModelCommands(*this, *document_, mnuNew_, cboPCmodel_, label2_, configPath_);
+    QMenu* newMenu = createMenus();
+    models_ = new ModelCommands(*this, *document_, newMenu, cboPCmodel_, label2_, configPath_);
     files_ = new FileCommands(*document_, *prompter_, this);
     createToolBar();
-    createStatusBar();
+    captionPanel_ = createStatusPanels(statusBar());
     resize(kWindowSize);
-
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer"));
-    timer_->setInterval(kHousekeepingIntervalMs);
-    connect(timer_, &QTimer::timeout, this, &MainWindow::housekeepingTick);
-    timer_->start(); // enabled from the start, like the design
+    housekeeping_ = std::make_unique<Housekeeping>(fraChannels_, editing_, this);
 
     // Ctrl+X belongs to "退出(&X)" even while a text editor has the focus.
     qApp->installEventFilter(this);
@@ -86,38 +79,38 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createWidgets() {
-    central_ = new QWidget(this);
-    central_->setObjectName(QStringLiteral("centralWidget"));
-    QFont font = central_->font();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    QFont font = central->font();
     font.setPointSizeF(kDesignFontPoints);
-    central_->setFont(font);
-    setCentralWidget(central_);
+    central->setFont(font);
+    setCentralWidget(central);
 
-    fraModel_ = new QGroupBox(UiText::FrameModel, central_);
-    fraModel_->setObjectName(QStringLiteral("fraModel"));
-    fraModel_->setGeometry(kModelFrame);
-    auto* lblModel = new QLabel(UiText::LabelModel, fraModel_);
+    auto* fraModel = new QGroupBox(UiText::FrameModel, central);
+    fraModel->setObjectName(QStringLiteral("fraModel"));
+    fraModel->setGeometry(kModelFrame);
+    auto* lblModel = new QLabel(UiText::LabelModel, fraModel);
     lblModel->setObjectName(QStringLiteral("Label1"));
     lblModel->setGeometry(kModelLabel);
-    cboPCmodel_ = new QComboBox(fraModel_);
+    cboPCmodel_ = new QComboBox(fraModel);
     cboPCmodel_->setObjectName(QStringLiteral("cboPCmodel"));
     cboPCmodel_->addItems({UiText::DesignBandU, UiText::DesignBandV});
     cboPCmodel_->setCurrentIndex(-1);
     cboPCmodel_->setGeometry(kBandSelector);
-    auto* lblRange = new QLabel(UiText::LabelRange, fraModel_);
+    auto* lblRange = new QLabel(UiText::LabelRange, fraModel);
     lblRange->setObjectName(QStringLiteral("Label3"));
     lblRange->setGeometry(kRangeLabel);
-    label2_ = new QLabel(fraModel_);
+    label2_ = new QLabel(fraModel);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setGeometry(kRangeText);
 
-    settingsPanel_ = new SettingsPanel(*document_, central_);
-    settingsPanel_->setGeometry(kSettingsFrame);
+    auto* settingsPanel = new SettingsPanel(*document_, central);
+    settingsPanel->setGeometry(kSettingsFrame);
     // Scrambling and priority channel exist only in layout 1.
     connect(document_, &RadioDocument::tableReset, this,
-            [this] { settingsPanel_->setLayout(document_->model().layout()); });
+            [this, settingsPanel] { settingsPanel->setLayout(document_->model().layout()); });
 
-    fraChannels_ = new QGroupBox(UiText::FrameChannels, central_);
+    fraChannels_ = new QGroupBox(UiText::FrameChannels, central);
     fraChannels_->setObjectName(QStringLiteral("fraChannels"));
     fraChannels_->setGeometry(kChannelFrame);
     channelModel_ = new ChannelTableModel(*document_, this);
@@ -153,49 +146,18 @@ QString MainWindow::applicationTitle() const {
     return caption_.isEmpty() ? QCoreApplication::applicationName() : caption_;
 }
 
-void MainWindow::setDialogRunner(DialogRunner runner) {
-    dialogRunner_ = std::move(runner);
-}
-
-int MainWindow::execDialog(QDialog* dialog) {
-    const int result = dialogRunner_(dialog);
-    // The main window becomes active again when its own modal window closes; the activation runs once
-    // the command that opened the window has finished.
-    activationPending_ = true;
-    if (commandDepth_ == 0)
-        activateIfPending();
-    return result;
-}
-
-void MainWindow::runCommand(const std::function<void()>& body) {
-    ++commandDepth_;
-    body();
-    --commandDepth_;
-    if (commandDepth_ == 0)
-        activateIfPending();
-}
-
-void MainWindow::activateIfPending() {
-    while (activationPending_) {
-        activationPending_ = false;
-        activate();
-    }
-}
-
-void MainWindow::startHousekeeping() {
-    timer_->start();
+void MainWindow::setCommandHandler(Command command, CommandRouter::Handler handler) {
+    commands_->setHandler(command, std::move(handler));
 }
 
 void MainWindow::stopHousekeeping() {
-    timer_->stop();
+    housekeeping_->stop();
 }
 
-void MainWindow::housekeepingTick() {
-    // The editors stay while the focus is in the channel data frame (directly or inside a child such as
-    // an open drop-down list); with no focus at all they are hidden.
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
-        if (w == fraChannels_)
-            return;
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (layout_.isRecorded()) {
+        editing_->hideEditors(); // an open editor would no longer cover its cell
+        layout_.apply(size());
     }
-    editing_->hideEditors();
 }

@@ -1,55 +1,25 @@
-// Menus, toolbar, status bar and the routing of commands.
+// Menus and toolbar, what their items run, and the exit shortcut.
 #include <QAction>
 #include <QCloseEvent>
-#include <QDate>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QTime>
-#include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <optional>
 
 #include "texts/ui_texts.h"
 #include "ui/file_commands.h"
+#include "ui/housekeeping.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
-#include "ui/prompter.h"
 
 namespace {
-
-constexpr int kClockIntervalMs = 1000;
-
-QString commandName(MainWindow::Command c) {
-    switch (c) {
-    case MainWindow::Command::Read:
-        return QStringLiteral("mnuRead");
-    case MainWindow::Command::Write:
-        return QStringLiteral("mnuWrite");
-    case MainWindow::Command::Preview:
-        return QStringLiteral("mnuPreview");
-    case MainWindow::Command::Print:
-        return QStringLiteral("mnuPrint");
-    case MainWindow::Command::Tune:
-        return QStringLiteral("mnuTune");
-    case MainWindow::Command::Port:
-        return QStringLiteral("mnuPort");
-    case MainWindow::Command::About:
-        return QStringLiteral("mnuAbout");
-    }
-    return {};
-}
 
 QIcon toolIcon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
-} // namespace
-
-QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text,
-                                const QKeySequence& keys) {
+QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys = {}) {
     auto* action = menu->addAction(text);
     action->setObjectName(name);
     if (!keys.isEmpty())
@@ -57,25 +27,32 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString&
     return action;
 }
 
-void MainWindow::createMenus() {
+} // namespace
+
+QMenu* MainWindow::createMenus() {
+    // A routed command's menu item stays off until its handler is wired in.
+    auto addRouted = [this](QMenu* menu, Command command, const QString& text,
+                            const QKeySequence& keys = {}) {
+        QAction* action = addCommand(menu, CommandRouter::menuName(command), text, keys);
+        commands_->bindMenuAction(command, action);
+        connect(action, &QAction::triggered, this,
+                [this, command] { runCommand([this, command] { commands_->run(command); }); });
+    };
+
     QMenu* file = menuBar()->addMenu(UiText::MenuFile);
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuNew_ = file->addMenu(UiText::MenuNew);
-    mnuNew_->setObjectName(QStringLiteral("mnuNew"));
+    QMenu* newMenu = file->addMenu(UiText::MenuNew);
+    newMenu->setObjectName(QStringLiteral("mnuNew"));
 
-    mnuOpen_ =
+    QAction* open =
         addCommand(file, QStringLiteral("mnuOpen"), UiText::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(mnuOpen_, &QAction::triggered, this,
-            [this] { runCommand([this] { files_->openChannelFile(); }); });
-    mnuSave_ =
+    connect(open, &QAction::triggered, this, [this] { runCommand([this] { files_->openChannelFile(); }); });
+    QAction* save =
         addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(mnuSave_, &QAction::triggered, this,
-            [this] { runCommand([this] { files_->saveChannelFile(); }); });
+    connect(save, &QAction::triggered, this, [this] { runCommand([this] { files_->saveChannelFile(); }); });
     file->addSeparator();
-    commandActions_[Command::Preview] =
-        addCommand(file, commandName(Command::Preview), UiText::MenuPreview, {});
-    commandActions_[Command::Print] =
-        addCommand(file, commandName(Command::Print), UiText::MenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
+    addRouted(file, Command::Preview, UiText::MenuPreview);
+    addRouted(file, Command::Print, UiText::MenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     QAction* exit =
         addCommand(file, QStringLiteral("mnuExit"), UiText::MenuExit, QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -83,37 +60,21 @@ void MainWindow::createMenus() {
 
     QMenu* program = menuBar()->addMenu(UiText::MenuProgram);
     program->setObjectName(QStringLiteral("mnuProgram"));
-    commandActions_[Command::Read] =
-        addCommand(program, commandName(Command::Read), UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
-    commandActions_[Command::Write] = addCommand(program, commandName(Command::Write), UiText::MenuWrite,
-                                                 QKeySequence(Qt::CTRL | Qt::Key_W));
+    addRouted(program, Command::Read, UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
+    addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    commandActions_[Command::Tune] = addCommand(edit, commandName(Command::Tune), UiText::MenuTune, {});
+    addRouted(edit, Command::Tune, UiText::MenuTune);
 
     QMenu* port = menuBar()->addMenu(UiText::MenuPortMenu);
     port->setObjectName(QStringLiteral("mnuPortMenu"));
-    commandActions_[Command::Port] = addCommand(port, commandName(Command::Port), UiText::MenuPort, {});
+    addRouted(port, Command::Port, UiText::MenuPort);
 
     QMenu* help = menuBar()->addMenu(UiText::MenuHelp);
     help->setObjectName(QStringLiteral("mnuHelp"));
-    commandActions_[Command::About] = addCommand(help, commandName(Command::About), UiText::MenuAbout, {});
-
-    // Nothing pretends to work: a command is enabled when its handler is wired in.
-    for (auto& [command, action] : commandActions_) {
-        action->setEnabled(false);
-        const Command c = command;
-        connect(action, &QAction::triggered, this, [this, c] {
-            runCommand([this, c] {
-                const auto h = handlers_.find(c);
-                if (h == handlers_.end())
-                    return;
-                if (const Error e = h->second(); e.isError())
-                    showCommandError(e);
-            });
-        });
-    }
+    addRouted(help, Command::About, UiText::MenuAbout);
+    return newMenu;
 }
 
 void MainWindow::createToolBar() {
@@ -121,60 +82,37 @@ void MainWindow::createToolBar() {
     toolBar->setObjectName(QStringLiteral("tbToolBar"));
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto routed = [this](Command command) { return [this, command] { commands_->run(command); }; };
     struct Button {
         const char* key;
         const char* icon;
         QString caption;
-        QAction* menuAction;
-        std::optional<Command> command;
+        std::function<void()> run;
+        std::optional<Command> command; // a routed command's button is off until its handler is wired in
     };
     const Button buttons[] = {
-        {"New", "new", UiText::ToolNew, nullptr, std::nullopt},
-        {"Open", "open", UiText::Open, mnuOpen_, std::nullopt},
-        {"Save", "save", UiText::ToolSave, mnuSave_, std::nullopt},
-        {"Print", "print", UiText::ToolPrint, commandActions_[Command::Print], Command::Print},
-        {"Read", "read", UiText::ToolRead, commandActions_[Command::Read], Command::Read},
-        {"Write", "write", UiText::ToolWrite, commandActions_[Command::Write], Command::Write},
+        // "新建" has no menu item of its own: the menu opens the model list.
+        {"New", "new", UiText::ToolNew, [this] { models_->chooseModel(); }, std::nullopt},
+        {"Open", "open", UiText::Open, [this] { files_->openChannelFile(); }, std::nullopt},
+        {"Save", "save", UiText::ToolSave, [this] { files_->saveChannelFile(); }, std::nullopt},
+        {"Print", "print", UiText::ToolPrint, routed(Command::Print), Command::Print},
+        {"Read", "read", UiText::ToolRead, routed(Command::Read), Command::Read},
+        {"Write", "write", UiText::ToolWrite, routed(Command::Write), Command::Write},
     };
     for (const Button& b : buttons) {
         QAction* action = toolBar->addAction(toolIcon(b.icon), b.caption);
         action->setObjectName(QStringLiteral("tb") + QLatin1String(b.key));
         action->setData(QLatin1String(b.key));
-        if (b.command) {
-            action->setEnabled(false);
-            toolbarActions_[*b.command] = action;
-        }
-        QAction* menuAction = b.menuAction;
-        connect(action, &QAction::triggered, this, [this, menuAction] { runToolbarCommand(menuAction); });
+        if (b.command)
+            commands_->bindToolbarAction(*b.command, action);
+        connect(action, &QAction::triggered, this, [this, run = b.run] {
+            runCommand([this, &run] {
+                run();
+                // Whatever the command did, the port is not left open.
+                closePort();
+            });
+        });
     }
-}
-
-void MainWindow::runToolbarCommand(QAction* menuAction) {
-    runCommand([this, menuAction] {
-        if (!menuAction) {
-            models_->chooseModel(); // "新建" has no menu item of its own: the menu opens the model list
-        } else if (menuAction == mnuOpen_) {
-            files_->openChannelFile();
-        } else if (menuAction == mnuSave_) {
-            files_->saveChannelFile();
-        } else {
-            for (const auto& [command, action] : commandActions_) {
-                if (action != menuAction)
-                    continue;
-                const auto h = handlers_.find(command);
-                if (h != handlers_.end()) {
-                    if (const Error e = h->second(); e.isError())
-                        showCommandError(e);
-                }
-            }
-        }
-        // Whatever the command did, the port is not left open.
-        closePort();
-    });
-}
-
-void MainWindow::showCommandError(const Error& error) {
-    prompter_->message(this, Prompter::Icon::Information, QString::number(error.code), error.description);
 }
 
 void MainWindow::closePort() {
@@ -182,56 +120,10 @@ void MainWindow::closePort() {
         portCloser_();
 }
 
-void MainWindow::setCommandHandler(Command command, CommandHandler handler) {
-    handlers_[command] = std::move(handler);
-    const bool on = bool(handlers_[command]);
-    commandActions_[command]->setEnabled(on);
-    if (const auto t = toolbarActions_.find(command); t != toolbarActions_.end())
-        t->second->setEnabled(on);
-}
-
-QAction* MainWindow::commandAction(Command command) const {
-    const auto a = commandActions_.find(command);
-    return a == commandActions_.end() ? nullptr : a->second;
-}
-
-QAction* MainWindow::toolbarAction(Command command) const {
-    const auto a = toolbarActions_.find(command);
-    return a == toolbarActions_.end() ? nullptr : a->second;
-}
-
-void MainWindow::createStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("sbStatusBar"));
-    bar->setSizeGripEnabled(true);
-    for (int i = 0; i < 3; ++i) {
-        statusPanels_[i] = new QLabel(bar);
-        statusPanels_[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
-        statusPanels_[i]->setFrameShape(QFrame::StyledPanel);
-        statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-        statusPanels_[i]->setContentsMargins(4, 0, 4, 0);
-    }
-    bar->addWidget(statusPanels_[0], 1);
-    bar->addPermanentWidget(statusPanels_[1]);
-    bar->addPermanentWidget(statusPanels_[2]);
-    auto* clock = new QTimer(this);
-    clock->setObjectName(QStringLiteral("sbClock"));
-    clock->setInterval(kClockIntervalMs);
-    connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
-    clock->start();
-    updateClock();
-}
-
-void MainWindow::updateClock() {
-    const QLocale chinese(QLocale::Chinese, QLocale::China);
-    statusPanels_[1]->setText(chinese.toString(QDate::currentDate(), QLocale::ShortFormat));
-    statusPanels_[2]->setText(chinese.toString(QTime::currentTime(), QStringLiteral("HH:mm:ss")));
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved grid contents are discarded without a question; only the port is closed.
     closePort();
-    timer_->stop();
+    housekeeping_->stop();
     event->accept();
 }
 

@@ -2,11 +2,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
+#include <QTableView>
 #include <QTimer>
 #include <utility>
 
@@ -14,6 +16,7 @@
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "ui/file_commands.h"
+#include "ui/housekeeping.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
@@ -34,7 +37,7 @@ Error loadIcon(const QString& path, QIcon* icon) {
 } // namespace
 
 void MainWindow::initialiseStage() {
-    const StartupConfig config = StartupConfig::read(configPath_, appFolder_);
+    const StartupConfig config = StartupConfig::read(configPath_, QFileInfo(configPath_).absolutePath());
     document_->setBandRanges(config.bandRanges);
     iconPath_ = config.iconPath;
     caption_ = config.caption;
@@ -42,7 +45,10 @@ void MainWindow::initialiseStage() {
     document_->setTune(TuneValues{});
     document_->layOut();
     document_->markUnmodified();
-    recordLayout();
+    // Everything in the channel frame but the grid is a cell editor, placed over its cell when it opens.
+    QList<QWidget*> editors = fraChannels_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    editors.removeAll(static_cast<QWidget*>(gridXDSZ_));
+    layout_.record(size(), centralWidget(), editors);
 }
 
 bool MainWindow::loadStage() {
@@ -54,7 +60,7 @@ bool MainWindow::loadStage() {
     }
     setWindowIcon(icon);
     setWindowTitle(caption_);
-    statusPanels_[0]->setText(statusCaption_);
+    captionPanel_->setText(statusCaption_);
     models_->startShowingModel();
     document_->setModelName(document_->models().entries[0].name, -1);
     document_->selectBand(0);
@@ -78,19 +84,18 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::activate() {
-    ++commandDepth_;
-    document_->selectBand(document_->model().band);
-    // The tune window may have changed the crystal or polarity option.
-    document_->recomputeFunctionByte();
-    startHousekeeping();
-    if (blnAskModel_) {
-        // Cleared first: the dialog's closing activates the window again, and it must ask only once.
-        blnAskModel_ = false;
-        models_->chooseModel();
-    }
-    if (!startupFile_.isEmpty())
-        files_->loadChannelFile(std::exchange(startupFile_, QString()));
-    --commandDepth_;
-    if (commandDepth_ == 0)
-        activateIfPending();
+    // Runs as a command: a modal window it opens activates the window again only after it has returned.
+    runner_.run([this] {
+        document_->selectBand(document_->model().band);
+        // The tune window may have changed the crystal or polarity option.
+        document_->recomputeFunctionByte();
+        housekeeping_->start();
+        if (blnAskModel_) {
+            // Cleared first: the dialog's closing activates the window again, and it must ask only once.
+            blnAskModel_ = false;
+            models_->chooseModel();
+        }
+        if (!startupFile_.isEmpty())
+            files_->loadChannelFile(std::exchange(startupFile_, QString()));
+    });
 }

@@ -30,7 +30,7 @@ class TestMainRadio : public QObject {
 
     // Runs a menu command; frmWAIT runs the transfer by itself and closes when it ends.
     void runCommand(MainWindow::Command command) {
-        QAction* action = window->commandAction(command);
+        QAction* action = window->commands().menuAction(command);
         QVERIFY(action->isEnabled());
         action->trigger();
     }

@@ -4,20 +4,11 @@
 #include <QByteArray>
 #include <QJsonDocument>
 
+#include "../support/test_models.h"
 #include "cli/json_form.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const ModelTable table = [] {
-        ModelTable t;
-        // The models of data/Sfc.ini.
-        t.entries[0] = {"RC-160", "16", "1", "71", "72"};
-        t.entries[1] = {"RC-168", "16", "0", "31", "32"};
-        t.entries[2] = {"RC-80", "8", "0", "41", "42"};
-        t.entries[3] = {"RC-120", "12", "1", "73", "74"};
-        t.entries[4] = {"RC-990", "99", "0", "51", "52"};
-        t.entries[5] = {"RC-996", "99", "1", "75", "76"};
-        return t;
-    }();
+    static const ModelTable table = TestModels::shipped();
     static const StartupConfig config = [] {
         StartupConfig c;
         c.bandRanges = {QStringLiteral("400MHz---470MHz"), QStringLiteral("136MHz---174MHz"),

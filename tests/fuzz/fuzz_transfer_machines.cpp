@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "../support/test_models.h"
 #include "link/read_transfer.h"
 #include "link/write_transfer.h"
 #include "sim/radio_machine.h"
@@ -25,16 +26,6 @@ namespace {
 void expect(bool promise) {
     if (!promise)
         broken();
-}
-
-ModelTable models() {
-    ModelTable t;
-    t.entries[0] = {"RC-160", "16", "1", "71", "72"};
-    t.entries[1] = {"RC-168", "16", "0", "31", "32"};
-    t.entries[2] = {"RC-80", "8", "0", "41", "42"};
-    t.entries[3] = {"RC-120", "12", "1", "73", "74"};
-    t.entries[4] = {"RC-990", "99", "0", "51", "52"};
-    return t;
 }
 
 MemoryImage patterned(quint8 modelCode, int iData) {
@@ -185,7 +176,7 @@ private:
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const ModelTable table = models();
+    static const ModelTable table = TestModels::shipped();
     static const quint8 codes[] = {0x71, 0x32, 0x41, 0x74, 0x99, 0x0A};
     Input in(data, size);
     const bool write = in.next() & 1;

@@ -11,6 +11,7 @@
 
 #include "main_window_fixture.h"
 #include "ui/channel_table_model.h"
+#include "ui/housekeeping.h"
 
 class TestMainStartup : public QObject {
     Q_OBJECT
@@ -143,8 +144,8 @@ void TestMainStartup::laterActivationsDoNotAsk() {
     w->activate();
     QCOMPARE(f.modelDialogRuns, 1);
     // Each activation restarts the housekeeping timer.
-    QVERIFY(w->housekeepingTimer()->isActive());
-    QCOMPARE(w->housekeepingTimer()->interval(), MainWindow::kHousekeepingIntervalMs);
+    QVERIFY(w->housekeeping().timer()->isActive());
+    QCOMPARE(w->housekeeping().timer()->interval(), Housekeeping::kIntervalMs);
 }
 
 void TestMainStartup::menuItems_data() {
@@ -222,10 +223,10 @@ void TestMainStartup::toolbarButtons() {
         ran = true;
         return Error::none();
     });
-    QVERIFY(w->commandAction(MainWindow::Command::Read)->isEnabled());
-    QVERIFY(w->toolbarAction(MainWindow::Command::Read)->isEnabled());
-    QVERIFY(!w->toolbarAction(MainWindow::Command::About));
-    w->toolbarAction(MainWindow::Command::Read)->trigger();
+    QVERIFY(w->commands().menuAction(MainWindow::Command::Read)->isEnabled());
+    QVERIFY(w->commands().toolbarAction(MainWindow::Command::Read)->isEnabled());
+    QVERIFY(!w->commands().toolbarAction(MainWindow::Command::About));
+    w->commands().toolbarAction(MainWindow::Command::Read)->trigger();
     QVERIFY(ran);
 }
 

@@ -11,6 +11,7 @@
 #include "main_window_fixture.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
+#include "ui/housekeeping.h"
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -184,7 +185,7 @@ void TestMainWindow::toolbarErrorIsShownWithItsCode() {
         return Error{ErrorCode::PortInUse, QStringLiteral("端口已打开")};
     });
     f.prompter.clear();
-    w->toolbarAction(MainWindow::Command::Write)->trigger();
+    w->commands().toolbarAction(MainWindow::Command::Write)->trigger();
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
     QCOMPARE(f.prompter.shown[0].title, QStringLiteral("8005"));
@@ -203,13 +204,13 @@ void TestMainWindow::ownDialogActivatesAfterCommand() {
         QDialog d;
         w->execDialog(&d);
         // The activation runs once the command has returned.
-        return w->housekeepingTimer()->isActive() ? Error{1, QStringLiteral("too early")} : Error::none();
+        return w->housekeeping().timer()->isActive() ? Error{1, QStringLiteral("too early")} : Error::none();
     });
     f.prompter.clear();
-    w->commandAction(MainWindow::Command::Tune)->trigger();
+    w->commands().menuAction(MainWindow::Command::Tune)->trigger();
     QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join(";")));
     QCOMPARE(f.otherDialogRuns, 1);
-    QVERIFY(w->housekeepingTimer()->isActive());
+    QVERIFY(w->housekeeping().timer()->isActive());
     QCOMPARE(w->document().rangeText(), QStringLiteral("410MHz---480MHz"));
 }
 
@@ -222,11 +223,11 @@ void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
     QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
     QTRY_VERIFY(rx->isVisible());
     QTest::keyClicks(rx, QStringLiteral("43"));
-    s.w->housekeepingTick();
+    s.w->housekeeping().tick();
     QVERIFY(rx->isVisible()); // the focus is in the channel data frame
     s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
     QTRY_VERIFY(!rx->hasFocus());
-    s.w->housekeepingTick();
+    s.w->housekeeping().tick();
     QVERIFY(!rx->isVisible());
     // Hiding writes nothing and validates nothing.
     QCOMPARE(s.w->document().table().cell(1, 1), QStringLiteral("043.00000"));
@@ -235,7 +236,7 @@ void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
     clickCell(s.f.grid(), 1, 1);
     QTRY_VERIFY(rx->isVisible());
     s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
-    s.w->startHousekeeping();
+    s.w->housekeeping().start();
     QTRY_VERIFY_WITH_TIMEOUT(!rx->isVisible(), 2000);
 }
 

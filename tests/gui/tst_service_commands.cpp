@@ -76,7 +76,7 @@ public:
         passwords_ = passwords;
         onTune_ = std::move(onTune);
         session_ = {};
-        window->commandAction(MainWindow::Command::Tune)->trigger();
+        window->commands().menuAction(MainWindow::Command::Tune)->trigger();
         return session_;
     }
 
@@ -642,8 +642,8 @@ void TestServiceCommands::aboutCommandOpensTheBox() {
         closedWith = about->result();
         return closedWith;
     };
-    QVERIFY(t.window->commandAction(MainWindow::Command::About)->isEnabled());
-    t.window->commandAction(MainWindow::Command::About)->trigger();
+    QVERIFY(t.window->commands().menuAction(MainWindow::Command::About)->isEnabled());
+    t.window->commands().menuAction(MainWindow::Command::About)->trigger();
     QCOMPARE(shown, 1);
     QCOMPARE(texts, (QStringList{"frmAbout", "关于", "无线对讲机电脑编程软件", description, version}));
     QCOMPARE(hasPicture, picture);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "../support/test_models.h"
 #include "config/app_config.h"
 #include "image/channel_file.h"
 #include "link/transfer_machine.h"
@@ -153,13 +154,7 @@ inline QString wording(const TransferMessage& message) {
 
 // The model table of data/Sfc.ini, written out so that the tests do not depend on the shipped file.
 inline ModelTable linkTestModels() {
-    ModelTable t;
-    t.entries[0] = {"RC-160", "16", "1", "71", "72"};
-    t.entries[1] = {"RC-168", "16", "0", "31", "32"};
-    t.entries[2] = {"RC-80", "8", "0", "41", "42"};
-    t.entries[3] = {"RC-120", "12", "1", "73", "74"};
-    t.entries[4] = {"RC-990", "99", "0", "51", "52"};
-    return t;
+    return TestModels::shipped();
 }
 
 // A window state of a model entry and band with channels 1 ... filled (receive and transmit frequency,

@@ -2,19 +2,11 @@
 #include <QtTest>
 
 #include "../support/file_bytes.h"
+#include "../support/test_models.h"
 #include "image/channel_file.h"
 #include "image/hex.h"
 
 namespace {
-
-ModelTable models() {
-    ModelTable t;
-    t.entries[0] = {"RC-160", "16", "1", "71", "72"};
-    t.entries[1] = {"RC-168", "16", "0", "31", "32"};
-    t.entries[2] = {"RC-80", "8", "0", "41", "42"};
-    t.entries[3] = {"RC-996", "99", "1", "75", "76"};
-    return t;
-}
 
 RadioSettings defaults() {
     RadioSettings s;
@@ -36,7 +28,7 @@ struct State {
 };
 
 State stateFor(int entry, int band) {
-    const ModelTable t = models();
+    const ModelTable t = TestModels::shipped();
     State s;
     s.model.modelIndex = entry;
     s.model.applyEntry(t.entries[entry]);
@@ -92,7 +84,7 @@ class TestChannelFile : public QObject {
 
 private Q_SLOTS:
     void worked_example() {
-        State s = stateFor(0, 0);
+        State s = stateFor(TestModels::Rc160, 0);
         s.settings.setIndex(RadioSettings::FuncMoni, 1);
         s.settings.setIndex(RadioSettings::RPGN, 1);
         s.settings.setCrystal(1);
@@ -114,9 +106,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QByteArray>("lastLine");
-        QTest::newRow("16 channels") << 0 << 128 << QByteArray("52 03 F8 08 FF FF FF FF FF FF FF FF");
-        QTest::newRow("8 channels") << 2 << 256 << QByteArray("52 07 F8 08 FF FF FF FF FF FF FF FF");
-        QTest::newRow("99 channels") << 3 << 256 << QByteArray("52 07 F8 08 FF FF FF FF FF FF FF FF");
+        QTest::newRow("16 channels") << int(TestModels::Rc160) << 128
+                                     << QByteArray("52 03 F8 08 FF FF FF FF FF FF FF FF");
+        QTest::newRow("8 channels") << int(TestModels::Rc80) << 256
+                                    << QByteArray("52 07 F8 08 FF FF FF FF FF FF FF FF");
+        QTest::newRow("99 channels") << int(TestModels::Rc996) << 256
+                                     << QByteArray("52 07 F8 08 FF FF FF FF FF FF FF FF");
     }
     void savedFileShape() {
         QFETCH(int, entry);
@@ -143,10 +138,10 @@ private Q_SLOTS:
     void roundTrip_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<int>("band");
-        QTest::newRow("layout 1, 16, U") << 0 << 0;
-        QTest::newRow("layout 0, 16, V") << 1 << 1;
-        QTest::newRow("layout 0, 8") << 2 << 0;
-        QTest::newRow("layout 1, 99, V") << 3 << 1;
+        QTest::newRow("layout 1, 16, U") << int(TestModels::Rc160) << 0;
+        QTest::newRow("layout 0, 16, V") << int(TestModels::Rc168) << 1;
+        QTest::newRow("layout 0, 8") << int(TestModels::Rc80) << 0;
+        QTest::newRow("layout 1, 99, V") << int(TestModels::Rc996) << 1;
     }
     void roundTrip() {
         QFETCH(int, entry);
@@ -157,7 +152,7 @@ private Q_SLOTS:
         const QString b = dir.filePath(QStringLiteral("b.qfd"));
         QVERIFY(!SaveChannelFile(a, s.model, s.table, s.settings).isError());
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(a, models(), defaults(), &loaded).isError());
+        QVERIFY(!LoadChannelFile(a, TestModels::shipped(), defaults(), &loaded).isError());
         QVERIFY(loaded.complete);
         QCOMPARE(loaded.model.strPc, s.model.strPc);
         QCOMPARE(loaded.model.band, band);
@@ -169,7 +164,7 @@ private Q_SLOTS:
 
     // A file whose kept function byte carries the tune options comes back byte for byte.
     void tuneOptionsSurviveOpenAndSave() {
-        State s = stateFor(1, 0);
+        State s = stateFor(TestModels::Rc168, 0);
         s.settings.setCrystal(1);
         s.settings.setPolarity(1);
         s.settings.recomputeFunctionByte();
@@ -177,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(!SaveChannelFile(a, s.model, s.table, s.settings).isError());
         QVERIFY(fileBytes(a).startsWith("52 00 00 08 31 FF FF FF 30 "));
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(a, models(), defaults(), &loaded).isError());
+        QVERIFY(!LoadChannelFile(a, TestModels::shipped(), defaults(), &loaded).isError());
         QCOMPARE(loaded.settings.tune.optJT, 1);
         QCOMPARE(loaded.settings.tune.Option1, 1);
         const QString b = dir.filePath(QStringLiteral("tune2.qfd"));
@@ -186,7 +181,7 @@ private Q_SLOTS:
     }
 
     void receivedFileWithTrailingSpaces() {
-        const State s = stateFor(0, 0);
+        const State s = stateFor(TestModels::Rc160, 0);
         MemoryImage img;
         QVERIFY(!ChannelFile::encodeImage(s.model, s.table, s.settings, &img).isError());
         QByteArray received = ChannelFile::format(img);
@@ -194,7 +189,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("received.qfd"));
         writeAll(path, received);
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(path, models(), defaults(), &loaded).isError());
+        QVERIFY(!LoadChannelFile(path, TestModels::shipped(), defaults(), &loaded).isError());
         compareTables(loaded.table, s.table);
     }
 
@@ -214,7 +209,7 @@ private Q_SLOTS:
     void malformedFileChangesNothing() {
         QFETCH(int, line);
         QFETCH(QByteArray, replacement);
-        const State s = stateFor(0, 0);
+        const State s = stateFor(TestModels::Rc160, 0);
         MemoryImage img;
         QVERIFY(!ChannelFile::encodeImage(s.model, s.table, s.settings, &img).isError());
         QList<QByteArray> lines = ChannelFile::format(img).split('\n');
@@ -223,7 +218,7 @@ private Q_SLOTS:
         writeAll(path, lines.join('\n'));
         LoadedChannelFile loaded;
         loaded.model.strPc = QStringLiteral("untouched");
-        const Error e = LoadChannelFile(path, models(), defaults(), &loaded);
+        const Error e = LoadChannelFile(path, TestModels::shipped(), defaults(), &loaded);
         QVERIFY(e.isError());
         QFETCH(QString, mentions);
         QVERIFY2(e.description.contains(mentions), qPrintable(e.description));
@@ -241,7 +236,7 @@ private Q_SLOTS:
     void fileThatEndsEarly() {
         QFETCH(int, lines);
         QFETCH(int, channelsPresent);
-        State s = stateFor(0, 0);
+        State s = stateFor(TestModels::Rc160, 0);
         for (int r = 1; r <= 16; ++r) {
             s.table.setCell(r, 1, QStringLiteral("430.%1").arg(r * 125, 5, 10, QLatin1Char('0')));
             s.table.setCell(r, 2, QStringLiteral("OFF"));
@@ -253,7 +248,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("short.qfd"));
         writeAll(path, ChannelFile::format(img));
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(path, models(), defaults(), &loaded).isError());
+        QVERIFY(!LoadChannelFile(path, TestModels::shipped(), defaults(), &loaded).isError());
         QVERIFY(!loaded.complete);
         QCOMPARE(loaded.linesRead, lines);
         QCOMPARE(loaded.model.strPc, QStringLiteral("RC-160"));
@@ -265,18 +260,19 @@ private Q_SLOTS:
 
     void missingAndEmptyFiles() {
         LoadedChannelFile loaded;
-        QCOMPARE(
-            LoadChannelFile(dir.filePath(QStringLiteral("none.qfd")), models(), defaults(), &loaded).code,
-            ErrorCode::FileNotFound);
+        QCOMPARE(LoadChannelFile(dir.filePath(QStringLiteral("none.qfd")), TestModels::shipped(), defaults(),
+                                 &loaded)
+                     .code,
+                 ErrorCode::FileNotFound);
         const QString empty = dir.filePath(QStringLiteral("empty.qfd"));
         writeAll(empty, QByteArray());
-        QCOMPARE(LoadChannelFile(empty, models(), defaults(), &loaded).code, ErrorCode::InputPastEnd);
+        QCOMPARE(LoadChannelFile(empty, TestModels::shipped(), defaults(), &loaded).code,
+                 ErrorCode::InputPastEnd);
     }
 
     void unknownCodeTakesEntryEight() {
-        ModelTable t = models();
-        t.entries[7] = {"RC-X", "8", "0", "91", "92"};
-        const State s = stateFor(2, 0);
+        const ModelTable t = TestModels::withFallback();
+        const State s = stateFor(TestModels::Rc80, 0);
         MemoryImage img;
         QVERIFY(!ChannelFile::encodeImage(s.model, s.table, s.settings, &img).isError());
         img.blocks[0][0] = 0x33;
@@ -284,20 +280,20 @@ private Q_SLOTS:
         writeAll(path, ChannelFile::format(img));
         LoadedChannelFile loaded;
         QVERIFY(!LoadChannelFile(path, t, defaults(), &loaded).isError());
-        QCOMPARE(loaded.model.strPc, QStringLiteral("RC-X"));
-        QCOMPARE(loaded.model.modelIndex, 7);
+        QCOMPARE(loaded.model.strPc, TestModels::fallbackEntry().name);
+        QCOMPARE(loaded.model.modelIndex, int(TestModels::Fallback));
         // Without an eighth entry there is no model to take.
-        QVERIFY(LoadChannelFile(path, models(), defaults(), &loaded).isError());
+        QVERIFY(LoadChannelFile(path, TestModels::shipped(), defaults(), &loaded).isError());
     }
 
     void layoutOfTheFileWins() {
-        const State s = stateFor(3, 0); // layout 1, 99 channels
+        const State s = stateFor(TestModels::Rc996, 0); // layout 1, 99 channels
         const QString path = dir.filePath(QStringLiteral("l1.qfd"));
         QVERIFY(!SaveChannelFile(path, s.model, s.table, s.settings).isError());
         RadioSettings before = defaults();
         before.setLayout(Layout::Zero);
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(path, models(), before, &loaded).isError());
+        QVERIFY(!LoadChannelFile(path, TestModels::shipped(), before, &loaded).isError());
         QCOMPARE(loaded.table.columnCount(), 11);
         QCOMPARE(loaded.table.rowCount(), 100);
         QCOMPARE(loaded.table.cell(1, 9), QStringLiteral("3"));
@@ -307,12 +303,13 @@ private Q_SLOTS:
     void failedSaveKeepsTheOldFile() {
         const QString path = dir.filePath(QStringLiteral("keep.qfd"));
         writeAll(path, "old contents\r\n");
-        State s = stateFor(0, 0);
+        State s = stateFor(TestModels::Rc160, 0);
         s.settings = RadioSettings(); // kept bytes never computed: encoding fails
         QVERIFY(SaveChannelFile(path, s.model, s.table, s.settings).isError());
         QCOMPARE(fileBytes(path), QByteArray("old contents\r\n"));
-        QVERIFY(SaveChannelFile(dir.filePath(QStringLiteral("no/such/dir/x.qfd")), stateFor(0, 0).model,
-                                stateFor(0, 0).table, stateFor(0, 0).settings)
+        QVERIFY(SaveChannelFile(dir.filePath(QStringLiteral("no/such/dir/x.qfd")),
+                                stateFor(TestModels::Rc160, 0).model, stateFor(TestModels::Rc160, 0).table,
+                                stateFor(TestModels::Rc160, 0).settings)
                     .isError());
     }
 };

@@ -1,20 +1,12 @@
 #include <QtTest>
 
+#include "../support/test_models.h"
 #include "image/block_address.h"
 #include "image/current_model.h"
 #include "image/hex.h"
 
 class TestImageBasics : public QObject {
     Q_OBJECT
-
-    static ModelTable table() {
-        ModelTable t;
-        t.entries[0] = {"A", "16", "1", "71", "72"};
-        t.entries[1] = {"B", "8", "0", "31", "32"};
-        t.entries[2] = {"C", "99", "0", "51", "52"};
-        t.entries[7] = {"H", "12", "0", "81", "82"};
-        return t;
-    }
 
 private Q_SLOTS:
     void binToHex_data() {
@@ -88,25 +80,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("band");
-        QTest::newRow("code A of entry 1") << "71" << 0 << 0;
-        QTest::newRow("code B of entry 1") << "72" << 0 << 1;
-        QTest::newRow("entry 3") << "52" << 2 << 1;
-        QTest::newRow("no match falls back to entry 8") << "99" << 7 << 0;
-        QTest::newRow("entry 8 is never compared") << "81" << 7 << 0;
-        QTest::newRow("case counts") << "7a" << 7 << 1;
+        const int fallback = TestModels::Fallback;
+        QTest::newRow("code A of entry 1") << "71" << int(TestModels::Rc160) << 0;
+        QTest::newRow("code B of entry 1") << "72" << int(TestModels::Rc160) << 1;
+        QTest::newRow("code B of entry 5") << "52" << int(TestModels::Rc990) << 1;
+        QTest::newRow("no match falls back to entry 8") << "99" << fallback << 0;
+        QTest::newRow("entry 8 is never compared") << "91" << fallback << 0;
+        QTest::newRow("case counts") << "7a" << fallback << 1;
     }
     void modelLookup() {
         QFETCH(QString, code);
-        QTEST(lookupModel(table(), code), "index");
+        QTEST(lookupModel(TestModels::withFallback(), code), "index");
         QTEST(bandFromModelCode(code), "band");
     }
 
     void modelFromEntry() {
-        const ModelTable t = table();
+        const ModelTable t = TestModels::withFallback();
         CurrentModel m;
-        m.modelIndex = 2;
-        m.applyEntry(t.entries[2]);
-        QCOMPARE(m.strPc, QStringLiteral("C"));
+        m.modelIndex = TestModels::Rc990;
+        m.applyEntry(t.entries[TestModels::Rc990]);
+        QCOMPARE(m.strPc, QStringLiteral("RC-990"));
         QCOMPARE(m.strType, 99);
         QCOMPARE(m.I_data, 2);
         m.selectBand(t, 1);
