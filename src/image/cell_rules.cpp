@@ -56,6 +56,20 @@ FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel) {
     return l;
 }
 
+std::optional<int> wholeMegahertz(const QString& text, bool allowFraction) {
+    const QString head = text.left(3);
+    bool ok = false;
+    const int whole = head.toInt(&ok);
+    if (ok)
+        return whole;
+    if (allowFraction) {
+        const double value = head.toDouble(&ok);
+        if (ok)
+            return static_cast<int>(value);
+    }
+    return std::nullopt;
+}
+
 FrequencyVerdict checkFrequency(const QString& cell, const FrequencyLimits& limits) {
     double mhz = 0;
     // The megahertz part is read from the first three characters, so a number with more integer digits
@@ -63,11 +77,10 @@ FrequencyVerdict checkFrequency(const QString& cell, const FrequencyLimits& limi
     const int point = cell.indexOf(QLatin1Char('.'));
     if ((point < 0 ? cell.size() : point) > 3 && parseNumber(cell, &mhz))
         return FrequencyVerdict::OutOfRange;
-    bool okWhole = false;
-    const int whole = cell.left(3).toInt(&okWhole);
-    if (!limits.valid || !okWhole || !parseNumber(cell, &mhz))
+    const std::optional<int> whole = wholeMegahertz(cell);
+    if (!limits.valid || !whole || !parseNumber(cell, &mhz))
         return FrequencyVerdict::NotANumber;
-    if (whole < limits.lower || whole > limits.upper)
+    if (*whole < limits.lower || *whole > limits.upper)
         return FrequencyVerdict::OutOfRange;
     const qint64 hz = qRound64(mhz * 1000000.0);
     if (hz % 6250 != 0 && hz % 5000 != 0)

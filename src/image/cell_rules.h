@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "image/channel_columns.h"
 
@@ -18,6 +19,11 @@ struct FrequencyLimits {
 FrequencyLimits bandLimits(int band);
 // 16-channel models (I_data 1) use the band range label; others the limits of their band.
 FrequencyLimits limitsFor(int iData, int band, const QString& rangeLabel);
+
+// The whole megahertz of a frequency text: its first three characters read as a whole number. With
+// `allowFraction` those three may also read as a decimal ("43.") and count by their whole part, as the
+// check before a write has always read them. Nothing when they are not a number.
+std::optional<int> wholeMegahertz(const QString& text, bool allowFraction = false);
 
 enum class FrequencyVerdict { Accepted, NotANumber, OutOfRange, OffRaster };
 // The leave-cell check of a frequency cell: whole megahertz within the limits, on the 6.25 or 5 kHz raster.

@@ -13,24 +13,18 @@ FrequencyCheck ValidateFrequencies(const ChannelTable& table, int band) {
             const QString text = table.cell(row, column);
             if (text.isEmpty() || text.contains(QLatin1String("FF")))
                 continue;
-            const QString whole = text.left(3).trimmed();
-            bool number = false;
-            int mhz = whole.toInt(&number);
-            if (!number) {
-                const double d = whole.toDouble(&number);
-                mhz = static_cast<int>(d);
-            }
+            const std::optional<int> mhz = CellRules::wholeMegahertz(text, true);
             FrequencyCheck check;
             check.row = row;
             check.transmit = column == columns[1];
             check.lower = limits.lower;
             check.upper = limits.upper;
-            if (!number) {
+            if (!mhz) {
                 check.verdict = FrequencyCheck::Verdict::NotANumber;
                 check.error = {ErrorCode::TypeMismatch, ErrorText::frequencyNotANumber(row, text)};
                 return check;
             }
-            if (mhz > limits.upper || mhz < limits.lower) {
+            if (*mhz > limits.upper || *mhz < limits.lower) {
                 check.verdict = FrequencyCheck::Verdict::OutOfBand;
                 return check;
             }

@@ -43,6 +43,24 @@ private Q_SLOTS:
         QTEST(editorFrequency(cell.isEmpty() ? typed : cell), "editor");
     }
 
+    // The editors read the megahertz strictly; the check before a write also takes a decimal head.
+    void wholeMegahertz_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("strict"); // -1: not a number
+        QTest::addColumn<int>("lenient");
+        QTest::newRow("three digits") << "438.50000" << 438 << 438;
+        QTest::newRow("leading zero") << "070.00000" << 70 << 70;
+        QTest::newRow("decimal head") << "43.5" << -1 << 43;
+        QTest::newRow("point first") << ".5" << -1 << 0;
+        QTest::newRow("letters") << "abc.00000" << -1 << -1;
+        QTest::newRow("OFF") << "OFF" << -1 << -1;
+    }
+    void wholeMegahertz() {
+        QFETCH(QString, text);
+        QTEST(CellRules::wholeMegahertz(text).value_or(-1), "strict");
+        QTEST(CellRules::wholeMegahertz(text, true).value_or(-1), "lenient");
+    }
+
     void limits() {
         const FrequencyLimits configured = limitsFor(1, 0, QStringLiteral("400MHz---470MHz"));
         QVERIFY(configured.valid);
