@@ -28,15 +28,6 @@ void expect(bool promise) {
         broken();
 }
 
-MemoryImage patterned(quint8 modelCode, int iData) {
-    MemoryImage image = MemoryImage::blank(iData);
-    for (int b = 0; b < image.size(); ++b)
-        for (int i = 0; i < kBlockSize; ++i)
-            image.blocks[b][i] = quint8((b * 7 + i * 13 + 1) & 0xFF);
-    image.blocks[0][0] = modelCode;
-    return image;
-}
-
 class Input {
 public:
     Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -190,11 +181,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryImage radioImage;
     if (write) {
         const int iData = 1 + (param & 1);
-        machine = std::make_unique<WriteTransfer>(patterned(0x71, iData), (param >> 1) % 130, options);
+        machine = std::make_unique<WriteTransfer>(TestModels::patternedImage(0x71, iData), (param >> 1) % 130,
+                                                  options);
         radioImage = MemoryImage::blank(iData);
     } else {
         machine = std::make_unique<ReadTransfer>(table, options);
-        radioImage = patterned(codes[param % 6], 1 + ((param >> 3) & 1));
+        radioImage = TestModels::patternedImage(codes[param % 6], 1 + ((param >> 3) & 1));
     }
     Bench bench(*machine, RadioMachine(radioImage));
     bench.run(machine->start());

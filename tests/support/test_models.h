@@ -5,6 +5,7 @@
 // test support library.
 
 #include "config/app_config.h"
+#include "image/memory_image.h"
 
 namespace TestModels {
 
@@ -42,6 +43,17 @@ inline ModelTable withFallback() {
     ModelTable t = shipped();
     t.entries[Fallback] = fallbackEntry();
     return t;
+}
+
+// An image with a model code in block 0 and a different pattern in every other block, so that a block put
+// in the wrong place shows.
+inline MemoryImage patternedImage(quint8 modelCode, int iData) {
+    MemoryImage image = MemoryImage::blank(iData);
+    for (int b = 0; b < image.size(); ++b)
+        for (int i = 0; i < kBlockSize; ++i)
+            image.blocks[b][i] = quint8((b * 7 + i * 13 + 1) & 0xFF);
+    image.blocks[0][0] = modelCode;
+    return image;
 }
 
 } // namespace TestModels

@@ -201,12 +201,6 @@ struct LinkTestState {
     }
 };
 
-// An image with the model code of an entry in block 0 and a different pattern in every other block.
 inline MemoryImage linkTestImage(quint8 modelCode, int iData) {
-    MemoryImage image = MemoryImage::blank(iData);
-    for (int b = 0; b < image.size(); ++b)
-        for (int i = 0; i < kBlockSize; ++i)
-            image.blocks[b][i] = quint8((b * 7 + i * 13 + 1) & 0xFF);
-    image.blocks[0][0] = modelCode;
-    return image;
+    return TestModels::patternedImage(modelCode, iData);
 }
