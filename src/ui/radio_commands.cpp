@@ -122,4 +122,7 @@ void RadioCommands::mnuWrite_Click() {
     if (!openPort())
         return;
     runInProgressWindow(job, true);
+    // The radio now holds what the document holds.
+    if (lastResult_.ok())
+        window_.document().markUnmodified();
 }

@@ -93,6 +93,7 @@ private:
 };
 
 void TestLinkCommands::init() {
+    state_ = LinkTestState(0, 0, 16);
     f_ = std::make_unique<MainWindowFixture>();
     f_->writeIni(MainWindowFixture::standardIni());
     window_ = f_->createWithModel(0);
@@ -244,7 +245,12 @@ void TestLinkCommands::readLinkGoneDuringHandshake() {
 
 void TestLinkCommands::writeCompletes() {
     startRadio(MemoryImage::blank(1));
+    // An edit makes the document differ from the radio until the write has gone through.
+    state_.table.setCell(1, 3, QStringLiteral("D754I"));
+    window_->document().setCell(1, 3, QStringLiteral("D754I"));
+    QVERIFY(window_->document().isModified());
     commands_->mnuWrite_Click();
+    QVERIFY(!window_->document().isModified());
     QCOMPARE(prompter().shown.size(), 1);
     QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始写频吗?"));
     QCOMPARE(prompter().shown[0].title, QStringLiteral("写频进度显示"));
@@ -267,7 +273,9 @@ void TestLinkCommands::writeRejectsFrequency() {
 
 void TestLinkCommands::writeNotAcknowledged() {
     startRadio(MemoryImage::blank(1), QStringLiteral("noack:7"));
+    window_->document().setCell(1, 3, QStringLiteral("D754I"));
     commands_->mnuWrite_Click();
+    QVERIFY(window_->document().isModified()); // the radio did not take it
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
     QCOMPARE(prompter().texts(), (QStringList{QStringLiteral("确定要开始写频吗?"),
                                               wording(TransferMessage::communicationError())}));
