@@ -40,20 +40,15 @@ void ModelCommands::chooseModel() {
     // The activation that follows the dialog waits until the new model is in place.
     window_.runCommand([this] {
         frmJXXZ_->load();
-        if (window_.execDialog(frmJXXZ_) == QDialog::Accepted) {
-            document_.chooseModel(frmJXXZ_->chosenIndex());
-        } else {
-            // Closed through the close box the dialog keeps its earlier results.
-            document_.setModelName(frmJXXZ_->strjx, frmJXXZ_->chosenIndex());
-            document_.selectBand(0);
-            document_.layOut();
-        }
-        buildModelMenu(frmJXXZ_->strMenuItem, frmJXXZ_->strjx);
+        // Closed without a choice, the dialog changes nothing: the table and the model stay as they were.
+        if (window_.execDialog(frmJXXZ_) != QDialog::Accepted)
+            return;
+        document_.chooseModel(frmJXXZ_->chosenIndex());
+        buildModelMenu(frmJXXZ_->strMenuItem);
     });
 }
 
-void ModelCommands::buildModelMenu(const QString& nameList, const QString& chosenName) {
-    Q_UNUSED(chosenName) // the check mark follows the document's model, which is the chosen one
+void ModelCommands::buildModelMenu(const QString& nameList) {
     if (!blnMenuBuilt_) {
         // The list ends with ";;": the last two pieces are not names.
         const QStringList pieces = nameList.split(QLatin1Char(';'));
@@ -61,10 +56,10 @@ void ModelCommands::buildModelMenu(const QString& nameList, const QString& chose
             QAction* item = modelItem(i);
             item->setText(pieces[i]);
             item->setVisible(true);
+            blnMenuBuilt_ = true; // only a list with models builds the menu, so a later choice still can
         }
-        blnMenuBuilt_ = true;
     }
-    showModel();
+    showModel(); // the check mark follows the document's model, which is the chosen one
 }
 
 void ModelCommands::modelMenuClick(int index) {

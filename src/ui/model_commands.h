@@ -20,8 +20,8 @@ public:
     ModelCommands(MainWindow& window, RadioDocument& document, QMenu* newMenu, QComboBox* bandSelector,
                   QLabel* rangeLabel, const QString& configPath);
 
-    // New: the model dialog, then the model menu and the band list. A dialog closed through its close box
-    // keeps its earlier results, and the table is laid out again.
+    // New: the model dialog, then the model menu and the band list. A dialog closed without a choice changes
+    // nothing.
     void chooseModel();
     // A model item of the "新建" menu: that model with band "(U)" and an empty table.
     void modelMenuClick(int index);
@@ -34,7 +34,7 @@ public:
     ModelDialog* dialog() const { return frmJXXZ_; }
 
 private:
-    void buildModelMenu(const QString& nameList, const QString& chosenName);
+    void buildModelMenu(const QString& nameList);
     QAction* modelItem(int index);
     void showModel();
 

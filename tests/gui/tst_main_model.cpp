@@ -241,18 +241,28 @@ void TestMainModel::closeBoxAtFirstShowing() {
     f.writeIni(MainWindowFixture::standardIni());
     MainWindow* w = f.createWithModel(-1);
     QCOMPARE(f.modelDialogRuns, 1);
-    QVERIFY(w->models().isModelMenuBuilt());
+    QVERIFY(!w->models().isModelMenuBuilt());
     QVERIFY(modelItems(w).isEmpty());
     QCOMPARE(f.bandItems(), QStringLiteral("(U)|(V)"));
     QCOMPARE(w->document().table().rowCount(), 17);
     // No model: no model code, so a save is refused instead of writing a wrong one.
     QCOMPARE(modelCode(w), QString());
-    // A later choice only sets check marks: the menu counts as built.
+    // A later choice works as if it had been made at start-up: the menu, the code, the table.
     f.modelAnswer = 1;
     w->models().chooseModel();
-    QVERIFY(modelItems(w).isEmpty());
+    QVERIFY(w->models().isModelMenuBuilt());
+    QCOMPARE(captions(modelItems(w)), QStringList({"A16-1", "B16-0", "C8-0", "D12-1", "E99-0"}));
+    QCOMPARE(checked(modelItems(w)), QStringList{"B16-0"});
     QCOMPARE(w->document().model().strPc, QStringLiteral("B16-0"));
+    QCOMPARE(modelCode(w), QStringLiteral("49"));
     QCOMPARE(w->document().table().columnCount(), 8);
+    // Closed without a choice later on, the dialog leaves an edited table and its model alone.
+    w->document().setCell(1, 1, QStringLiteral("430.12500"));
+    f.modelAnswer = -1;
+    w->models().chooseModel();
+    QCOMPARE(w->document().table().cell(1, 1), QStringLiteral("430.12500"));
+    QCOMPARE(checked(modelItems(w)), QStringList{"B16-0"});
+    QCOMPARE(modelCode(w), QStringLiteral("49"));
 }
 
 void TestMainModel::modelMenuItemSwitchesLayout() {
