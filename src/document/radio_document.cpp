@@ -88,7 +88,9 @@ void RadioDocument::layOut() {
     Q_EMIT tableAboutToBeReset();
     table_.layOut(model_.layout(), model_.strType);
     complete_ = true;
+    filePath_.clear(); // a new table belongs to no file
     Q_EMIT tableReset();
+    Q_EMIT fileChanged();
     Q_EMIT modelChanged();
     setModified(false);
 }
@@ -142,6 +144,7 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
     filePath_ = path;
     complete_ = loaded.complete;
     Q_EMIT tableReset();
+    Q_EMIT fileChanged();
     Q_EMIT modelChanged();
     Q_EMIT settingsChanged();
     setModified(false);
@@ -183,6 +186,7 @@ LoadedChannelFile RadioDocument::contents() const {
 
 void RadioDocument::markSaved(const QString& path) {
     filePath_ = path;
+    Q_EMIT fileChanged();
     setModified(false);
 }
 

@@ -96,6 +96,7 @@ Q_SIGNALS:
     void settingsChanged();                // list selections, kept bytes or tune values
     void modelChanged();                   // model, band, code or range texts
     void modifiedChanged(bool modified);
+    void fileChanged(); // the file it came from or its completeness
 
 private:
     void setModified(bool modified);

@@ -11,3 +11,18 @@ QString portChanged(int index) {
 }
 
 } // namespace RadioText
+
+namespace UiText {
+
+QString documentTitle(const QString& fileName, bool modified, bool incomplete, const QString& caption) {
+    QString marks;
+    if (modified)
+        marks += QLatin1Char('*');
+    if (incomplete)
+        marks += Incomplete;
+    if (fileName.isEmpty())
+        return caption + marks;
+    return fileName + marks + QStringLiteral(" - ") + caption;
+}
+
+} // namespace UiText

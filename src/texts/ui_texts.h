@@ -71,6 +71,10 @@ inline const QString FileIncomplete = QStringLiteral("输入超出文件尾：�
 // Start-up (a missing icon file is ErrorText::fileNotFound).
 inline const QString IconInvalid = QStringLiteral("无效的图片：%1");
 
+// The main window's title: the file's name with "*" while the table differs from it and a word when
+// channels are missing, then the caption ("信道表.qfd* - 编程软件"); the caption alone for a new table.
+QString documentTitle(const QString& fileName, bool modified, bool incomplete, const QString& caption);
+inline const QString Incomplete = QStringLiteral("（不完整）");
 } // namespace UiText
 
 // The desktop program's command-line options.

@@ -65,5 +65,5 @@ void FileCommands::saveChannelFile() {
         prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
         return;
     }
-    prompter_.message(window_, Prompter::Icon::Information, window_->windowTitle(), UiText::Saved);
+    prompter_.message(window_, Prompter::Icon::Information, messageTitle_, UiText::Saved);
 }

@@ -26,9 +26,12 @@ public:
     // Runs a decode into the document under the busy pointer, then shows what Open shows: nothing for a
     // missing file, an error titled with its code, or the notice of a file that ended early.
     void decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode);
+    // The title of "保存成功": the main window's caption.
+    void setMessageTitle(const QString& title) { messageTitle_ = title; }
 
 private:
     RadioDocument& document_;
     Prompter& prompter_;
     QWidget* window_;
+    QString messageTitle_;
 };

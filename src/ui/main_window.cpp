@@ -62,6 +62,8 @@ MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* p
     QMenu* newMenu = createMenus();
     models_ = new ModelCommands(*this, *document_, newMenu, cboPCmodel_, label2_, configPath_);
     files_ = new FileCommands(*document_, *prompter_, this);
+    connect(document_, &RadioDocument::modifiedChanged, this, &MainWindow::showTitle);
+    connect(document_, &RadioDocument::fileChanged, this, &MainWindow::showTitle);
     createToolBar();
     captionPanel_ = createStatusPanels(statusBar());
     resize(kWindowSize);

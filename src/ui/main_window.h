@@ -79,6 +79,7 @@ private:
     void closePort();
     void initialiseStage(); // main_window_startup.cpp
     bool loadStage();
+    void showTitle(); // the caption with the document's file, once the load stage has set the caption
 
     QString configPath_;
     std::unique_ptr<Prompter> ownPrompter_;
@@ -86,7 +87,7 @@ private:
     CommandRunner runner_;
     RadioDocument* document_ = nullptr;
     QString iconPath_, caption_, statusCaption_, portDevice_, startupFile_;
-    bool blnAskModel_ = false, firstShown_ = false;
+    bool blnAskModel_ = false, firstShown_ = false, titled_ = false;
     std::function<void()> portCloser_;
 
     QComboBox* cboPCmodel_ = nullptr;

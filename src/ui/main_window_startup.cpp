@@ -59,7 +59,9 @@ bool MainWindow::loadStage() {
         return false;
     }
     setWindowIcon(icon);
-    setWindowTitle(caption_);
+    titled_ = true;
+    files_->setMessageTitle(caption_);
+    showTitle();
     captionPanel_->setText(statusCaption_);
     models_->startShowingModel();
     document_->setModelName(document_->models().entries[0].name, -1);
@@ -72,6 +74,15 @@ bool MainWindow::loadStage() {
     blnAskModel_ = true;
     closePort();
     return true;
+}
+
+void MainWindow::showTitle() {
+    if (!titled_)
+        return; // a window whose load stage failed keeps its design-time title
+    const QString path = document_->filePath();
+    setWindowTitle(UiText::documentTitle(path.isEmpty() ? QString() : QFileInfo(path).fileName(),
+                                         document_->isModified(), !document_->isComplete(), caption_));
+    setWindowModified(document_->isModified());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -153,12 +153,18 @@ void TestLinkCli::interruptCancels() {
             {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"),
              dir_.filePath(QStringLiteral("int.qfd"))});
     QVERIFY(p.waitForStarted());
-    QTest::qWait(600);
+    // Interrupted once the transfer runs (its first caption is out), however slowly the program started.
+    QByteArray err;
+    QTRY_VERIFY_WITH_TIMEOUT((err += p.readAllStandardError())
+                                 .contains(TransferTexts::caption(TransferCaption::Connecting).toUtf8()),
+                             10000);
+    QTest::qWait(200);
     ::kill(pid_t(p.processId()), SIGINT);
     QVERIFY(p.waitForFinished(3000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 1);
-    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("已取消")));
+    err += p.readAllStandardError();
+    QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("已取消")));
 }
 
 void TestLinkCli::writeChecksFrequencies() {

@@ -198,6 +198,7 @@ void TestLinkCommands::readCancelConfirmed() {
     QVERIFY2(got >= 20 && got < 128, qPrintable(QString::number(got)));
     QCOMPARE(decoded_->size(), 1); // the partial file is decoded
     QVERIFY(!window_->document().isComplete());
+    QCOMPARE(window_->windowTitle(), window_->applicationTitle() + QStringLiteral("（不完整）"));
     QVERIFY(!commands_->port().isOpen());
 }
 

@@ -96,7 +96,7 @@ void TestMainFiles::sampleRoundTrip() {
     w->findChild<QAction*>(QStringLiteral("tbSave"))->trigger();
     QCOMPARE(f.prompter.shown.size(), 1);
     QCOMPARE(f.prompter.shown[0].icon, Prompter::Icon::Information);
-    QCOMPARE(f.prompter.shown[0].title, w->windowTitle());
+    QCOMPARE(f.prompter.shown[0].title, w->applicationTitle()); // the caption, not the title with the file
     QCOMPARE(f.prompter.shown[0].text, QStringLiteral("保存成功"));
     QCOMPARE(fileBytes(copy), fileBytes(sample));
 }
@@ -107,14 +107,20 @@ void TestMainFiles::editedTableRoundTrip() {
     MainWindow* w = f.createWithModel(0); // RC-160: 16 channels, layout 1
     const QStringList row = {"1",  "438.50000", "438.50000", "D023N", "67.0", "是",
                              "窄", "否",        "是",        "3",     "低"};
+    const QString caption = w->applicationTitle();
+    QCOMPARE(w->windowTitle(), caption); // a new table: the caption alone
     for (int c = 1; c < row.size(); ++c)
         w->channelModel()->setCell(1, c, row[c]);
     f.combo(QStringLiteral("cboYYBP"))->setCurrentIndex(2);
     f.combo(QStringLiteral("cboFuncSQL"))->setCurrentIndex(7);
+    QCOMPARE(w->windowTitle(), caption + QStringLiteral("*")); // edited, not saved
     const QString first = f.path(QStringLiteral("first.qfd"));
     f.prompter.fileNames << first;
     w->files().saveChannelFile();
     QCOMPARE(fileBytes(first).count("\r\n"), 128);
+    QCOMPARE(w->windowTitle(), QStringLiteral("first.qfd - ") + caption);
+    w->channelModel()->setCell(2, 1, QStringLiteral("439.00000"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("first.qfd* - ") + caption);
 
     // Open it in a fresh window on another model and save again: the same bytes.
     MainWindowFixture g;
@@ -122,6 +128,7 @@ void TestMainFiles::editedTableRoundTrip() {
     MainWindow* v = g.createWithModel(2);
     g.prompter.fileNames << first << g.path(QStringLiteral("second.qfd"));
     v->files().openChannelFile();
+    QCOMPARE(v->windowTitle(), QStringLiteral("first.qfd - ") + caption);
     for (int c = 1; c < row.size(); ++c)
         QCOMPARE(v->document().table().cell(1, c), row[c]);
     QCOMPARE(g.combo(QStringLiteral("cboYYBP"))->currentText(), QStringLiteral("英文"));
