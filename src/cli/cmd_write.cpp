@@ -1,4 +1,4 @@
-// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S]
+// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S]");
+const QString kUsage =
+    QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]");
 
 int runWrite(const QStringList& args) {
     Cli::Arguments a;
@@ -19,7 +20,7 @@ int runWrite(const QStringList& args) {
     LinkTimings timings;
     const bool parsed =
         Cli::parse(args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
-                   {}, &a, &problem);
+                   {QStringLiteral("--allow-incomplete")}, &a, &problem);
     if (!parsed || a.positional.size() != 1 || !a.option(QStringLiteral("--port")) ||
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
@@ -31,6 +32,12 @@ int runWrite(const QStringList& args) {
     if (Error e = Cli::openDocument(a, a.positional[0], &document, &loaded); e.isError())
         return Cli::fail(e);
     if (!loaded.complete) {
+        // The channels a short file lacks would reach the radio as empty ones: only on request.
+        if (!a.has(QStringLiteral("--allow-incomplete"))) {
+            return Cli::fail(
+                {ErrorCode::InputPastEnd,
+                 CliText::WriteRefusesIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data))});
+        }
         Cli::printErr(
             CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }
@@ -53,6 +60,8 @@ int runWrite(const QStringList& args) {
 
 const CliCommandRegistrar
     reg(QStringLiteral("write"),
-        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio"), runWrite});
+        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (a file with "
+                                 "missing channels only with --allow-incomplete)"),
+         runWrite});
 
 } // namespace

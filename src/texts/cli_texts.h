@@ -25,6 +25,9 @@ inline const QString ShowChannels = QStringLiteral("信道数据：");
 inline const QString ReadIncomplete = QStringLiteral("注意：读频未完成，只收到 %1 块（应有 %2 块）");
 inline const QString WriteFileIncomplete =
     QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道按空信道写入。");
+inline const QString WriteRefusesIncomplete =
+    QStringLiteral("文件不完整，只有 %1 行（应有 %2 行）：写频会把缺少的信道写成空信道，没有写入。"
+                   "确实要这样写入，请加 --allow-incomplete");
 inline const QString Cancelled = QStringLiteral("已取消");
 
 // ports.

@@ -72,6 +72,8 @@ private Q_SLOTS:
     void failedReadStillShowsPartial();
     void interruptCancels();
     void writeChecksFrequencies();
+    void writeOfShortFile_data();
+    void writeOfShortFile();
     void usage_data();
     void usage();
     void ports();
@@ -180,6 +182,48 @@ void TestLinkCli::writeChecksFrequencies() {
     QVERIFY2(r.err.contains(
                  QStringLiteral("第3个信道数据的接收频率不合法，请在正确频率范围（300Mhz--650Mhz）内输入")),
              qPrintable(r.err));
+}
+
+void TestLinkCli::writeOfShortFile_data() {
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<int>("code");
+    QTest::newRow("refused") << false << 1;
+    QTest::newRow("with --allow-incomplete") << true << 0;
+}
+
+// A file that ended early would blank the channels it lacks: refused before the port is touched, unless
+// the user says so.
+void TestLinkCli::writeOfShortFile() {
+    QFETCH(bool, allowed);
+    QFile sample(kSample);
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = sample.readAll().split('\n');
+    const QString file = dir_.filePath(QStringLiteral("short-%1.qfd").arg(allowed));
+    QFile shortFile(file);
+    QVERIFY(shortFile.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 40; ++i)
+        shortFile.write(lines[i] + '\n');
+    shortFile.close();
+    Sim sim;
+    QVERIFY(sim.start({}));
+    QStringList args{QStringLiteral("write"),
+                     QStringLiteral("--port"),
+                     sim.device,
+                     file,
+                     QStringLiteral("--config"),
+                     kConfig};
+    if (allowed)
+        args << QStringLiteral("--allow-incomplete");
+    const Result r = cli(args);
+    QTEST(r.code, "code");
+    QVERIFY2(r.err.contains(QStringLiteral("40 行")), qPrintable(r.err));
+    QCOMPARE(r.err.contains(QStringLiteral("--allow-incomplete")), !allowed);
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    const QString simSays = QString::fromUtf8(sim.process.readAllStandardError());
+    QCOMPARE(simSays.contains(QStringLiteral(" 0 bytes in")) ||
+                 simSays.startsWith(QStringLiteral("0 bytes in")),
+             !allowed);
 }
 
 void TestLinkCli::usage_data() {
