@@ -143,6 +143,8 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
     table_ = loaded.table;
     filePath_ = path;
     complete_ = loaded.complete;
+    // Channel n lives in blocks 2n and 2n+1, after the two settings blocks.
+    presentChannels_ = complete_ ? model_.strType : qBound(0, (loaded.linesRead - 2) / 2, model_.strType);
     Q_EMIT tableReset();
     Q_EMIT fileChanged();
     Q_EMIT modelChanged();

@@ -84,6 +84,8 @@ public:
     QString filePath() const { return filePath_; }
     // False after a short file or an interrupted read: channels past the end were never received.
     bool isComplete() const { return complete_; }
+    // The first channel that never arrived, 0 when the table is complete.
+    int firstMissingChannel() const { return complete_ ? 0 : presentChannels_ + 1; }
     bool isModified() const { return modified_; }
     // After a save or a write: the document now matches what is stored.
     void markSaved(const QString& path);
@@ -110,5 +112,6 @@ private:
     RadioSettings settings_;
     QString filePath_;
     bool complete_ = true;
+    int presentChannels_ = 0; // channels whose two blocks were in the file or arrived from the radio
     bool modified_ = false;
 };

@@ -10,6 +10,14 @@ QString portChanged(int index) {
     return QStringLiteral("端口转换成") + portName(index);
 }
 
+QString confirmIncompleteWrite(int firstMissing, int last) {
+    const QString channels = firstMissing == last
+                                 ? QStringLiteral("第 %1 信道").arg(firstMissing)
+                                 : QStringLiteral("第 %1–%2 信道").arg(firstMissing).arg(last);
+    return QStringLiteral("信道数据不完整：%1没有读到，写频会把它们写成空信道。\n是否仍要写频？")
+        .arg(channels);
+}
+
 } // namespace RadioText
 
 namespace UiText {

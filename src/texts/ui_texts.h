@@ -156,6 +156,8 @@ inline const QString WriteEscaped = QStringLiteral("写频错误，请重新写�
 inline const QString ConfirmRead = QStringLiteral("确定要开始读频吗?");
 inline const QString ReadCaption = QStringLiteral("读频进度显示");
 inline const QString ConfirmWrite = QStringLiteral("确定要开始写频吗?");
+// Before writing a table that lacks channels: the first and last missing channel.
+QString confirmIncompleteWrite(int firstMissing, int last);
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
 } // namespace RadioText
 

@@ -111,6 +111,13 @@ void RadioCommands::mnuWrite_Click() {
         prompter.show(&window_, TransferTexts::writeCheck(check));
         return;
     }
+    // A table that lacks channels would blank them on the radio: said first, named, and only on request.
+    if (!document.isComplete() &&
+        !prompter.confirm(
+            &window_, RadioText::WriteCaption,
+            RadioText::confirmIncompleteWrite(document.firstMissingChannel(), document.model().strType),
+            Prompter::Icon::Warning))
+        return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
     WriteJob job(*port_, timings_);

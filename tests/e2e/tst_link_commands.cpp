@@ -199,6 +199,18 @@ void TestLinkCommands::readCancelConfirmed() {
     QCOMPARE(decoded_->size(), 1); // the partial file is decoded
     QVERIFY(!window_->document().isComplete());
     QCOMPARE(window_->windowTitle(), window_->applicationTitle() + QStringLiteral("（不完整）"));
+
+    // Writing it back asks first, naming the channels that never arrived; declined, nothing is sent.
+    const int firstMissing = window_->document().firstMissingChannel();
+    QCOMPARE(firstMissing, (got - 2) / 2 + 1);
+    prompter().clear();
+    prompter().answers = {Answer::Cancel};
+    commands_->mnuWrite_Click();
+    QCOMPARE(prompter().shown.size(), 1);
+    QCOMPARE(prompter().shown[0].icon, Prompter::Icon::Warning);
+    QVERIFY2(prompter().shown[0].text.contains(QStringLiteral("第 %1–16 信道").arg(firstMissing)),
+             qPrintable(prompter().shown[0].text));
+    QCOMPARE(radio_->machine().blocksWritten(), 0);
     QVERIFY(!commands_->port().isOpen());
 }
 
