@@ -73,6 +73,10 @@ QString ReceivedFile::dataPath() const {
 Error ReceivedFile::keep() {
     if (!temp_ || kept_)
         return Error::none();
+    // Checked again: something may have been put at the path while the read ran.
+    const QFileInfo info(path_);
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
     temp_->close();
     // One rename that replaces the target whole (QFile::rename refuses an existing target).
     std::error_code ec;
