@@ -29,13 +29,18 @@ int runRead(const QStringList& args) {
     RadioDocument document;
     Cli::prepareDocument(a, &document);
     QtSerialPort port;
-    ReadJob job(port, document.models(), *a.option(QStringLiteral("--out")), timings);
+    // The user's FILE is only replaced by a completed read; a failed one leaves it as it was.
+    ReadJob job(port, document.models(), *a.option(QStringLiteral("--out")), ReadJob::Keep::Completed,
+                timings);
     if (Error e = job.prepare(); e.isError())
         return Cli::fail(e);
     Error openError;
     const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
+
+    if (job.keepError().isError())
+        return Cli::fail(job.keepError());
 
     // Whatever arrived after the read-mode byte is decoded and shown, even when the read stopped early.
     if (job.hasReceived() && result.blocks > 0) {

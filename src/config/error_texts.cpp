@@ -31,6 +31,10 @@ QString cannotRemove(const QString& path) {
     return QStringLiteral("没有权限：无法删除 ") + path;
 }
 
+QString notRegularFile(const QString& path) {
+    return kFileAccess + path + QStringLiteral(" 不是普通文件，不能写入");
+}
+
 QString cannotWriteFile(const QString& path, const QString& reason) {
     return QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
 }

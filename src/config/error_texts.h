@@ -13,6 +13,7 @@ QString fileAccess(const QString& reason);                           // PathFile
 QString fileAccess(const QString& path, const QString& reason);      // PathFileAccess, naming the file
 QString pathNotFound(const QString& folder);                         // PathNotFound
 QString cannotRemove(const QString& path);                           // PermissionDenied
+QString notRegularFile(const QString& path);                         // PathFileAccess, never replaced
 QString cannotWriteFile(const QString& path, const QString& reason); // PathFileAccess, for a report
 
 // The frequency limits of the tune window. Either or both of the limits may be wrong.

@@ -1,17 +1,34 @@
 #include "link/read_job.h"
 
+#include <QFile>
+
+#include "config/error_texts.h"
 #include "document/radio_document.h"
 #include "link/read_transfer.h"
 
-ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath,
+ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath, Keep keep,
                  const LinkTimings& timings, QObject* parent)
-    : TransferJob(port, parent), received_(receivedPath) {
+    : TransferJob(port, parent), received_(receivedPath), keep_(keep) {
     setMachine(std::make_unique<ReadTransfer>(models, TransferMachine::Options{timings}),
                [this](const QByteArray& reply) { return received_.append(reply); });
+    // Connected before any face, so the received path is settled when the faces hear of the end.
+    connect(this, &TransferJob::finished, this, &ReadJob::settle);
 }
 
-Error ReadJob::prepare() const {
-    return received_.reset();
+Error ReadJob::prepare() {
+    return received_.begin();
+}
+
+void ReadJob::settle(const TransferResult& result) {
+    if (result.ok()) {
+        keepError_ = received_.keep();
+    } else if (keep_ == Keep::Arrived) {
+        // Nothing arrived: the file of an earlier read is gone, as it would be after an empty read.
+        if (received_.blocks() > 0)
+            keepError_ = received_.keep();
+        else if (QFile::exists(received_.path()) && !QFile::remove(received_.path()))
+            keepError_ = {ErrorCode::PermissionDenied, ErrorText::cannotRemove(received_.path())};
+    }
 }
 
 bool ReadJob::hasReceived() const {
@@ -19,5 +36,5 @@ bool ReadJob::hasReceived() const {
 }
 
 Error ReadJob::decodeInto(RadioDocument& document, LoadedChannelFile* loaded) const {
-    return document.openReceived(received_.path(), loaded);
+    return document.openReceived(received_.dataPath(), loaded);
 }

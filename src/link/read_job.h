@@ -10,19 +10,28 @@
 
 class RadioDocument;
 
-// The whole read from a radio: the received file of an earlier read is removed, every block reply is
-// appended to it as it arrives (so a read that stops early keeps what it got), and what arrived is decoded
-// into a document afterwards - also after a cancelled or failed read, once the read-mode byte was answered.
+// The whole read from a radio: every block reply is appended to a temporary file beside the received path
+// as it arrives, and what arrived is decoded into a document afterwards - also after a cancelled or failed
+// read, once the read-mode byte was answered. When the job finishes, the received path is replaced by what
+// arrived, or by nothing but a completed read; until then it keeps what it held.
 class ReadJob : public TransferJob {
     Q_OBJECT
 public:
+    enum class Keep {
+        Arrived,  // the received path ends up with whatever arrived, as little as that may be
+        Completed // the received path is only replaced by a completed read
+    };
+
     // `models` sets the image size from the model code of the first block.
-    ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath,
+    ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath, Keep keep,
             const LinkTimings& timings = {}, QObject* parent = nullptr);
 
-    // Removes the received file of an earlier read; the read must not start when this fails.
-    Error prepare() const;
+    // Refuses a received path that is not a regular file and opens the temporary file; the read must not
+    // start when this fails.
+    Error prepare();
     QString receivedPath() const { return received_.path(); }
+    // Why what arrived could not be put at the received path when the job finished.
+    const Error& keepError() const { return keepError_; }
 
     // Whether the job has finished with something to decode.
     bool hasReceived() const;
@@ -31,5 +40,9 @@ public:
     Error decodeInto(RadioDocument& document, LoadedChannelFile* loaded = nullptr) const;
 
 private:
+    void settle(const TransferResult& result);
+
     ReceivedFile received_;
+    Keep keep_;
+    Error keepError_;
 };

@@ -1,11 +1,17 @@
 #include "link/received_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
 
 #include "config/error_texts.h"
+
+ReceivedFile::ReceivedFile(QString path) : path_(std::move(path)) {}
+
+ReceivedFile::~ReceivedFile() = default;
 
 QByteArray ReceivedFile::line(const QByteArray& reply) {
     static const char digits[] = "0123456789ABCDEF";
@@ -26,21 +32,60 @@ QString ReceivedFile::defaultPath() {
            QStringLiteral("/received.qfd");
 }
 
-Error ReceivedFile::reset() const {
+Error ReceivedFile::begin() {
+    temp_.reset();
+    blocks_ = 0;
+    kept_ = false;
     const QFileInfo info(path_);
+    // A link, a folder or a device at the path is never replaced or written through.
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
     if (!QDir().mkpath(info.absolutePath()))
         return {ErrorCode::PathNotFound, ErrorText::pathNotFound(info.absolutePath())};
-    if (info.exists() && !QFile::remove(path_))
-        return {ErrorCode::PermissionDenied, ErrorText::cannotRemove(path_)};
+    auto temp = std::make_unique<QTemporaryFile>(info.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!temp->open())
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, temp->errorString())};
+    // The file that replaces the path is as readable as the one it replaces, not private to its owner.
+    const QFile::Permissions wanted = info.exists()
+                                          ? info.permissions()
+                                          : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+    temp->setPermissions(wanted);
+    temp_ = std::move(temp);
     return Error::none();
 }
 
-Error ReceivedFile::append(const QByteArray& reply) const {
-    QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, file.errorString())};
+Error ReceivedFile::append(const QByteArray& reply) {
+    if (!temp_ || kept_)
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, QString())};
     const QByteArray l = line(reply);
-    if (file.write(l) != l.size())
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, file.errorString())};
+    // Flushed at once so that what arrived can be decoded while the file stays open.
+    if (temp_->write(l) != l.size() || !temp_->flush())
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, temp_->errorString())};
+    ++blocks_;
+    return Error::none();
+}
+
+QString ReceivedFile::dataPath() const {
+    return temp_ && !kept_ ? temp_->fileName() : path_;
+}
+
+Error ReceivedFile::keep() {
+    if (!temp_ || kept_)
+        return Error::none();
+    // Checked again: something may have been put at the path while the read ran.
+    const QFileInfo info(path_);
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
+    temp_->close();
+    // One rename that replaces the target whole (QFile::rename refuses an existing target).
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(temp_->fileName().toStdU16String()),
+                            std::filesystem::path(path_.toStdU16String()), ec);
+    if (ec)
+        return {ErrorCode::PathFileAccess,
+                ErrorText::fileAccess(path_, QString::fromLocal8Bit(ec.message().c_str()))};
+    temp_->setAutoRemove(false);
+    kept_ = true;
     return Error::none();
 }

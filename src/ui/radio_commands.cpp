@@ -90,7 +90,8 @@ void RadioCommands::mnuRead_Click() {
     if (!openPort())
         return;
     RadioDocument& document = window_.document();
-    ReadJob job(*port_, document.models(), receivedPath_, timings_);
+    // The desktop shows what arrived and keeps it in its own data folder, as little as that may be.
+    ReadJob job(*port_, document.models(), receivedPath_, ReadJob::Keep::Arrived, timings_);
     if (const Error e = job.prepare(); e.isError()) {
         prompter.message(&window_, Prompter::Icon::Information, QString::number(e.code), e.description);
         closePort();

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 
 #include "../unit/link_harness.h"
 #include "image/channel_file.h"
@@ -60,6 +61,19 @@ QByteArray dataTokens(const QString& path) {
     return out;
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Everything in a folder, hidden entries too: a left temporary file shows up here.
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+const QByteArray kOwnBytes = "52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n";
+
 } // namespace
 
 class TestLinkCli : public QObject {
@@ -71,6 +85,8 @@ private Q_SLOTS:
     void silenceTimesOut();
     void failedReadStillShowsPartial();
     void interruptCancels();
+    void readKeepsFileUnlessComplete_data();
+    void readKeepsFileUnlessComplete();
     void writeChecksFrequencies();
     void writeOfShortFile_data();
     void writeOfShortFile();
@@ -142,18 +158,21 @@ void TestLinkCli::failedReadStillShowsPartial() {
     QCOMPARE(r.code, 1);
     QVERIFY(r.err.contains(wording(TransferMessage::communicationError())));
     QVERIFY(!r.out.isEmpty()); // the 40 blocks that came are shown
-    QFile f(out);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll().count('\n'), 40);
+    QVERIFY(r.err.contains(QStringLiteral("读频未完成")));
+    QVERIFY(!QFile::exists(out));
 }
 
 void TestLinkCli::interruptCancels() {
     Sim sim;
     QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("silent")}));
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("int.qfd"));
+    QFile own(out);
+    QVERIFY(own.open(QIODevice::WriteOnly) && own.write(kOwnBytes) == kOwnBytes.size());
+    own.close();
     QProcess p;
     p.start(kBin + QStringLiteral("/radiocps-cli"),
-            {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"),
-             dir_.filePath(QStringLiteral("int.qfd"))});
+            {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"), out});
     QVERIFY(p.waitForStarted());
     // Interrupted once the transfer runs (its first caption is out), however slowly the program started.
     QByteArray err;
@@ -167,6 +186,91 @@ void TestLinkCli::interruptCancels() {
     QCOMPARE(p.exitCode(), 1);
     err += p.readAllStandardError();
     QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("已取消")));
+    // A cancelled read leaves the user's file as it was, and nothing beside it.
+    QCOMPARE(fileBytes(out), kOwnBytes);
+    QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("int.qfd")});
+}
+
+void TestLinkCli::readKeepsFileUnlessComplete_data() {
+    QTest::addColumn<QStringList>("simArgs"); // empty: the port does not exist
+    QTest::addColumn<QString>("before");      // what is at FILE: none, file, dir, fifo or link
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("replaced"); // FILE holds the radio's image afterwards
+    QTest::addColumn<bool>("refused");  // nothing was sent to the radio
+    const QStringList image{QStringLiteral("--image"), kSample};
+    const QStringList silent{QStringLiteral("--fault"), QStringLiteral("silent")};
+    const QStringList hangup = image + QStringList{QStringLiteral("--fault"), QStringLiteral("hangup:40")};
+    QTest::newRow("silent radio keeps file") << silent << "file" << 1 << false << false;
+    QTest::newRow("silent radio leaves no file") << silent << "none" << 1 << false << false;
+    QTest::newRow("wrong port keeps file") << QStringList() << "file" << 1 << false << false;
+    QTest::newRow("hangup mid-read keeps file") << hangup << "file" << 1 << false << false;
+    QTest::newRow("hangup mid-read leaves no file") << hangup << "none" << 1 << false << false;
+    QTest::newRow("complete read replaces file") << image << "file" << 0 << true << false;
+    QTest::newRow("complete read creates file") << image << "none" << 0 << true << false;
+    QTest::newRow("directory refused") << image << "dir" << 1 << false << true;
+    QTest::newRow("fifo refused") << image << "fifo" << 1 << false << true;
+    QTest::newRow("symlink refused") << image << "link" << 1 << false << true;
+}
+
+void TestLinkCli::readKeepsFileUnlessComplete() {
+    QFETCH(QStringList, simArgs);
+    QFETCH(QString, before);
+    QFETCH(int, code);
+    QFETCH(bool, replaced);
+    QFETCH(bool, refused);
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("radio.qfd"));
+    const QString aside = folder.filePath(QStringLiteral("aside.qfd")); // a symbolic link's target
+    const auto writeOwn = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(kOwnBytes) == kOwnBytes.size();
+    };
+    if (before == QLatin1String("file"))
+        QVERIFY(writeOwn(out));
+    else if (before == QLatin1String("dir"))
+        QVERIFY(QDir().mkdir(out));
+    else if (before == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+    else if (before == QLatin1String("link"))
+        QVERIFY(writeOwn(aside) && QFile::link(aside, out));
+    const QStringList entriesBefore = entries(folder.path());
+
+    Sim sim;
+    if (!simArgs.isEmpty())
+        QVERIFY(sim.start(simArgs));
+    const QString port = simArgs.isEmpty() ? folder.filePath(QStringLiteral("gone")) : sim.device;
+    const Result r =
+        cli({QStringLiteral("read"), QStringLiteral("--port"), port, QStringLiteral("--out"), out,
+             QStringLiteral("--config"), kConfig, QStringLiteral("--timeout"), QStringLiteral("2")});
+    QCOMPARE(r.code, code);
+
+    if (replaced) {
+        QCOMPARE(dataTokens(out), dataTokens(kSample));
+        QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("radio.qfd")});
+    } else {
+        // Exactly what was there before: no partial file, no temporary file, the same bytes.
+        QCOMPARE(entries(folder.path()), entriesBefore);
+        if (before == QLatin1String("file"))
+            QCOMPARE(fileBytes(out), kOwnBytes);
+        struct stat st {};
+        const bool there = ::lstat(QFile::encodeName(out).constData(), &st) == 0;
+        QCOMPARE(there, before != QLatin1String("none"));
+        if (before == QLatin1String("dir"))
+            QVERIFY(S_ISDIR(st.st_mode));
+        if (before == QLatin1String("fifo"))
+            QVERIFY(S_ISFIFO(st.st_mode));
+        if (before == QLatin1String("link")) {
+            QVERIFY(S_ISLNK(st.st_mode));
+            QCOMPARE(fileBytes(aside), kOwnBytes);
+        }
+    }
+    if (refused) {
+        QVERIFY2(r.err.contains(QStringLiteral("不是普通文件")), qPrintable(r.err));
+        sim.process.terminate();
+        QVERIFY(sim.process.waitForFinished(5000));
+        const QString simErr = QString::fromLocal8Bit(sim.process.readAllStandardError());
+        QVERIFY2(simErr.contains(QStringLiteral(": 0 bytes in,")), qPrintable(simErr));
+    }
 }
 
 void TestLinkCli::writeChecksFrequencies() {

@@ -3,11 +3,11 @@
 #include <QtTest>
 
 #include "../unit/link_harness.h"
+#include "image/write_image.h"
 #include "link/qt_serial_port.h"
 #include "link/read_transfer.h"
 #include "link/received_file.h"
 #include "link/transfer_driver.h"
-#include "image/write_image.h"
 #include "link/write_transfer.h"
 #include "sim/pty_radio.h"
 
@@ -36,7 +36,7 @@ struct Run {
 };
 
 // Runs a machine over the pty until it finishes; `onProgress` may cancel.
-Run runOverPty(PtyRadio& radio, TransferMachine& machine, const ReceivedFile* file,
+Run runOverPty(PtyRadio& radio, TransferMachine& machine, ReceivedFile* file,
                std::function<void(TransferDriver&, double)> onProgress = {},
                std::function<void(TransferDriver&, int)> onSent = {}) {
     Run run;
@@ -115,8 +115,8 @@ void TestLinkPty::fullRead() {
     PtyRadio radio(RadioMachine(image), 0);
     QVERIFY(!radio.open().isError());
     ReadTransfer machine(linkTestModels(), fastOptions());
-    const ReceivedFile file(dir_.filePath(QStringLiteral("read.qfd")));
-    QVERIFY(!file.reset().isError());
+    ReceivedFile file(dir_.filePath(QStringLiteral("read.qfd")));
+    QVERIFY(!file.begin().isError());
     const Run run = runOverPty(radio, machine, &file);
     QCOMPARE(run.result.outcome, TransferResult::Outcome::Completed);
     QVERIFY(run.messages.isEmpty());
@@ -127,6 +127,7 @@ void TestLinkPty::fullRead() {
     MemoryImage expected = image;
     QByteArray text = ChannelFile::format(expected);
     text.replace("\r\n", " \r\n");
+    QVERIFY(!file.keep().isError());
     QCOMPARE(fileBytes(file.path()), text);
 }
 
@@ -172,8 +173,8 @@ void TestLinkPty::readFailures() {
     QVERIFY(!radio.open().isError());
     const QString device = radio.devicePath();
     ReadTransfer machine(linkTestModels(), fastOptions());
-    const ReceivedFile file(dir_.filePath(QStringLiteral("partial.qfd")));
-    QVERIFY(!file.reset().isError());
+    ReceivedFile file(dir_.filePath(QStringLiteral("partial.qfd")));
+    QVERIFY(!file.begin().isError());
     QElapsedTimer clock;
     clock.start();
     const Run run = runOverPty(radio, machine, &file);
@@ -189,7 +190,7 @@ void TestLinkPty::readFailures() {
         QCOMPARE(run.messages[0], first);
     }
     // A long reply may reach the tool in one piece or as 12 + 1: 11 or 12 lines.
-    const int got = fileBytes(file.path()).count('\n');
+    const int got = fileBytes(file.dataPath()).count('\n');
     if (lines >= 0)
         QCOMPARE(got, lines);
     else
@@ -200,7 +201,7 @@ void TestLinkPty::readFailures() {
         RadioSettings before;
         before.selectStartupDefaults();
         LoadedChannelFile loaded;
-        QVERIFY(!LoadChannelFile(file.path(), linkTestModels(), before, &loaded).isError());
+        QVERIFY(!LoadChannelFile(file.dataPath(), linkTestModels(), before, &loaded).isError());
         QCOMPARE(loaded.linesRead, got);
         QVERIFY(!loaded.complete);
         QCOMPARE(loaded.table.cell(1, 1), s.table.cell(1, 1));
@@ -234,8 +235,8 @@ void TestLinkPty::cancelRead() {
     PtyRadio radio(RadioMachine(linkTestImage(0x71, 1)), 9600);
     QVERIFY(!radio.open().isError());
     ReadTransfer machine(linkTestModels(), fastOptions());
-    const ReceivedFile file(dir_.filePath(QStringLiteral("cancel.qfd")));
-    QVERIFY(!file.reset().isError());
+    ReceivedFile file(dir_.filePath(QStringLiteral("cancel.qfd")));
+    QVERIFY(!file.begin().isError());
     const Run run = runOverPty(
         radio, machine, &file,
         [atBlock](TransferDriver& d, double v) {
@@ -248,7 +249,7 @@ void TestLinkPty::cancelRead() {
         });
     QCOMPARE(run.result.outcome, TransferResult::Outcome::Cancelled);
     QCOMPARE(run.result.decode, atBlock > 0);
-    QCOMPARE(fileBytes(file.path()).count('\n'), atBlock);
+    QCOMPARE(fileBytes(file.dataPath()).count('\n'), atBlock);
     QVERIFY(run.messages.isEmpty());
 }
 
