@@ -31,8 +31,8 @@ QString cannotRemove(const QString& path) {
     return QStringLiteral("没有权限：无法删除 ") + path;
 }
 
-QString cannotWriteFile(const QString& path, const QString& reason) {
-    return QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
+QString notRegularFile(const QString& path) {
+    return kFileAccess + path + QStringLiteral(" 不是普通文件（可能是文件夹或设备），无法写入");
 }
 
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong) {
