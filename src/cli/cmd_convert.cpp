@@ -1,12 +1,12 @@
 // radiocps-cli convert IN OUT [--config INI]: .qfd <-> .json by extension
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
 #include "cli/json_form.h"
 #include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
 
@@ -41,12 +41,8 @@ Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* 
 Error writeState(const QString& path, RadioDocument& document) {
     if (!isJson(path))
         return document.saveFile(path);
-    QSaveFile file(path);
-    const QByteArray bytes =
-        QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
-    return Error::none();
+    return writeFileAtomically(
+        path, QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented));
 }
 
 int runConvert(const QStringList& args) {

@@ -32,11 +32,7 @@ QString cannotRemove(const QString& path) {
 }
 
 QString notRegularFile(const QString& path) {
-    return kFileAccess + path + QStringLiteral(" 不是普通文件，不能写入");
-}
-
-QString cannotWriteFile(const QString& path, const QString& reason) {
-    return QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
+    return kFileAccess + path + QStringLiteral(" 不是普通文件（可能是文件夹或设备），无法写入");
 }
 
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong) {

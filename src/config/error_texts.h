@@ -8,13 +8,12 @@
 namespace ErrorText {
 
 // Files.
-QString fileNotFound(const QString& path);                           // FileNotFound
-QString fileAccess(const QString& reason);                           // PathFileAccess
-QString fileAccess(const QString& path, const QString& reason);      // PathFileAccess, naming the file
-QString pathNotFound(const QString& folder);                         // PathNotFound
-QString cannotRemove(const QString& path);                           // PermissionDenied
-QString notRegularFile(const QString& path);                         // PathFileAccess, never replaced
-QString cannotWriteFile(const QString& path, const QString& reason); // PathFileAccess, for a report
+QString fileNotFound(const QString& path);                      // FileNotFound
+QString fileAccess(const QString& reason);                      // PathFileAccess
+QString fileAccess(const QString& path, const QString& reason); // PathFileAccess, naming the file
+QString pathNotFound(const QString& folder);                    // PathNotFound
+QString cannotRemove(const QString& path);                      // PermissionDenied
+QString notRegularFile(const QString& path);                    // PathFileAccess: a folder, FIFO, device
 
 // The frequency limits of the tune window. Either or both of the limits may be wrong.
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong);

@@ -1,9 +1,10 @@
 #include "config/ini_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "config/safe_file.h"
 
 namespace {
 
@@ -178,9 +179,5 @@ QString ReadIniString(const QString& section, const QString& key, const QString&
 bool WriteIniString(const QString& section, const QString& key, const QString& value, const QString& file) {
     IniFile ini = IniFile::load(file);
     ini.setValue(section, key, value);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(ini.toBytes());
-    return out.commit();
+    return !writeFileAtomically(file, ini.toBytes()).isError();
 }

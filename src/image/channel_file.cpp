@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "image/channel_codec.h"
 #include "image/hex.h"
 #include "image/settings_codec.h"
@@ -134,11 +134,5 @@ Error SaveChannelFile(const QString& path, const CurrentModel& model, const Chan
     MemoryImage image;
     if (Error e = ChannelFile::encodeImage(model, table, settings, &image); e.isError())
         return e;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
-    const QByteArray bytes = ChannelFile::format(image);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
-    return Error::none();
+    return writeFileAtomically(path, ChannelFile::format(image));
 }

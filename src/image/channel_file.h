@@ -43,6 +43,6 @@ QByteArray format(const MemoryImage& image);
 Error LoadChannelFile(const QString& path, const ModelTable& table, const RadioSettings& before,
                       LoadedChannelFile* out);
 
-// Encodes and writes through QSaveFile, so a failure keeps an existing file whole.
+// Encodes and writes through writeFileAtomically, so a failure keeps an existing file whole.
 Error SaveChannelFile(const QString& path, const CurrentModel& model, const ChannelTable& table,
                       const RadioSettings& settings);

@@ -3,9 +3,9 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "print/page_picture.h"
 #include "print/painter_surface.h"
 
@@ -35,17 +35,17 @@ QPageLayout pdfLayout(const QSizeF& inches) {
 
 Error writeReportPdf(const QString& path, const ReportData& report, const PaperInfo& paper, int* pages) {
     const PaperInfo sheet = paper.isValid() ? paper : PaperInfo::a4Portrait();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {ErrorCode::PathFileAccess, ErrorText::cannotWriteFile(path, file.errorString())};
+    SafeFileWriter file(path);
+    if (Error e = file.open(); e.isError())
+        return e;
 
-    QPdfWriter writer(&file);
+    QPdfWriter writer(file.device());
     writer.setCreator(QStringLiteral("RadioCPS"));
     writer.setTitle(QStringLiteral("本机设置数据"));
     writer.setPageLayout(pdfLayout(sheet.inches));
     PagedPainterSurface surface(&writer);
     if (!surface.begin()) {
-        file.cancelWriting();
+        file.cancel();
         return {ErrorCode::PrinterError, ErrorText::pdfNotCreated(path)};
     }
     PagePicture picture(PreviewPage::kWidthTwips, PreviewPage::kHeightTwips, 96);
@@ -53,11 +53,11 @@ Error writeReportPdf(const QString& path, const ReportData& report, const PaperI
     const Error printed = printReport(surface, picture, &enlarged, sheet, report);
     if (printed.isError()) {
         surface.abort();
-        file.cancelWriting();
+        file.cancel();
         return printed;
     }
-    if (!file.commit())
-        return {ErrorCode::PathFileAccess, ErrorText::cannotWriteFile(path, file.errorString())};
+    if (Error e = file.commit(); e.isError())
+        return e;
     if (pages)
         *pages = surface.pageNumber() + 1;
     return Error::none();

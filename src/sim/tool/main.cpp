@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -12,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "config/safe_file.h"
 #include "image/channel_file.h"
 #include "sim/pty_radio.h"
 
@@ -61,14 +61,6 @@ Error loadImage(const QString& path, int blocks, MemoryImage* image) {
     }
     *image = MemoryImage::blank(blocks / kBlocksPerUnit);
     std::copy(parsed.begin(), parsed.end(), image->blocks.begin());
-    return Error::none();
-}
-
-Error writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {ErrorCode::PathFileAccess,
-                QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
     return Error::none();
 }
 
@@ -195,7 +187,8 @@ int main(int argc, char* argv[]) {
     const auto save = [&] {
         if (savePath.isEmpty())
             return;
-        if (Error e = writeFile(savePath, ChannelFile::format(radio.machine().image())); e.isError()) {
+        if (Error e = writeFileAtomically(savePath, ChannelFile::format(radio.machine().image()));
+            e.isError()) {
             printErr(e.description);
             exitCode = kFailure;
         }
@@ -210,7 +203,7 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(statsOpt)) {
         const QByteArray text =
             stats.toText(radio.byteNs(), radio.machine().blocksRead(), radio.machine().blocksWritten());
-        if (Error e = writeFile(parser.value(statsOpt), text); e.isError()) {
+        if (Error e = writeFileAtomically(parser.value(statsOpt), text); e.isError()) {
             printErr(e.description);
             exitCode = kFailure;
         }
