@@ -23,6 +23,10 @@ QString fileAccess(const QString& path, const QString& reason) {
     return kFileAccess + path + QLatin1Char(' ') + reason;
 }
 
+QString notRegularFile(const QString& path) {
+    return kFileAccess + path + QStringLiteral(" 不是普通文件（是设备、管道或文件夹）");
+}
+
 QString pathNotFound(const QString& folder) {
     return QStringLiteral("路径未找到：") + folder;
 }

@@ -12,6 +12,7 @@ QString fileNotFound(const QString& path);                           // FileNotF
 QString fileAccess(const QString& reason);                           // PathFileAccess
 QString fileAccess(const QString& path, const QString& reason);      // PathFileAccess, naming the file
 QString pathNotFound(const QString& folder);                         // PathNotFound
+QString notRegularFile(const QString& path);                         // PathFileAccess: a FIFO, device, folder
 QString cannotRemove(const QString& path);                           // PermissionDenied
 QString cannotWriteFile(const QString& path, const QString& reason); // PathFileAccess, for a report
 
