@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "config/app_config.h"
+#include "config/error_texts.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
 
@@ -58,16 +61,37 @@ QString appFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void prepareDocument(const Arguments& args, RadioDocument* document) {
+Error checkRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path)};
+    return Error::none();
+}
+
+Error prepareDocument(const Arguments& args, RadioDocument* document) {
     const QString config = configPath(args);
+    if (Error e = checkRegularFile(config); e.isError())
+        return e;
+    // A configuration the user named must be there: an empty model table would only fail later, unnamed.
+    if (args.option(QStringLiteral("--config"))) {
+        QFile file(config);
+        if (!file.exists())
+            return {ErrorCode::FileNotFound, ErrorText::fileNotFound(config)};
+        if (!file.open(QIODevice::ReadOnly))
+            return {ErrorCode::PathFileAccess, ErrorText::fileAccess(config, file.errorString())};
+    }
     document->models().readFrom(config);
     document->setBandRanges(StartupConfig::read(config, appFolder()).bandRanges);
     document->selectStartupSettings();
+    return Error::none();
 }
 
 Error openDocument(const Arguments& args, const QString& path, RadioDocument* document,
                    LoadedChannelFile* loaded) {
-    prepareDocument(args, document);
+    if (Error e = prepareDocument(args, document); e.isError())
+        return e;
+    if (Error e = checkRegularFile(path); e.isError())
+        return e;
     return document->openFile(path, loaded);
 }
 

@@ -18,9 +18,12 @@ bool isJson(const QString& path) {
 
 // Reads a channel file or its JSON form into the document, as the desktop program would hold it.
 Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
-    Cli::prepareDocument(args, document);
     if (!isJson(path))
-        return document->openFile(path);
+        return Cli::openDocument(args, path, document);
+    if (Error e = Cli::prepareDocument(args, document); e.isError())
+        return e;
+    if (Error e = Cli::checkRegularFile(path); e.isError())
+        return e;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};

@@ -27,7 +27,8 @@ int runRead(const QStringList& args) {
         return Cli::usage(kUsage);
     }
     RadioDocument document;
-    Cli::prepareDocument(a, &document);
+    if (Error e = Cli::prepareDocument(a, &document); e.isError())
+        return Cli::fail(e);
     QtSerialPort port;
     // The user's FILE is only replaced by a completed read; a failed one leaves it as it was.
     ReadJob job(port, document.models(), *a.option(QStringLiteral("--out")), ReadJob::Keep::Completed,

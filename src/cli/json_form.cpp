@@ -1,6 +1,8 @@
 #include "cli/json_form.h"
 
 #include <QJsonArray>
+#include <cmath>
+#include <utility>
 
 #include "image/cell_rules.h"
 #include "image/hex.h"
@@ -12,6 +14,24 @@ namespace {
 
 Error invalid(const QString& what) {
     return {ErrorCode::InvalidPropertyValue, what};
+}
+
+// The model code as a byte, as CurrentModel reads it.
+bool codeByte(const QString& text, quint8* value) {
+    CurrentModel m;
+    m.strBandCode = text;
+    return m.modelCodeByte(value);
+}
+
+// A whole number within int; 2.5, "5", true and a missing key are not.
+bool integer(const QJsonValue& v, int* out) {
+    if (!v.isDouble())
+        return false;
+    const double d = v.toDouble();
+    if (d != std::trunc(d) || d < -1e9 || d > 1e9)
+        return false;
+    *out = int(d);
+    return true;
 }
 
 } // namespace
@@ -63,18 +83,48 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     m.band = bandValue.toInt(-1);
     if (m.band != 0 && m.band != 1)
         return invalid(CliText::JsonBand);
+    // The model must be one of the configuration, with its channel count, layout and band code: a file
+    // written otherwise would open as another model and lose or misplace channels.
+    const QJsonValue codeValue = json.value(QStringLiteral("modelCode"));
+    if (!codeValue.isUndefined() && !codeValue.isString())
+        return invalid(CliText::JsonModelCodeType);
+    const QString givenCode = codeValue.toString();
+    quint8 given = 0;
+    if (!givenCode.isEmpty() && !codeByte(givenCode, &given))
+        return invalid(CliText::JsonModelCode.arg(m.strPc));
+    auto bandCode = [&](const ModelEntry& e) { return m.band == 0 ? e.codeA : e.codeB; };
     for (int i = 0; i < ModelTable::kSize; ++i) {
-        if (!table.entries[i].name.isEmpty() && table.entries[i].name == m.strPc) {
+        const ModelEntry& e = table.entries[i];
+        if (e.isEmpty() || e.name != m.strPc)
+            continue;
+        if (m.modelIndex < 0)
+            m.modelIndex = i;
+        quint8 own = 0;
+        // A name given twice: the entry whose code was given.
+        if (!givenCode.isEmpty() && codeByte(bandCode(e), &own) && own == given) {
             m.modelIndex = i;
             break;
         }
     }
-    m.strBandCode = json.value(QStringLiteral("modelCode")).toString();
-    if (m.strBandCode.isEmpty())
-        m.selectBand(table, m.band);
+    if (m.modelIndex < 0)
+        return invalid(CliText::JsonModel.arg(m.strPc));
+    const ModelEntry& entry = table.entries[m.modelIndex];
+    CurrentModel named;
+    named.applyEntry(entry);
+    if (named.strType != m.strType) {
+        return invalid(CliText::JsonChannelCountOfModel.arg(QString::number(m.strType), entry.name,
+                                                            QString::number(named.strType)));
+    }
+    if (named.layoutName() != m.strStype)
+        return invalid(CliText::JsonLayoutOfModel.arg(m.strStype, entry.name, named.layoutName()));
+    m.selectBand(table, m.band);
     quint8 code = 0;
     if (!m.modelCodeByte(&code))
         return invalid(CliText::JsonModelCode.arg(m.strPc));
+    if (!givenCode.isEmpty() && given != code) {
+        return invalid(
+            CliText::JsonModelCodeOfModel.arg(givenCode, entry.name, QString::number(m.band), m.strBandCode));
+    }
 
     RadioSettings& s = r.settings;
     s.setLayout(m.layout());
@@ -82,18 +132,20 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);
         const QJsonValue v = settings.value(RadioSettings::objectName(list));
-        int index = -1;
-        if (!v.isNull() && !v.isUndefined()) {
-            index = RadioSettings::items(list).indexOf(v.toString());
-            if (index < 0)
-                return invalid(CliText::JsonNoSuchItem.arg(RadioSettings::objectName(list), v.toString()));
-        }
+        // Every list is written by the encoder; a missing one would become a byte nobody chose.
+        if (!v.isString())
+            return invalid(CliText::JsonSetting.arg(RadioSettings::objectName(list)));
+        const int index = RadioSettings::items(list).indexOf(v.toString());
+        if (index < 0)
+            return invalid(CliText::JsonNoSuchItem.arg(RadioSettings::objectName(list), v.toString()));
         s.setIndex(list, index);
     }
     const QJsonObject tune = json.value(QStringLiteral("tune")).toObject();
-    s.tune.optJT = tune.value(QStringLiteral("optJT")).toInt(0);
-    s.tune.Option1 = tune.value(QStringLiteral("Option1")).toInt(0);
-    s.tune.sPower = tune.value(QStringLiteral("sPower")).toInt(5);
+    for (auto [key, value] : {std::pair{"optJT", &s.tune.optJT}, std::pair{"Option1", &s.tune.Option1},
+                              std::pair{"sPower", &s.tune.sPower}}) {
+        if (!integer(tune.value(QLatin1String(key)), value))
+            return invalid(CliText::JsonTuneType.arg(QLatin1String(key)));
+    }
     if ((s.tune.optJT != 0 && s.tune.optJT != 1) || (s.tune.Option1 != 0 && s.tune.Option1 != 1) ||
         s.tune.sPower < 0 || s.tune.sPower > 10)
         return invalid(CliText::JsonTune);
@@ -113,6 +165,10 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         if (cells.size() != columns.size())
             return invalid(CliText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
         for (int c = 1; c < columns.size(); ++c) {
+            if (!cells[c].isString()) {
+                return invalid(
+                    CliText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
+            }
             const QString text = cells[c].toString();
             bool accepted = CellRules::isAcceptedText(columns[c], text);
             const bool isFrequency =

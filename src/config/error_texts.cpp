@@ -23,16 +23,16 @@ QString fileAccess(const QString& path, const QString& reason) {
     return kFileAccess + path + QLatin1Char(' ') + reason;
 }
 
+QString notRegularFile(const QString& path) {
+    return kFileAccess + path + QStringLiteral(" 不是普通文件（可能是文件夹、管道或设备）");
+}
+
 QString pathNotFound(const QString& folder) {
     return QStringLiteral("路径未找到：") + folder;
 }
 
 QString cannotRemove(const QString& path) {
     return QStringLiteral("没有权限：无法删除 ") + path;
-}
-
-QString notRegularFile(const QString& path) {
-    return kFileAccess + path + QStringLiteral(" 不是普通文件（可能是文件夹或设备），无法写入");
 }
 
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong) {

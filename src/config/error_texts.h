@@ -13,7 +13,7 @@ QString fileAccess(const QString& reason);                      // PathFileAcces
 QString fileAccess(const QString& path, const QString& reason); // PathFileAccess, naming the file
 QString pathNotFound(const QString& folder);                    // PathNotFound
 QString cannotRemove(const QString& path);                      // PermissionDenied
-QString notRegularFile(const QString& path);                    // PathFileAccess: a folder, FIFO, device
+QString notRegularFile(const QString& path);                    // PathFileAccess: a folder, FIFO or device
 
 // The frequency limits of the tune window. Either or both of the limits may be wrong.
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong);

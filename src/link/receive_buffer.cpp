@@ -1,5 +1,17 @@
 #include "link/receive_buffer.h"
 
+namespace {
+
+bool hasSix(quint8 byte) {
+    for (; byte; byte /= 10) {
+        if (byte % 10 == 6)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString ReceiveBuffer::decimalText(const QByteArray& bytes) {
     QString text;
     text.reserve(bytes.size() * 3);
@@ -9,5 +21,13 @@ QString ReceiveBuffer::decimalText(const QByteArray& bytes) {
 }
 
 void ReceiveBuffer::append(const QByteArray& bytes) {
-    text_ += decimalText(bytes);
+    for (char c : bytes) {
+        const quint8 byte = static_cast<quint8>(c);
+        if (text_.size() < kCapacity) {
+            text_ += QString::number(byte).left(kCapacity - text_.size());
+        } else if (acknowledged_) {
+            return; // nothing more to learn from the rest
+        }
+        acknowledged_ = acknowledged_ || hasSix(byte);
+    }
 }

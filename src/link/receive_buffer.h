@@ -6,18 +6,27 @@
 // What the radio has sent, as the protocol sees it: the decimal text of every byte, in arrival order, with
 // no separator and no leading zeros (06 10 52 hex arrive as "61682"). An acknowledgement is any text that
 // contains the character '6' - a test on the text, not on byte values, so 10 hex ("16") passes too.
+//
+// A port that floods the buffer cannot make it grow without end: the text keeps its first kCapacity
+// characters, far more than any answer of the protocol, and a '6' that arrives after them still counts.
 class ReceiveBuffer {
 public:
+    static constexpr int kCapacity = 64 * 1024;
+
     void append(const QByteArray& bytes);
-    void clear() { text_.clear(); }
+    void clear() {
+        text_.clear();
+        acknowledged_ = false;
+    }
 
     const QString& text() const { return text_; }
     bool isEmpty() const { return text_.isEmpty(); }
     int length() const { return text_.size(); }
-    bool isAcknowledgement() const { return text_.contains(QLatin1Char('6')); }
+    bool isAcknowledgement() const { return acknowledged_; }
 
     static QString decimalText(const QByteArray& bytes);
 
 private:
     QString text_;
+    bool acknowledged_ = false;
 };

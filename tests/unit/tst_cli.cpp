@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "../support/file_bytes.h"
 
@@ -26,6 +27,35 @@ class TestCli : public QObject {
         p.start(cli, args);
         p.waitForFinished(30000);
         return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    // For inputs that might block the tool: a run still going after the deadline counts as code -1.
+    Run runWithin(const QStringList& args, int ms) {
+        QProcess p;
+        p.start(cli, args);
+        if (!p.waitForFinished(ms)) {
+            p.kill();
+            p.waitForFinished();
+            return {-1, {}, {}};
+        }
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    // Replaces (or, given an undefined value, removes) the value at a path of object keys and array indexes.
+    static QJsonValue replaced(const QJsonValue& at, const QStringList& path, const QJsonValue& value) {
+        if (path.isEmpty())
+            return value;
+        const QStringList rest = path.mid(1);
+        if (at.isArray()) {
+            QJsonArray a = at.toArray();
+            const int i = path.first().toInt();
+            a[i] = replaced(a[i], rest, value);
+            return a;
+        }
+        QJsonObject o = at.toObject();
+        if (rest.isEmpty() && value.isUndefined())
+            o.remove(path.first());
+        else
+            o[path.first()] = replaced(o.value(path.first()), rest, value);
+        return o;
     }
     static void writeAll(const QString& path, const QByteArray& bytes) {
         QFile f(path);
@@ -125,6 +155,120 @@ private Q_SLOTS:
         const QString err = QString::fromUtf8(r.err);
         QVERIFY2(err.contains(QStringLiteral("第 %1 行第 %2 列").arg(row).arg(column)), qPrintable(err));
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Every value of the JSON form that a channel file needs must be there with its own type; nothing is
+    // guessed, and the message names the key.
+    void convertRefusesIncompleteJson_data() {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<int>("rows"); // grows the grid to this many rows (with the title row), when not 0
+        QTest::addColumn<QString>("named");
+        const QJsonValue absent(QJsonValue::Undefined);
+        const QJsonValue null(QJsonValue::Null);
+        QTest::newRow("time-out missing")
+            << QStringList{"settings", "cboFuncTOT"} << absent << 0 << "\"cboFuncTOT\"";
+        QTest::newRow("squelch null")
+            << QStringList{"settings", "cboFuncSQL"} << null << 0 << "\"cboFuncSQL\"";
+        QTest::newRow("scan null") << QStringList{"settings", "cboFuncSave"} << null << 0
+                                   << "\"cboFuncSave\"";
+        QTest::newRow("priority missing")
+            << QStringList{"settings", "cboYXXD"} << absent << 0 << "\"cboYXXD\"";
+        QTest::newRow("squelch as number")
+            << QStringList{"settings", "cboFuncSQL"} << QJsonValue(4) << 0 << "\"cboFuncSQL\"";
+        QTest::newRow("no settings") << QStringList{"settings"} << absent << 0 << "\"settings\"";
+        QTest::newRow("more channels than the model")
+            << QStringList{"channelCount"} << QJsonValue(20) << 21 << "\"channelCount\"";
+        QTest::newRow("layout of another model")
+            << QStringList{"layout"} << QJsonValue("0") << 0 << "\"layout\"";
+        QTest::newRow("code of no model")
+            << QStringList{"modelCode"} << QJsonValue("99") << 0 << "\"modelCode\"";
+        QTest::newRow("code of the other band")
+            << QStringList{"modelCode"} << QJsonValue("72") << 0 << "\"modelCode\"";
+        QTest::newRow("unknown model") << QStringList{"model"} << QJsonValue("RC-999") << 0 << "\"model\"";
+        QTest::newRow("cell as number")
+            << QStringList{"grid", "3", "1"} << QJsonValue(430.5) << 0 << "第 3 行第 1 列";
+        QTest::newRow("cell null") << QStringList{"grid", "4", "4"} << null << 0 << "第 4 行第 4 列";
+        QTest::newRow("cell as array")
+            << QStringList{"grid", "5", "2"} << QJsonValue(QJsonArray{"430.00000"}) << 0 << "第 5 行第 2 列";
+        QTest::newRow("power as text")
+            << QStringList{"tune", "sPower"} << QJsonValue("5") << 0 << "\"sPower\"";
+        QTest::newRow("crystal as bool")
+            << QStringList{"tune", "optJT"} << QJsonValue(true) << 0 << "\"optJT\"";
+        QTest::newRow("polarity missing") << QStringList{"tune", "Option1"} << absent << 0 << "\"Option1\"";
+        QTest::newRow("power fraction")
+            << QStringList{"tune", "sPower"} << QJsonValue(2.5) << 0 << "\"sPower\"";
+    }
+    void convertRefusesIncompleteJson() {
+        QFETCH(QStringList, path);
+        QFETCH(QJsonValue, value);
+        QFETCH(int, rows);
+        QFETCH(QString, named);
+        const QString json = dir.filePath("incomplete.json");
+        QCOMPARE(run({"convert", samples + "demo-16.qfd", json, "--config", config}).code, 0);
+        QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
+        QJsonArray grid = o.value("grid").toArray();
+        while (rows > 0 && grid.size() < rows) {
+            QJsonArray row = grid.last().toArray();
+            row[0] = QString::number(grid.size());
+            grid.append(row);
+        }
+        o["grid"] = grid;
+        o = replaced(o, path, value).toObject();
+        writeAll(json, QJsonDocument(o).toJson());
+        const QString out = dir.filePath("incomplete.qfd");
+        const Run r = run({"convert", json, out, "--config", config});
+        const QString err = QString::fromUtf8(r.err);
+        QVERIFY2(r.code == 1, qPrintable(err));
+        QVERIFY2(err.contains(named), qPrintable(err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // Anything that exists and is not a regular file is refused before it is opened, so a FIFO cannot
+    // block the tool; a configuration file that cannot be read is named rather than taken as empty.
+    void refusesWhatIsNotAFile_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("named");
+        const QString fifo = dir.filePath("fifo.qfd");
+        const QString fifoJson = dir.filePath("fifo.json");
+        const QString fifoIni = dir.filePath("fifo.ini");
+        for (const QString& f : {fifo, fifoJson, fifoIni}) {
+            if (!QFileInfo::exists(f))
+                mkfifo(QFile::encodeName(f).constData(), 0600);
+        }
+        const QString demo = samples + "demo-16.qfd";
+        const QString out = dir.filePath("never.json");
+        const QString notFile = QStringLiteral(" 不是普通文件");
+        QTest::newRow("show fifo") << QStringList{"show", fifo, "--config", config} << fifo + notFile;
+        QTest::newRow("convert fifo")
+            << QStringList{"convert", fifo, out, "--config", config} << fifo + notFile;
+        QTest::newRow("convert fifo json")
+            << QStringList{"convert", fifoJson, out, "--config", config} << fifoJson + notFile;
+        QTest::newRow("report fifo") << QStringList{"report",   fifo,  "--pdf", dir.filePath("never.pdf"),
+                                                    "--config", config}
+                                     << fifo + notFile;
+        QTest::newRow("write fifo") << QStringList{"write", fifo, "--port", "/dev/null", "--config", config}
+                                    << fifo + notFile;
+        QTest::newRow("show device") << QStringList{"show", "/dev/null", "--config", config}
+                                     << "/dev/null" + notFile;
+        QTest::newRow("show folder") << QStringList{"show", dir.path(), "--config", config}
+                                     << dir.path() + notFile;
+        QTest::newRow("config fifo") << QStringList{"show", demo, "--config", fifoIni} << fifoIni + notFile;
+        QTest::newRow("config fifo, convert")
+            << QStringList{"convert", demo, out, "--config", fifoIni} << fifoIni + notFile;
+        QTest::newRow("config missing") << QStringList{"show", demo, "--config", dir.filePath("none.ini")}
+                                        << "文件未找到：" + dir.filePath("none.ini");
+        QTest::newRow("config device")
+            << QStringList{"show", demo, "--config", "/dev/null"} << "/dev/null" + notFile;
+    }
+    void refusesWhatIsNotAFile() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, named);
+        const Run r = runWithin(args, 15000);
+        const QString err = QString::fromUtf8(r.err);
+        QVERIFY2(r.code == 1, qPrintable(QStringLiteral("exit %1: %2").arg(r.code).arg(err)));
+        QVERIFY2(err.contains(named), qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath("never.json")));
     }
 };
 

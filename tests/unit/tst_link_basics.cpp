@@ -17,6 +17,8 @@ class TestLinkBasics : public QObject {
 private Q_SLOTS:
     void decimalText_data();
     void decimalText();
+    void floodIsBounded_data();
+    void floodIsBounded();
     void receivedLine();
     void receivedFileAppends();
     void frames_data();
@@ -63,6 +65,39 @@ void TestLinkBasics::decimalText() {
     QCOMPARE(pieces.text(), text);
     pieces.clear();
     QVERIFY(pieces.isEmpty());
+}
+
+void TestLinkBasics::floodIsBounded_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("ack");
+    QTest::newRow("garbage only") << QByteArray() << QByteArray() << false;
+    QTest::newRow("ack before") << QByteArray::fromHex("06") << QByteArray() << true;
+    QTest::newRow("ack after") << QByteArray() << QByteArray::fromHex("06") << true;
+    QTest::newRow("16 after") << QByteArray::fromHex("15") << QByteArray::fromHex("10") << true;
+}
+
+// A port that floods garbage must not grow the buffer without end, and whatever arrives, a '6' anywhere
+// still counts as the acknowledgement it would have been.
+void TestLinkBasics::floodIsBounded() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, ack);
+    const QByteArray flood(64 * 1024, char(0xFF)); // "255" each, no '6'
+    const qsizetype floodText = qsizetype(flood.size()) * 3 * 64;
+    QVERIFY(ReceiveBuffer::kCapacity < floodText / 4);
+    ReceiveBuffer b;
+    b.append(before);
+    for (int i = 0; i < 64; ++i)
+        b.append(flood);
+    b.append(after);
+    QVERIFY(b.length() <= ReceiveBuffer::kCapacity);
+    QVERIFY(b.length() > 2);
+    QVERIFY(b.text().startsWith(ReceiveBuffer::decimalText(before) + QStringLiteral("255255")));
+    QCOMPARE(b.isAcknowledgement(), ack);
+    b.clear();
+    QVERIFY(b.isEmpty());
+    QVERIFY(!b.isAcknowledgement());
 }
 
 void TestLinkBasics::receivedLine() {
