@@ -8,6 +8,7 @@
 
 #include "config/app_config.h"
 #include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
 
@@ -59,13 +60,6 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 
 QString appFolder() {
     return QCoreApplication::applicationDirPath();
-}
-
-Error checkRegularFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path)};
-    return Error::none();
 }
 
 Error prepareDocument(const Arguments& args, RadioDocument* document) {

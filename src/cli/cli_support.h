@@ -35,9 +35,6 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 QString configPath(const Arguments& args);
 // The folder of the executable.
 QString appFolder();
-// Refuses a path that exists and is not a regular file (a FIFO or a device would block or never end);
-// a missing file is left to whoever opens it.
-Error checkRegularFile(const QString& path);
 // A document as the desktop program starts: the model table and band ranges of the configuration file
 // (--config) and the start-up settings, which supply what a decoded file leaves alone. A --config that
 // is missing, unreadable or not a regular file is refused, and so is a default one that is not a file.

@@ -22,7 +22,7 @@ Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* 
         return Cli::openDocument(args, path, document);
     if (Error e = Cli::prepareDocument(args, document); e.isError())
         return e;
-    if (Error e = Cli::checkRegularFile(path); e.isError())
+    if (Error e = checkRegularFile(path); e.isError())
         return e;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -15,11 +15,16 @@ Error SafeFileWriter::failure(const QString& reason) const {
     return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path_, reason)};
 }
 
-Error SafeFileWriter::open() {
-    // A directory, FIFO or device must not be replaced by a file (and a FIFO must not block us).
-    const QFileInfo info(path_);
+Error checkRegularFile(const QString& path) {
+    const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path)};
+    return Error::none();
+}
+
+Error SafeFileWriter::open() {
+    if (Error e = checkRegularFile(path_); e.isError())
+        return e;
     // Without the fallback QSaveFile would write straight into a file whose folder forbids the temporary.
     file_.setDirectWriteFallback(false);
     if (!file_.open(QIODevice::WriteOnly))

@@ -11,6 +11,10 @@
 // told it succeeded. These helpers check every write and the final flush first, and replace the file
 // under the user's name only when the whole new content is on disk; otherwise the old file stays whole.
 
+// A path that exists and is not a regular file (a folder, FIFO or device) is refused before anything opens
+// it: reading would block on a FIFO, writing would replace or feed what is not the user's file.
+Error checkRegularFile(const QString& path);
+
 // Writes `bytes` to `path` in one go. Refuses a path that exists and is not a regular file.
 Error writeFileAtomically(const QString& path, const QByteArray& bytes);
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "config/error_texts.h"
+#include "config/safe_file.h"
 
 ReceivedFile::ReceivedFile(QString path) : path_(std::move(path)) {}
 
@@ -32,14 +33,20 @@ QString ReceivedFile::defaultPath() {
            QStringLiteral("/received.qfd");
 }
 
+Error ReceivedFile::refuseToReplace() const {
+    // A link is not written through either: what it points to is not the file the user named.
+    if (QFileInfo(path_).isSymLink())
+        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
+    return checkRegularFile(path_);
+}
+
 Error ReceivedFile::begin() {
     temp_.reset();
     blocks_ = 0;
     kept_ = false;
     const QFileInfo info(path_);
-    // A link, a folder or a device at the path is never replaced or written through.
-    if (info.isSymLink() || (info.exists() && !info.isFile()))
-        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
+    if (Error e = refuseToReplace(); e.isError())
+        return e;
     if (!QDir().mkpath(info.absolutePath()))
         return {ErrorCode::PathNotFound, ErrorText::pathNotFound(info.absolutePath())};
     auto temp = std::make_unique<QTemporaryFile>(info.absoluteFilePath() + QStringLiteral(".XXXXXX"));
@@ -74,9 +81,8 @@ Error ReceivedFile::keep() {
     if (!temp_ || kept_)
         return Error::none();
     // Checked again: something may have been put at the path while the read ran.
-    const QFileInfo info(path_);
-    if (info.isSymLink() || (info.exists() && !info.isFile()))
-        return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path_)};
+    if (Error e = refuseToReplace(); e.isError())
+        return e;
     temp_->close();
     // One rename that replaces the target whole (QFile::rename refuses an existing target).
     std::error_code ec;

@@ -35,6 +35,8 @@ public:
     static QString defaultPath();
 
 private:
+    // A symbolic link, folder, FIFO or device at the path is never replaced or written through.
+    Error refuseToReplace() const;
     QString path_;
     std::unique_ptr<QTemporaryFile> temp_;
     int blocks_ = 0;
