@@ -129,11 +129,6 @@ void RadioDocument::recomputeFunctionByte() {
     Q_EMIT settingsChanged();
 }
 
-void RadioDocument::recomputeVoiceByte() {
-    settings_.recomputeVoiceByte();
-    Q_EMIT settingsChanged();
-}
-
 void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& path) {
     model_ = loaded.model;
     model_.strStype = model_.layoutName();

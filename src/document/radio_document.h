@@ -64,7 +64,6 @@ public:
     void setTune(const TuneValues& tune);
     // Brings the function byte in line with the lists and the tune options (after the tune window).
     void recomputeFunctionByte();
-    void recomputeVoiceByte();
 
     // --- A decoded channel file (opened, or received from the radio) replaces model, table and settings.
     void applyLoaded(const LoadedChannelFile& loaded, const QString& path);

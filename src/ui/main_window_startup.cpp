@@ -67,10 +67,7 @@ bool MainWindow::loadStage() {
     document_->setModelName(document_->models().entries[0].name, -1);
     document_->selectBand(0);
     document_->layOut();
-    document_->selectStartupSettings();
-    document_->recomputeFunctionByte();
-    document_->selectBand(0);
-    document_->recomputeVoiceByte();
+    document_->selectStartupSettings(); // the lists, then both kept bytes
     blnAskModel_ = true;
     closePort();
     return true;
