@@ -2,6 +2,8 @@
 
 #include "link/serial_port.h"
 
+#include <utility>
+
 TransferDriver::TransferDriver(SerialPort& port, TransferMachine& machine, QObject* parent)
     : QObject(parent), port_(port), machine_(machine) {
     noResponse_.setSingleShot(true);
@@ -25,16 +27,63 @@ void TransferDriver::start() {
     if (running_ || finished_)
         return;
     running_ = true;
-    connections_ << connect(&port_, &SerialPort::received, this,
-                            [this](const QByteArray& bytes) { dispatch(machine_.bytesReceived(bytes)); });
-    connections_ << connect(&port_, &SerialPort::linkLost, this,
-                            [this](const Error& e) { dispatch(machine_.linkLost(e)); });
+    connections_ << connect(&port_, &SerialPort::received, this, &TransferDriver::onReceived);
+    connections_ << connect(&port_, &SerialPort::linkLost, this, &TransferDriver::onLinkLost);
     dispatch(machine_.start());
 }
 
 void TransferDriver::cancel() {
-    if (running_)
-        dispatch(machine_.cancel());
+    if (!running_)
+        return;
+    // What the hold kept back no longer matters: the cancel decides.
+    paused_ = false;
+    heldInput_.clear();
+    heldLinkLoss_ = Error::none();
+    heldTimers_.clear();
+    dispatch(machine_.cancel());
+}
+
+void TransferDriver::pause() {
+    if (!running_ || paused_)
+        return;
+    paused_ = true;
+    for (LinkTimer t : {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain}) {
+        QTimer& q = timer(t);
+        if (q.isActive()) {
+            heldTimers_.append({t, qMax(0, q.remainingTime())});
+            q.stop();
+        }
+    }
+}
+
+void TransferDriver::resume() {
+    if (!paused_)
+        return;
+    paused_ = false;
+    for (const auto& [t, left] : std::as_const(heldTimers_))
+        timer(t).start(left);
+    heldTimers_.clear();
+    if (!heldInput_.isEmpty())
+        onReceived(std::exchange(heldInput_, {}));
+    if (heldLinkLoss_.isError())
+        onLinkLost(std::exchange(heldLinkLoss_, Error::none()));
+    drain();
+}
+
+void TransferDriver::onReceived(const QByteArray& bytes) {
+    if (paused_) {
+        heldInput_ += bytes;
+        return;
+    }
+    dispatch(machine_.bytesReceived(bytes));
+}
+
+void TransferDriver::onLinkLost(const Error& error) {
+    if (paused_) {
+        heldLinkLoss_ = error;
+        return;
+    }
+    dispatch(machine_.linkLost(error));
 }
 
 void TransferDriver::messageClosed() {
@@ -45,10 +94,15 @@ void TransferDriver::messageClosed() {
 void TransferDriver::dispatch(const TransferActions& actions) {
     for (const TransferAction& a : actions)
         queue_.enqueue(a);
+    drain();
+}
+
+void TransferDriver::drain() {
     if (draining_)
         return;
     draining_ = true;
-    while (!queue_.isEmpty())
+    // A hold stops between two actions: what is queued waits for resume.
+    while (!paused_ && !queue_.isEmpty())
         std::visit([this](const auto& a) { execute(a); }, queue_.dequeue());
     draining_ = false;
 }

@@ -26,8 +26,13 @@ public:
     void start();
     void cancel();
     void messageClosed();
+    // Holds the transfer where it stands while the user is asked whether to cancel: nothing more is sent,
+    // the timers keep what they had left, and what the radio sends waits. A cancel ends the hold.
+    void pause();
+    void resume();
 
     bool isRunning() const { return running_; }
+    bool isPaused() const { return paused_; }
     bool isFinished() const { return finished_; }
     const TransferResult& result() const { return result_; }
 
@@ -40,6 +45,9 @@ Q_SIGNALS:
 
 private:
     void dispatch(const TransferActions& actions);
+    void drain();
+    void onReceived(const QByteArray& bytes);
+    void onLinkLost(const Error& error);
     void execute(const Act::Send& a);
     void execute(const Act::ClearInput& a);
     void execute(const Act::StartTimer& a);
@@ -63,6 +71,10 @@ private:
     QQueue<TransferAction> queue_;
     QList<QMetaObject::Connection> connections_;
     bool draining_ = false;
+    bool paused_ = false;
+    QByteArray heldInput_;                    // what the radio sent during a hold
+    Error heldLinkLoss_;                      // a link lost during a hold
+    QList<QPair<LinkTimer, int>> heldTimers_; // the timers a hold stopped, with the ms they had left
     bool running_ = false;
     bool finished_ = false;
     TransferResult result_;

@@ -34,6 +34,16 @@ void TransferJob::messageClosed() {
         driver_->messageClosed();
 }
 
+void TransferJob::pause() {
+    if (driver_)
+        driver_->pause();
+}
+
+void TransferJob::resume() {
+    if (driver_)
+        driver_->resume();
+}
+
 bool TransferJob::isRunning() const {
     return driver_ && driver_->isRunning();
 }

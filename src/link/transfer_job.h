@@ -21,6 +21,9 @@ public:
     void start();
     void cancel();
     void messageClosed();
+    // Holds the transfer while the user decides whether to cancel it (see TransferDriver::pause).
+    void pause();
+    void resume();
 
     bool isRunning() const;
     bool isFinished() const;

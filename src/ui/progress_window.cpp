@@ -96,8 +96,19 @@ void ProgressWindow::cmdCancel_Click() {
         closeSelf();
         return;
     }
-    if (!prompter_.confirm(this, UiText::TitleNotice, RadioText::ConfirmCancel))
+    // The question is asked inside the transfer's wait: nothing is sent and no timer runs out meanwhile.
+    const bool startPending = timer1_.isActive();
+    const int startLeft = timer1_.remainingTime();
+    timer1_.stop();
+    if (job_)
+        job_->pause();
+    if (!prompter_.confirm(this, UiText::TitleNotice, RadioText::ConfirmCancel)) {
+        if (startPending)
+            timer1_.start(qMax(0, startLeft));
+        if (job_)
+            job_->resume();
         return;
+    }
     cancelTransfer();
     closeSelf();
 }

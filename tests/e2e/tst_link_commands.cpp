@@ -50,6 +50,9 @@ void whenProgress(QDialog* dialog, int value, std::function<void(ProgressWindow*
 
 } // namespace
 
+Q_DECLARE_METATYPE(Prompter::Answer)
+Q_DECLARE_METATYPE(TransferResult::Outcome)
+
 class TestLinkCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -61,6 +64,8 @@ private Q_SLOTS:
     void readCancelConfirmed();
     void readCancelDeclinedGoesOn();
     void readCloseBoxCancels();
+    void cancelQuestionHoldsTransfer_data();
+    void cancelQuestionHoldsTransfer();
     void readLinkGoneDuringHandshake();
     void writeCompletes();
     void writeRejectsFrequency();
@@ -241,6 +246,53 @@ void TestLinkCommands::readCloseBoxCancels() {
     QCOMPARE(prompter().shown[1].title, QStringLiteral("62")); // the partial read is shown
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Cancelled);
     QVERIFY(lines(commands_->receivedFilePath()) < 128);
+}
+
+void TestLinkCommands::cancelQuestionHoldsTransfer_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<TransferResult::Outcome>("outcome");
+    QTest::newRow("write, cancel confirmed") << true << Answer::Ok << TransferResult::Outcome::Cancelled;
+    QTest::newRow("write, goes on") << true << Answer::Cancel << TransferResult::Outcome::Completed;
+    QTest::newRow("read, cancel confirmed") << false << Answer::Ok << TransferResult::Outcome::Cancelled;
+    QTest::newRow("read, goes on") << false << Answer::Cancel << TransferResult::Outcome::Completed;
+}
+
+// While "确定要取消吗" is open the transfer holds: no block goes out, and the no-response time (500 ms here)
+// does not run out behind the question, however long the user takes.
+void TestLinkCommands::cancelQuestionHoldsTransfer() {
+    QFETCH(bool, write);
+    QFETCH(Answer, answer);
+    QFETCH(TransferResult::Outcome, outcome);
+    startRadio(write ? MemoryImage::blank(1) : stateImage(), {}, 9600);
+    const auto blocks = [this, write] {
+        return write ? radio_->machine().blocksWritten() : radio_->machine().blocksRead();
+    };
+    int atQuestion = -1;
+    int afterWait = -1;
+    prompter().whileShown = [&](const ScriptedPrompter::Shown& shown) {
+        if (shown.text != QStringLiteral("确定要取消吗"))
+            return;
+        QTest::qWait(60); // the block already on the line may still land
+        atQuestion = blocks();
+        QTest::qWait(900);
+        afterWait = blocks();
+    };
+    prompter().answers = {Answer::Ok, answer};
+    duringDialog_ = [](QDialog* d) {
+        whenProgress(d, 10, [](ProgressWindow* w) { QTest::mouseClick(w->cmdCancel(), Qt::LeftButton); });
+    };
+    if (write)
+        commands_->mnuWrite_Click();
+    else
+        commands_->mnuRead_Click();
+    QVERIFY(atQuestion >= 5);
+    QCOMPARE(afterWait, atQuestion);
+    QCOMPARE(commands_->lastResult().outcome, outcome);
+    if (outcome == TransferResult::Outcome::Completed)
+        QTRY_COMPARE(blocks(), 128);
+    else
+        QCOMPARE(blocks(), atQuestion);
 }
 
 void TestLinkCommands::readLinkGoneDuringHandshake() {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "ui/prompter.h"
 
@@ -21,9 +22,13 @@ public:
     QList<Answer> answers;
     QStringList fileNames;   // answers of the file dialogs, "" cancels
     QStringList fileDialogs; // "open:<title>" or "save:<title>", with the filter after a "|"
+    // Runs while a message is up, before it is answered, as the user would look at it.
+    std::function<void(const Shown&)> whileShown;
 
     Answer message(QWidget*, Icon icon, const QString& title, const QString& text, Buttons buttons) override {
         shown.append({icon, title, text, buttons});
+        if (whileShown)
+            whileShown(shown.last());
         return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
     }
     QString openFileName(QWidget*, const QString& title, const QString& filter) override {
