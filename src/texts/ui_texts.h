@@ -15,6 +15,8 @@ inline const QString Ok = QStringLiteral("确定");
 inline const QString Cancel = QStringLiteral("取消");
 inline const QString Yes = QStringLiteral("是");
 inline const QString No = QStringLiteral("否");
+inline const QString Save = QStringLiteral("保存");
+inline const QString DontSave = QStringLiteral("不保存");
 inline const QString TitleNotice = QStringLiteral("提示");
 inline const QString TitleInformation = QStringLiteral("信息提示");
 inline const QString TitleError = QStringLiteral("错误");
@@ -66,6 +68,7 @@ inline const QString ModelDialogPrompt = QStringLiteral("请选择新建机型")
 inline const QString ChannelFileFilter = QStringLiteral("qfd(*.qfd)|*.qfd|") + AllFilesFilter;
 inline const QString SaveDialogTitle = QStringLiteral("另存为");
 inline const QString Saved = QStringLiteral("保存成功");
+inline const QString AskSaveChanges = QStringLiteral("信道数据已修改，是否保存？");
 inline const QString FileIncomplete = QStringLiteral("输入超出文件尾：文件只有 %1 行，应有 %2 行");
 
 // Start-up (a missing icon file is ErrorText::fileNotFound).

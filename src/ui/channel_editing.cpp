@@ -351,3 +351,11 @@ void ChannelEditing::rejectFrequency(int row, int column, const QString& message
     editor->hide();
     editor->clear();
 }
+
+bool ChannelEditing::isCellEditor(const QWidget* widget) const {
+    for (const QWidget* editor : editors()) {
+        if (widget == editor || (widget && editor->isAncestorOf(widget)))
+            return true;
+    }
+    return false;
+}

@@ -31,6 +31,8 @@ public:
     // Hides all four editors without writing into the cell (scroll, focus loss, housekeeping timer).
     void hideEditors();
     bool anyEditorVisible() const;
+    // Whether the widget is one of the cell editors or the text box inside one.
+    bool isCellEditor(const QWidget* widget) const;
 
     QLineEdit* rxFrequencyEditor() const { return rx_; }
     QLineEdit* txFrequencyEditor() const { return tx_; }

@@ -26,6 +26,8 @@ FileCommands::FileCommands(RadioDocument& document, Prompter& prompter, QWidget*
     : QObject(window), document_(document), prompter_(prompter), window_(window) {}
 
 void FileCommands::openChannelFile() {
+    if (!offerToSave())
+        return;
     const QString path = prompter_.openFileName(window_, UiText::Open, UiText::ChannelFileFilter);
     if (path.isEmpty())
         return; // cancelled
@@ -57,13 +59,28 @@ void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFil
     }
 }
 
-void FileCommands::saveChannelFile() {
+bool FileCommands::saveChannelFile() {
     const QString path = prompter_.saveFileName(window_, UiText::SaveDialogTitle, UiText::ChannelFileFilter);
     if (path.isEmpty())
-        return; // cancelled
+        return false; // cancelled
     if (const Error e = document_.saveFile(path); e.isError()) {
         prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
-        return;
+        return false;
     }
     prompter_.message(window_, Prompter::Icon::Information, messageTitle_, UiText::Saved);
+    return true;
+}
+
+bool FileCommands::offerToSave() {
+    if (!document_.isModified())
+        return true;
+    switch (prompter_.message(window_, Prompter::Icon::Warning, messageTitle_, UiText::AskSaveChanges,
+                              Prompter::Buttons::SaveDiscardCancel)) {
+    case Prompter::Answer::Save:
+        return saveChannelFile();
+    case Prompter::Answer::Discard:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -19,8 +19,13 @@ class FileCommands : public QObject {
 public:
     FileCommands(RadioDocument& document, Prompter& prompter, QWidget* window);
 
-    void openChannelFile(); // Open: file dialog, then loadChannelFile
-    void saveChannelFile(); // Save: file dialog, then the file and "保存成功"
+    void openChannelFile(); // Open: the save question, the file dialog, then loadChannelFile
+    // Save: file dialog, then the file and "保存成功"; whether the file was saved.
+    bool saveChannelFile();
+    // Before a command that would discard a modified document: "信道数据已修改，是否保存？" with 保存, 不保存
+    // and 取消. Whether the command may go on: the document was not modified, was saved, or the user
+    // chose not to save it.
+    bool offerToSave();
     // Decodes and applies a file with its messages; silent when the file is missing.
     void loadChannelFile(const QString& path);
     // Runs a decode into the document under the busy pointer, then shows what Open shows: nothing for a

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "texts/ui_texts.h"
+#include "ui/channel_editing.h"
 #include "ui/file_commands.h"
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
@@ -121,7 +122,11 @@ void MainWindow::closePort() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Unsaved grid contents are discarded without a question; only the port is closed.
+    // Exit by menu, Ctrl+X or the close box: a modified table is offered for saving first.
+    if (!files_->offerToSave()) {
+        event->ignore();
+        return;
+    }
     closePort();
     housekeeping_->stop();
     event->accept();
@@ -131,9 +136,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
-        // Text boxes would take Ctrl+X as "cut"; here it is the exit command, and there is no cut.
+        // Ctrl+X is the exit command of the window; only a cell editor takes it as "cut" of its text.
         if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X) &&
-            widget->window() == this) {
+            widget->window() == this && !editing_->isCellEditor(widget)) {
             event->ignore();
             return true;
         }

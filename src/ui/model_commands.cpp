@@ -7,6 +7,7 @@
 
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
+#include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/model_dialog.h"
 
@@ -39,6 +40,8 @@ QAction* ModelCommands::modelItem(int index) {
 void ModelCommands::chooseModel() {
     // The activation that follows the dialog waits until the new model is in place.
     window_.runCommand([this] {
+        if (!window_.files().offerToSave())
+            return;
         frmJXXZ_->load();
         // Closed without a choice, the dialog changes nothing: the table and the model stay as they were.
         if (window_.execDialog(frmJXXZ_) != QDialog::Accepted)
@@ -65,6 +68,10 @@ void ModelCommands::buildModelMenu(const QString& nameList) {
 void ModelCommands::modelMenuClick(int index) {
     if (index < 0 || index >= int(mnuTYPE_.size()) || index >= ModelTable::kSize)
         return;
+    if (!window_.files().offerToSave()) {
+        showModel(); // the check mark stays on the document's model
+        return;
+    }
     document_.chooseModel(index);
 }
 

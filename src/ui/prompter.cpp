@@ -73,11 +73,18 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     box.setButtonText(QMessageBox::Ok, UiText::Ok);
     box.setButtonText(QMessageBox::Cancel, UiText::Cancel);
     box.setButtonText(QMessageBox::Yes, UiText::Yes);
     box.setButtonText(QMessageBox::No, UiText::No);
+    box.setButtonText(QMessageBox::Save, UiText::Save);
+    box.setButtonText(QMessageBox::Discard, UiText::DontSave);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -85,6 +92,10 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
         return Answer::Yes;
     case QMessageBox::No:
         return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
     default:
         return Answer::Cancel;
     }

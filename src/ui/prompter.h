@@ -11,8 +11,8 @@ class QWidget;
 class Prompter {
 public:
     enum class Icon { None, Information, Question, Warning, Critical };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
     virtual ~Prompter() = default;
 

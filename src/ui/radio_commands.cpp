@@ -85,6 +85,8 @@ void RadioCommands::runInProgressWindow(TransferJob& job, bool write) {
 
 void RadioCommands::mnuRead_Click() {
     Prompter& prompter = *window_.prompter();
+    if (!window_.files().offerToSave())
+        return;
     if (!prompter.confirm(&window_, RadioText::ReadCaption, RadioText::ConfirmRead))
         return;
     if (!openPort())

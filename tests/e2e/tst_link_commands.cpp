@@ -50,7 +50,6 @@ void whenProgress(QDialog* dialog, int value, std::function<void(ProgressWindow*
 
 } // namespace
 
-Q_DECLARE_METATYPE(Prompter::Answer)
 Q_DECLARE_METATYPE(TransferResult::Outcome)
 
 class TestLinkCommands : public QObject {

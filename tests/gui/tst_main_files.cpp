@@ -11,10 +11,13 @@
 #include "image/channel_file.h"
 #include "main_window_fixture.h"
 #include "ui/channel_table_model.h"
+#include "ui/command_wiring.h"
 
 class TestMainFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void discardingCommandsAsk_data();
+    void discardingCommandsAsk();
     void sampleRoundTrip_data();
     void sampleRoundTrip();
     void editedTableRoundTrip();
@@ -172,6 +175,7 @@ void TestMainFiles::cancelledDialogsAreSilent() {
     f.writeIni(shippedIni());
     MainWindow* w = f.createWithModel(0);
     w->channelModel()->setCell(1, 1, QStringLiteral("430.00000"));
+    w->document().markUnmodified(); // as if it had just been saved: no question before Open
     f.prompter.fileNames << QString() << QString();
     w->findChild<QAction*>(QStringLiteral("tbOpen"))->trigger();
     w->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();
@@ -218,6 +222,7 @@ void TestMainFiles::malformedFileLeavesWindowUnchanged() {
     const QString bandBefore = f.bandItems();
     const QString path = f.path(QStringLiteral("bad.qfd"));
     writeFile(path, content);
+    w->document().markUnmodified(); // as if it had just been saved: no question before Open
 
     f.prompter.fileNames << path;
     w->files().openChannelFile();
@@ -289,6 +294,55 @@ void TestMainFiles::startupFileOpensAfterModelQuestion() {
     w->channelModel()->setCell(1, 1, QString());
     w->activate();
     QCOMPARE(w->document().table().cell(1, 1), QString());
+}
+
+void TestMainFiles::discardingCommandsAsk_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<Prompter::Answer>("answer");
+    QTest::addColumn<QString>("next"); // what the command shows after the question, when it goes on
+    using A = Prompter::Answer;
+    for (const auto& [action, next] :
+         {std::pair{"tbNew", "model dialog"}, std::pair{"mnuTYPE_4", "model"},
+          std::pair{"tbOpen", "open dialog"}, std::pair{"mnuRead", "read question"}}) {
+        QTest::addRow("%s, cancelled", action) << action << A::Cancel << next;
+        QTest::addRow("%s, not saved", action) << action << A::Discard << next;
+        QTest::addRow("%s, saved", action) << action << A::Save << next;
+    }
+}
+
+// Every command that would replace an edited table asks first; 取消 leaves everything as it was.
+void TestMainFiles::discardingCommandsAsk() {
+    QFETCH(QString, action);
+    QFETCH(Prompter::Answer, answer);
+    QFETCH(QString, next);
+    MainWindowFixture f;
+    f.writeIni(MainWindowFixture::standardIni());
+    MainWindow* w = f.createWithModel(0);
+    wireCommands(*w);
+    w->channelModel()->setCell(1, 1, QStringLiteral("430.00000"));
+    const int dialogRuns = f.modelDialogRuns;
+    const QString saved = f.path(QStringLiteral("saved.qfd"));
+    // After the question (and 保存成功 when saved) the read question is declined.
+    f.prompter.answers = {answer, Prompter::Answer::Cancel};
+    if (answer == Prompter::Answer::Save)
+        f.prompter.answers.insert(1, Prompter::Answer::Ok);
+    f.prompter.fileNames = {saved, QString()}; // Save, then Open's dialog cancelled
+    f.modelAnswer = 2;
+    w->findChild<QAction*>(action)->trigger();
+
+    QCOMPARE(f.prompter.shown[0].text, QStringLiteral("信道数据已修改，是否保存？"));
+    const bool goesOn = answer != Prompter::Answer::Cancel;
+    QCOMPARE(QFileInfo::exists(saved), answer == Prompter::Answer::Save);
+    if (next == "model dialog")
+        QCOMPARE(f.modelDialogRuns, dialogRuns + (goesOn ? 1 : 0));
+    if (next == "model" || next == "model dialog")
+        QCOMPARE(w->document().model().modelIndex, goesOn ? (next == "model" ? 4 : 2) : 0);
+    if (next == "open dialog")
+        QCOMPARE(f.prompter.fileDialogs.filter(QStringLiteral("open:")).size(), goesOn ? 1 : 0);
+    if (next == "read question")
+        QCOMPARE(f.prompter.texts().contains(QStringLiteral("确定要开始读频吗?")), goesOn);
+    if (!goesOn || next == "open dialog" || next == "read question")
+        QCOMPARE(w->document().table().cell(1, 1), QStringLiteral("430.00000"));
 }
 
 QTEST_MAIN(TestMainFiles)

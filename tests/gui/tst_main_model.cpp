@@ -227,6 +227,7 @@ void TestMainModel::secondNewOnlyMovesCheck() {
     const int itemsBefore = w->findChild<QMenu*>(QStringLiteral("mnuNew"))->actions().size();
 
     f.modelAnswer = 2;
+    f.prompter.answers = {Prompter::Answer::Discard};
     w->findChild<QAction*>(QStringLiteral("tbNew"))->trigger();
     QCOMPARE(f.modelDialogRuns, 2);
     QCOMPARE(w->findChild<QMenu*>(QStringLiteral("mnuNew"))->actions().size(), itemsBefore);
@@ -271,6 +272,7 @@ void TestMainModel::modelMenuItemSwitchesLayout() {
     MainWindow* w = f.createWithModel(0);
     w->channelModel()->setCell(2, 9, QStringLiteral("3"));
     QList<QAction*> items = modelItems(w);
+    f.prompter.answers = {Prompter::Answer::Discard};
     items[4]->trigger();
     QCOMPARE(checked(modelItems(w)), QStringList{"E99-0"});
     QCOMPARE(w->document().model().strType, 99);

@@ -137,7 +137,8 @@ void TestMainSettings::enablingFollowsLayoutAndKeepsSelections() {
     f.combo(QStringLiteral("cboRPGN"))->setCurrentIndex(0);
     f.combo(QStringLiteral("cboYXXD"))->setCurrentIndex(11);
     f.combo(QStringLiteral("cboFuncTOT"))->setCurrentIndex(5);
-    w->models().modelMenuClick(2); // layout 0
+    f.prompter.answers = {Prompter::Answer::Discard}; // the settings were changed
+    w->models().modelMenuClick(2);                    // layout 0
     for (const char* name : {"cboRPGN", "cboYXXD"})
         QVERIFY(!f.combo(name)->isEnabled());
     QVERIFY(!f.label(QStringLiteral("lblRPGN"))->isEnabled());

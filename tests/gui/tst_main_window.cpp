@@ -21,6 +21,7 @@ private Q_SLOTS:
     void repeatedResizeDoesNotAccumulate();
     void exitClosesPort_data();
     void exitClosesPort();
+    void editorKeepsClipboardKeys();
     void toolbarCommandsLeavePortClosed_data();
     void toolbarCommandsLeavePortClosed();
     void toolbarErrorIsShownWithItsCode();
@@ -110,40 +111,78 @@ void TestMainWindow::repeatedResizeDoesNotAccumulate() {
 
 void TestMainWindow::exitClosesPort_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("menu") << "menu";
-    QTest::newRow("Ctrl+X in the window") << "keys";
-    QTest::newRow("Ctrl+X in a frequency editor") << "editor";
-    QTest::newRow("close box") << "close";
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<Prompter::Answer>("answer");
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer, "" cancels it
+    QTest::addColumn<bool>("closed");
+    using A = Prompter::Answer;
+    QTest::newRow("menu, nothing changed") << "menu" << false << A::Ok << "" << true;
+    QTest::newRow("menu, not saved") << "menu" << true << A::Discard << "" << true;
+    QTest::newRow("Ctrl+X, question cancelled") << "keys" << true << A::Cancel << "" << false;
+    QTest::newRow("close box, saved") << "close" << true << A::Save << "kept.qfd" << true;
+    QTest::newRow("close box, save dialog cancelled") << "close" << true << A::Save << "" << false;
+    QTest::newRow("Ctrl+X, nothing changed") << "keys" << false << A::Ok << "" << true;
 }
 
 void TestMainWindow::exitClosesPort() {
     QFETCH(QString, how);
+    QFETCH(bool, modified);
+    QFETCH(Prompter::Answer, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closed);
     Shown s;
     int closes = 0;
     s.w->setPortCloser([&closes] { ++closes; });
-    s.w->channelModel()->setCell(1, 1, QStringLiteral("430.00000")); // unsaved, discarded without a question
+    if (modified)
+        s.w->channelModel()->setCell(1, 1, QStringLiteral("430.00000"));
     s.f.prompter.clear();
+    s.f.prompter.answers = {answer};
+    s.f.prompter.fileNames = {saveAs.isEmpty() ? QString() : s.f.path(saveAs)};
     if (how == "menu") {
         s.w->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     } else if (how == "keys") {
         s.w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.w));
         QTest::keyClick(s.w, Qt::Key_X, Qt::ControlModifier);
-    } else if (how == "editor") {
-        s.w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s.w));
-        clickCell(s.f.grid(), 2, 1);
-        QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
-        QTRY_VERIFY(rx->hasFocus());
-        rx->setText(QStringLiteral("430"));
-        rx->selectAll();
-        QTest::keyClick(rx, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(rx->text(), QStringLiteral("430")); // not cut
     } else {
         s.w->close();
     }
-    QVERIFY(!s.w->isVisible());
-    QCOMPARE(closes, 1);
+    QCOMPARE(!s.w->isVisible(), closed);
+    QCOMPARE(closes, closed ? 1 : 0);
+    if (!modified) {
+        QVERIFY(s.f.prompter.shown.isEmpty());
+        return;
+    }
+    QCOMPARE(s.f.prompter.shown[0].text, QStringLiteral("信道数据已修改，是否保存？"));
+    QCOMPARE(s.f.prompter.shown[0].buttons, Prompter::Buttons::SaveDiscardCancel);
+    QCOMPARE(s.f.prompter.shown[0].icon, Prompter::Icon::Warning);
+    if (!saveAs.isEmpty())
+        QVERIFY(QFileInfo::exists(s.f.path(saveAs)));
+    // Whatever was answered, the edit is still there until the window goes.
+    QCOMPARE(s.w->document().table().cell(1, 1), QStringLiteral("430.00000"));
+}
+
+// In a cell editor Ctrl+X, Ctrl+C and Ctrl+V are the editor's own; Ctrl+X does not end the program there.
+void TestMainWindow::editorKeepsClipboardKeys() {
+    Shown s;
+    int closes = 0;
+    s.w->setPortCloser([&closes] { ++closes; });
+    s.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.w));
+    clickCell(s.f.grid(), 2, 1);
+    QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+    QTRY_VERIFY(rx->hasFocus());
+    rx->setText(QStringLiteral("430.125"));
+    rx->setSelection(3, 4); // ".125"
+    QTest::keyClick(rx, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(rx->text(), QStringLiteral("430"));
+    rx->setSelection(0, 3);
+    QTest::keyClick(rx, Qt::Key_C, Qt::ControlModifier);
+    rx->end(false);
+    QTest::keyClick(rx, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rx->text(), QStringLiteral("430430"));
+    QVERIFY(s.w->isVisible());
+    QCOMPARE(closes, 0);
     QVERIFY(s.f.prompter.shown.isEmpty());
 }
 

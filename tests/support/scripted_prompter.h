@@ -7,6 +7,10 @@
 
 #include "ui/prompter.h"
 
+#include <QMetaType>
+
+Q_DECLARE_METATYPE(Prompter::Answer)
+
 // A prompter for tests: records every message and file dialog and gives the scripted answers in order.
 // With no answer left, a message is answered Ok and a file dialog is cancelled.
 class ScriptedPrompter : public Prompter {
