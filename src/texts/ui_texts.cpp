@@ -10,10 +10,19 @@ QString portChanged(int index) {
     return QStringLiteral("端口转换成") + portName(index);
 }
 
+namespace {
+QString missingChannels(int firstMissing, int last) {
+    return firstMissing == last ? QStringLiteral("第 %1 信道").arg(firstMissing)
+                                : QStringLiteral("第 %1–%2 信道").arg(firstMissing).arg(last);
+}
+} // namespace
+
+QString incompleteStatus(int firstMissing, int last) {
+    return QStringLiteral("信道数据不完整：%1没有读到").arg(missingChannels(firstMissing, last));
+}
+
 QString confirmIncompleteWrite(int firstMissing, int last) {
-    const QString channels = firstMissing == last
-                                 ? QStringLiteral("第 %1 信道").arg(firstMissing)
-                                 : QStringLiteral("第 %1–%2 信道").arg(firstMissing).arg(last);
+    const QString channels = missingChannels(firstMissing, last);
     return QStringLiteral("信道数据不完整：%1没有读到，写频会把它们写成空信道。\n是否仍要写频？")
         .arg(channels);
 }

@@ -161,6 +161,8 @@ inline const QString ReadCaption = QStringLiteral("读频进度显示");
 inline const QString ConfirmWrite = QStringLiteral("确定要开始写频吗?");
 // Before writing a table that lacks channels: the first and last missing channel.
 QString confirmIncompleteWrite(int firstMissing, int last);
+// The status bar while the document lacks channels.
+QString incompleteStatus(int firstMissing, int last);
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
 } // namespace RadioText
 

@@ -66,6 +66,8 @@ MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* p
     connect(document_, &RadioDocument::fileChanged, this, &MainWindow::showTitle);
     createToolBar();
     captionPanel_ = createStatusPanels(statusBar());
+    documentPanel_ = addNotePanel(statusBar(), QStringLiteral("sbDocument"));
+    notePanel_ = addNotePanel(statusBar(), QStringLiteral("sbNote"));
     resize(kWindowSize);
     housekeeping_ = std::make_unique<Housekeeping>(fraChannels_, editing_, this);
 

@@ -52,6 +52,10 @@ public:
     // A channel file to open at the end of the first activation, after the model question.
     void setStartupFile(const QString& path) { startupFile_ = path; }
 
+    // A note in the status bar about the last command (the outcome of a transfer, a backup); empty hides it.
+    void showStatusNote(const QString& text);
+    QString statusNote() const;
+
     // The title of messages that name the program: the caption, or the program name before one is set.
     QString applicationTitle() const;
     QString configPath() const { return configPath_; }
@@ -95,6 +99,8 @@ private:
     QGroupBox* fraChannels_ = nullptr;
     QTableView* gridXDSZ_ = nullptr;
     QLabel* captionPanel_ = nullptr;
+    QLabel* documentPanel_ = nullptr; // says when channels are missing
+    QLabel* notePanel_ = nullptr;
     ChannelTableModel* channelModel_ = nullptr;
     ChannelEditing* editing_ = nullptr;
     ModelCommands* models_ = nullptr;

@@ -20,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
+#include "ui/status_panels.h"
 
 namespace {
 
@@ -79,7 +80,18 @@ void MainWindow::showTitle() {
     const QString path = document_->filePath();
     setWindowTitle(UiText::documentTitle(path.isEmpty() ? QString() : QFileInfo(path).fileName(),
                                          document_->isModified(), !document_->isComplete(), caption_));
-    setWindowModified(document_->isModified());
+    showNote(documentPanel_,
+             document_->isComplete()
+                 ? QString()
+                 : RadioText::incompleteStatus(document_->firstMissingChannel(), document_->model().strType));
+}
+
+void MainWindow::showStatusNote(const QString& text) {
+    showNote(notePanel_, text);
+}
+
+QString MainWindow::statusNote() const {
+    return notePanel_->text();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -43,3 +43,19 @@ QLabel* createStatusPanels(QStatusBar* bar) {
     showDateAndTime(date, time);
     return panels[0];
 }
+
+QLabel* addNotePanel(QStatusBar* bar, const QString& objectName) {
+    auto* note = new QLabel(bar);
+    note->setObjectName(objectName);
+    note->setFrameShape(QFrame::StyledPanel);
+    note->setFrameShadow(QFrame::Sunken);
+    note->setContentsMargins(4, 0, 4, 0);
+    note->hide();
+    bar->insertWidget(1, note);
+    return note;
+}
+
+void showNote(QLabel* panel, const QString& text) {
+    panel->setText(text);
+    panel->setVisible(!text.isEmpty());
+}

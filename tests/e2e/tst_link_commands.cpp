@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -203,6 +204,9 @@ void TestLinkCommands::readCancelConfirmed() {
     QCOMPARE(decoded_->size(), 1); // the partial file is decoded
     QVERIFY(!window_->document().isComplete());
     QCOMPARE(window_->windowTitle(), window_->applicationTitle() + QStringLiteral("（不完整）"));
+    const int missing = (got - 2) / 2 + 1;
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("sbDocument"))->text(),
+             QStringLiteral("信道数据不完整：第 %1–16 信道没有读到").arg(missing));
 
     // Writing it back asks first, naming the channels that never arrived; declined, nothing is sent.
     const int firstMissing = window_->document().firstMissingChannel();
