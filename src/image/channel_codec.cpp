@@ -40,7 +40,7 @@ quint8 bitsOfText(const CellStorage& s, const QString& text) {
     return s.choices.isEmpty() ? 0 : s.choices.last().bits;
 }
 
-// Listed values first: no item has the raw form, and a digit of the list is not a byte's raw text.
+// A raw text ("3C") is the byte itself; a listed code is the byte its digits spell ("3" is 03).
 quint8 scramblerByte(const QString& text) {
     if (text == NoScrambler)
         return 0xFF;

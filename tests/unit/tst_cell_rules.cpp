@@ -164,16 +164,12 @@ private Q_SLOTS:
                                                  << "3c" << false;
         QTest::newRow("raw form of a listed power") << 7 << "0"
                                                     << "FF" << false;
-        QTest::newRow("raw power, three digits") << 7 << "0"
-                                                 << "3C0" << false;
         QTest::newRow("raw scrambler") << 9 << "1"
                                        << "3C" << true;
         QTest::newRow("raw decimal scrambler") << 9 << "1"
                                                << "09" << true;
         QTest::newRow("raw form of a listed scrambler") << 9 << "1"
                                                         << "01" << false;
-        QTest::newRow("raw form of no scrambler") << 9 << "1"
-                                                  << "FF" << false;
         QTest::newRow("raw bandwidth") << 6 << "1"
                                        << "FE" << true;
         QTest::newRow("raw form of narrow") << 6 << "0"
@@ -182,10 +178,6 @@ private Q_SLOTS:
                                                    << "01" << true;
         QTest::newRow("raw busy lock, bit field") << 5 << "1"
                                                   << "01" << false;
-        QTest::newRow("raw compander, bit field") << 8 << "1"
-                                                  << "3C" << false;
-        QTest::newRow("raw signalling") << 3 << "0"
-                                        << "3C" << false;
     }
     void acceptedTexts() {
         QFETCH(int, column);
