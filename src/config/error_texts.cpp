@@ -67,10 +67,6 @@ QString noModelForCode(const QString& code) {
     return QStringLiteral("没有与机型代码 %1 相符的机型，配置文件中也没有第 8 个机型").arg(code);
 }
 
-QString atLine(int line, const QString& description) {
-    return QStringLiteral("第 %1 行：").arg(line) + description;
-}
-
 QString noModelChosen() {
     return kInvalidCall + QStringLiteral("尚未选择机型");
 }
@@ -139,10 +135,6 @@ QString documentRefused() {
 
 QString pdfNotCreated(const QString& path) {
     return QStringLiteral("无法创建 PDF 文件 %1。").arg(path);
-}
-
-QString scramblerNotDecimal(int channel, const QString& byte) {
-    return kTypeMismatch + QStringLiteral("信道 %1 的扰频码字节 %2 不是十进制数").arg(channel).arg(byte);
 }
 
 QString frequencyNotANumber(int channel, const QString& cell) {

@@ -24,9 +24,7 @@ QString wrongByteCount(int line, int count);
 QString notHexByte(int line, int byte, const QString& token);
 QString emptyFile();
 QString noModelForCode(const QString& code);
-QString atLine(int line, const QString& description); // a channel's error, prefixed with its line
 QString noModelChosen();
-QString scramblerNotDecimal(int channel, const QString& byte);
 QString frequencyNotANumber(int channel, const QString& cell); // the check before a write
 
 // The settings lists and the settings blocks.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "config/app_config.h"
+#include "image/channel_codec.h"
 #include "image/signalling.h"
 
 namespace CellRules {
@@ -130,6 +131,14 @@ QString normaliseTxSignalling(const QString& cell) {
     return t;
 }
 
+bool isRawByteOf(const ChannelColumn& column, const QString& text) {
+    if (!column.storage.keepsRawByte())
+        return false;
+    const std::optional<quint8> byte = parseRawByte(text);
+    // One text per byte: a listed byte is only ever its item.
+    return byte && ChannelCodec::wholeByteText(column, *byte) == text;
+}
+
 bool isAcceptedText(const ChannelColumn& column, const QString& text) {
     if (text.isEmpty() || text == CellToken::Off)
         return true;
@@ -142,7 +151,7 @@ bool isAcceptedText(const ChannelColumn& column, const QString& text) {
     case CellEditor::Signalling:
         return Signalling::isKnownCode(text);
     case CellEditor::List:
-        return column.items.contains(text);
+        return column.items.contains(text) || isRawByteOf(column, text);
     }
     return false;
 }

@@ -39,8 +39,13 @@ bool isFrequencyInput(const QString& text);
 // The transmit signalling normalisation made when its editor opens ("067.0" -> "67", "100.0" -> "100").
 QString normaliseTxSignalling(const QString& cell);
 
-// Whether a cell of a column may hold the text after the editors have done their work (used by imports).
-// Frequencies are checked for form only here; the range needs the limits (checkFrequency).
+// Whether the text is the raw form a whole-byte list cell shows for a byte its list does not name ("3C"
+// in the power column; not "FF", which is "高"). The list editor offers it as the cell's own value.
+bool isRawByteOf(const ChannelColumn& column, const QString& text);
+
+// Whether a cell of a column may hold the text after the editors have done their work (used by imports):
+// a listed value or, where the column keeps raw bytes, a raw byte text. Frequencies are checked for form
+// only here; the range needs the limits (checkFrequency).
 bool isAcceptedText(const ChannelColumn& column, const QString& text);
 
 } // namespace CellRules

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "config/error_texts.h"
 #include "image/hex.h"
 #include "image/signalling.h"
 
@@ -34,7 +33,20 @@ quint8 bitsOfText(const CellStorage& s, const QString& text) {
         if (c.text == text)
             return c.bits;
     }
+    if (s.keepsRawByte()) {
+        if (const std::optional<quint8> raw = parseRawByte(text))
+            return *raw;
+    }
     return s.choices.isEmpty() ? 0 : s.choices.last().bits;
+}
+
+// A raw text ("3C") is the byte itself; a listed code is the byte its digits spell ("3" is 03).
+quint8 scramblerByte(const QString& text) {
+    if (text == NoScrambler)
+        return 0xFF;
+    if (const std::optional<quint8> raw = parseRawByte(text))
+        return *raw;
+    return byteFromTwoChars(QLatin1Char('0') + text);
 }
 
 bool isEmptyField(const ChannelTable& table, int row, ChannelField field) {
@@ -42,6 +54,21 @@ bool isEmptyField(const ChannelTable& table, int row, ChannelField field) {
 }
 
 } // namespace
+
+QString wholeByteText(const ChannelColumn& column, quint8 byte) {
+    const CellStorage& s = column.storage;
+    if (s.coding == CellCoding::Scrambler) {
+        if (byte == 0xFF)
+            return NoScrambler;
+        // The listed codes are stored as the byte whose hex digits spell them ("01" for "1").
+        const QString digits = byteText(byte);
+        if (isDecimal(digits) && column.items.contains(QString::number(digits.toInt())))
+            return QString::number(digits.toInt());
+    } else if (const StoredChoice* choice = choiceOfBits(s, byte)) {
+        return choice->text;
+    }
+    return rawByteText(byte);
+}
 
 QString decodeFrequency(const quint8* b) {
     const QString t3 = byteText(b[3]);
@@ -61,12 +88,11 @@ void encodeFrequency(const QString& c, quint8* b) {
     b[3] = byteFromTwoChars(c.mid(0, 2));
 }
 
-Error decode(const Block& first, const Block& second, ChannelTable& table, int row) {
+void decode(const Block& first, const Block& second, ChannelTable& table, int row) {
     Record record;
     std::copy(first.begin(), first.end(), record.begin());
     std::copy(second.begin(), second.end(), record.begin() + kBlockSize);
     const auto& columns = table.columns();
-    Error failure;
     for (int c = 0; c < columns.size(); ++c) {
         const CellStorage& s = columns[c].storage;
         const quint8* bytes = record.data() + s.offset;
@@ -80,27 +106,17 @@ Error decode(const Block& first, const Block& second, ChannelTable& table, int r
             table.setCell(row, c, Signalling::decode(bytes[0], bytes[1]));
             break;
         case CellCoding::Choice:
-            if (const StoredChoice* choice = choiceOfBits(s, bytes[0]))
+        case CellCoding::Scrambler:
+            if (s.keepsRawByte()) {
+                table.setCell(row, c, wholeByteText(columns[c], bytes[0]));
+            } else if (const StoredChoice* choice = choiceOfBits(s, bytes[0])) {
                 table.setCell(row, c, choice->text);
-            else if (!s.keepUnknown && !s.choices.isEmpty())
+            } else if (!s.choices.isEmpty()) {
                 table.setCell(row, c, s.choices.last().text);
-            break;
-        case CellCoding::Scrambler: {
-            if (bytes[0] == 0xFF) {
-                table.setCell(row, c, NoScrambler);
-                break;
-            }
-            const QString text = byteText(bytes[0]);
-            if (isDecimal(text)) {
-                table.setCell(row, c, QString::number(text.toInt()));
-            } else if (!failure.isError()) {
-                failure = {ErrorCode::TypeMismatch, ErrorText::scramblerNotDecimal(row, text)};
             }
             break;
-        }
         }
     }
-    return failure;
 }
 
 std::pair<Block, Block> encode(const ChannelTable& table, int row) {
@@ -142,7 +158,7 @@ std::pair<Block, Block> encode(const ChannelTable& table, int row) {
             bytes[0] = quint8((bytes[0] & ~s.mask) | (bitsOfText(s, text) & s.mask));
             break;
         case CellCoding::Scrambler:
-            bytes[0] = text == NoScrambler ? 0xFF : byteFromTwoChars(QLatin1Char('0') + text);
+            bytes[0] = scramblerByte(text);
             break;
         }
     }

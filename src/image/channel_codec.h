@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "config/error.h"
 #include "image/channel_table.h"
 #include "image/memory_image.h"
 
@@ -10,12 +9,16 @@
 // table's layout declares them.
 namespace ChannelCodec {
 
-// Writes the cells of row `row` from its two blocks. Fails (type mismatch) on a scrambler byte that is
-// neither FF nor decimal; that cell keeps its text, every other cell is written.
-Error decode(const Block& first, const Block& second, ChannelTable& table, int row);
+// Writes the cells of row `row` from its two blocks. Every byte decodes: a whole-byte cell shows a value
+// its list does not name as the byte's raw text, and encode writes that byte back.
+void decode(const Block& first, const Block& second, ChannelTable& table, int row);
 
 // The two blocks of row `row`.
 std::pair<Block, Block> encode(const ChannelTable& table, int row);
+
+// The text a whole-byte list cell (CellStorage::keepsRawByte) shows for a stored byte: the listed value
+// that names it, else its raw text.
+QString wholeByteText(const ChannelColumn& column, quint8 byte);
 
 // Frequency text "438.50000" <-> four BCD bytes, least significant first.
 QString decodeFrequency(const quint8* bytes);

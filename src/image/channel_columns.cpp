@@ -1,5 +1,7 @@
 #include "image/channel_columns.h"
 
+#include "image/hex.h"
+
 namespace {
 
 using namespace CellToken;
@@ -22,16 +24,15 @@ constexpr int kPowerAt = 14;
 constexpr int kScramblerAt = 15;
 
 CellStorage frequency(int offset) {
-    return {CellCoding::Frequency, offset, 4, 0xFF, {}, false, std::nullopt};
+    return {CellCoding::Frequency, offset, 4, 0xFF, {}, std::nullopt};
 }
 
 CellStorage signalling(int offset) {
-    return {CellCoding::Signalling, offset, 2, 0xFF, {}, false, std::nullopt};
+    return {CellCoding::Signalling, offset, 2, 0xFF, {}, std::nullopt};
 }
 
-CellStorage choice(int offset, quint8 mask, QVector<StoredChoice> choices, ChannelField writtenWith,
-                   bool keepUnknown = false) {
-    return {CellCoding::Choice, offset, 1, mask, std::move(choices), keepUnknown, writtenWith};
+CellStorage choice(int offset, quint8 mask, QVector<StoredChoice> choices, ChannelField writtenWith) {
+    return {CellCoding::Choice, offset, 1, mask, std::move(choices), writtenWith};
 }
 
 // The flags byte of layout 1 holds three cells; a set bit means "是" except for the busy lock.
@@ -41,9 +42,8 @@ CellStorage flagBit(quint8 bit, bool setMeansYes) {
     return choice(kFlagsAt, bit, {{yes, Yes}, {no, No}}, ChannelField::BusyLock);
 }
 
-// An unknown power byte leaves the cell as it was.
 CellStorage power() {
-    return choice(kPowerAt, 0xFF, {{0xFF, High}, {0x55, Middle}, {0x00, Low}}, ChannelField::Power, true);
+    return choice(kPowerAt, 0xFF, {{0xFF, High}, {0x55, Middle}, {0x00, Low}}, ChannelField::Power);
 }
 
 QVector<ChannelColumn> common(const CellStorage& busyLock) {
@@ -99,11 +99,23 @@ const QVector<ChannelColumn>& channelColumns(Layout layout) {
                   CellEditor::List,
                   kScrambler,
                   NoScrambler,
-                  {CellCoding::Scrambler, kScramblerAt, 1, 0xFF, {}, false, ChannelField::Power}});
+                  {CellCoding::Scrambler, kScramblerAt, 1, 0xFF, {}, ChannelField::Power}});
         c.append({ChannelField::Power, QStringLiteral("发射功率"), CellEditor::List, kPower, High, power()});
         return c;
     }();
     return layout == Layout::One ? layout1 : layout0;
+}
+
+QString rawByteText(quint8 byte) {
+    return byteText(byte);
+}
+
+std::optional<quint8> parseRawByte(const QString& text) {
+    quint8 byte = 0;
+    // parseByteText takes either case; only the upper-case form is the cell's, so each byte has one text.
+    if (text != text.toUpper() || !parseByteText(text, &byte))
+        return std::nullopt;
+    return byte;
 }
 
 int columnOf(Layout layout, ChannelField field) {

@@ -48,7 +48,7 @@ enum class CellCoding {
     Frequency,  // four BCD bytes, least significant first; any FF byte reads "OFF"
     Signalling, // two bytes, low then high
     Choice,     // the bits under `mask` name one of `choices`
-    Scrambler,  // FF "无", else the byte's two hex digits read as a decimal number
+    Scrambler,  // FF "无", else the byte's two hex digits read as a decimal number, when the list has it
 };
 
 // One value of a Choice cell: the bits stored under the mask, and the cell text.
@@ -65,13 +65,24 @@ struct CellStorage {
     int size = 0;       // bytes
     quint8 mask = 0xFF; // Choice: the bits this cell owns; a byte shared by several cells starts from 00
     // Choice: written as the entry whose text the cell holds, else as the last entry; read as the entry
-    // whose bits are stored, else as the last entry, or the cell is left as it was with keepUnknown.
+    // whose bits are stored, else as the last entry. A whole-byte cell keeps a byte no entry names instead.
     QVector<StoredChoice> choices;
-    bool keepUnknown = false;
     // The cell is written only when this field's cell is not empty; otherwise the fill stays. Always
     // written when unset.
     std::optional<ChannelField> writtenWith;
+
+    // Whether the cell owns a whole byte, so that any stored value can be kept: a byte the list does not
+    // name is read as its raw text and written back unchanged. A bit field has no value outside its list.
+    bool keepsRawByte() const {
+        return size == 1 && mask == 0xFF && (coding == CellCoding::Choice || coding == CellCoding::Scrambler);
+    }
 };
+
+// The text of a byte that a whole-byte cell's list does not name: two upper-case hex digits ("3C"). No
+// list item has this form, so it is never taken for a listed value.
+QString rawByteText(quint8 byte);
+// The byte of a raw text; nothing unless the text is exactly two upper-case hex digits.
+std::optional<quint8> parseRawByte(const QString& text);
 
 // One channel column, described once: the grid, the cell editors, the codec and the report read it.
 struct ChannelColumn {

@@ -74,8 +74,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
         const int first = 2 * n;
         if (first + 1 >= blocks.size())
             break;
-        if (Error e = ChannelCodec::decode(blocks[first], blocks[first + 1], r.table, n); e.isError())
-            return {e.code, ErrorText::atLine(first + 2, e.description)};
+        ChannelCodec::decode(blocks[first], blocks[first + 1], r.table, n);
     }
     r.complete = blocks.size() >= blockCount(r.model.I_data);
     *out = r;

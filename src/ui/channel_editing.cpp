@@ -227,8 +227,14 @@ void ChannelEditing::openListEditor(int row, int column) {
     openColumn_ = column;
     filling_ = true;
     list_->clear();
-    list_->addItems(model_->table().columns().at(column).items);
-    const int found = prefixSearch(list_, model_->cell(row, column));
+    const ChannelColumn& described = model_->table().columns().at(column);
+    list_->addItems(described.items);
+    // A byte the list does not name is the cell's own value: offered after the items, so that leaving the
+    // editor without a pick, or confirming it, keeps the byte.
+    const QString cell = model_->cell(row, column);
+    if (CellRules::isRawByteOf(described, cell))
+        list_->addItem(cell);
+    const int found = prefixSearch(list_, cell);
     list_->setCurrentIndex(found);
     filling_ = false;
     if (wasOpen && found >= 0)

@@ -81,6 +81,7 @@ class TestLinkCli : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void readPrintsWhatShowPrints();
+    void writeThenReadBack_data();
     void writeThenReadBack();
     void silenceTimesOut();
     void failedReadStillShowsPartial();
@@ -116,17 +117,36 @@ void TestLinkCli::readPrintsWhatShowPrints() {
     QCOMPARE(r.out, show.out);
 }
 
+void TestLinkCli::writeThenReadBack_data() {
+    QTest::addColumn<int>("line"); // of the sample, replaced when not negative
+    QTest::addColumn<QByteArray>("replaced");
+    QTest::newRow("sample") << -1 << QByteArray();
+    // Power, bandwidth and scrambler bytes the lists do not name reach the radio as they were.
+    QTest::newRow("bytes the lists do not name") << 3 << QByteArray("52 00 18 08 70 06 65 13 03 FE 3C 5A");
+}
+
 void TestLinkCli::writeThenReadBack() {
+    QFETCH(int, line);
+    QFETCH(QByteArray, replaced);
+    QString file = kSample;
+    if (line >= 0) {
+        QList<QByteArray> lines = fileBytes(kSample).split('\n');
+        lines[line] = replaced + '\r';
+        file = dir_.filePath(QStringLiteral("edited.qfd"));
+        QFile edited(file);
+        QVERIFY(edited.open(QIODevice::WriteOnly));
+        edited.write(lines.join('\n'));
+    }
     Sim sim;
-    const QString saved = dir_.filePath(QStringLiteral("radio.qfd"));
+    const QString saved = dir_.filePath(QStringLiteral("radio-%1.qfd").arg(line));
     QVERIFY(sim.start({QStringLiteral("--blocks"), QStringLiteral("128"), QStringLiteral("--save"), saved,
                        QStringLiteral("--baud"), QStringLiteral("9600")}));
-    const Result w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+    const Result w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, file,
                           QStringLiteral("--config"), kConfig});
     QCOMPARE(w.code, 0);
     QTRY_VERIFY(QFile::exists(saved));
     // The radio holds the file, plus the last used channel in settings block B.
-    QByteArray expected = dataTokens(kSample);
+    QByteArray expected = dataTokens(file);
     QByteArray got = dataTokens(saved);
     QCOMPARE(got.size(), expected.size());
     QCOMPARE(got.mid(8 * 3 + 7 * 3, 2), QByteArray("10")); // block 1 byte 7: channel 16

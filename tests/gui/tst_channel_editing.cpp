@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "document/radio_document.h"
+#include "image/channel_codec.h"
 #include "image/signalling.h"
 #include "scripted_prompter.h"
 #include "ui/channel_editing.h"
@@ -144,6 +145,8 @@ private Q_SLOTS:
     void transmitSignallingIsNormalised_data();
     void transmitSignallingIsNormalised();
     void openComboMovedToAnotherCellWritesTheFoundItem();
+    void listEditorKeepsARawByte_data();
+    void listEditorKeepsARawByte();
     void pickingAnItemWritesTheCell();
     void scrollingHidesWithoutValidating();
     void hidingLeavesTheTypedText();
@@ -660,6 +663,80 @@ void TestChannelEditing::openComboMovedToAnotherCellWritesTheFoundItem() {
     area.click(2, 9);
     QCOMPARE(area.list()->currentIndex(), -1);
     QCOMPARE(area.cell(2, 9), QStringLiteral("OFF"));
+}
+
+void TestChannelEditing::listEditorKeepsARawByte_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("action"); // "leave", "enter", "reopen" or an item to pick
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("byte");
+    QTest::newRow("power, layout 0, left") << "0" << 7 << "3C"
+                                           << "leave"
+                                           << "3C" << 0x3C;
+    QTest::newRow("power, layout 1, Enter") << "1" << 10 << "AA"
+                                            << "enter"
+                                            << "AA" << 0xAA;
+    QTest::newRow("scrambler, left") << "1" << 9 << "09"
+                                     << "leave"
+                                     << "09" << 0x09;
+    QTest::newRow("scrambler, Enter") << "1" << 9 << "5A"
+                                      << "enter"
+                                      << "5A" << 0x5A;
+    QTest::newRow("bandwidth, open editor moved back") << "1" << 6 << "FE"
+                                                       << "reopen"
+                                                       << "FE" << 0xFE;
+    QTest::newRow("busy lock, layout 0, left") << "0" << 5 << "01"
+                                               << "leave"
+                                               << "01" << 0x01;
+    QTest::newRow("power, a listed pick") << "0" << 7 << "3C"
+                                          << "中"
+                                          << "中" << 0x55;
+    QTest::newRow("scrambler, a listed pick") << "1" << 9 << "12"
+                                              << "3"
+                                              << "3" << 0x03;
+}
+
+// Opening the list over a byte the list does not name shows it as the current, extra item; going away
+// without a pick keeps the byte, and a pick is written as the listed value.
+void TestChannelEditing::listEditorKeepsARawByte() {
+    QFETCH(QString, layout);
+    QFETCH(int, column);
+    QFETCH(QString, raw);
+    QFETCH(QString, action);
+    ChannelArea area(layout);
+    const auto& columns = area.model.table().columns();
+    area.model.setCell(2, 1, QStringLiteral("430.12500"));
+    for (int c = 2; c < columns.size(); ++c)
+        area.model.setCell(2, c, columns[c].defaultValue);
+    area.model.setCell(2, column, raw);
+
+    area.click(2, column);
+    QComboBox* list = area.list();
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), columns[column].items.size() + 1);
+    QCOMPARE(list->itemText(list->count() - 1), raw);
+    QCOMPARE(list->currentText(), raw);
+    if (action == QLatin1String("enter")) {
+        area.enter(list);
+        QVERIFY(list->isHidden());
+    } else if (action == QLatin1String("reopen")) {
+        area.click(3, column);
+        area.click(2, column);
+        QCOMPARE(list->currentText(), raw);
+    } else if (action != QLatin1String("leave")) {
+        area.pick(list, action);
+    }
+    area.click(4, 0);
+    QTEST(area.cell(2, column), "kept");
+    QVERIFY(area.prompter.shown.isEmpty());
+    const int offset = columns[column].storage.offset - kBlockSize;
+    QTEST(int(ChannelCodec::encode(area.model.table(), 2).second[offset]), "byte");
+
+    // The extra item belongs to that cell only.
+    area.click(5, column);
+    QCOMPARE(list->count(), columns[column].items.size());
 }
 
 void TestChannelEditing::pickingAnItemWritesTheCell() {

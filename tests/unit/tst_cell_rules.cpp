@@ -158,6 +158,26 @@ private Q_SLOTS:
                                      << "9" << false;
         QTest::newRow("empty") << 6 << "1"
                                << "" << true;
+        QTest::newRow("raw power") << 7 << "0"
+                                   << "3C" << true;
+        QTest::newRow("raw power in lower case") << 10 << "1"
+                                                 << "3c" << false;
+        QTest::newRow("raw form of a listed power") << 7 << "0"
+                                                    << "FF" << false;
+        QTest::newRow("raw scrambler") << 9 << "1"
+                                       << "3C" << true;
+        QTest::newRow("raw decimal scrambler") << 9 << "1"
+                                               << "09" << true;
+        QTest::newRow("raw form of a listed scrambler") << 9 << "1"
+                                                        << "01" << false;
+        QTest::newRow("raw bandwidth") << 6 << "1"
+                                       << "FE" << true;
+        QTest::newRow("raw form of narrow") << 6 << "0"
+                                            << "FC" << false;
+        QTest::newRow("raw busy lock, whole byte") << 5 << "0"
+                                                   << "01" << true;
+        QTest::newRow("raw busy lock, bit field") << 5 << "1"
+                                                  << "01" << false;
     }
     void acceptedTexts() {
         QFETCH(int, column);

@@ -145,7 +145,7 @@ private Q_SLOTS:
             }
             ChannelTable decoded;
             decoded.layOut(Layout(layout), 16);
-            ChannelCodec::decode(first, second, decoded, 1); // other cells may fail to decode
+            ChannelCodec::decode(first, second, decoded, 1);
             QCOMPARE(decoded.cell(1, c), filled.cell(1, c));
         }
     }

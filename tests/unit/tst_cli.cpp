@@ -135,6 +135,10 @@ private Q_SLOTS:
         QTest::newRow("off raster") << 2 << 2 << "430.00100";
         QTest::newRow("short frequency") << 5 << 1 << "430.1";
         QTest::newRow("power word") << 7 << 10 << "max";
+        QTest::newRow("raw power in lower case") << 7 << 10 << "3c";
+        QTest::newRow("raw form of a listed power") << 7 << 10 << "FF";
+        QTest::newRow("raw form of a listed scrambler") << 7 << 9 << "03";
+        QTest::newRow("raw byte in a bit field") << 7 << 7 << "3C";
     }
     void convertRefusesWhatTheEditorsWouldNot() {
         QFETCH(int, row);
@@ -155,6 +159,48 @@ private Q_SLOTS:
         const QString err = QString::fromUtf8(r.err);
         QVERIFY2(err.contains(QStringLiteral("第 %1 行第 %2 列").arg(row).arg(column)), qPrintable(err));
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Bytes the lists do not name: shown by show, in the JSON form as their raw texts, and back in the file
+    // unchanged; a raw text in the JSON form is written as that byte.
+    void convertKeepsRawBytes_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("token"); // of line 5, the second block of channel 2
+        QTest::newRow("power") << 10 << "77" << 10;
+        QTest::newRow("scrambler") << 9 << "0A" << 11;
+        QTest::newRow("decimal scrambler") << 9 << "10" << 11;
+        QTest::newRow("bandwidth") << 6 << "FE" << 9;
+    }
+    void convertKeepsRawBytes() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(int, token);
+        QList<QByteArray> lines = fileBytes(samples + "demo-16.qfd").split('\n');
+        lines[3] = "52 00 18 08 70 06 65 13 03 FE 3C 5A\r";
+        const QString qfd = dir.filePath("raw.qfd");
+        writeAll(qfd, lines.join('\n'));
+
+        const Run shown = run({"show", qfd, "--config", config});
+        QCOMPARE(shown.code, 0);
+        QVERIFY2(shown.out.contains("\tFE\t是\t否\t5A\t3C\n"), shown.out.constData());
+        const QString json = dir.filePath("raw.json");
+        QCOMPARE(run({"convert", qfd, json, "--config", config}).code, 0);
+        QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
+        QJsonArray grid = o.value("grid").toArray();
+        QCOMPARE(grid[1].toArray()[10].toString(), QStringLiteral("3C"));
+        const QString back = dir.filePath("raw-back.qfd");
+        QCOMPARE(run({"convert", json, back, "--config", config}).code, 0);
+        QCOMPARE(fileBytes(back), fileBytes(qfd));
+
+        QJsonArray cells = grid[2].toArray();
+        cells[column] = text;
+        grid[2] = cells;
+        o["grid"] = grid;
+        writeAll(json, QJsonDocument(o).toJson());
+        const Run r = run({"convert", json, back, "--config", config});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(fileBytes(back).split('\n')[5].split(' ')[token].trimmed(), text.toLatin1());
     }
 
     // Every value of the JSON form that a channel file needs must be there with its own type; nothing is
