@@ -86,15 +86,6 @@ private Q_SLOTS:
         QCOMPARE(int(radio->machine().image().blocks[1][7]), 16); // the last used channel
     }
 
-    void backupsOfTheReadAndTheWrite() {
-        // readFillsTheWindow and writeSendsTheEdits ran before: one backup each, told apart by their names.
-        const QStringList names =
-            QDir(radioCommands()->backups().folder()).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(names.size(), 2);
-        QVERIFY2(names.filter(QStringLiteral("-读频-A16-1.qfd")).size() == 1, qPrintable(names.join(' ')));
-        QVERIFY2(names.filter(QStringLiteral("-写频-A16-1.qfd")).size() == 1, qPrintable(names.join(' ')));
-    }
-
     void openBackupsMenuItem() {
         // The item follows 读频 and 写频 after a separator, and opens the folder, creating it first.
         auto* program = window->findChild<QMenu*>(QStringLiteral("mnuProgram"));

@@ -35,7 +35,6 @@ private Q_SLOTS:
     void saveRemovesOldBackups();
     void unwritableFolder_data();
     void unwritableFolder();
-    void defaultFolderIsTheProgramsDataFolder();
 };
 
 void TestBackupStore::naming_data() {
@@ -175,14 +174,6 @@ void TestBackupStore::unwritableFolder() {
     QVERIFY(e.description.contains(dir.filePath(folder)));
     QVERIFY(saved.isEmpty());
     QCOMPARE(contentsOf(dir.filePath(blocker)), QByteArray("mine"));
-}
-
-void TestBackupStore::defaultFolderIsTheProgramsDataFolder() {
-    // Both faces call themselves RadioCPS, so they share the folder under the per-user data location.
-    QCoreApplication::setApplicationName(QStringLiteral("RadioCPS"));
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    QCOMPARE(BackupStore::defaultFolder(), data + QStringLiteral("/RadioCPS/backups"));
-    QCOMPARE(BackupStore().folder(), BackupStore::defaultFolder());
 }
 
 QTEST_GUILESS_MAIN(TestBackupStore)
