@@ -23,6 +23,8 @@ cleanup() {
   rm -rf "$tmp"
 }
 trap cleanup EXIT
+# Each transfer leaves a backup; the benchmark's go with the rest of its files.
+export RADIOCPS_BACKUP_DIR="$tmp/backups"
 
 stat_value() { sed -n "s/^$1=//p" "$tmp/stats"; }
 

@@ -1,4 +1,5 @@
 // radiocps-cli read --port DEVICE --out FILE [--config INI] [--timeout S] [--json]
+#include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
@@ -39,6 +40,8 @@ int runRead(const QStringList& args) {
     const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
+    // Before anything that can fail: whatever arrived is kept even when FILE cannot take it.
+    Cli::backUpRead(job, document.models());
 
     if (job.keepError().isError())
         return Cli::fail(job.keepError());

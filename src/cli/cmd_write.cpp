@@ -1,4 +1,5 @@
 // radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]
+#include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
@@ -55,6 +56,7 @@ int runWrite(const QStringList& args) {
     const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
+    Cli::backUpWrite(job, result, document.model().strPc);
     return Cli::transferExit(result);
 }
 

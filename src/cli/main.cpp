@@ -36,6 +36,8 @@ int main(int argc, char* argv[]) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
+    // The desktop program's name, so that both keep their backups in the same per-user folder.
+    QCoreApplication::setApplicationName(QStringLiteral("RadioCPS"));
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

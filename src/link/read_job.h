@@ -30,6 +30,8 @@ public:
     // start when this fails.
     Error prepare();
     QString receivedPath() const { return received_.path(); }
+    // The file holding what arrived: the received path once kept, else the temporary file beside it.
+    QString receivedDataPath() const { return received_.dataPath(); }
     // Why what arrived could not be put at the received path when the job finished.
     const Error& keepError() const { return keepError_; }
 

@@ -29,6 +29,9 @@ inline const QString WriteRefusesIncomplete =
     QStringLiteral("文件不完整，只有 %1 行（应有 %2 行）：写频会把缺少的信道写成空信道，没有写入。"
                    "确实要这样写入，请加 --allow-incomplete");
 inline const QString Cancelled = QStringLiteral("已取消");
+// The backup of a read or a write, on stderr.
+inline const QString BackupSaved = QStringLiteral("已备份到：%1");
+inline const QString BackupFailed = QStringLiteral("警告：备份没有保存：%1");
 
 // ports.
 inline const QString NoPorts = QStringLiteral("没有找到串口（伪终端不在其列，请用 --port 指定设备）");

@@ -34,6 +34,7 @@ inline const QString MenuExit = QStringLiteral("退出(&X)");
 inline const QString MenuProgram = QStringLiteral("编程(&P)");
 inline const QString MenuRead = QStringLiteral("读频(&R)");
 inline const QString MenuWrite = QStringLiteral("写频(&W)");
+inline const QString MenuOpenBackups = QStringLiteral("打开备份文件夹");
 inline const QString MenuEdit = QStringLiteral("编辑(&E)");
 inline const QString MenuTune = QStringLiteral("调整模式(&T)");
 inline const QString MenuPortMenu = QStringLiteral("端口选择(&C)");
@@ -164,6 +165,13 @@ QString confirmIncompleteWrite(int firstMissing, int last);
 // The status bar while the document lacks channels.
 QString incompleteStatus(int firstMissing, int last);
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
+
+// The backups of reads and writes: the status bar notes, the line the message after a failed or
+// cancelled read adds, and the folder command (title UiText::TitleNotice).
+inline const QString BackupSaved = QStringLiteral("已备份到：%1");
+inline const QString BackupFailed = QStringLiteral("备份没有保存：%1");
+inline const QString ReceivedBackedUp = QStringLiteral("已收到的数据已备份到：%1");
+inline const QString BackupFolderWontOpen = QStringLiteral("无法打开备份文件夹：%1");
 } // namespace RadioText
 
 // The preview window and the print and preview commands (titles UiText::TitleNotice, UiText::TitleError).

@@ -29,6 +29,10 @@ void wireRadio(MainWindow& window) {
         radio->mnuWrite_Click();
         return Error::none();
     });
+    window.setCommandHandler(MainWindow::Command::OpenBackups, [radio] {
+        radio->backups().openFolder();
+        return Error::none();
+    });
     window.setCommandHandler(MainWindow::Command::Port, [radio] {
         radio->mnuPort_Click();
         return Error::none();

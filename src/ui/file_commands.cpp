@@ -39,24 +39,32 @@ void FileCommands::loadChannelFile(const QString& path) {
     decodeWithMessages([this, &path](LoadedChannelFile* loaded) { return document_.openFile(path, loaded); });
 }
 
-void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode) {
+void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
+                                      const QString& note) {
     LoadedChannelFile loaded;
     Error error;
     {
         const BusyPointer busy;
         error = decode(&loaded);
     }
-    if (error.code == ErrorCode::FileNotFound)
-        return;
-    if (error.isError()) {
-        prompter_.message(window_, Prompter::Icon::Information, QString::number(error.code),
-                          error.description);
-        return;
+    QString title;
+    QString text;
+    if (error.code == ErrorCode::FileNotFound) {
+        // Silent: there is nothing to show.
+    } else if (error.isError()) {
+        title = QString::number(error.code);
+        text = error.description;
+    } else if (!loaded.complete) {
+        title = QString::number(ErrorCode::InputPastEnd);
+        text = UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data));
     }
-    if (!loaded.complete) {
-        prompter_.message(window_, Prompter::Icon::Information, QString::number(ErrorCode::InputPastEnd),
-                          UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
+    if (!note.isEmpty()) {
+        if (text.isEmpty())
+            title = UiText::TitleNotice;
+        text = text.isEmpty() ? note : text + QLatin1Char('\n') + note;
     }
+    if (!text.isEmpty())
+        prompter_.message(window_, Prompter::Icon::Information, title, text);
 }
 
 bool FileCommands::saveChannelFile() {

@@ -29,8 +29,10 @@ public:
     // Decodes and applies a file with its messages; silent when the file is missing.
     void loadChannelFile(const QString& path);
     // Runs a decode into the document under the busy pointer, then shows what Open shows: nothing for a
-    // missing file, an error titled with its code, or the notice of a file that ended early.
-    void decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode);
+    // missing file, an error titled with its code, or the notice of a file that ended early. A `note` is
+    // added to that message as a line of its own, or shown alone when there is none.
+    void decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
+                            const QString& note = QString());
     // The title of "保存成功": the main window's caption.
     void setMessageTitle(const QString& title) { messageTitle_ = title; }
 

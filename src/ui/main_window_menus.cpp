@@ -63,6 +63,8 @@ QMenu* MainWindow::createMenus() {
     program->setObjectName(QStringLiteral("mnuProgram"));
     addRouted(program, Command::Read, UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
     addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
+    program->addSeparator();
+    addRouted(program, Command::OpenBackups, UiText::MenuOpenBackups);
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));

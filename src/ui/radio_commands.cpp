@@ -16,7 +16,8 @@
 RadioCommands::RadioCommands(MainWindow& window) : RadioCommands(window, std::make_unique<QtSerialPort>()) {}
 
 RadioCommands::RadioCommands(MainWindow& window, std::unique_ptr<SerialPort> port)
-    : QObject(&window), window_(window), port_(std::move(port)), receivedPath_(ReceivedFile::defaultPath()) {}
+    : QObject(&window), window_(window), port_(std::move(port)), receivedPath_(ReceivedFile::defaultPath()),
+      backups_(window) {}
 
 RadioCommands::~RadioCommands() {
     closePort();
@@ -102,9 +103,12 @@ void RadioCommands::mnuRead_Click() {
     runInProgressWindow(job, false);
     if (!job.hasReceived())
         return;
+    // Kept before the decode, so that a read that cannot be shown is not lost either.
+    const QString backupNote = backups_.afterRead(job, lastResult_);
     // What arrived is shown exactly as an opened file, with the same messages.
     window_.files().decodeWithMessages(
-        [&job, &document](LoadedChannelFile* loaded) { return job.decodeInto(document, loaded); });
+        [&job, &document](LoadedChannelFile* loaded) { return job.decodeInto(document, loaded); },
+        backupNote);
 }
 
 void RadioCommands::mnuWrite_Click() {
@@ -132,6 +136,7 @@ void RadioCommands::mnuWrite_Click() {
     if (!openPort())
         return;
     runInProgressWindow(job, true);
+    backups_.afterWrite(job, lastResult_, document.model().strPc);
     // The radio now holds what the document holds.
     if (lastResult_.ok())
         window_.document().markUnmodified();

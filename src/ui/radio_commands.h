@@ -5,6 +5,7 @@
 
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
+#include "ui/backup_commands.h"
 
 class MainWindow;
 class PortDialog;
@@ -38,6 +39,8 @@ public:
     void setReceivedFilePath(const QString& path) { receivedPath_ = path; }
     void setTimings(const LinkTimings& timings) { timings_ = timings; }
     const TransferResult& lastResult() const { return lastResult_; }
+    // The backups of the reads and writes: <AppDataLocation>/backups unless their folder is set.
+    BackupCommands& backups() { return backups_; }
 
 Q_SIGNALS:
     // A transfer is about to run; the window's housekeeping timer stops until its next activation.
@@ -54,4 +57,5 @@ private:
     QString receivedPath_;
     LinkTimings timings_;
     TransferResult lastResult_;
+    BackupCommands backups_;
 };

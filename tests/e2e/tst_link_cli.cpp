@@ -40,8 +40,10 @@ struct Result {
     QString err;
 };
 
-Result cli(const QStringList& args, int timeoutMs = 30000) {
+Result cli(const QStringList& args, int timeoutMs = 30000,
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(kBin + QStringLiteral("/radiocps-cli"), args);
     p.waitForFinished(timeoutMs);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -72,6 +74,23 @@ QStringList entries(const QString& folder) {
                                   QDir::Name);
 }
 
+// The channels a channel file opens to, against the shipped configuration.
+ChannelTable channelsOf(const QString& path) {
+    ModelTable models;
+    models.readFrom(kConfig);
+    LoadedChannelFile loaded;
+    if (LoadChannelFile(path, models, RadioSettings(), &loaded).isError())
+        return {};
+    return loaded.table;
+}
+
+QStringList filesIn(const QString& folder) {
+    QStringList out;
+    for (const QFileInfo& i : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        out << i.absoluteFilePath();
+    return out;
+}
+
 const QByteArray kOwnBytes = "52 00 00 08 71 05 FF FF 98 0C 05 1E \r\n";
 
 } // namespace
@@ -94,6 +113,10 @@ private Q_SLOTS:
     void usage_data();
     void usage();
     void ports();
+    void transfersLeaveABackup_data();
+    void transfersLeaveABackup();
+    void backupFolderDefaultsToTheDesktops();
+    void backupFailureIsAWarning();
 
 private:
     QTemporaryDir dir_;
@@ -102,6 +125,98 @@ private:
 void TestLinkCli::initTestCase() {
     if (!QFile::exists(kBin + QStringLiteral("/radiocps-sim")) || !QFile::exists(kSample))
         QSKIP("radiocps-sim or the demo sample is not built");
+    // Every transfer of these tests keeps its backups here, never in the real home.
+    qputenv("RADIOCPS_BACKUP_DIR", QFile::encodeName(dir_.filePath(QStringLiteral("backups"))));
+}
+
+void TestLinkCli::transfersLeaveABackup_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("name"); // how the backup's name ends
+    QTest::addColumn<bool>("whole");   // the backup holds every channel of the sample
+    QTest::newRow("read") << "read" << QString() << 0 << "-读频-RC-160.qfd" << true;
+    QTest::newRow("write") << "write" << QString() << 0 << "-写频-RC-160.qfd" << true;
+    QTest::newRow("read cut short") << "read"
+                                    << "hangup:40" << 1 << "-读频-RC-160.qfd" << false;
+    QTest::newRow("write not acknowledged") << "write"
+                                            << "noack:7" << 1 << "-写频-RC-160.qfd" << true;
+}
+
+void TestLinkCli::transfersLeaveABackup() {
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+    Sim sim;
+    QStringList simArgs{QStringLiteral("--image"), kSample};
+    if (!fault.isEmpty())
+        simArgs << QStringLiteral("--fault") << fault;
+    QVERIFY(sim.start(simArgs));
+    QTemporaryDir folder;
+    const QString backups = folder.filePath(QStringLiteral("备份 folder"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("RADIOCPS_BACKUP_DIR"), backups);
+    QStringList args{command, QStringLiteral("--port"), sim.device, QStringLiteral("--config"), kConfig};
+    if (command == QLatin1String("read"))
+        args << QStringLiteral("--out") << folder.filePath(QStringLiteral("read.qfd"));
+    else
+        args << kSample;
+    const Result r = cli(args, 30000, env);
+    QCOMPARE(r.code, code);
+    const QStringList files = filesIn(backups);
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(files[0].endsWith(name), qPrintable(files[0]));
+    QVERIFY2(r.err.contains(QStringLiteral("已备份到：") + QDir::toNativeSeparators(files[0])),
+             qPrintable(r.err));
+    const ChannelTable sample = channelsOf(kSample);
+    const ChannelTable backedUp = channelsOf(files[0]);
+    QVERIFY(sample.rowCount() > 1);
+    QCOMPARE(backedUp.rowCount(), sample.rowCount());
+    if (whole) {
+        QVERIFY(backedUp == sample);
+    } else {
+        // Exactly the blocks that arrived before the line went dead.
+        const QByteArray got = dataTokens(files[0]);
+        QVERIFY(!got.isEmpty() && fileBytes(files[0]).count('\n') < 128);
+        QCOMPARE(got, dataTokens(kSample).left(got.size()));
+    }
+}
+
+void TestLinkCli::backupFolderDefaultsToTheDesktops() {
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--image"), kSample}));
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("RADIOCPS_BACKUP_DIR"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    const Result r =
+        cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"),
+             home.filePath(QStringLiteral("read.qfd")), QStringLiteral("--config"), kConfig},
+            30000, env);
+    QCOMPARE(r.code, 0);
+    // The desktop program's data folder: AppDataLocation of "RadioCPS".
+    QCOMPARE(filesIn(home.filePath(QStringLiteral("RadioCPS/backups"))).size(), 1);
+}
+
+void TestLinkCli::backupFailureIsAWarning() {
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--image"), kSample}));
+    QTemporaryDir folder;
+    const QString blocker = folder.filePath(QStringLiteral("file"));
+    QFile f(blocker);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("RADIOCPS_BACKUP_DIR"), blocker + QStringLiteral("/backups"));
+    const QString out = folder.filePath(QStringLiteral("read.qfd"));
+    const Result r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device,
+                          QStringLiteral("--out"), out, QStringLiteral("--config"), kConfig},
+                         30000, env);
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.err.contains(QStringLiteral("警告：备份没有保存")), qPrintable(r.err));
+    QVERIFY(channelsOf(out) == channelsOf(kSample));
 }
 
 void TestLinkCli::readPrintsWhatShowPrints() {

@@ -3,10 +3,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "../unit/link_harness.h"
+#include "image/channel_file.h"
 #include "image/write_image.h"
 #include "link/serial_port.h"
 #include "main_window_fixture.h"
@@ -15,6 +17,8 @@
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/radio_commands.h"
+
+Q_DECLARE_METATYPE(TransferResult::Outcome)
 
 // The read and write commands of the desktop program on its document: confirmation, port, frmWAIT with its
 // captions, progress, cancel and close box, the decode at the end - against the virtual radio over a pty,
@@ -26,6 +30,19 @@ using Answer = Prompter::Answer;
 int lines(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : -1;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The files of the backup folder, with their paths.
+QStringList backupsIn(const QString& folder) {
+    QStringList out;
+    for (const QFileInfo& i : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        out << i.absoluteFilePath();
+    return out;
 }
 
 RadioFault fault(const QString& text) {
@@ -70,6 +87,9 @@ private Q_SLOTS:
     void writeCompletes();
     void writeRejectsFrequency();
     void writeNotAcknowledged();
+    void partialReadNamesItsBackup_data();
+    void partialReadNamesItsBackup();
+    void backupFailureIsOnlyANote();
     void progressWindowStartsAfterDelay();
     void portChoiceOverridesPortOption();
 
@@ -125,8 +145,10 @@ void TestLinkCommands::init() {
     t.noResponseMs = 500;
     t.wakeUpPacingMs = 5;
     commands_->setTimings(t);
-    commands_->setReceivedFilePath(
-        dir_.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QStringLiteral("/received.qfd")));
+    const QString testFolder = dir_.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                                             QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag()));
+    commands_->setReceivedFilePath(testFolder + QStringLiteral("/received.qfd"));
+    commands_->backups().setFolder(testFolder + QStringLiteral("/backups"));
 }
 
 void TestLinkCommands::cleanup() {
@@ -164,6 +186,14 @@ void TestLinkCommands::readCompletes() {
     QVERIFY(window_->document().isComplete());
     QVERIFY(!commands_->port().isOpen());
     QCOMPARE(transferStarts_, 1);
+    // The read is backed up as the received file holds it, named after its model; the status bar says where.
+    const QStringList backups = backupsIn(commands_->backups().folder());
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(
+        QFileInfo(backups[0]).fileName().contains(QStringLiteral("-读频-") + state_.model.strPc + ".qfd"),
+        qPrintable(backups[0]));
+    QCOMPARE(bytesOf(backups[0]), bytesOf(commands_->receivedFilePath()));
+    QVERIFY(window_->statusBar()->currentMessage().contains(QDir::toNativeSeparators(backups[0])));
 }
 
 void TestLinkCommands::readDeclined() {
@@ -174,6 +204,7 @@ void TestLinkCommands::readDeclined() {
     QCOMPARE(decoded_->size(), 0);
     QCOMPARE(lines(commands_->receivedFilePath()), -1);
     QCOMPARE(radio_->machine().blocksRead(), 0);
+    QVERIFY(backupsIn(commands_->backups().folder()).isEmpty());
 }
 
 void TestLinkCommands::readOpenFailure() {
@@ -309,6 +340,7 @@ void TestLinkCommands::readLinkGoneDuringHandshake() {
     QCOMPARE(prompter().shown[1].icon, Prompter::Icon::Critical);
     QCOMPARE(decoded_->size(), 0); // nothing to decode before the read-mode byte
     QVERIFY(!commands_->port().isOpen());
+    QVERIFY(backupsIn(commands_->backups().folder()).isEmpty());
 }
 
 void TestLinkCommands::writeCompletes() {
@@ -326,6 +358,13 @@ void TestLinkCommands::writeCompletes() {
     QTRY_COMPARE(radio_->machine().blocksWritten(), 128);
     QVERIFY(radio_->machine().image().blocks == stateImage().blocks);
     QCOMPARE(int(radio_->machine().image().blocks[1][7]), 16);
+    // The image sent is backed up as a channel file that opens to the same channels.
+    const QStringList backups = backupsIn(commands_->backups().folder());
+    QCOMPARE(backups.size(), 1);
+    QVERIFY(QFileInfo(backups[0]).fileName().contains(QStringLiteral("-写频-") + state_.model.strPc));
+    MemoryImage saved;
+    QVERIFY(!ChannelFile::parse(bytesOf(backups[0]), &saved.blocks).isError());
+    QVERIFY(saved.blocks == radio_->machine().image().blocks);
 }
 
 void TestLinkCommands::writeRejectsFrequency() {
@@ -337,6 +376,7 @@ void TestLinkCommands::writeRejectsFrequency() {
              QStringLiteral("第4个信道数据的发射频率不合法，请在正确频率范围（300Mhz--650Mhz）内输入"));
     QCOMPARE(prompter().shown[0].title, QStringLiteral("提示"));
     QCOMPARE(radio_->machine().blocksWritten(), 0);
+    QVERIFY(backupsIn(commands_->backups().folder()).isEmpty());
 }
 
 void TestLinkCommands::writeNotAcknowledged() {
@@ -349,6 +389,59 @@ void TestLinkCommands::writeNotAcknowledged() {
                                               wording(TransferMessage::communicationError())}));
     QCOMPARE(prompter().shown[1].title, window_->applicationTitle());
     QVERIFY(!commands_->port().isOpen());
+    // Blocks went out before the radio stopped answering: what was being written is kept.
+    QCOMPARE(backupsIn(commands_->backups().folder()).size(), 1);
+}
+
+void TestLinkCommands::partialReadNamesItsBackup_data() {
+    QTest::addColumn<QString>("faultText");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<TransferResult::Outcome>("outcome");
+    QTest::newRow("cancelled") << QString() << true << TransferResult::Outcome::Cancelled;
+    QTest::newRow("not acknowledged")
+        << QStringLiteral("noack:40") << false << TransferResult::Outcome::CommunicationError;
+    QTest::newRow("hung up") << QStringLiteral("hangup:40") << false << TransferResult::Outcome::LinkLost;
+}
+
+void TestLinkCommands::partialReadNamesItsBackup() {
+    QFETCH(QString, faultText);
+    QFETCH(bool, cancel);
+    QFETCH(TransferResult::Outcome, outcome);
+    startRadio(stateImage(), faultText, 9600);
+    if (cancel) {
+        prompter().answers = {Answer::Ok, Answer::Ok};
+        duringDialog_ = [](QDialog* d) { whenProgress(d, 20, [](ProgressWindow* w) { w->close(); }); };
+    }
+    commands_->mnuRead_Click();
+    QCOMPARE(commands_->lastResult().outcome, outcome);
+    const QStringList backups = backupsIn(commands_->backups().folder());
+    QCOMPARE(backups.size(), 1);
+    // The backup holds exactly what arrived, and the last message, the notice of the short read, names it.
+    const int got = lines(backups[0]);
+    QVERIFY2(got >= 20 && got < 128, qPrintable(QString::number(got)));
+    QCOMPARE(bytesOf(backups[0]), bytesOf(commands_->receivedFilePath()));
+    QCOMPARE(prompter().shown.last().title, QStringLiteral("62"));
+    QVERIFY2(prompter().shown.last().text.endsWith(QStringLiteral("\n已收到的数据已备份到：") +
+                                                   QDir::toNativeSeparators(backups[0])),
+             qPrintable(prompter().shown.last().text));
+    QVERIFY(!window_->document().isComplete());
+}
+
+void TestLinkCommands::backupFailureIsOnlyANote() {
+    // A file where the folder should be: the backup cannot be saved, the read is shown all the same.
+    const QString blocked = dir_.filePath(QStringLiteral("blocked"));
+    QFile blocker(blocked);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    commands_->backups().setFolder(blocked + QStringLiteral("/backups"));
+    startRadio(stateImage());
+    commands_->mnuRead_Click();
+    QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
+    QCOMPARE(prompter().texts(), QStringList{QStringLiteral("确定要开始读频吗?")});
+    QVERIFY(window_->document().table() == state_.table);
+    QCOMPARE(lines(commands_->receivedFilePath()), 128);
+    QVERIFY2(window_->statusBar()->currentMessage().startsWith(QStringLiteral("备份没有保存：")),
+             qPrintable(window_->statusBar()->currentMessage()));
 }
 
 void TestLinkCommands::progressWindowStartsAfterDelay() {

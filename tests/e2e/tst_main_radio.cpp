@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "image/channel_file.h"
@@ -10,6 +12,7 @@
 #include "ui/channel_table_model.h"
 #include "ui/command_wiring.h"
 #include "ui/model_dialog.h"
+#include "ui/radio_commands.h"
 
 // The desktop program as a user drives it: the read and write commands of the main window's menu, wired to
 // the real transfers, over a pty to the virtual radio.
@@ -19,6 +22,11 @@ class TestMainRadio : public QObject {
     MainWindowFixture fixture;
     MainWindow* window = nullptr;
     std::unique_ptr<PtyRadio> radio;
+    QTemporaryDir dir;
+
+    RadioCommands* radioCommands() const {
+        return window->findChild<RadioCommands*>(QStringLiteral("radioCommands"));
+    }
 
     static MemoryImage demoImage() {
         QFile f(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/demo-16.qfd"));
@@ -41,6 +49,7 @@ private Q_SLOTS:
         fixture.writeIni(MainWindowFixture::standardIni());
         window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it
         wireCommands(*window);
+        radioCommands()->backups().setFolder(dir.filePath(QStringLiteral("backups")));
         // Own dialogs other than the model dialog run for real (frmWAIT closes itself).
         window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
         radio = std::make_unique<PtyRadio>(RadioMachine(demoImage()), 0);
@@ -75,6 +84,38 @@ private Q_SLOTS:
         QCOMPARE(int(b[6]), 0x55);
         QCOMPARE(int(b[7]), 0x44);
         QCOMPARE(int(radio->machine().image().blocks[1][7]), 16); // the last used channel
+    }
+
+    void openBackupsMenuItem() {
+        // The item follows 读频 and 写频 after a separator, and opens the folder, creating it first.
+        auto* program = window->findChild<QMenu*>(QStringLiteral("mnuProgram"));
+        QVERIFY(program);
+        const QList<QAction*> items = program->actions();
+        const int at = items.indexOf(window->findChild<QAction*>(QStringLiteral("mnuOpenBackups")));
+        QVERIFY(at >= 2);
+        QCOMPARE(items[at]->text(), QStringLiteral("打开备份文件夹"));
+        QVERIFY(items[at - 1]->isSeparator());
+        QCOMPARE(items[at - 2]->objectName(), QStringLiteral("mnuWrite"));
+
+        const QString folder = dir.filePath(QStringLiteral("not yet/备份"));
+        radioCommands()->backups().setFolder(folder);
+        QList<QUrl> opened;
+        radioCommands()->backups().setUrlOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        fixture.prompter.clear();
+        items[at]->trigger();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(fixture.prompter.shown.isEmpty());
+
+        // A desktop that cannot open it says so, naming the folder.
+        radioCommands()->backups().setUrlOpener([](const QUrl&) { return false; });
+        items[at]->trigger();
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QVERIFY(fixture.prompter.shown[0].text.contains(QDir::toNativeSeparators(folder)));
+        radioCommands()->backups().setFolder(dir.filePath(QStringLiteral("backups")));
     }
 
     void frequencyCheckStopsTheWrite() {

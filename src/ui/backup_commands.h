@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+#include "document/backup_store.h"
+#include "link/transfer_action.h"
+
+class MainWindow;
+class ReadJob;
+class WriteJob;
+
+// The backups the desktop program takes after its reads and writes, and "打开备份文件夹". A backup that
+// cannot be saved never spoils the transfer: it is a note in the status bar, not a message box.
+class BackupCommands {
+public:
+    // Opens a folder in the desktop's file manager; tests record the URL instead.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit BackupCommands(MainWindow& window);
+
+    QString folder() const { return store_.folder(); }
+    void setFolder(const QString& folder) { store_ = BackupStore(folder); }
+    void setUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
+
+    // Backs up what a finished read received. After a read that did not complete, returns the line that
+    // names the backup for the message shown next; otherwise nothing.
+    QString afterRead(const ReadJob& job, const TransferResult& result);
+    // Backs up the image of a write that reached the radio.
+    void afterWrite(const WriteJob& job, const TransferResult& result, const QString& modelName);
+    // Creates the folder if it is missing and opens it.
+    void openFolder();
+
+private:
+    void note(const Error& error, const QString& savedPath);
+
+    MainWindow& window_;
+    BackupStore store_;
+    UrlOpener opener_;
+};
