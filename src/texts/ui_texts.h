@@ -79,6 +79,8 @@ inline const QString IconInvalid = QStringLiteral("无效的图片：%1");
 // channels are missing, then the caption ("信道表.qfd* - 编程软件"); the caption alone for a new table.
 QString documentTitle(const QString& fileName, bool modified, bool incomplete, const QString& caption);
 inline const QString Incomplete = QStringLiteral("（不完整）");
+// Between two notes of one command in the status bar.
+inline const QString NoteSeparator = QStringLiteral("；");
 } // namespace UiText
 
 // The desktop program's command-line options.

@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QStatusBar>
 
 #include "config/error_texts.h"
 #include "document/radio_document.h"
@@ -13,20 +12,14 @@
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
-namespace {
-// Long enough to be read after the transfer's messages, short enough not to hide the caption for good.
-constexpr int kStatusNoteMs = 60000;
-} // namespace
-
 BackupCommands::BackupCommands(MainWindow& window)
     : window_(window), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
 
 void BackupCommands::note(const Error& error, const QString& savedPath) {
     if (error.isError())
-        window_.statusBar()->showMessage(RadioText::BackupFailed.arg(error.description), kStatusNoteMs);
+        window_.addStatusNote(RadioText::BackupFailed.arg(error.description));
     else if (!savedPath.isEmpty())
-        window_.statusBar()->showMessage(RadioText::BackupSaved.arg(QDir::toNativeSeparators(savedPath)),
-                                         kStatusNoteMs);
+        window_.addStatusNote(RadioText::BackupSaved.arg(QDir::toNativeSeparators(savedPath)));
 }
 
 QString BackupCommands::afterRead(const ReadJob& job, const TransferResult& result) {

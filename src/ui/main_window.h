@@ -54,6 +54,8 @@ public:
 
     // A note in the status bar about the last command (the outcome of a transfer, a backup); empty hides it.
     void showStatusNote(const QString& text);
+    // Adds to the note of the same command (a write, its verify, its backup).
+    void addStatusNote(const QString& text);
     QString statusNote() const;
 
     // The title of messages that name the program: the caption, or the program name before one is set.

@@ -90,6 +90,10 @@ void MainWindow::showStatusNote(const QString& text) {
     showNote(notePanel_, text);
 }
 
+void MainWindow::addStatusNote(const QString& text) {
+    showStatusNote(notePanel_->text().isEmpty() ? text : notePanel_->text() + UiText::NoteSeparator + text);
+}
+
 QString MainWindow::statusNote() const {
     return notePanel_->text();
 }

@@ -72,6 +72,7 @@ bool RadioCommands::openPort() {
 
 void RadioCommands::runInProgressWindow(TransferJob& job, bool write) {
     Q_EMIT transferStarting();
+    window_.showStatusNote(QString()); // the notes of an earlier transfer no longer apply
     {
         ProgressWindow frmWAIT(*window_.prompter(), &window_);
         frmWAIT.blnn = write;

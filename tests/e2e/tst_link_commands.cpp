@@ -68,8 +68,6 @@ void whenProgress(QDialog* dialog, int value, std::function<void(ProgressWindow*
 
 } // namespace
 
-Q_DECLARE_METATYPE(TransferResult::Outcome)
-
 class TestLinkCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -193,7 +191,7 @@ void TestLinkCommands::readCompletes() {
         QFileInfo(backups[0]).fileName().contains(QStringLiteral("-读频-") + state_.model.strPc + ".qfd"),
         qPrintable(backups[0]));
     QCOMPARE(bytesOf(backups[0]), bytesOf(commands_->receivedFilePath()));
-    QVERIFY(window_->statusBar()->currentMessage().contains(QDir::toNativeSeparators(backups[0])));
+    QVERIFY(window_->statusNote().contains(QDir::toNativeSeparators(backups[0])));
 }
 
 void TestLinkCommands::readDeclined() {
@@ -440,8 +438,8 @@ void TestLinkCommands::backupFailureIsOnlyANote() {
     QCOMPARE(prompter().texts(), QStringList{QStringLiteral("确定要开始读频吗?")});
     QVERIFY(window_->document().table() == state_.table);
     QCOMPARE(lines(commands_->receivedFilePath()), 128);
-    QVERIFY2(window_->statusBar()->currentMessage().startsWith(QStringLiteral("备份没有保存：")),
-             qPrintable(window_->statusBar()->currentMessage()));
+    QVERIFY2(window_->statusNote().startsWith(QStringLiteral("备份没有保存：")),
+             qPrintable(window_->statusNote()));
 }
 
 void TestLinkCommands::progressWindowStartsAfterDelay() {
