@@ -1,4 +1,4 @@
-// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]
+// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--verify]
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
@@ -6,13 +6,14 @@
 #include "image/block_address.h"
 #include "link/qt_serial_port.h"
 #include "link/write_job.h"
+#include "link/write_sequence.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
 namespace {
 
 const QString kUsage =
-    QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]");
+    QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--verify]");
 
 int runWrite(const QStringList& args) {
     Cli::Arguments a;
@@ -20,7 +21,7 @@ int runWrite(const QStringList& args) {
     LinkTimings timings;
     const bool parsed =
         Cli::parse(args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
-                   {QStringLiteral("--allow-incomplete")}, &a, &problem);
+                   {QStringLiteral("--allow-incomplete"), QStringLiteral("--verify")}, &a, &problem);
     if (!parsed || a.positional.size() != 1 || !a.option(QStringLiteral("--port")) ||
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
@@ -47,7 +48,7 @@ int runWrite(const QStringList& args) {
         return Cli::fail({ErrorCode::InvalidArgument, TransferTexts::frequencyOutOfBand(check)});
     }
     QtSerialPort port;
-    WriteJob job(port, timings);
+    WriteSequence job(port, document.models(), {a.has(QStringLiteral("--verify")), timings});
     if (Error e = job.prepare(document); e.isError())
         return Cli::fail(e);
 
@@ -55,7 +56,7 @@ int runWrite(const QStringList& args) {
     const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
-    return Cli::transferExit(result);
+    return Cli::writeExit(job.report(), result);
 }
 
 const CliCommandRegistrar

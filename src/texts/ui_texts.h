@@ -159,6 +159,8 @@ inline const QString ConfirmWrite = QStringLiteral("确定要开始写频吗?");
 // Before writing a table that lacks channels: the first and last missing channel.
 QString confirmIncompleteWrite(int firstMissing, int last);
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
+// The write options of the 编程 menu.
+inline const QString MenuVerifyAfterWrite = QStringLiteral("写频后校验");
 } // namespace RadioText
 
 // The preview window and the print and preview commands (titles UiText::TitleNotice, UiText::TitleError).

@@ -12,6 +12,7 @@
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
+#include "ui/write_preferences.h"
 
 namespace {
 
@@ -62,6 +63,8 @@ QMenu* MainWindow::createMenus() {
     program->setObjectName(QStringLiteral("mnuProgram"));
     addRouted(program, Command::Read, UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
     addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
+    program->addSeparator();
+    WritePreferences::addMenuItems(program);
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));

@@ -5,6 +5,7 @@
 
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
+#include "link/write_sequence.h"
 
 class MainWindow;
 class PortDialog;
@@ -47,6 +48,8 @@ private:
     bool openPort();
     // Shows frmWAIT running the job until it has finished; the port is closed afterwards.
     void runInProgressWindow(TransferJob& job, bool write);
+    // After a write: a matching read-back on the status bar, a difference or a failed read-back in a box.
+    void showWriteReport(const WriteSequence::Report& report);
 
     MainWindow& window_;
     std::unique_ptr<SerialPort> port_;

@@ -90,6 +90,8 @@ private Q_SLOTS:
     void writeChecksFrequencies();
     void writeOfShortFile_data();
     void writeOfShortFile();
+    void writeVerifies_data();
+    void writeVerifies();
     void usage_data();
     void usage();
     void ports();
@@ -328,6 +330,44 @@ void TestLinkCli::writeOfShortFile() {
     QCOMPARE(simSays.contains(QStringLiteral(" 0 bytes in")) ||
                  simSays.startsWith(QStringLiteral("0 bytes in")),
              !allowed);
+}
+
+void TestLinkCli::writeVerifies_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says"); // on stdout when the code is 0, else on stderr
+    QTest::newRow("clean") << QString() << 0 << QStringLiteral("写频完成，校验一致");
+    // Block 13 is the first block of channel 6: two settings blocks, then two per channel.
+    QTest::newRow("flip:13") << QStringLiteral("flip:13") << 3
+                             << QStringLiteral("校验不一致：对讲机中的信道 6与写入的不同");
+    QTest::newRow("flip:36, filler") << QStringLiteral("flip:36") << 3 << QStringLiteral("填充数据块 36");
+    // The write goes through; the read-back waits in vain for block 5's twelfth byte.
+    QTest::newRow("read-back fails") << QStringLiteral("short:5") << 1
+                                     << QStringLiteral("写频已完成，但校验时读频失败（对讲机没有响应）");
+}
+
+void TestLinkCli::writeVerifies() {
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    Sim sim;
+    QStringList simArgs{QStringLiteral("--blocks"), QStringLiteral("128")};
+    if (!fault.isEmpty())
+        simArgs << QStringLiteral("--fault") << fault;
+    QVERIFY(sim.start(simArgs));
+    const Result r = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+                          QStringLiteral("--config"), kConfig, QStringLiteral("--verify"),
+                          QStringLiteral("--timeout"), QStringLiteral("1")});
+    QCOMPARE(r.code, code);
+    QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    // The whole image went out and was read back (up to the failing block).
+    const QString simSays = QString::fromUtf8(sim.process.readAllStandardError());
+    QVERIFY2(simSays.contains(QStringLiteral("128 blocks written")), qPrintable(simSays));
+    QVERIFY2(
+        simSays.contains(code == 1 ? QStringLiteral("5 blocks read") : QStringLiteral("128 blocks read")),
+        qPrintable(simSays));
 }
 
 void TestLinkCli::usage_data() {
