@@ -156,6 +156,12 @@ int writeExit(const WriteSequence::Report& report, const TransferResult& result)
     case V::VerifyFailed:
         printErr(text);
         return kFailure;
+    case V::OtherModel:
+        printErr(text);
+        return kOtherModel;
+    case V::PreReadFailed:
+        printErr(text);
+        return transferExit(result);
     default:
         return transferExit(result);
     }

@@ -28,9 +28,10 @@ int transferExit(const TransferResult& result);
 
 // Exit codes of write beyond the shared ones.
 constexpr int kVerifyDiffers = 3;
+constexpr int kOtherModel = 4;
 
 // Exit code and lines of a finished write: the read-back's verdict ("写频完成，校验一致" on stdout, a
-// difference or a failed read-back on stderr), else as transferExit.
+// difference or a failed read-back on stderr), the radio of another model, else as transferExit.
 int writeExit(const WriteSequence::Report& report, const TransferResult& result);
 
 } // namespace Cli

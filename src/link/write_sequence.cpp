@@ -3,6 +3,9 @@
 #include <QTimer>
 
 #include "document/radio_document.h"
+#include "image/channel_file.h"
+#include "image/current_model.h"
+#include "image/hex.h"
 #include "image/write_image.h"
 #include "link/protocol.h"
 #include "link/read_transfer.h"
@@ -18,13 +21,31 @@ Error WriteSequence::prepare(const RadioDocument& document) {
         e.isError())
         return e;
     strType_ = document.model().strType;
-    stage_ = Stage::Write;
-    setMachine(std::make_unique<WriteTransfer>(image_, strType_, TransferMachine::Options{options_.timings}));
+    report_.models.documentCode = byteText(image_.blocks[0][0]);
+    report_.models.documentModel = document.model().strPc;
+    stage_ = options_.backup ? Stage::PreRead : Stage::Write;
+    setStageMachine();
     return Error::none();
+}
+
+void WriteSequence::setStageMachine() {
+    const TransferMachine::Options machineOptions{options_.timings};
+    if (stage_ == Stage::Write) {
+        setMachine(std::make_unique<WriteTransfer>(image_, strType_, machineOptions));
+        return;
+    }
+    radio_ = {};
+    setMachine(std::make_unique<ReadTransfer>(models_, machineOptions), [this](const QByteArray& reply) {
+        radio_.blocks.append(Protocol::frameData(reply));
+        return Error::none();
+    });
 }
 
 void WriteSequence::machineFinished(const TransferResult& result) {
     switch (stage_) {
+    case Stage::PreRead:
+        preReadFinished(result);
+        return;
     case Stage::Write:
         if (!result.ok()) {
             finishAs(Verdict::WriteFailed, result);
@@ -43,10 +64,28 @@ void WriteSequence::machineFinished(const TransferResult& result) {
             finishAs(Verdict::VerifyFailed, writeResult_);
             return;
         }
-        report_.differences = compareWritten(image_, readBack_, strType_);
+        report_.differences = compareWritten(image_, radio_, strType_);
         finishAs(report_.differences.isEmpty() ? Verdict::Verified : Verdict::Differs, writeResult_);
         return;
     }
+}
+
+void WriteSequence::preReadFinished(const TransferResult& result) {
+    if (!result.ok() || radio_.blocks.isEmpty()) {
+        finishAs(Verdict::PreReadFailed, result);
+        return;
+    }
+    Models& m = report_.models;
+    m.radioCode = byteText(radio_.blocks[0][0]);
+    m.radioModel = modelNameOfCode(models_, m.radioCode);
+    // The radio's contents are kept whatever follows: they are what a write would have replaced.
+    if (backupHook_)
+        backupHook_(m.radioModel.isEmpty() ? m.radioCode : m.radioModel, ChannelFile::format(radio_));
+    if (m.radioCode != m.documentCode) {
+        finishAs(Verdict::OtherModel, result);
+        return;
+    }
+    goOn(Stage::Write);
 }
 
 void WriteSequence::goOn(Stage next) {
@@ -69,12 +108,7 @@ void WriteSequence::begin(Stage stage) {
         machineFinished(lost);
         return;
     }
-    readBack_ = {};
-    setMachine(std::make_unique<ReadTransfer>(models_, TransferMachine::Options{options_.timings}),
-               [this](const QByteArray& reply) {
-                   readBack_.blocks.append(Protocol::frameData(reply));
-                   return Error::none();
-               });
+    setStageMachine();
     startMachine();
 }
 

@@ -87,6 +87,12 @@ QString verifyFailure(const TransferResult& result) {
     }
 }
 
+// "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
+QString modelText(const QString& name, const QString& code) {
+    return (name.isEmpty() ? QStringLiteral("未知机型") : name) + QStringLiteral("（机型代码 ") + code +
+           QStringLiteral("）");
+}
+
 } // namespace
 
 QString differencesText(const ImageDifferences& d) {
@@ -117,6 +123,14 @@ Shown writeReport(const WriteSequence::Report& report) {
         return {Icon::Warning, UiText::TitleNotice,
                 QStringLiteral("写频已完成，但校验时读频失败（") + verifyFailure(report.verifyResult) +
                     QStringLiteral("），没有校验。")};
+    case V::OtherModel:
+        return {Icon::Critical, UiText::TitleNotice,
+                QStringLiteral("对讲机是") + modelText(report.models.radioModel, report.models.radioCode) +
+                    QStringLiteral("，要写入的是") +
+                    modelText(report.models.documentModel, report.models.documentCode) +
+                    QStringLiteral("：机型不同，没有写入。")};
+    case V::PreReadFailed:
+        return {Icon::Warning, UiText::TitleNotice, QStringLiteral("写频前读取对讲机失败，没有写入。")};
     case V::Pending:
     case V::WriteFailed:
     case V::Written:

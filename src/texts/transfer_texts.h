@@ -37,7 +37,8 @@ Shown writeCheck(const FrequencyCheck& check);
 QString frequencyOutOfBand(const FrequencyCheck& check);
 
 // How a write ended beyond the transfers' own messages: "写频完成，校验一致" after a matching read-back,
-// the channels and blocks that differ, or why the read-back failed. Empty text when there is nothing to
+// the channels and blocks that differ, why the read-back failed, both models when the radio is another
+// one, or that nothing was written after a failed read before the write. Empty text when there is nothing to
 // add (a plain write, or one that failed and has said so).
 Shown writeReport(const WriteSequence::Report& report);
 // The parts of an image that differ, "信道 3、5；设置数据块 A；填充数据块 200".

@@ -161,6 +161,7 @@ QString confirmIncompleteWrite(int firstMissing, int last);
 inline const QString WriteCaption = QStringLiteral("写频进度显示");
 // The write options of the 编程 menu.
 inline const QString MenuVerifyAfterWrite = QStringLiteral("写频后校验");
+inline const QString MenuBackupBeforeWrite = QStringLiteral("写频前先备份并核对机型");
 } // namespace RadioText
 
 // The preview window and the print and preview commands (titles UiText::TitleNotice, UiText::TitleError).

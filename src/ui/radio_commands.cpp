@@ -125,7 +125,9 @@ void RadioCommands::mnuWrite_Click() {
         return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
-    WriteSequence job(*port_, document.models(), {WritePreferences::verifyAfterWrite(), timings_});
+    WriteSequence job(
+        *port_, document.models(),
+        {WritePreferences::backupBeforeWrite(), WritePreferences::verifyAfterWrite(), timings_});
     if (const Error e = job.prepare(document); e.isError()) {
         prompter.message(&window_, Prompter::Icon::Warning, UiText::TitleError,
                          TransferTexts::errorNumberText(e));
@@ -135,7 +137,7 @@ void RadioCommands::mnuWrite_Click() {
         return;
     runInProgressWindow(job, true);
     // The radio now holds what the document holds.
-    if (lastResult_.ok())
+    if (job.report().written())
         window_.document().markUnmodified();
     showWriteReport(job.report());
 }

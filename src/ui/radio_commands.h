@@ -48,7 +48,8 @@ private:
     bool openPort();
     // Shows frmWAIT running the job until it has finished; the port is closed afterwards.
     void runInProgressWindow(TransferJob& job, bool write);
-    // After a write: a matching read-back on the status bar, a difference or a failed read-back in a box.
+    // After a write: a matching read-back on the status bar; a difference, a failed read-back or the radio
+    // of another model in a box.
     void showWriteReport(const WriteSequence::Report& report);
 
     MainWindow& window_;

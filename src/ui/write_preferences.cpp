@@ -13,6 +13,7 @@ namespace {
 const QString kOrganisation = QStringLiteral("RadioCPS");
 const QString kApplication = QStringLiteral("RadioCPS");
 const QString kVerifyKey = QStringLiteral("write/verifyAfterWrite");
+const QString kBackupKey = QStringLiteral("write/backupBeforeWrite");
 
 bool value(const QString& key) {
     return QSettings(kOrganisation, kApplication).value(key, false).toBool();
@@ -40,7 +41,17 @@ void setVerifyAfterWrite(bool on) {
     setValue(kVerifyKey, on);
 }
 
+bool backupBeforeWrite() {
+    return value(kBackupKey);
+}
+
+void setBackupBeforeWrite(bool on) {
+    setValue(kBackupKey, on);
+}
+
 void addMenuItems(QMenu* menu) {
+    addItem(menu, QStringLiteral("mnuBackupBeforeWrite"), RadioText::MenuBackupBeforeWrite,
+            &backupBeforeWrite, &setBackupBeforeWrite);
     addItem(menu, QStringLiteral("mnuVerifyAfterWrite"), RadioText::MenuVerifyAfterWrite, &verifyAfterWrite,
             &setVerifyAfterWrite);
 }

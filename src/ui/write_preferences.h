@@ -9,8 +9,11 @@ namespace WritePreferences {
 
 bool verifyAfterWrite();
 void setVerifyAfterWrite(bool on);
+bool backupBeforeWrite();
+void setBackupBeforeWrite(bool on);
 
-// Adds the checkable items (mnuVerifyAfterWrite) to the menu, each showing and changing its setting.
+// Adds the checkable items (mnuBackupBeforeWrite, mnuVerifyAfterWrite) to the menu, each showing and changing
+// its setting.
 void addMenuItems(QMenu* menu);
 
 } // namespace WritePreferences

@@ -92,8 +92,11 @@ private Q_SLOTS:
     void writeOfShortFile();
     void writeVerifies_data();
     void writeVerifies();
+    void writeChecksModel_data();
+    void writeChecksModel();
     void usage_data();
     void usage();
+    void writeHelp();
     void ports();
 
 private:
@@ -370,6 +373,61 @@ void TestLinkCli::writeVerifies() {
         qPrintable(simSays));
 }
 
+void TestLinkCli::writeChecksModel_data() {
+    QTest::addColumn<QString>("radio"); // the sim's image
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says");
+    const QString other = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc168-vhf.qfd");
+    QTest::newRow("another model") << other << QStringList() << 4
+                                   << QStringLiteral(
+                                          "对讲机是RC-168（机型代码 32），要写入的是RC-160（机型代码 "
+                                          "71）：机型不同，没有写入。");
+    QTest::newRow("another model, --verify too")
+        << other << QStringList{QStringLiteral("--verify")} << 4 << QStringLiteral("机型不同，没有写入");
+    QTest::newRow("same model") << kSample << QStringList() << 0 << QString();
+    QTest::newRow("same model, read back")
+        << kSample << QStringList{QStringLiteral("--verify")} << 0 << QStringLiteral("写频完成，校验一致");
+    QTest::newRow("silent radio") << QString() << QStringList() << 1
+                                  << QStringLiteral("写频前读取对讲机失败，没有写入。");
+}
+
+// --backup reads the radio first and writes only to a radio of the document's model.
+void TestLinkCli::writeChecksModel() {
+    QFETCH(QString, radio);
+    QFETCH(QStringList, more);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    const QString saved = dir_.filePath(QStringLiteral("model-check.qfd"));
+    QFile::remove(saved);
+    Sim sim;
+    QStringList simArgs{QStringLiteral("--save"), saved};
+    simArgs << (radio.isEmpty() ? QStringList{QStringLiteral("--fault"), QStringLiteral("silent")}
+                                : QStringList{QStringLiteral("--image"), radio});
+    QVERIFY(sim.start(simArgs));
+    const Result r = cli(QStringList{QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+                                     QStringLiteral("--config"), kConfig, QStringLiteral("--backup"),
+                                     QStringLiteral("--timeout"), QStringLiteral("1")} +
+                         more);
+    QCOMPARE(r.code, code);
+    QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    const QString simSays = QString::fromUtf8(sim.process.readAllStandardError());
+    QVERIFY2(simSays.contains(code == 0 ? QStringLiteral(" 128 blocks written")
+                                        : QStringLiteral(" 0 blocks written")),
+             qPrintable(simSays));
+    if (radio.isEmpty())
+        return;
+    // The radio was read whole first; refused, it holds what it held.
+    QVERIFY2(simSays.contains(more.isEmpty() || code != 0 ? QStringLiteral(" 128 blocks read")
+                                                          : QStringLiteral(" 256 blocks read")),
+             qPrintable(simSays));
+    QCOMPARE(dataTokens(saved).size(), dataTokens(radio).size());
+    if (code == 4)
+        QCOMPARE(dataTokens(saved), dataTokens(radio));
+}
+
 void TestLinkCli::usage_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("read without port") << QStringList{"read", "--out", "x.qfd"};
@@ -377,12 +435,22 @@ void TestLinkCli::usage_data() {
     QTest::newRow("bad timeout") << QStringList{"read", "--port",    "/dev/null", "--out",
                                                 "x",    "--timeout", "0"};
     QTest::newRow("write without file") << QStringList{"write", "--port", "/dev/null"};
+    QTest::newRow("write with a value for --backup")
+        << QStringList{"write", "--port", "/dev/null", "x.qfd", "--backup=yes"};
     QTest::newRow("ports with argument") << QStringList{"ports", "x"};
 }
 
 void TestLinkCli::usage() {
     QFETCH(QStringList, args);
     QCOMPARE(cli(args).code, 2);
+}
+
+void TestLinkCli::writeHelp() {
+    const Result r = cli({QStringLiteral("write"), QStringLiteral("--help")});
+    QCOMPARE(r.code, 0);
+    for (const char* option : {"--allow-incomplete", "--backup", "--verify", "3 the read-back differs",
+                               "4 the radio is another model"})
+        QVERIFY2(r.out.contains(QLatin1String(option)), option);
 }
 
 void TestLinkCli::ports() {

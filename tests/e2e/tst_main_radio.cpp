@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "image/channel_file.h"
@@ -38,6 +40,7 @@ class TestMainRadio : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("RadioCPS"), QStringLiteral("RadioCPS")).clear();
         fixture.writeIni(MainWindowFixture::standardIni());
         window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it
         wireCommands(*window);
@@ -75,6 +78,37 @@ private Q_SLOTS:
         QCOMPARE(int(b[6]), 0x55);
         QCOMPARE(int(b[7]), 0x44);
         QCOMPARE(int(radio->machine().image().blocks[1][7]), 16); // the last used channel
+    }
+
+    // Both write options on: the radio is read, written and read back in one progress window.
+    void writeWithBothOptions() {
+        for (const char* name : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"}) {
+            QAction* item = window->findChild<QAction*>(QLatin1String(name));
+            QVERIFY(item && !item->isChecked());
+            item->trigger();
+        }
+        window->channelModel()->setCell(5, 1, QStringLiteral("441.50000"));
+        const int readBefore = radio->machine().blocksRead();
+        const int writtenBefore = radio->machine().blocksWritten();
+        int windows = 0;
+        window->setDialogRunner([&windows](QDialog* dialog) {
+            ++windows;
+            return dialog->exec();
+        });
+        fixture.prompter.clear();
+        fixture.prompter.answers = {Prompter::Answer::Ok}; // "确定要开始写频吗?"
+        runCommand(MainWindow::Command::Write);
+        window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
+        for (const char* name : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"})
+            window->findChild<QAction*>(QLatin1String(name))->trigger();
+
+        QCOMPARE(fixture.prompter.texts(), QStringList{QStringLiteral("确定要开始写频吗?")});
+        QCOMPARE(windows, 1);
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("写频完成，校验一致"));
+        QCOMPARE(radio->machine().blocksRead() - readBefore, 2 * 128);
+        QCOMPARE(radio->machine().blocksWritten() - writtenBefore, 128);
+        QCOMPARE(int(radio->machine().image().blocks[10][2]), 0x15); // channel 5: 441.50000
+        QVERIFY(!window->document().isModified());
     }
 
     void frequencyCheckStopsTheWrite() {

@@ -307,6 +307,8 @@ void TestMainWindow::writeOptionsAreRemembered_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("text");
     QTest::newRow("verify") << QStringLiteral("mnuVerifyAfterWrite") << QStringLiteral("写频后校验");
+    QTest::newRow("backup") << QStringLiteral("mnuBackupBeforeWrite")
+                            << QStringLiteral("写频前先备份并核对机型");
 }
 
 // The write options of the 编程 menu start off, and a window opened later shows what the user chose.
