@@ -129,34 +129,6 @@ private Q_SLOTS:
                      blockBytes(image.blocks[0]));
     }
 
-    // Only the last block ends a session; the reply to it ends it only once the tool's 06 is answered.
-    void lastBlockEndsSession_data() {
-        QTest::addColumn<char>("mode");
-        QTest::addColumn<int>("block");
-        QTest::addColumn<bool>("ended");
-        QTest::newRow("read, last") << Protocol::kReadMode << 127 << true;
-        QTest::newRow("read, one before") << Protocol::kReadMode << 126 << false;
-        QTest::newRow("write, last") << Protocol::kWriteMode << 127 << true;
-        QTest::newRow("write, first") << Protocol::kWriteMode << 0 << false;
-    }
-    void lastBlockEndsSession() {
-        QFETCH(char, mode);
-        QFETCH(int, block);
-        QFETCH(bool, ended);
-        RadioMachine m(patterned(1));
-        feedBytewise(m, kHandshake + QByteArray(1, mode));
-        if (mode == Protocol::kReadMode) {
-            feedBytewise(m, header(Protocol::kReadCommand, block));
-            QVERIFY(m.inSession()); // the tool's 06 is still to come
-            QCOMPARE(m.receive(Protocol::kAck).reply, hex("06"));
-        } else {
-            QCOMPARE(feedBytewise(m, header(Protocol::kWriteCommand, block) + blockBytes(blockOf(3))).reply,
-                     hex("06"));
-        }
-        QCOMPARE(m.inSession(), !ended);
-        QCOMPARE(m.inTransfer(), !ended);
-    }
-
     void fullWrite_data() { fullRead_data(); }
     void fullWrite() {
         QFETCH(int, iData);
