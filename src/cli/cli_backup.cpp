@@ -33,9 +33,14 @@ void backUpRead(const ReadJob& job, const ModelTable& models) {
     report(e, saved);
 }
 
-void backUpWrite(const WriteJob& job, const TransferResult& result, const QString& modelName) {
-    if (!TransferBackup::writeReachedRadio(result))
-        return;
+void backUpRadio(const QString& modelName, const QByteArray& contents) {
+    QString saved;
+    const Error e = TransferBackup::saveRadio(modelName, contents, BackupStore(backupFolder()),
+                                              QDateTime::currentDateTime(), &saved);
+    report(e, saved);
+}
+
+void backUpWrite(const WriteSequence& job, const QString& modelName) {
     QString saved;
     const Error e = TransferBackup::saveWrite(job, modelName, BackupStore(backupFolder()),
                                               QDateTime::currentDateTime(), &saved);

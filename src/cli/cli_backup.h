@@ -6,7 +6,7 @@
 #include "link/transfer_action.h"
 
 class ReadJob;
-class WriteJob;
+class WriteSequence;
 
 namespace Cli {
 
@@ -16,6 +16,8 @@ QString backupFolder();
 // Back up a finished read or write as the desktop program does, the path or a warning going to stderr; a
 // backup that cannot be saved never changes the exit code.
 void backUpRead(const ReadJob& job, const ModelTable& models);
-void backUpWrite(const WriteJob& job, const TransferResult& result, const QString& modelName);
+void backUpWrite(const WriteSequence& job, const QString& modelName);
+// What the radio held before a write (write --backup).
+void backUpRadio(const QString& modelName, const QByteArray& contents);
 
 } // namespace Cli

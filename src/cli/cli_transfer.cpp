@@ -143,4 +143,28 @@ int transferExit(const TransferResult& result) {
     }
 }
 
+int writeExit(const WriteSequence::Report& report, const TransferResult& result) {
+    using V = WriteSequence::Verdict;
+    const QString text = TransferTexts::writeReport(report).text;
+    switch (report.verdict) {
+    case V::Verified:
+        printOut(text);
+        return kSuccess;
+    case V::Differs:
+        printErr(text);
+        return kVerifyDiffers;
+    case V::VerifyFailed:
+        printErr(text);
+        return kFailure;
+    case V::OtherModel:
+        printErr(text);
+        return kOtherModel;
+    case V::PreReadFailed:
+        printErr(text);
+        return transferExit(result);
+    default:
+        return transferExit(result);
+    }
+}
+
 } // namespace Cli

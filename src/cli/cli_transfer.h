@@ -7,6 +7,7 @@
 #include "cli/cli_support.h"
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
+#include "link/write_sequence.h"
 
 class SerialPort;
 class TransferJob;
@@ -24,5 +25,13 @@ TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device,
 
 // Exit code and stderr line of a finished transfer.
 int transferExit(const TransferResult& result);
+
+// Exit codes of write beyond the shared ones.
+constexpr int kVerifyDiffers = 3;
+constexpr int kOtherModel = 4;
+
+// Exit code and lines of a finished write: the read-back's verdict ("写频完成，校验一致" on stdout, a
+// difference or a failed read-back on stderr), the radio of another model, else as transferExit.
+int writeExit(const WriteSequence::Report& report, const TransferResult& result);
 
 } // namespace Cli

@@ -1,4 +1,5 @@
-// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]
+// radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup]
+//                    [--verify]
 #include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
@@ -7,26 +8,41 @@
 #include "image/block_address.h"
 #include "link/qt_serial_port.h"
 #include "link/write_job.h"
+#include "link/write_sequence.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
 namespace {
 
 const QString kUsage =
-    QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete]");
+    QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup] "
+                   "[--verify]");
+
+const QString kOptions = QStringLiteral(
+    "  --allow-incomplete  write a file that ends before its last channel; the missing channels become "
+    "empty\n"
+    "  --backup            read the whole radio first and write only if it is the file's model\n"
+    "  --verify            read the radio back after the write and compare every acknowledged block\n"
+    "exit codes: 0 written (and read back the same), 1 failure, 2 bad usage, 3 the read-back differs,\n"
+    "            4 the radio is another model (nothing written)");
 
 int runWrite(const QStringList& args) {
+    if (args.contains(QStringLiteral("--help"))) {
+        Cli::printOut(kUsage + QLatin1Char('\n') + kOptions);
+        return Cli::kSuccess;
+    }
     Cli::Arguments a;
     QString problem;
     LinkTimings timings;
-    const bool parsed =
-        Cli::parse(args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
-                   {QStringLiteral("--allow-incomplete")}, &a, &problem);
+    const bool parsed = Cli::parse(
+        args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
+        {QStringLiteral("--allow-incomplete"), QStringLiteral("--backup"), QStringLiteral("--verify")}, &a,
+        &problem);
     if (!parsed || a.positional.size() != 1 || !a.option(QStringLiteral("--port")) ||
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kUsage + QLatin1Char('\n') + kOptions);
     }
     RadioDocument document;
     LoadedChannelFile loaded;
@@ -48,22 +64,24 @@ int runWrite(const QStringList& args) {
         return Cli::fail({ErrorCode::InvalidArgument, TransferTexts::frequencyOutOfBand(check)});
     }
     QtSerialPort port;
-    WriteJob job(port, timings);
+    WriteSequence job(port, document.models(),
+                      {a.has(QStringLiteral("--backup")), a.has(QStringLiteral("--verify")), timings});
     if (Error e = job.prepare(document); e.isError())
         return Cli::fail(e);
+    job.setBackupHook(&Cli::backUpRadio);
 
     Error openError;
     const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
     if (openError.isError())
         return Cli::fail(openError);
-    Cli::backUpWrite(job, result, document.model().strPc);
-    return Cli::transferExit(result);
+    Cli::backUpWrite(job, document.model().strPc);
+    return Cli::writeExit(job.report(), result);
 }
 
 const CliCommandRegistrar
     reg(QStringLiteral("write"),
-        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (a file with "
-                                 "missing channels only with --allow-incomplete)"),
+        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (write --help "
+                                 "for the options and exit codes)"),
          runWrite});
 
 } // namespace

@@ -13,3 +13,12 @@ QString BlockAddress::offsetText() const {
 int imageFactor(int channelCount) {
     return channelCount == 16 ? 1 : 2;
 }
+
+BlockRole blockRole(int index, int channelCount) {
+    if (index < 2)
+        return {BlockRole::Kind::Settings, index};
+    if (index < 2 + 2 * channelCount)
+        return {BlockRole::Kind::Channel, (index - 2) / 2 + 1};
+    // The number a block has in address order, as the virtual radio's faults count blocks.
+    return {BlockRole::Kind::Filler, index + 1};
+}

@@ -24,3 +24,12 @@ int imageFactor(int channelCount);
 inline int blockCount(int iData) {
     return iData * kBlocksPerUnit;
 }
+
+// What a block of an image holds for a model of `channelCount` channels: settings blocks A and B first,
+// then two blocks for each channel, then filler blocks (FF) up to the end of the image.
+struct BlockRole {
+    enum class Kind { Settings, Channel, Filler };
+    Kind kind = Kind::Settings;
+    int number = 0; // Settings: 0 (A) or 1 (B); Channel: the channel from 1; Filler: the block from 1
+};
+BlockRole blockRole(int index, int channelCount);

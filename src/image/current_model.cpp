@@ -37,6 +37,12 @@ int lookupModel(const ModelTable& table, const QString& code) {
     return ModelTable::kSize - 1;
 }
 
+QString modelNameOfCode(const ModelTable& table, const QString& code) {
+    const int entry = lookupModel(table, code);
+    const ModelEntry& e = table.entries[entry];
+    return entry < ModelTable::kSize - 1 ? e.name : QString();
+}
+
 int bandFromModelCode(const QString& code) {
     if (code.isEmpty())
         return 0;

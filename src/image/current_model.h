@@ -28,5 +28,8 @@ struct CurrentModel {
 
 // Model lookup: code B, then code A of entries 1-7 compared exactly; entry 8 is taken otherwise.
 int lookupModel(const ModelTable& table, const QString& code);
+// The name of the model whose code A or code B is `code`, among the entries lookupModel compares; empty
+// when none has it (lookupModel would take the last entry for it).
+QString modelNameOfCode(const ModelTable& table, const QString& code);
 // Band from a model code: last hex digit odd -> 0 "(U)", even -> 1 "(V)".
 int bandFromModelCode(const QString& code);

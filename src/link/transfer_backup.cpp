@@ -5,7 +5,7 @@
 #include "config/error_texts.h"
 #include "image/channel_file.h"
 #include "link/read_job.h"
-#include "link/write_job.h"
+#include "link/write_sequence.h"
 
 namespace TransferBackup {
 
@@ -36,13 +36,21 @@ Error saveRead(const ReadJob& job, const ModelTable& models, const BackupStore& 
     return store.save(BackupStore::Kind::Read, modelOfReceived(contents, models), contents, when, savedPath);
 }
 
-bool writeReachedRadio(const TransferResult& result) {
-    return result.blocks > 0;
+bool writeReachedRadio(const WriteSequence& job) {
+    return job.report().written() ||
+           (job.stage() == WriteSequence::Stage::Write && job.isFinished() && job.result().blocks > 0);
 }
 
-Error saveWrite(const WriteJob& job, const QString& modelName, const BackupStore& store,
+Error saveWrite(const WriteSequence& job, const QString& modelName, const BackupStore& store,
                 const QDateTime& when, QString* savedPath) {
+    if (!writeReachedRadio(job))
+        return Error::none();
     return store.save(BackupStore::Kind::Write, modelName, ChannelFile::format(job.image()), when, savedPath);
+}
+
+Error saveRadio(const QString& modelName, const QByteArray& contents, const BackupStore& store,
+                const QDateTime& when, QString* savedPath) {
+    return store.save(BackupStore::Kind::Read, modelName, contents, when, savedPath);
 }
 
 } // namespace TransferBackup

@@ -3,6 +3,8 @@
 #include "link/transfer_driver.h"
 #include "link/transfer_machine.h"
 
+#include <utility>
+
 TransferJob::TransferJob(SerialPort& port, QObject* parent) : QObject(parent), port_(port) {}
 
 TransferJob::~TransferJob() = default;
@@ -16,17 +18,47 @@ void TransferJob::setMachine(std::unique_ptr<TransferMachine> machine,
     connect(driver_.get(), &TransferDriver::captionChanged, this, &TransferJob::captionChanged);
     connect(driver_.get(), &TransferDriver::progressChanged, this, &TransferJob::progressChanged);
     connect(driver_.get(), &TransferDriver::messageRequested, this, &TransferJob::messageRequested);
-    connect(driver_.get(), &TransferDriver::finished, this, &TransferJob::finished);
+    connect(driver_.get(), &TransferDriver::finished, this, &TransferJob::machineFinished);
 }
 
 void TransferJob::start() {
-    if (driver_)
+    if (!driver_ || started_)
+        return;
+    started_ = true;
+    driver_->start();
+}
+
+void TransferJob::startMachine() {
+    if (paused_) {
+        startHeld_ = true; // between two machines a hold keeps the next one from waking the radio
+        return;
+    }
+    if (driver_ && started_ && !ended_)
         driver_->start();
 }
 
 void TransferJob::cancel() {
-    if (driver_)
+    paused_ = false;
+    startHeld_ = false;
+    if (driver_ && driver_->isRunning()) {
         driver_->cancel();
+    } else if (started_ && !ended_) {
+        TransferResult cancelled;
+        cancelled.outcome = TransferResult::Outcome::Cancelled;
+        machineFinished(cancelled);
+    }
+}
+
+void TransferJob::machineFinished(const TransferResult& result) {
+    endJob(result);
+}
+
+void TransferJob::endJob(const TransferResult& result) {
+    if (ended_)
+        return;
+    ended_ = true;
+    result_ = result;
+    Q_EMIT finished(result);
 }
 
 void TransferJob::messageClosed() {
@@ -35,23 +67,31 @@ void TransferJob::messageClosed() {
 }
 
 void TransferJob::pause() {
+    if (!isRunning())
+        return;
+    paused_ = true;
     if (driver_)
         driver_->pause();
 }
 
 void TransferJob::resume() {
+    if (!paused_)
+        return;
+    paused_ = false;
     if (driver_)
         driver_->resume();
+    if (std::exchange(startHeld_, false))
+        startMachine();
 }
 
 bool TransferJob::isRunning() const {
-    return driver_ && driver_->isRunning();
+    return started_ && !ended_;
 }
 
 bool TransferJob::isFinished() const {
-    return driver_ && driver_->isFinished();
+    return ended_;
 }
 
 const TransferResult& TransferJob::result() const {
-    return driver_ ? driver_->result() : none_;
+    return result_;
 }

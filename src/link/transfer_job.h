@@ -41,9 +41,22 @@ protected:
     void setMachine(std::unique_ptr<TransferMachine> machine,
                     std::function<Error(const QByteArray&)> sink = nullptr);
 
+    // A job of several machines, one after another on the same port: when one has finished, the job sets
+    // the next one (not from within this call: the driver that reports the end must not be replaced while
+    // it does) and starts it with startMachine(), or ends with endJob(). The default ends the job with the
+    // machine's result. A cancel between two machines arrives here as a cancelled result.
+    virtual void machineFinished(const TransferResult& result);
+    void startMachine();
+    void endJob(const TransferResult& result);
+    SerialPort& port() const { return port_; }
+
 private:
     SerialPort& port_;
     std::unique_ptr<TransferMachine> machine_;
     std::unique_ptr<TransferDriver> driver_;
-    TransferResult none_;
+    bool started_ = false;
+    bool ended_ = false;
+    bool paused_ = false;
+    bool startHeld_ = false; // the next machine waits for the end of a hold
+    TransferResult result_;
 };

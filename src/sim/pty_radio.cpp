@@ -33,6 +33,9 @@ PtyRadio::PtyRadio(RadioMachine machine, int baud, QObject* parent)
     : QObject(parent), machine_(std::move(machine)), clock_(baud) {
     peerPoll_.setInterval(kPeerPollMs);
     connect(&peerPoll_, &QTimer::timeout, this, &PtyRadio::watchForPeer);
+    idle_.setSingleShot(true);
+    idle_.setInterval(0);
+    connect(&idle_, &QTimer::timeout, this, [this] { machine_.reset(); });
 }
 
 PtyRadio::~PtyRadio() {
@@ -134,6 +137,11 @@ void PtyRadio::deliver(const Pending& in) {
         stats_.noteBlockEnd(in.due);
     }
     const RadioReaction r = machine_.receive(in.byte);
+    // A real radio gives up on a tool that went quiet in the middle of a session.
+    if (machine_.inSession() && idle_.interval() > 0)
+        idle_.start();
+    else
+        idle_.stop();
     // The radio answers the moment the byte has arrived, even if this process got to it a little late.
     for (char b : r.reply)
         toSend_.push_back({clock_.sent(in.due), in.due, b, blockPhase});
@@ -206,6 +214,7 @@ void PtyRadio::peerGone() {
     toSend_.clear();
     unwritten_.clear();
     machine_.reset();
+    idle_.stop();
     clock_.reset();
     arm();
     peerPoll_.start();

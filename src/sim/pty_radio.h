@@ -32,6 +32,10 @@ public:
     QString devicePath() const { return devicePath_; }
     bool isOpen() const { return master_ >= 0; }
 
+    // A session that gets no byte for this long ends: the radio waits for the wake-up sequence again.
+    // 0 keeps a session open for as long as the tool holds the line.
+    void setIdleTimeout(int ms) { idle_.setInterval(ms); }
+
     const RadioMachine& machine() const { return machine_; }
     const LinkStats& stats() const { return stats_; }
     qint64 byteNs() const { return clock_.byteNs(); }
@@ -69,6 +73,7 @@ private:
     QSocketNotifier* writeNotifier_ = nullptr;
     QSocketNotifier* timerNotifier_ = nullptr;
     QTimer peerPoll_;
+    QTimer idle_;
     std::deque<Pending> received_;
     std::deque<Pending> toSend_;
     QByteArray unwritten_;

@@ -10,18 +10,20 @@ struct KindName {
     const char* name;
 };
 
-constexpr std::array<KindName, 5> kNumbered{{
+constexpr std::array<KindName, 6> kNumbered{{
     {RadioFault::Kind::NoAck, "noack"},
     {RadioFault::Kind::ShortReply, "short"},
     {RadioFault::Kind::LongReply, "long"},
     {RadioFault::Kind::Stop, "stop"},
     {RadioFault::Kind::HangUp, "hangup"},
+    {RadioFault::Kind::Flip, "flip"},
 }};
 
 Error invalid(const QString& text) {
-    return {ErrorCode::InvalidArgument,
-            QStringLiteral("unknown fault \"%1\" (silent, noack:N, short:N, long:N, stop:N, hangup:N)")
-                .arg(text)};
+    return {
+        ErrorCode::InvalidArgument,
+        QStringLiteral("unknown fault \"%1\" (silent, noack:N, short:N, long:N, stop:N, hangup:N, flip:N)")
+            .arg(text)};
 }
 
 } // namespace

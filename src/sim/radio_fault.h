@@ -14,8 +14,10 @@
 //   long:N     replies to the read request of block N with 13 bytes, the 12 and one FF (once; reads only)
 //   stop:N     from the request or frame of block N (or a later one) on, answers nothing any more
 //   hangup:N   hangs up the line instead of answering the request or frame of block N
+//   flip:N     stores the write frame of block N with its first data byte XOR 01 and acknowledges it as
+//              usual (once; writes only), so that only a read-back can tell
 struct RadioFault {
-    enum class Kind { None, Silent, NoAck, ShortReply, LongReply, Stop, HangUp };
+    enum class Kind { None, Silent, NoAck, ShortReply, LongReply, Stop, HangUp, Flip };
 
     Kind kind = Kind::None;
     int block = 0; // 1-based; unused for None and Silent

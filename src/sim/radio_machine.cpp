@@ -34,6 +34,7 @@ RadioReaction RadioMachine::receive(char byte) {
         frame_.clear();
         awaitingAck_ = false;
         refuseNextAck_ = false;
+        lastReplied_ = false;
         r.reply = kWakeReply;
         return r;
     }
@@ -60,6 +61,7 @@ void RadioMachine::reset() {
     frame_.clear();
     awaitingAck_ = false;
     refuseNextAck_ = false;
+    lastReplied_ = false;
 }
 
 bool RadioMachine::wakeStep(quint8 b) {
@@ -135,6 +137,8 @@ void RadioMachine::singleByte(quint8 b, RadioReaction& r) {
             awaitingAck_ = false;
             r.reply += refuseNextAck_ ? kNoAck : Protocol::kAck;
             refuseNextAck_ = false;
+            if (lastReplied_)
+                reset();
         }
         break;
     default:
@@ -174,6 +178,7 @@ void RadioMachine::serveRead(int index, RadioReaction& r) {
         refuseNextAck_ = true;
     r.reply += reply;
     awaitingAck_ = true;
+    lastReplied_ = isLastBlock(index);
     ++blocksRead_;
 }
 
@@ -184,11 +189,15 @@ void RadioMachine::serveWrite(int index, RadioReaction& r) {
         r.reply += kNoAck;
         return;
     }
-    const Block block = Protocol::frameData(frame_);
+    Block block = Protocol::frameData(frame_);
+    if (fires(RadioFault::Kind::Flip, index))
+        block[0] ^= 0x01;
     if (image_.blocks[index] != block) {
         image_.blocks[index] = block;
         r.imageChanged = true;
     }
     r.reply += Protocol::kAck;
     ++blocksWritten_;
+    if (isLastBlock(index))
+        reset();
 }

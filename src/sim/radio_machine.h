@@ -33,6 +33,9 @@ struct RadioReaction {
 //                byte is dropped and the scan goes on with the next one. Every other byte is ignored.
 // A complete wake-up sequence restarts the handshake from any phase (not inside the data of a write
 // frame, which may hold any bytes), so a tool may run one transfer after another.
+// The session ends with the last block of the memory: once the tool's 06 after its reply is acknowledged
+// (read) or once its frame is stored and acknowledged (write), the radio waits for the wake-up sequence
+// again and answers nothing else. The pty front end also ends a session that has gone quiet (reset).
 class RadioMachine {
 public:
     enum class Phase { Waking, Completing, Programming };
@@ -45,14 +48,16 @@ public:
     RadioReaction receive(const QByteArray& bytes);
     RadioReaction receive(char byte);
 
-    // The tool closed the line: back to waiting for the wake-up sequence, memory kept. A radio that
-    // stopped answering (stop:N, hangup:N) stays stopped.
+    // The tool closed the line, or went quiet in a session: back to waiting for the wake-up sequence,
+    // memory kept. A radio that stopped answering (stop:N, hangup:N) stays stopped.
     void reset();
 
     Phase phase() const { return phase_; }
     Mode mode() const { return mode_; }
     // Read or write mode selected: every byte now belongs to the block transfer.
     bool inTransfer() const { return phase_ == Phase::Programming && mode_ != Mode::None; }
+    // Past the wake-up sequence: a session that only a new wake-up, the last block or reset() ends.
+    bool inSession() const { return phase_ != Phase::Waking; }
     bool stopped() const { return stopped_; }
     const MemoryImage& image() const { return image_; }
     int blocksRead() const { return blocksRead_; }
@@ -69,6 +74,7 @@ private:
     bool stopsAt(int index, RadioReaction& r);
     char commandLetter() const;
     bool inPayload() const { return mode_ == Mode::Write && frame_.size() >= 4; }
+    bool isLastBlock(int index) const { return index == image_.size() - 1; }
 
     MemoryImage image_;
     RadioFault fault_;
@@ -80,6 +86,7 @@ private:
     QByteArray frame_;
     bool awaitingAck_ = false;
     bool refuseNextAck_ = false;
+    bool lastReplied_ = false; // the reply awaiting the tool's 06 was the last block's
     int blocksRead_ = 0;
     int blocksWritten_ = 0;
 };

@@ -1,5 +1,8 @@
 #include "texts/transfer_texts.h"
 
+#include <QStringList>
+#include <functional>
+
 #include "texts/ui_texts.h"
 
 namespace TransferTexts {
@@ -60,6 +63,80 @@ Shown writeCheck(const FrequencyCheck& check) {
     if (check.verdict == FrequencyCheck::Verdict::NotANumber)
         return {Icon::Critical, QString::number(check.error.code), check.error.description};
     return {Icon::Information, UiText::TitleNotice, frequencyOutOfBand(check)};
+}
+
+namespace {
+
+QString joined(const QVector<int>& numbers, const std::function<QString(int)>& word) {
+    QStringList parts;
+    for (int n : numbers)
+        parts << word(n);
+    return parts.join(QStringLiteral("、"));
+}
+
+QString verifyFailure(const TransferResult& result) {
+    switch (result.outcome) {
+    case TransferResult::Outcome::Cancelled:
+        return QStringLiteral("已取消");
+    case TransferResult::Outcome::NoResponse:
+        return QStringLiteral("对讲机没有响应");
+    case TransferResult::Outcome::CommunicationError:
+        return QStringLiteral("通信错误");
+    default:
+        return result.error.description.isEmpty() ? QStringLiteral("通信错误") : result.error.description;
+    }
+}
+
+// "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
+QString modelText(const QString& name, const QString& code) {
+    return (name.isEmpty() ? QStringLiteral("未知机型") : name) + QStringLiteral("（机型代码 ") + code +
+           QStringLiteral("）");
+}
+
+} // namespace
+
+QString differencesText(const ImageDifferences& d) {
+    QStringList parts;
+    if (!d.channels.isEmpty())
+        parts << QStringLiteral("信道 ") + joined(d.channels, [](int n) { return QString::number(n); });
+    if (!d.settingsBlocks.isEmpty()) {
+        parts << QStringLiteral("设置数据块 ") + joined(d.settingsBlocks, [](int n) {
+                     return n == 0 ? QStringLiteral("A") : QStringLiteral("B");
+                 });
+    }
+    if (!d.fillerBlocks.isEmpty())
+        parts << QStringLiteral("填充数据块 ") +
+                     joined(d.fillerBlocks, [](int n) { return QString::number(n); });
+    return parts.join(QStringLiteral("；"));
+}
+
+Shown writeReport(const WriteSequence::Report& report) {
+    using V = WriteSequence::Verdict;
+    switch (report.verdict) {
+    case V::Verified:
+        return {Icon::Information, UiText::TitleNotice, QStringLiteral("写频完成，校验一致")};
+    case V::Differs:
+        return {Icon::Warning, UiText::TitleNotice,
+                QStringLiteral("写频完成，但校验不一致：对讲机中的") + differencesText(report.differences) +
+                    QStringLiteral("与写入的不同，请重新写频。")};
+    case V::VerifyFailed:
+        return {Icon::Warning, UiText::TitleNotice,
+                QStringLiteral("写频已完成，但校验时读频失败（") + verifyFailure(report.verifyResult) +
+                    QStringLiteral("），没有校验。")};
+    case V::OtherModel:
+        return {Icon::Critical, UiText::TitleNotice,
+                QStringLiteral("对讲机是") + modelText(report.models.radioModel, report.models.radioCode) +
+                    QStringLiteral("，要写入的是") +
+                    modelText(report.models.documentModel, report.models.documentCode) +
+                    QStringLiteral("：机型不同，没有写入。")};
+    case V::PreReadFailed:
+        return {Icon::Warning, UiText::TitleNotice, QStringLiteral("写频前读取对讲机失败，没有写入。")};
+    case V::Pending:
+    case V::WriteFailed:
+    case V::Written:
+        break;
+    }
+    return {};
 }
 
 } // namespace TransferTexts

@@ -4,6 +4,7 @@
 
 #include "image/frequency_check.h"
 #include "link/transfer_action.h"
+#include "link/write_sequence.h"
 
 // The words of the transfers: the progress window's captions and the messages a read or a write shows.
 // The desktop program and radiocps-cli both show them through these functions.
@@ -34,5 +35,13 @@ QString errorNumberText(const Error& error);
 Shown writeCheck(const FrequencyCheck& check);
 // The out-of-band text alone.
 QString frequencyOutOfBand(const FrequencyCheck& check);
+
+// How a write ended beyond the transfers' own messages: "写频完成，校验一致" after a matching read-back,
+// the channels and blocks that differ, why the read-back failed, both models when the radio is another
+// one, or that nothing was written after a failed read before the write. Empty text when there is nothing to
+// add (a plain write, or one that failed and has said so).
+Shown writeReport(const WriteSequence::Report& report);
+// The parts of an image that differ, "信道 3、5；设置数据块 A；填充数据块 200".
+QString differencesText(const ImageDifferences& differences);
 
 } // namespace TransferTexts

@@ -174,6 +174,9 @@ inline const QString BackupSaved = QStringLiteral("已备份到：%1");
 inline const QString BackupFailed = QStringLiteral("备份没有保存：%1");
 inline const QString ReceivedBackedUp = QStringLiteral("已收到的数据已备份到：%1");
 inline const QString BackupFolderWontOpen = QStringLiteral("无法打开备份文件夹：%1");
+// The write options of the 编程 menu.
+inline const QString MenuVerifyAfterWrite = QStringLiteral("写频后校验");
+inline const QString MenuBackupBeforeWrite = QStringLiteral("写频前先备份并核对机型");
 } // namespace RadioText
 
 // The preview window and the print and preview commands (titles UiText::TitleNotice, UiText::TitleError).

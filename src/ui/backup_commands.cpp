@@ -32,9 +32,14 @@ QString BackupCommands::afterRead(const ReadJob& job, const TransferResult& resu
     return RadioText::ReceivedBackedUp.arg(QDir::toNativeSeparators(saved));
 }
 
-void BackupCommands::afterWrite(const WriteJob& job, const TransferResult& result, const QString& modelName) {
-    if (!TransferBackup::writeReachedRadio(result))
-        return;
+void BackupCommands::beforeWrite(const QString& modelName, const QByteArray& contents) {
+    QString saved;
+    const Error e =
+        TransferBackup::saveRadio(modelName, contents, store_, QDateTime::currentDateTime(), &saved);
+    note(e, saved);
+}
+
+void BackupCommands::afterWrite(const WriteSequence& job, const QString& modelName) {
     QString saved;
     const Error e = TransferBackup::saveWrite(job, modelName, store_, QDateTime::currentDateTime(), &saved);
     note(e, saved);

@@ -9,7 +9,7 @@
 
 class MainWindow;
 class ReadJob;
-class WriteJob;
+class WriteSequence;
 
 // The backups the desktop program takes after its reads and writes, and "打开备份文件夹". A backup that
 // cannot be saved never spoils the transfer: it is a note in the status bar, not a message box.
@@ -27,8 +27,10 @@ public:
     // Backs up what a finished read received. After a read that did not complete, returns the line that
     // names the backup for the message shown next; otherwise nothing.
     QString afterRead(const ReadJob& job, const TransferResult& result);
+    // Backs up what the radio held, as the read ahead of a write found it.
+    void beforeWrite(const QString& modelName, const QByteArray& contents);
     // Backs up the image of a write that reached the radio.
-    void afterWrite(const WriteJob& job, const TransferResult& result, const QString& modelName);
+    void afterWrite(const WriteSequence& job, const QString& modelName);
     // Creates the folder if it is missing and opens it.
     void openFolder();
 

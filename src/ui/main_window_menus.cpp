@@ -13,6 +13,7 @@
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
+#include "ui/write_preferences.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ QMenu* MainWindow::createMenus() {
     addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
     program->addSeparator();
     addRouted(program, Command::OpenBackups, UiText::MenuOpenBackups);
+    WritePreferences::addMenuItems(program);
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));

@@ -1,10 +1,13 @@
 #include "ui/radio_commands.h"
 
+#include <QStatusBar>
+
 #include "document/radio_document.h"
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
 #include "link/read_job.h"
 #include "link/write_job.h"
+#include "link/write_sequence.h"
 #include "texts/transfer_texts.h"
 #include "texts/ui_texts.h"
 #include "ui/file_commands.h"
@@ -12,6 +15,7 @@
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/prompter.h"
+#include "ui/write_preferences.h"
 
 RadioCommands::RadioCommands(MainWindow& window) : RadioCommands(window, std::make_unique<QtSerialPort>()) {}
 
@@ -128,17 +132,33 @@ void RadioCommands::mnuWrite_Click() {
         return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
-    WriteJob job(*port_, timings_);
+    WriteSequence job(
+        *port_, document.models(),
+        {WritePreferences::backupBeforeWrite(), WritePreferences::verifyAfterWrite(), timings_});
     if (const Error e = job.prepare(document); e.isError()) {
         prompter.message(&window_, Prompter::Icon::Warning, UiText::TitleError,
                          TransferTexts::errorNumberText(e));
         return;
     }
+    job.setBackupHook([this](const QString& modelName, const QByteArray& contents) {
+        backups_.beforeWrite(modelName, contents);
+    });
     if (!openPort())
         return;
     runInProgressWindow(job, true);
-    backups_.afterWrite(job, lastResult_, document.model().strPc);
     // The radio now holds what the document holds.
-    if (lastResult_.ok())
+    if (job.report().written())
         window_.document().markUnmodified();
+    showWriteReport(job.report());
+    backups_.afterWrite(job, document.model().strPc);
+}
+
+void RadioCommands::showWriteReport(const WriteSequence::Report& report) {
+    const TransferTexts::Shown shown = TransferTexts::writeReport(report);
+    if (shown.text.isEmpty())
+        return;
+    if (report.verdict == WriteSequence::Verdict::Verified)
+        window_.addStatusNote(shown.text);
+    else
+        window_.prompter()->show(&window_, shown);
 }

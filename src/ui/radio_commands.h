@@ -5,6 +5,7 @@
 
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
+#include "link/write_sequence.h"
 #include "ui/backup_commands.h"
 
 class MainWindow;
@@ -50,6 +51,9 @@ private:
     bool openPort();
     // Shows frmWAIT running the job until it has finished; the port is closed afterwards.
     void runInProgressWindow(TransferJob& job, bool write);
+    // After a write: a matching read-back on the status bar; a difference, a failed read-back or the radio
+    // of another model in a box.
+    void showWriteReport(const WriteSequence::Report& report);
 
     MainWindow& window_;
     std::unique_ptr<SerialPort> port_;

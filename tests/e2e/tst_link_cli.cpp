@@ -110,8 +110,13 @@ private Q_SLOTS:
     void writeChecksFrequencies();
     void writeOfShortFile_data();
     void writeOfShortFile();
+    void writeVerifies_data();
+    void writeVerifies();
+    void writeChecksModel_data();
+    void writeChecksModel();
     void usage_data();
     void usage();
+    void writeHelp();
     void ports();
     void transfersLeaveABackup_data();
     void transfersLeaveABackup();
@@ -465,6 +470,103 @@ void TestLinkCli::writeOfShortFile() {
              !allowed);
 }
 
+void TestLinkCli::writeVerifies_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says"); // on stdout when the code is 0, else on stderr
+    QTest::newRow("clean") << QString() << 0 << QStringLiteral("写频完成，校验一致");
+    // Block 13 is the first block of channel 6: two settings blocks, then two per channel.
+    QTest::newRow("flip:13") << QStringLiteral("flip:13") << 3
+                             << QStringLiteral("校验不一致：对讲机中的信道 6与写入的不同");
+    QTest::newRow("flip:36, filler") << QStringLiteral("flip:36") << 3 << QStringLiteral("填充数据块 36");
+    // The write goes through; the read-back waits in vain for block 5's twelfth byte.
+    QTest::newRow("read-back fails") << QStringLiteral("short:5") << 1
+                                     << QStringLiteral("写频已完成，但校验时读频失败（对讲机没有响应）");
+}
+
+void TestLinkCli::writeVerifies() {
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    Sim sim;
+    QStringList simArgs{QStringLiteral("--blocks"), QStringLiteral("128")};
+    if (!fault.isEmpty())
+        simArgs << QStringLiteral("--fault") << fault;
+    QVERIFY(sim.start(simArgs));
+    const Result r = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+                          QStringLiteral("--config"), kConfig, QStringLiteral("--verify"),
+                          QStringLiteral("--timeout"), QStringLiteral("1")});
+    QCOMPARE(r.code, code);
+    QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    // The whole image went out and was read back (up to the failing block).
+    const QString simSays = QString::fromUtf8(sim.process.readAllStandardError());
+    QVERIFY2(simSays.contains(QStringLiteral("128 blocks written")), qPrintable(simSays));
+    QVERIFY2(
+        simSays.contains(code == 1 ? QStringLiteral("5 blocks read") : QStringLiteral("128 blocks read")),
+        qPrintable(simSays));
+}
+
+void TestLinkCli::writeChecksModel_data() {
+    QTest::addColumn<QString>("radio"); // the sim's image
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says");
+    const QString other = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc168-vhf.qfd");
+    QTest::newRow("another model") << other << QStringList() << 4
+                                   << QStringLiteral(
+                                          "对讲机是RC-168（机型代码 32），要写入的是RC-160（机型代码 "
+                                          "71）：机型不同，没有写入。");
+    QTest::newRow("another model, --verify too")
+        << other << QStringList{QStringLiteral("--verify")} << 4 << QStringLiteral("机型不同，没有写入");
+    QTest::newRow("same model") << kSample << QStringList() << 0 << QString();
+    QTest::newRow("same model, read back")
+        << kSample << QStringList{QStringLiteral("--verify")} << 0 << QStringLiteral("写频完成，校验一致");
+    QTest::newRow("silent radio") << QString() << QStringList() << 1
+                                  << QStringLiteral("写频前读取对讲机失败，没有写入。");
+}
+
+// --backup reads the radio first and writes only to a radio of the document's model.
+void TestLinkCli::writeChecksModel() {
+    QFETCH(QString, radio);
+    QFETCH(QStringList, more);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    const QString saved = dir_.filePath(QStringLiteral("model-check.qfd"));
+    QFile::remove(saved);
+    Sim sim;
+    QStringList simArgs{QStringLiteral("--save"), saved};
+    simArgs << (radio.isEmpty() ? QStringList{QStringLiteral("--fault"), QStringLiteral("silent")}
+                                : QStringList{QStringLiteral("--image"), radio});
+    QVERIFY(sim.start(simArgs));
+    const Result r = cli(QStringList{QStringLiteral("write"), QStringLiteral("--port"), sim.device, kSample,
+                                     QStringLiteral("--config"), kConfig, QStringLiteral("--backup"),
+                                     QStringLiteral("--timeout"), QStringLiteral("1")} +
+                         more);
+    QCOMPARE(r.code, code);
+    QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    const QString simSays = QString::fromUtf8(sim.process.readAllStandardError());
+    QVERIFY2(simSays.contains(code == 0 ? QStringLiteral(" 128 blocks written")
+                                        : QStringLiteral(" 0 blocks written")),
+             qPrintable(simSays));
+    if (radio.isEmpty())
+        return;
+    // What the radio held is kept before anything is written; the image only once it was written.
+    const QString model = radio == kSample ? QStringLiteral("RC-160") : QStringLiteral("RC-168");
+    QVERIFY2(r.err.contains(QStringLiteral("-读频-") + model + QStringLiteral(".qfd")), qPrintable(r.err));
+    QCOMPARE(r.err.contains(QStringLiteral("-写频-")), code == 0);
+    // The radio was read whole first; refused, it holds what it held.
+    QVERIFY2(simSays.contains(more.isEmpty() || code != 0 ? QStringLiteral(" 128 blocks read")
+                                                          : QStringLiteral(" 256 blocks read")),
+             qPrintable(simSays));
+    QCOMPARE(dataTokens(saved).size(), dataTokens(radio).size());
+    if (code == 4)
+        QCOMPARE(dataTokens(saved), dataTokens(radio));
+}
+
 void TestLinkCli::usage_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("read without port") << QStringList{"read", "--out", "x.qfd"};
@@ -472,12 +574,22 @@ void TestLinkCli::usage_data() {
     QTest::newRow("bad timeout") << QStringList{"read", "--port",    "/dev/null", "--out",
                                                 "x",    "--timeout", "0"};
     QTest::newRow("write without file") << QStringList{"write", "--port", "/dev/null"};
+    QTest::newRow("write with a value for --backup")
+        << QStringList{"write", "--port", "/dev/null", "x.qfd", "--backup=yes"};
     QTest::newRow("ports with argument") << QStringList{"ports", "x"};
 }
 
 void TestLinkCli::usage() {
     QFETCH(QStringList, args);
     QCOMPARE(cli(args).code, 2);
+}
+
+void TestLinkCli::writeHelp() {
+    const Result r = cli({QStringLiteral("write"), QStringLiteral("--help")});
+    QCOMPARE(r.code, 0);
+    for (const char* option : {"--allow-incomplete", "--backup", "--verify", "3 the read-back differs",
+                               "4 the radio is another model"})
+        QVERIFY2(r.out.contains(QLatin1String(option)), option);
 }
 
 void TestLinkCli::ports() {

@@ -3,6 +3,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +18,7 @@
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/radio_commands.h"
+#include "ui/write_preferences.h"
 
 Q_DECLARE_METATYPE(TransferResult::Outcome)
 
@@ -71,6 +73,7 @@ void whenProgress(QDialog* dialog, int value, std::function<void(ProgressWindow*
 class TestLinkCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
     void readCompletes();
@@ -88,6 +91,8 @@ private Q_SLOTS:
     void partialReadNamesItsBackup_data();
     void partialReadNamesItsBackup();
     void backupFailureIsOnlyANote();
+    void writeVerifies_data();
+    void writeVerifies();
     void progressWindowStartsAfterDelay();
     void portChoiceOverridesPortOption();
 
@@ -440,6 +445,49 @@ void TestLinkCommands::backupFailureIsOnlyANote() {
     QCOMPARE(lines(commands_->receivedFilePath()), 128);
     QVERIFY2(window_->statusNote().startsWith(QStringLiteral("备份没有保存：")),
              qPrintable(window_->statusNote()));
+}
+
+void TestLinkCommands::writeVerifies_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("status");    // on the status bar
+    QTest::addColumn<QStringList>("shown"); // the messages after the confirmation
+    QTest::newRow("clean") << QString() << QStringLiteral("写频完成，校验一致") << QStringList();
+    QTest::newRow("channel 3 differs")
+        << QStringLiteral("flip:7") << QString()
+        << QStringList{QStringLiteral("写频完成，但校验不一致：对讲机中的信道 3与写入的不同，请重新写频。")};
+    QTest::newRow("settings block B differs")
+        << QStringLiteral("flip:2") << QString()
+        << QStringList{
+               QStringLiteral("写频完成，但校验不一致：对讲机中的设置数据块 B与写入的不同，请重新写频。")};
+    QTest::newRow("read-back silent")
+        << QStringLiteral("short:3") << QString()
+        << QStringList{wording(TransferMessage::noResponse()),
+                       QStringLiteral("写频已完成，但校验时读频失败（对讲机没有响应），没有校验。")};
+}
+
+// With 写频后校验 on, the radio is read back in the same progress window and what it holds is compared
+// with what the write sent.
+void TestLinkCommands::writeVerifies() {
+    QFETCH(QString, fault);
+    QFETCH(QString, status);
+    QFETCH(QStringList, shown);
+    WritePreferences::setVerifyAfterWrite(true);
+    startRadio(MemoryImage::blank(1), fault);
+    window_->document().setCell(2, 3, QStringLiteral("D754I"));
+    int windows = 0;
+    duringDialog_ = [&windows](QDialog*) { ++windows; };
+    commands_->mnuWrite_Click();
+    WritePreferences::setVerifyAfterWrite(false);
+    QCOMPARE(prompter().texts(), QStringList{QStringLiteral("确定要开始写频吗?")} + shown);
+    // Beside the note of the write's backup.
+    QCOMPARE(window_->statusNote().split(QStringLiteral("；")).contains(QStringLiteral("写频完成，校验一致")),
+             !status.isEmpty());
+    QCOMPARE(windows, 1);
+    // The write went through either way; the read-back reached the radio.
+    QVERIFY(!window_->document().isModified());
+    QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
+    QVERIFY(radio_->machine().blocksRead() >= (fault.startsWith(QLatin1String("short")) ? 3 : 128));
+    QVERIFY(!commands_->port().isOpen());
 }
 
 void TestLinkCommands::progressWindowStartsAfterDelay() {

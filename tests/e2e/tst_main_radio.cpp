@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +48,7 @@ class TestMainRadio : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("RadioCPS"), QStringLiteral("RadioCPS")).clear();
         fixture.writeIni(MainWindowFixture::standardIni());
         window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it
         wireCommands(*window);
@@ -116,6 +119,47 @@ private Q_SLOTS:
         QCOMPARE(fixture.prompter.shown.size(), 1);
         QVERIFY(fixture.prompter.shown[0].text.contains(QDir::toNativeSeparators(folder)));
         radioCommands()->backups().setFolder(dir.filePath(QStringLiteral("backups")));
+    }
+
+    // Both write options on: the radio is read, written and read back in one progress window.
+    void writeWithBothOptions() {
+        for (const char* name : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"}) {
+            QAction* item = window->findChild<QAction*>(QLatin1String(name));
+            QVERIFY(item && !item->isChecked());
+            item->trigger();
+        }
+        window->channelModel()->setCell(5, 1, QStringLiteral("441.50000"));
+        const int readBefore = radio->machine().blocksRead();
+        const int writtenBefore = radio->machine().blocksWritten();
+        int windows = 0;
+        window->setDialogRunner([&windows](QDialog* dialog) {
+            ++windows;
+            return dialog->exec();
+        });
+        fixture.prompter.clear();
+        fixture.prompter.answers = {Prompter::Answer::Ok}; // "确定要开始写频吗?"
+        runCommand(MainWindow::Command::Write);
+        window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
+        for (const char* name : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"})
+            window->findChild<QAction*>(QLatin1String(name))->trigger();
+
+        QCOMPARE(fixture.prompter.texts(), QStringList{QStringLiteral("确定要开始写频吗?")});
+        QCOMPARE(windows, 1);
+        // The radio's contents before the write and the image written are both kept, and said so.
+        const QStringList notes = window->statusNote().split(QStringLiteral("；"));
+        QCOMPARE(notes.size(), 3);
+        QVERIFY2(notes[0].startsWith(QStringLiteral("已备份到：")) &&
+                     notes[0].contains(QStringLiteral("-读频-")),
+                 qPrintable(notes[0]));
+        QCOMPARE(notes[1], QStringLiteral("写频完成，校验一致"));
+        QVERIFY2(notes[2].contains(QStringLiteral("-写频-")), qPrintable(notes[2]));
+        const QStringList kept =
+            QDir(radioCommands()->backups().folder()).entryList({QStringLiteral("*.qfd")}, QDir::Files);
+        QCOMPARE(kept.filter(QStringLiteral("-读频-")).size() >= 1, true);
+        QCOMPARE(radio->machine().blocksRead() - readBefore, 2 * 128);
+        QCOMPARE(radio->machine().blocksWritten() - writtenBefore, 128);
+        QCOMPARE(int(radio->machine().image().blocks[10][2]), 0x15); // channel 5: 441.50000
+        QVERIFY(!window->document().isModified());
     }
 
     void frequencyCheckStopsTheWrite() {

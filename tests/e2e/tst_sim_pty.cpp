@@ -107,6 +107,36 @@ struct Line {
                exchange(QByteArray(1, Protocol::kComplete), 1).size() == 1 &&
                exchange(QByteArray(1, mode), 1) == hex("06");
     }
+    // One read session from block 0 to `blocks - 1` (the whole memory unless fewer); empty on a failure.
+    QVector<Block> read(int blocks) {
+        QVector<Block> out;
+        if (!enter(Protocol::kReadMode))
+            return {};
+        for (int b = 0; b < blocks; ++b) {
+            const QByteArray request = header(Protocol::kReadCommand, b);
+            const QByteArray reply = exchange(request, Protocol::kReplySize);
+            if (!reply.startsWith(request) || reply.size() != Protocol::kReplySize ||
+                exchange(hex("06"), 1) != hex("06"))
+                return {};
+            out.append(Protocol::frameData(reply));
+        }
+        return out;
+    }
+    // One write session of the whole image, every frame acknowledged.
+    bool write(const MemoryImage& image) {
+        if (!enter(Protocol::kWriteMode))
+            return false;
+        for (int b = 0; b < image.size(); ++b) {
+            if (exchange(header(Protocol::kWriteCommand, b) + bytesOf(image.blocks[b]), 1) != hex("06"))
+                return false;
+        }
+        return true;
+    }
+    // Whether the radio still answers the read-mode byte and a request without a new wake-up.
+    bool inSession() {
+        const QByteArray probe = QByteArray(1, Protocol::kReadMode) + header(Protocol::kReadCommand, 0);
+        return !exchange(probe, 1 + Protocol::kReplySize, 300).isEmpty();
+    }
 };
 
 } // namespace
@@ -162,7 +192,8 @@ private Q_SLOTS:
             QCOMPARE(line.exchange(request, Protocol::kReplySize), request + bytesOf(image.blocks[b]));
             QCOMPARE(line.exchange(hex("06"), 1), hex("06"));
         }
-        QCOMPARE(line.exchange(hex("0A"), 1), hex("06"));
+        // The last block ended the read session: the write needs a session of its own.
+        QVERIFY(line.enter(Protocol::kWriteMode));
         const Block written{9, 8, 7, 6, 5, 4, 3, 2};
         QCOMPARE(line.exchange(header(Protocol::kWriteCommand, 7) + bytesOf(written), 1), hex("06"));
         line.port.close();
@@ -184,6 +215,56 @@ private Q_SLOTS:
         QCOMPARE(file.readAll(), expectedFile);
         QVERIFY(!QFileInfo(link).isSymLink());
         QVERIFY(sim.process.readAllStandardError().contains("6 blocks read"));
+    }
+
+    // The radio takes one session after another on the same open line: the last block of a session, or a
+    // quiet spell in the middle of one, sends it back to waiting for the wake-up sequence.
+    void sessions_data() {
+        QTest::addColumn<QString>("first");    // read, write or partial (a read of 3 blocks, then quiet)
+        QTest::addColumn<QStringList>("args"); // more sim arguments
+        QTest::addColumn<int>("flipped");      // block (0-based) stored with byte 0 XOR 01, or -1
+        QTest::newRow("two reads") << QStringLiteral("read") << QStringList() << -1;
+        QTest::newRow("write, then read") << QStringLiteral("write") << QStringList() << -1;
+        QTest::newRow("quiet in a session")
+            << QStringLiteral("partial") << QStringList{QStringLiteral("--idle"), QStringLiteral("0.3")}
+            << -1;
+        QTest::newRow("flip:5") << QStringLiteral("write")
+                                << QStringList{QStringLiteral("--fault"), QStringLiteral("flip:5")} << 4;
+        QTest::newRow("flip:128, the last")
+            << QStringLiteral("write") << QStringList{QStringLiteral("--fault"), QStringLiteral("flip:128")}
+            << 127;
+    }
+    void sessions() {
+        QFETCH(QString, first);
+        QFETCH(QStringList, args);
+        QFETCH(int, flipped);
+        const MemoryImage image = patterned(1);
+        MemoryImage written = MemoryImage::blank(1);
+        for (int b = 0; b < written.size(); ++b)
+            written.blocks[b] = filledBlock(quint8(b));
+        Sim sim;
+        QVERIFY(sim.start(QStringList{QStringLiteral("--image"), writeImage(QStringLiteral("s.qfd"), image)} +
+                          args));
+        Line line;
+        QVERIFY(line.open(sim.device));
+
+        MemoryImage expected = image;
+        if (first == QLatin1String("read")) {
+            QCOMPARE(line.read(image.size()), image.blocks);
+        } else if (first == QLatin1String("write")) {
+            QVERIFY(line.write(written));
+            expected = written;
+        } else {
+            QCOMPARE(line.read(3), image.blocks.mid(0, 3));
+            QVERIFY(line.inSession()); // the session goes on while the tool keeps talking
+            QTest::qWait(600);
+        }
+        // The session is over: nothing is answered without a new wake-up, and a new one works at once.
+        QVERIFY(!line.inSession());
+        if (flipped >= 0)
+            expected.blocks[flipped][0] ^= 0x01;
+        QCOMPARE(line.read(image.size()), expected.blocks);
+        QCOMPARE(sim.stop(), 0);
     }
 
     void hangUp() {
@@ -229,6 +310,7 @@ private Q_SLOTS:
         QTest::newRow("blocks") << QStringList{QStringLiteral("--blocks"), QStringLiteral("100")} << 2;
         QTest::newRow("baud") << QStringList{QStringLiteral("--baud"), QStringLiteral("fast")} << 2;
         QTest::newRow("fault") << QStringList{QStringLiteral("--fault"), QStringLiteral("noack")} << 2;
+        QTest::newRow("idle") << QStringList{QStringLiteral("--idle"), QStringLiteral("-1")} << 2;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour")} << 2;
         QTest::newRow("missing image")
             << QStringList{QStringLiteral("--image"), QStringLiteral("/nonexistent.qfd")} << 1;

@@ -5,6 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
 
@@ -16,6 +19,7 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void doublingDoublesControls();
     void shrinkingUsesSmallestFont();
     void repeatedResizeDoesNotAccumulate();
@@ -29,6 +33,8 @@ private Q_SLOTS:
     void housekeepingHidesEditorsOutsideFrame();
     void frequencyLimitsFollowModelAndBand_data();
     void frequencyLimitsFollowModelAndBand();
+    void writeOptionsAreRemembered_data();
+    void writeOptionsAreRemembered();
 };
 
 namespace {
@@ -334,6 +340,42 @@ void TestMainWindow::frequencyLimitsFollowModelAndBand() {
     QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (message.isEmpty())
         QCOMPARE(s.w->document().table().cell(1, 2), cell);
+}
+
+void TestMainWindow::writeOptionsAreRemembered_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("verify") << QStringLiteral("mnuVerifyAfterWrite") << QStringLiteral("写频后校验");
+    QTest::newRow("backup") << QStringLiteral("mnuBackupBeforeWrite")
+                            << QStringLiteral("写频前先备份并核对机型");
+}
+
+// The write options of the 编程 menu start off, and a window opened later shows what the user chose.
+void TestMainWindow::writeOptionsAreRemembered() {
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    QSettings settings(QStringLiteral("RadioCPS"), QStringLiteral("RadioCPS"));
+    // Never the user's own settings.
+    QVERIFY(settings.fileName().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    settings.clear();
+    settings.sync();
+    for (const bool on : {true, false}) {
+        {
+            Shown s;
+            auto* program = s.w->findChild<QMenu*>(QStringLiteral("mnuProgram"));
+            QAction* action = s.w->findChild<QAction*>(item);
+            QVERIFY(action);
+            QVERIFY(program->actions().contains(action));
+            QCOMPARE(action->text(), text);
+            QVERIFY(action->isCheckable());
+            QCOMPARE(action->isChecked(), !on);
+            action->trigger();
+            QCOMPARE(action->isChecked(), on);
+        }
+        Shown again;
+        QCOMPARE(again.w->findChild<QAction*>(item)->isChecked(), on);
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -63,6 +63,7 @@ private Q_SLOTS:
         QTest::newRow("long") << "long:256" << true << int(K::LongReply) << 256;
         QTest::newRow("stop") << "STOP:3" << true << int(K::Stop) << 3;
         QTest::newRow("hangup") << "hangup:40" << true << int(K::HangUp) << 40;
+        QTest::newRow("flip") << "flip:7" << true << int(K::Flip) << 7;
         QTest::newRow("no block") << "noack" << false << 0 << 0;
         QTest::newRow("block zero") << "stop:0" << false << 0 << 0;
         QTest::newRow("negative") << "hangup:-2" << false << 0 << 0;
@@ -104,6 +105,7 @@ private Q_SLOTS:
         QTest::newRow("stop") << "stop:2" << 0 << QByteArray() << false << false;
         QTest::newRow("hangup") << "hangup:2" << 0 << QByteArray() << false << true;
         QTest::newRow("silent") << "silent" << 0 << QByteArray() << false << false;
+        QTest::newRow("flip has no say") << "flip:2" << 12 << hex("06") << true << false;
     }
     void readFaults() {
         QFETCH(QString, fault);
@@ -160,6 +162,7 @@ private Q_SLOTS:
         QTest::newRow("short has no say") << "short:2" << hex("060606") << QVector<int>{0, 1, 2} << false;
         QTest::newRow("stop") << "stop:2" << hex("06") << QVector<int>{0} << false;
         QTest::newRow("hangup") << "hangup:3" << hex("0606") << QVector<int>{0, 1} << true;
+        QTest::newRow("flip") << "flip:2" << hex("060606") << QVector<int>{0, 2} << false;
     }
     void writeFaults() {
         QFETCH(QString, fault);
@@ -177,6 +180,14 @@ private Q_SLOTS:
         QCOMPARE(all.hangUp, hungUp);
         for (int b = 0; b < 3; ++b)
             QCOMPARE(m.image().blocks[b] == filledBlock(quint8(0x10 + b)), stored.contains(b));
+        if (f.kind == RadioFault::Kind::Flip) {
+            // Stored with one bit changed, once: the same frame again is stored as sent.
+            Block flipped = filledBlock(0x11);
+            flipped[0] ^= 0x01;
+            QCOMPARE(m.image().blocks[1], flipped);
+            QCOMPARE(m.receive(frame(1, 0x11)).reply, hex("06"));
+            QCOMPARE(m.image().blocks[1], filledBlock(0x11));
+        }
     }
 
     void wireClock_data() {

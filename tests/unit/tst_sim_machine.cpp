@@ -121,6 +121,12 @@ private Q_SLOTS:
         QCOMPARE(m.blocksRead(), image.size());
         // Past the end of the memory there is nothing to answer.
         QVERIFY(feedBytewise(m, header(Protocol::kReadCommand, image.size())).reply.isEmpty());
+        // The last block ended the session: even block 0 needs a new handshake now.
+        QVERIFY(!m.inSession());
+        QVERIFY(feedBytewise(m, hex("05") + header(Protocol::kReadCommand, 0)).reply.isEmpty());
+        QCOMPARE(feedBytewise(m, kHandshake + hex("05") + header(Protocol::kReadCommand, 0)).reply,
+                 kHandshakeReply + hex("06") + header(Protocol::kReadCommand, 0) +
+                     blockBytes(image.blocks[0]));
     }
 
     void fullWrite_data() { fullRead_data(); }
@@ -138,7 +144,13 @@ private Q_SLOTS:
         }
         QCOMPARE(m.image().blocks, target.blocks);
         QCOMPARE(m.blocksWritten(), target.size());
+        // The last frame ended the session: a frame now is ignored, and needs a new handshake.
+        QVERIFY(!m.inSession());
+        const QByteArray frame5 = header(Protocol::kWriteCommand, 5) + blockBytes(blockOf(5));
+        QVERIFY(m.receive(frame5).reply.isEmpty());
+        QCOMPARE(m.image().blocks, target.blocks);
         // Writing the same bytes again is acknowledged but changes nothing.
+        feedBytewise(m, kHandshake + hex("0A"));
         const RadioReaction again =
             m.receive(header(Protocol::kWriteCommand, 5) + blockBytes(target.blocks[5]));
         QCOMPARE(again.reply, hex("06"));

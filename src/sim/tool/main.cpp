@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
+constexpr int kDefaultIdleMs = 2000;
 
 int signalPipe[2] = {-1, -1};
 
@@ -40,7 +41,14 @@ const char* const kFaultHelp = "Faults (--fault KIND); blocks count from 1 in ad
                                "  short:N    replies to the read request of block N once with 11 bytes\n"
                                "  long:N     replies to the read request of block N once with 13 bytes\n"
                                "  stop:N     answers nothing from block N on\n"
-                               "  hangup:N   hangs up the line at block N and exits\n";
+                               "  hangup:N   hangs up the line at block N and exits\n"
+                               "  flip:N     stores the write frame of block N (the N-th frame of a write,\n"
+                               "             address 8 * (N - 1)) once with its first data byte XOR 01,\n"
+                               "             yet acknowledges it as usual: only a read-back finds it\n"
+                               "\n"
+                               "Sessions: after the last block of a read or a write, and after --idle\n"
+                               "seconds without a byte in the middle of one, the radio waits for the\n"
+                               "wake-up sequence again, so the next transfer needs no restart.\n";
 
 Error loadImage(const QString& path, int blocks, MemoryImage* image) {
     QFile file(path);
@@ -105,7 +113,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption statsOpt(
         QStringLiteral("stats"), QStringLiteral("Write byte counts and block-phase timing to FILE on exit."),
         QStringLiteral("FILE"));
-    parser.addOptions({imageOpt, blocksOpt, baudOpt, linkOpt, saveOpt, faultOpt, statsOpt});
+    const QCommandLineOption idleOpt(
+        QStringLiteral("idle"),
+        QStringLiteral("End a session after S seconds without a byte (default 2; 0: never)."),
+        QStringLiteral("S"));
+    parser.addOptions({imageOpt, blocksOpt, baudOpt, linkOpt, saveOpt, faultOpt, statsOpt, idleOpt});
     if (!parser.parse(QCoreApplication::arguments())) {
         printErr(parser.errorText());
         return kUsage;
@@ -136,6 +148,16 @@ int main(int argc, char* argv[]) {
             return kUsage;
         }
     }
+    int idleMs = kDefaultIdleMs;
+    if (parser.isSet(idleOpt)) {
+        bool ok = false;
+        const double seconds = parser.value(idleOpt).toDouble(&ok);
+        if (!ok || seconds < 0 || seconds > 24 * 3600) {
+            printErr(QStringLiteral("--idle must be a number of seconds, 0 or more"));
+            return kUsage;
+        }
+        idleMs = seconds > 0 ? qMax(1, int(seconds * 1000)) : 0;
+    }
     RadioFault fault;
     if (Error e = RadioFault::parse(parser.value(faultOpt), &fault); e.isError()) {
         printErr(e.description);
@@ -163,6 +185,7 @@ int main(int argc, char* argv[]) {
         sigaction(sig, &sa, nullptr);
 
     PtyRadio radio(RadioMachine(std::move(image), fault), baud);
+    radio.setIdleTimeout(idleMs);
     if (Error e = radio.open(); e.isError()) {
         printErr(e.description);
         return kFailure;

@@ -1,0 +1,118 @@
+#include "link/write_sequence.h"
+
+#include <QTimer>
+
+#include "document/radio_document.h"
+#include "image/channel_file.h"
+#include "image/current_model.h"
+#include "image/hex.h"
+#include "image/write_image.h"
+#include "link/protocol.h"
+#include "link/read_transfer.h"
+#include "link/serial_port.h"
+#include "link/write_transfer.h"
+
+WriteSequence::WriteSequence(SerialPort& port, const ModelTable& models, const Options& options,
+                             QObject* parent)
+    : TransferJob(port, parent), models_(models), options_(options) {}
+
+Error WriteSequence::prepare(const RadioDocument& document) {
+    if (const Error e = buildWriteImage(document.model(), document.table(), document.settings(), &image_);
+        e.isError())
+        return e;
+    strType_ = document.model().strType;
+    report_.models.documentCode = byteText(image_.blocks[0][0]);
+    report_.models.documentModel = document.model().strPc;
+    stage_ = options_.backup ? Stage::PreRead : Stage::Write;
+    setStageMachine();
+    return Error::none();
+}
+
+void WriteSequence::setStageMachine() {
+    const TransferMachine::Options machineOptions{options_.timings};
+    if (stage_ == Stage::Write) {
+        setMachine(std::make_unique<WriteTransfer>(image_, strType_, machineOptions));
+        return;
+    }
+    radio_ = {};
+    setMachine(std::make_unique<ReadTransfer>(models_, machineOptions), [this](const QByteArray& reply) {
+        radio_.blocks.append(Protocol::frameData(reply));
+        return Error::none();
+    });
+}
+
+void WriteSequence::machineFinished(const TransferResult& result) {
+    switch (stage_) {
+    case Stage::PreRead:
+        preReadFinished(result);
+        return;
+    case Stage::Write:
+        if (!result.ok()) {
+            finishAs(Verdict::WriteFailed, result);
+            return;
+        }
+        writeResult_ = result;
+        if (!options_.verify) {
+            finishAs(Verdict::Written, result);
+            return;
+        }
+        goOn(Stage::Verify);
+        return;
+    case Stage::Verify:
+        report_.verifyResult = result;
+        if (!result.ok()) {
+            finishAs(Verdict::VerifyFailed, writeResult_);
+            return;
+        }
+        report_.differences = compareWritten(image_, radio_, strType_);
+        finishAs(report_.differences.isEmpty() ? Verdict::Verified : Verdict::Differs, writeResult_);
+        return;
+    }
+}
+
+void WriteSequence::preReadFinished(const TransferResult& result) {
+    if (!result.ok() || radio_.blocks.isEmpty()) {
+        finishAs(Verdict::PreReadFailed, result);
+        return;
+    }
+    Models& m = report_.models;
+    m.radioCode = byteText(radio_.blocks[0][0]);
+    m.radioModel = modelNameOfCode(models_, m.radioCode);
+    // The radio's contents are kept whatever follows: they are what a write would have replaced.
+    if (backupHook_)
+        backupHook_(m.radioModel.isEmpty() ? m.radioCode : m.radioModel, ChannelFile::format(radio_));
+    if (m.radioCode != m.documentCode) {
+        finishAs(Verdict::OtherModel, result);
+        return;
+    }
+    goOn(Stage::Write);
+}
+
+void WriteSequence::goOn(Stage next) {
+    // From here a cancel ends the next stage, the one the user is now waiting for.
+    stage_ = next;
+    QTimer::singleShot(options_.timings.startDelayMs, this, [this, next] {
+        if (!isFinished())
+            begin(next);
+    });
+}
+
+void WriteSequence::begin(Stage stage) {
+    stage_ = stage;
+    // Each transfer closes the port when it ends; the next one opens it again, as a new session would.
+    if (const Error e = port().open(port().device()); e.isError()) {
+        TransferResult lost;
+        lost.outcome = TransferResult::Outcome::LinkLost;
+        lost.error = e;
+        lost.escaped = true;
+        machineFinished(lost);
+        return;
+    }
+    setStageMachine();
+    startMachine();
+}
+
+void WriteSequence::finishAs(Verdict verdict, const TransferResult& result) {
+    report_.verdict = verdict;
+    endJob(result);
+}
