@@ -14,6 +14,10 @@ namespace {
 const QString kUsage = QStringLiteral("read --port DEVICE --out FILE [--config INI] [--timeout S] [--json]");
 
 int runRead(const QStringList& args) {
+    if (args.contains(QStringLiteral("--help"))) {
+        Cli::printOut(kUsage + QLatin1Char('\n') + CliText::ReadHelp);
+        return Cli::kSuccess;
+    }
     Cli::Arguments a;
     QString problem;
     LinkTimings timings;

@@ -18,17 +18,9 @@ const QString kUsage =
     QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup] "
                    "[--verify]");
 
-const QString kOptions = QStringLiteral(
-    "  --allow-incomplete  write a file that ends before its last channel; the missing channels become "
-    "empty\n"
-    "  --backup            read the whole radio first and write only if it is the file's model\n"
-    "  --verify            read the radio back after the write and compare every acknowledged block\n"
-    "exit codes: 0 written (and read back the same), 1 failure, 2 bad usage, 3 the read-back differs,\n"
-    "            4 the radio is another model (nothing written)");
-
 int runWrite(const QStringList& args) {
     if (args.contains(QStringLiteral("--help"))) {
-        Cli::printOut(kUsage + QLatin1Char('\n') + kOptions);
+        Cli::printOut(kUsage + QLatin1Char('\n') + CliText::WriteHelp);
         return Cli::kSuccess;
     }
     Cli::Arguments a;
@@ -42,7 +34,7 @@ int runWrite(const QStringList& args) {
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage + QLatin1Char('\n') + kOptions);
+        return Cli::usage(kUsage + QLatin1Char('\n') + CliText::WriteHelp);
     }
     RadioDocument document;
     LoadedChannelFile loaded;

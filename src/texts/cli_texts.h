@@ -21,7 +21,19 @@ inline const QString ShowSettings = QStringLiteral("功能设置：");
 inline const QString ShowTune = QStringLiteral("调整模式：晶体 %1  中频 %2  功率调整 %3");
 inline const QString ShowChannels = QStringLiteral("信道数据：");
 
-// read and write.
+// read and write: what `read --help` and `write --help` print after the usage line.
+inline const QString ReadHelp = QStringLiteral(
+    "  --out FILE     读到的数据存入 FILE；只有读频完成才替换 FILE，失败或取消时 FILE 保持原样\n"
+    "  --timeout S    对讲机无响应的等待秒数\n"
+    "  --json         以 JSON 形式输出读到的数据\n"
+    "每次读频（完成与否）都在备份文件夹保存一份；RADIOCPS_BACKUP_DIR 可指定备份文件夹。\n"
+    "退出码：0 读频完成，1 失败，2 用法错误");
+inline const QString WriteHelp = QStringLiteral(
+    "  --allow-incomplete  允许写入不完整的文件，缺少的信道写成空信道\n"
+    "  --backup            写频前先读取整个对讲机并备份，机型不同则不写入\n"
+    "  --verify            写频后读回对讲机，核对写入的每一块\n"
+    "写入的数据在备份文件夹保存一份；RADIOCPS_BACKUP_DIR 可指定备份文件夹。\n"
+    "退出码：0 写频完成（校验一致），1 失败，2 用法错误，3 校验不一致，4 对讲机是另一机型（没有写入）");
 inline const QString ReadIncomplete = QStringLiteral("注意：读频未完成，只收到 %1 块（应有 %2 块）");
 inline const QString WriteFileIncomplete =
     QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道按空信道写入。");

@@ -585,11 +585,19 @@ void TestLinkCli::usage() {
 }
 
 void TestLinkCli::writeHelp() {
-    const Result r = cli({QStringLiteral("write"), QStringLiteral("--help")});
-    QCOMPARE(r.code, 0);
-    for (const char* option : {"--allow-incomplete", "--backup", "--verify", "3 the read-back differs",
-                               "4 the radio is another model"})
-        QVERIFY2(r.out.contains(QLatin1String(option)), option);
+    // Each transfer command names its options and every exit code it can end with.
+    const QList<QPair<QString, QStringList>> helps{
+        {QStringLiteral("write"),
+         {"--allow-incomplete", "--backup", "--verify", "0 写频完成", "3 校验不一致", "4 对讲机是另一机型",
+          "RADIOCPS_BACKUP_DIR"}},
+        {QStringLiteral("read"),
+         {"--out FILE", "--timeout", "0 读频完成", "2 用法错误", "RADIOCPS_BACKUP_DIR"}}};
+    for (const auto& [command, words] : helps) {
+        const Result r = cli({command, QStringLiteral("--help")});
+        QCOMPARE(r.code, 0);
+        for (const QString& word : words)
+            QVERIFY2(r.out.contains(word), qPrintable(command + QLatin1Char(' ') + word));
+    }
 }
 
 void TestLinkCli::ports() {
