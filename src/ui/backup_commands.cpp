@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 
 #include "config/error_texts.h"
 #include "document/radio_document.h"
@@ -19,7 +20,8 @@ void BackupCommands::note(const Error& error, const QString& savedPath) {
     if (error.isError())
         window_.addStatusNote(RadioText::BackupFailed.arg(error.description));
     else if (!savedPath.isEmpty())
-        window_.addStatusNote(RadioText::BackupSaved.arg(QDir::toNativeSeparators(savedPath)));
+        // The name is enough beside the caption; "打开备份文件夹" shows where it is.
+        window_.addStatusNote(RadioText::BackupSaved.arg(QFileInfo(savedPath).fileName()));
 }
 
 QString BackupCommands::afterRead(const ReadJob& job, const TransferResult& result) {

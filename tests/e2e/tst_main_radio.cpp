@@ -10,6 +10,7 @@
 #include "image/channel_file.h"
 #include "main_window_fixture.h"
 #include "print/report_data.h"
+#include "private_settings.h"
 #include "sim/pty_radio.h"
 #include "ui/channel_table_model.h"
 #include "ui/command_wiring.h"
@@ -47,7 +48,7 @@ class TestMainRadio : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
+        usePrivateSettings();
         QSettings(QStringLiteral("RadioCPS"), QStringLiteral("RadioCPS")).clear();
         fixture.writeIni(MainWindowFixture::standardIni());
         window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it

@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include "private_settings.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -29,7 +31,9 @@ QByteArray MainWindowFixture::standardIni() {
                              "Pc5=E99-0;99;0;51;52\r\n");
 }
 
-MainWindowFixture::MainWindowFixture() = default;
+MainWindowFixture::MainWindowFixture() {
+    usePrivateSettings(); // the window reads remembered options; never the user's, never another test's
+}
 
 MainWindowFixture::~MainWindowFixture() {
     window_.reset();
