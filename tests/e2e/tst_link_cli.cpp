@@ -556,7 +556,7 @@ void TestLinkCli::writeChecksModel() {
         return;
     // What the radio held is kept before anything is written; the image only once it was written.
     const QString model = radio == kSample ? QStringLiteral("RC-160") : QStringLiteral("RC-168");
-    QVERIFY2(r.err.contains(QStringLiteral("-读频-") + model + QStringLiteral(".qfd")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("-读频-") + model), qPrintable(r.err));
     QCOMPARE(r.err.contains(QStringLiteral("-写频-")), code == 0);
     // The radio was read whole first; refused, it holds what it held.
     QVERIFY2(simSays.contains(more.isEmpty() || code != 0 ? QStringLiteral(" 128 blocks read")
