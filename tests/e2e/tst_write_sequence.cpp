@@ -12,6 +12,16 @@
 // event loop: the read before the write, its backup and model check, the write and the read-back.
 namespace {
 
+// The document shows the test state's channels, in the models the radio's codes belong to.
+void showState(RadioDocument& document, const LinkTestState& state) {
+    document.models() = linkTestModels();
+    LoadedChannelFile shown;
+    shown.model = state.model;
+    shown.table = state.table;
+    shown.settings = state.settings;
+    document.applyLoaded(shown, QString());
+}
+
 struct Backup {
     QString model;
     QByteArray contents;
@@ -47,12 +57,7 @@ private Q_SLOTS:
         // The document: model RC-160 in band (U), code 71.
         const LinkTestState state(TestModels::Rc160, 0, 16);
         RadioDocument document;
-        document.models() = linkTestModels();
-        LoadedChannelFile shown;
-        shown.model = state.model;
-        shown.table = state.table;
-        shown.settings = state.settings;
-        document.applyLoaded(shown, QString());
+        showState(document, state);
 
         const MemoryImage before = TestModels::patternedImage(quint8(radioCode), radioIData);
         PtyRadio radio(RadioMachine(before), 0);
@@ -99,12 +104,7 @@ private Q_SLOTS:
     void cancelBetweenStages() {
         const LinkTestState state(TestModels::Rc160, 0, 4);
         RadioDocument document;
-        document.models() = linkTestModels();
-        LoadedChannelFile shown;
-        shown.model = state.model;
-        shown.table = state.table;
-        shown.settings = state.settings;
-        document.applyLoaded(shown, QString());
+        showState(document, state);
         PtyRadio radio(RadioMachine(TestModels::patternedImage(0x71, 1)), 0);
         QVERIFY(!radio.open().isError());
         QtSerialPort port;
@@ -131,12 +131,7 @@ private Q_SLOTS:
     void holdBetweenStages() {
         const LinkTestState state(TestModels::Rc160, 0, 4);
         RadioDocument document;
-        document.models() = linkTestModels();
-        LoadedChannelFile shown;
-        shown.model = state.model;
-        shown.table = state.table;
-        shown.settings = state.settings;
-        document.applyLoaded(shown, QString());
+        showState(document, state);
         PtyRadio radio(RadioMachine(TestModels::patternedImage(0x71, 1)), 0);
         QVERIFY(!radio.open().isError());
         QtSerialPort port;
