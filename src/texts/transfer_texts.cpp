@@ -118,7 +118,7 @@ Shown writeReport(const WriteSequence::Report& report) {
     case V::Differs:
         return {Icon::Warning, UiText::TitleNotice,
                 QStringLiteral("写频完成，但校验不一致：对讲机中的") + differencesText(report.differences) +
-                    QStringLiteral("与写入的不同，请重新写频。")};
+                    QStringLiteral(" 与写入的不同，请重新写频。")};
     case V::VerifyFailed:
         return {Icon::Warning, UiText::TitleNotice,
                 QStringLiteral("写频已完成，但校验时读频失败（") + verifyFailure(report.verifyResult) +

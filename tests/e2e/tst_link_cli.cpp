@@ -477,7 +477,7 @@ void TestLinkCli::writeVerifies_data() {
     QTest::newRow("clean") << QString() << 0 << QStringLiteral("写频完成，校验一致");
     // Block 13 is the first block of channel 6: two settings blocks, then two per channel.
     QTest::newRow("flip:13") << QStringLiteral("flip:13") << 3
-                             << QStringLiteral("校验不一致：对讲机中的信道 6与写入的不同");
+                             << QStringLiteral("校验不一致：对讲机中的信道 6 与写入的不同");
     QTest::newRow("flip:36, filler") << QStringLiteral("flip:36") << 3 << QStringLiteral("填充数据块 36");
     // The write goes through; the read-back waits in vain for block 5's twelfth byte.
     QTest::newRow("read-back fails") << QStringLiteral("short:5") << 1

@@ -455,11 +455,11 @@ void TestLinkCommands::writeVerifies_data() {
     QTest::newRow("clean") << QString() << QStringLiteral("写频完成，校验一致") << QStringList();
     QTest::newRow("channel 3 differs")
         << QStringLiteral("flip:7") << QString()
-        << QStringList{QStringLiteral("写频完成，但校验不一致：对讲机中的信道 3与写入的不同，请重新写频。")};
+        << QStringList{QStringLiteral("写频完成，但校验不一致：对讲机中的信道 3 与写入的不同，请重新写频。")};
     QTest::newRow("settings block B differs")
         << QStringLiteral("flip:2") << QString()
         << QStringList{
-               QStringLiteral("写频完成，但校验不一致：对讲机中的设置数据块 B与写入的不同，请重新写频。")};
+               QStringLiteral("写频完成，但校验不一致：对讲机中的设置数据块 B 与写入的不同，请重新写频。")};
     QTest::newRow("read-back silent")
         << QStringLiteral("short:3") << QString()
         << QStringList{wording(TransferMessage::noResponse()),

@@ -89,7 +89,7 @@ private Q_SLOTS:
         QTest::newRow("write failed") << int(V::WriteFailed) << ok << QString();
         QTest::newRow("verified") << int(V::Verified) << ok << QStringLiteral("写频完成，校验一致");
         QTest::newRow("differs") << int(V::Differs) << ok
-                                 << QStringLiteral("写频完成，但校验不一致：对讲机中的信道 5与写入的不同，"
+                                 << QStringLiteral("写频完成，但校验不一致：对讲机中的信道 5 与写入的不同，"
                                                    "请重新写频。");
         QTest::newRow("read-back silent")
             << int(V::VerifyFailed) << int(TransferResult::Outcome::NoResponse)
