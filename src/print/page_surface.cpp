@@ -32,3 +32,12 @@ bool PageSurfaceBase::newPage() {
     ++item_.page;
     return true;
 }
+
+QSizeF PageSurfaceBase::textSize(const QString& text) const {
+    const QSizeF inches = sizeInches();
+    if (inches.width() <= 0 || inches.height() <= 0)
+        return {};
+    const QSizeF points = textSizePoints(reportFont(item_.fontName, item_.bold, item_.size), text);
+    return {points.width() / 72 / inches.width() * scale_.width(),
+            points.height() / 72 / inches.height() * scale_.height()};
+}

@@ -27,6 +27,8 @@ public:
 
     virtual void setCurrentPosition(double x, double y) = 0;
     virtual void printText(const QString& text) = 0;
+    // The room a text takes in the current font, in user units: its advance and the font's line height.
+    virtual QSizeF textSize(const QString& text) const = 0;
 
     // False when the device refused; a surface without pages accepts and ignores both.
     virtual bool newPage() = 0;
@@ -66,6 +68,7 @@ public:
     void setCurrentPosition(double x, double y) override { item_.position = {x, y}; }
     QPointF currentPosition() const { return item_.position; }
     void printText(const QString& text) override;
+    QSizeF textSize(const QString& text) const override;
 
     bool newPage() override;
     bool endDocument() override { return true; }

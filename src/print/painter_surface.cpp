@@ -5,6 +5,24 @@
 #include <QPagedPaintDevice>
 
 #include "print/report_font.h"
+#include "print/report_layout.h"
+
+namespace {
+
+// Most printers cannot print up to the paper's edge: the drawable area, and with it the report's coordinate
+// space, keeps clear of every edge by the paper margin (or the device's own wider margins).
+void keepClearOfEdges(QPagedPaintDevice* device) {
+    QPageLayout layout = device->pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    const QMarginsF current = layout.margins(QPageLayout::Millimeter);
+    const QMarginsF wanted(qMax(current.left(), kPaperMarginMm), qMax(current.top(), kPaperMarginMm),
+                           qMax(current.right(), kPaperMarginMm), qMax(current.bottom(), kPaperMarginMm));
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMargins(wanted);
+    device->setPageLayout(layout);
+}
+
+} // namespace
 
 void drawTextItem(QPainter& painter, const QSizeF& deviceSize, const TextItem& item) {
     if (item.scale.width() <= 0 || item.scale.height() <= 0)
@@ -26,7 +44,10 @@ PagedPainterSurface::~PagedPainterSurface() {
 }
 
 bool PagedPainterSurface::begin() {
-    return painter_.isActive() || painter_.begin(device_);
+    if (painter_.isActive())
+        return true;
+    keepClearOfEdges(device_);
+    return painter_.begin(device_);
 }
 
 bool PagedPainterSurface::endDocument() {

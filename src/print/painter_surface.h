@@ -17,7 +17,8 @@ public:
     explicit PagedPainterSurface(QPagedPaintDevice* device);
     ~PagedPainterSurface() override;
 
-    // Starts the document; false when the device cannot be opened.
+    // Starts the document with margins of at least kPaperMarginMm on every side; false when the device
+    // cannot be opened.
     bool begin();
     bool isActive() const { return painter_.isActive(); }
     bool endDocument() override;

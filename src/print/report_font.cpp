@@ -1,13 +1,18 @@
 #include "print/report_font.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QMutex>
 
 namespace {
 
 // Faces that may stand for "宋体", best first: the face itself under its usual names, then serif
-// Simplified Chinese faces that Linux distributions ship.
+// Simplified Chinese faces that Linux distributions ship. AR PL UMing leads the stand-ins because a PDF set
+// in it reads back as the text drawn; the Noto and Source Han faces share glyphs between ideographs and
+// radicals, so Qt's PDF text map turns some ideographs (一, 页, 音) into radicals and a saved report cannot
+// be searched.
 const QStringList& songAliases() {
     static const QStringList names{QStringLiteral("宋体"), QStringLiteral("SimSun"),
                                    QStringLiteral("NSimSun"), QStringLiteral("新宋体")};
@@ -16,9 +21,9 @@ const QStringList& songAliases() {
 
 const QStringList& serifFallbacks() {
     static const QStringList names{
+        QStringLiteral("AR PL UMing CN"),      QStringLiteral("AR PL SungtiL GB"),
         QStringLiteral("Noto Serif CJK SC"),   QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("Source Han Serif CN"), QStringLiteral("AR PL UMing CN"),
-        QStringLiteral("AR PL SungtiL GB"),    QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("Source Han Serif CN"), QStringLiteral("Noto Sans CJK SC"),
         QStringLiteral("Source Han Sans SC"),  QStringLiteral("WenQuanYi Zen Hei"),
         QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")};
     return names;
@@ -87,4 +92,28 @@ QFont reportFont(const QString& name, bool bold, double points) {
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(qMax(1.0, points));
     return font;
+}
+
+namespace {
+
+// Text is measured at a printer's resolution, where hinting no longer rounds advances to whole pixels.
+constexpr double kMeasureDpi = 1200;
+
+const QImage& measuringDevice() {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kMeasureDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+} // namespace
+
+QSizeF textSizePoints(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font, &measuringDevice());
+    const double toPoints = 72 / kMeasureDpi;
+    return {metrics.horizontalAdvance(text) * toPoints, metrics.height() * toPoints};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSizeF>
 #include <QString>
 
 // The report is set in this face throughout.
@@ -14,3 +15,7 @@ QString resolveFontFamily(const QString& name);
 // The font for a text: resolved family, weight and size in points (never below a readable minimum of
 // 1 point, which keeps a degenerate scale factor from producing an invalid font).
 QFont reportFont(const QString& name, bool bold, double points);
+
+// How much room a text takes in a font, in points: its advance and the font's line height (ascent plus
+// descent), independent of the screen's resolution.
+QSizeF textSizePoints(const QFont& font, const QString& text);

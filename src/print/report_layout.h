@@ -41,12 +41,16 @@ PreparedPage PreparePage(PagePicture& picture, const PaperInfo& paper, const QSt
                          bool* enlarged);
 
 // Draws the whole report. Only when printing is the table broken into pages, continuation pages starting
-// with the heading row. An enlarged preview keeps its taller coordinate space. Fails only when the surface
-// refuses a new page.
+// with the heading row over the same columns as the table. The table keeps its described column positions
+// while they leave a gap between every two columns and fit the surface's width; otherwise its columns are
+// packed at equal gaps, and its text made smaller when it must, so that the table fits the width. A text
+// never grows beyond its described size and shrinks only to stay clear of its neighbours. An enlarged
+// preview keeps its taller coordinate space. Fails only when the surface refuses a new page.
 Error DrawReport(PageSurface& surface, double factor, bool printing, const ReportData& report,
                  bool enlargedPreview = false);
 
-// x of table column k for a surface of coordinate width w.
+// The described x of table column k for a surface of coordinate width w.
 double reportColumnX(int column, double width);
-// x of heading column k where the heading row is repeated on a continuation page.
-double repeatedHeadingX(int column);
+
+// Every paper page keeps its texts this far from its edges.
+constexpr double kPaperMarginMm = 10;

@@ -12,7 +12,7 @@ class PageSurface;
 Error printReport(PageSurface& printer, PagePicture& picture, bool* enlarged, const PaperInfo& paper,
                   const ReportData& report);
 
-// The same pages as a PDF file (paper size from `paper`, no margins), written through SafeFileWriter so that
-// a failure leaves an existing file whole. *pages receives the page count when given.
+// The same pages as a PDF file (paper size from `paper`, the paper margin on every side), written through
+// SafeFileWriter so that a failure leaves an existing file whole. *pages receives the page count when given.
 Error writeReportPdf(const QString& path, const ReportData& report,
                      const PaperInfo& paper = PaperInfo::a4Portrait(), int* pages = nullptr);

@@ -1,10 +1,12 @@
 // The report as drawn: fixed texts, table positions, page breaks and the preview page preparation, read back
 // from a recording surface.
+#include <QFontMetricsF>
 #include <QtTest>
 
 #include "print/page_picture.h"
 #include "print/recording_surface.h"
 #include "print/report_data.h"
+#include "print/report_font.h"
 #include "print/report_layout.h"
 
 namespace {
@@ -44,6 +46,40 @@ QList<int> expectedPageStarts(int rows) {
     return starts;
 }
 
+// The room a recorded text takes on a surface of `inches`, measured here from its font at a printer's
+// resolution: its advance and the font's line height, in the text's own units.
+QSizeF roomOf(const TextItem& item, const QSizeF& inches) {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(1200 / 0.0254));
+        image.setDotsPerMeterY(qRound(1200 / 0.0254));
+        return image;
+    }();
+    const QFontMetricsF metrics(reportFont(item.fontName, item.bold, item.size), &device);
+    return {metrics.horizontalAdvance(item.text) / 1200 / inches.width() * item.scale.width(),
+            metrics.height() / 1200 / inches.height() * item.scale.height()};
+}
+
+// A table of tiny texts, which fits anywhere at the described positions.
+ReportData tinyReport(int columns, int channels) {
+    ReportData report;
+    for (int r = 0; r <= channels; ++r) {
+        QStringList row;
+        for (int c = 0; c < columns; ++c)
+            row << (r == 0 ? QStringLiteral("信") : QStringLiteral("1"));
+        report.table << row;
+    }
+    return report;
+}
+
+// A4 inside the paper margins, as a printer's drawable area.
+const QSizeF kA4Inside((210 - 20) / 25.4, (297 - 20) / 25.4);
+// The preview page, as drawn for 17 rows and enlarged for 100.
+const QSizeF kPreviewPage(11085.0 / 1440, 8025.0 / 1440);
+const QSizeF kEnlargedPage(11085.0 / 1440, 8025.0 * 3.5 / 1440);
+// The font scale factor of the preview page against A4 portrait.
+const double kA4Factor = 8025.0 / 1440 / (297 / 25.4);
+
 } // namespace
 
 class TestReportDrawing : public QObject {
@@ -56,6 +92,10 @@ private Q_SLOTS:
     void headingOnFirstPageOnly();
     void table_data();
     void table();
+    void describedColumnsKeptWhenTheyFit_data();
+    void describedColumnsKeptWhenTheyFit();
+    void textsKeepApartAndInside_data();
+    void textsKeepApartAndInside();
     void previewKeepsEnlargedSpace();
     void refusedPageStopsDrawing();
     void preparePageFactor_data();
@@ -156,8 +196,8 @@ void TestReportDrawing::table_data() {
     QTest::newRow("51 channels need a third page") << QStringLiteral("0") << 51 << true << 3;
 }
 
-// Walks the recorded items after the fixed texts: each page break brings the heading row at its own x
-// positions, then every cell at its column's x and its row's y.
+// Walks the recorded items after the fixed texts: each page break brings the heading row over the columns
+// of the first page, then every cell at its column's x and its row's y, all at one size.
 void TestReportDrawing::table() {
     QFETCH(QString, layout);
     QFETCH(int, channels);
@@ -172,11 +212,15 @@ void TestReportDrawing::table() {
 
     const QList<int> starts = printing ? expectedPageStarts(channels + 1) : QList<int>{0};
     QCOMPARE(starts.size(), pages);
-    const QList<double> columnX{1, 1.6, 2.8, 4, 4.8, 5.6, 6.4, 7.12, 7.84, 8.56, 9.28};
-    const QList<double> headingX{1, 1.6, 2.9, 4.1, 5.3, 6.5, 7.7, 8.9, 10.1, 11.3, 12.5};
     const int columns = layout == QLatin1String("1") ? 11 : 8;
 
     int next = 14; // the fixed texts come first
+    QList<double> columnX;
+    for (int j = 0; j < columns; ++j)
+        columnX << surface.items.at(next + j).position.x();
+    QCOMPARE(columnX.first(), 1.0);
+    const double size = surface.items.at(next).size;
+    QVERIFY(size > 0 && size <= 22 * factor);
     int page = 0;
     for (int i = 0; i <= channels; ++i) {
         if (page + 1 < starts.size() && starts[page + 1] == i) {
@@ -185,7 +229,7 @@ void TestReportDrawing::table() {
                 const TextItem& h = surface.items.at(next++);
                 QCOMPARE(h.text, report.table[0][j]);
                 QCOMPARE(h.page, page);
-                QVERIFY(qFuzzyCompare(h.position.x(), headingX[j]));
+                QVERIFY(qFuzzyCompare(h.position.x(), columnX[j]));
                 QCOMPARE(h.position.y(), 1.3);
             }
         }
@@ -198,7 +242,7 @@ void TestReportDrawing::table() {
                      qPrintable(QString::number(cell.position.x())));
             QVERIFY2(qFuzzyCompare(cell.position.y(), y), qPrintable(QStringLiteral("row %1").arg(i)));
             QCOMPARE(cell.bold, false);
-            QCOMPARE(cell.size, 22 * factor);
+            QCOMPARE(cell.size, size);
             QCOMPARE(cell.scale, QSizeF(10, 20));
         }
     }
@@ -206,6 +250,90 @@ void TestReportDrawing::table() {
     // Every printed row lies inside its 20-unit page.
     for (const TextItem& item : surface.items)
         QVERIFY(!printing || item.position.y() <= 19.6 + 1e-9);
+}
+
+void TestReportDrawing::describedColumnsKeptWhenTheyFit_data() {
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QList<double>>("x");
+    QTest::newRow("8 columns") << 8 << QList<double>{1, 1.6, 2.8, 4, 4.8, 5.6, 6.4, 7.12};
+    QTest::newRow("11 columns") << 11 << QList<double>{1, 1.6, 2.8, 4, 4.8, 5.6, 6.4, 7.12, 7.84, 8.56, 9.28};
+}
+
+void TestReportDrawing::describedColumnsKeptWhenTheyFit() {
+    QFETCH(int, columns);
+    QFETCH(QList<double>, x);
+    RecordingSurface surface(kA4Inside);
+    QVERIFY(!DrawReport(surface, kA4Factor, true, tinyReport(columns, 16)).isError());
+    for (int j = 0; j < columns; ++j) {
+        const TextItem& cell = surface.items.at(14 + columns + j); // row 1
+        QVERIFY2(qFuzzyCompare(cell.position.x(), x[j]), qPrintable(QString::number(cell.position.x())));
+        QCOMPARE(cell.size, 22 * kA4Factor);
+    }
+}
+
+void TestReportDrawing::textsKeepApartAndInside_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QSizeF>("inches");
+    QTest::addColumn<bool>("printing");
+
+    for (const char* layout : {"0", "1"}) {
+        for (int channels : {16, 99}) {
+            const QString tag = QStringLiteral("layout %1, %2 channels, ").arg(layout).arg(channels);
+            QTest::newRow(qPrintable(tag + "A4")) << layout << channels << kA4Inside << true;
+            QTest::newRow(qPrintable(tag + "A4 landscape"))
+                << layout << channels << kA4Inside.transposed() << true;
+            QTest::newRow(qPrintable(tag + "preview"))
+                << layout << channels << (channels == 99 ? kEnlargedPage : kPreviewPage) << false;
+        }
+    }
+}
+
+// Measured from the recorded texts: a gap of at least a fifth of an ideograph between every two texts of
+// a line, lines that do not reach into the next one, and every text within the surface.
+void TestReportDrawing::textsKeepApartAndInside() {
+    QFETCH(QString, layout);
+    QFETCH(int, channels);
+    QFETCH(QSizeF, inches);
+    QFETCH(bool, printing);
+
+    RecordingSurface surface(inches);
+    const bool enlarged = !printing && channels == 99;
+    if (enlarged)
+        surface.setScale(10, 70);
+    QVERIFY(!DrawReport(surface, kA4Factor, printing, filledReport(layout, channels), enlarged).isError());
+
+    for (int page = 0; page < surface.pageCount(); ++page) {
+        QList<TextItem> items = surface.itemsOnPage(page);
+        std::sort(items.begin(), items.end(), [](const TextItem& a, const TextItem& b) {
+            return a.position.y() != b.position.y() ? a.position.y() < b.position.y()
+                                                    : a.position.x() < b.position.x();
+        });
+        for (int k = 0; k < items.size(); ++k) {
+            const TextItem& a = items[k];
+            const QSizeF room = roomOf(a, inches);
+            const QString where = QStringLiteral("page %1: %2").arg(page + 1).arg(a.text);
+            QVERIFY2(a.position.x() >= 0 && a.position.x() + room.width() <= a.scale.width(),
+                     qPrintable(where));
+            QVERIFY2(
+                a.position.y() >= 0 && a.position.y() + room.height() <= a.scale.height(),
+                qPrintable(where + QStringLiteral(" at %1, %2 high").arg(a.position.y()).arg(room.height())));
+            if (k + 1 == items.size())
+                continue;
+            const TextItem& b = items[k + 1];
+            if (b.position.y() == a.position.y()) {
+                const double gap =
+                    roomOf(TextItem{QStringLiteral("一"), {}, a.scale, a.fontName, a.bold, a.size}, inches)
+                        .width() /
+                    5;
+                QVERIFY2(b.position.x() - a.position.x() - room.width() >= gap,
+                         qPrintable(where + QLatin1Char('|') + b.text));
+            } else {
+                QVERIFY2(b.position.y() - a.position.y() >= room.height(),
+                         qPrintable(where + QLatin1Char('/') + b.text));
+            }
+        }
+    }
 }
 
 void TestReportDrawing::previewKeepsEnlargedSpace() {

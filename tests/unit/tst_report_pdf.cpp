@@ -1,5 +1,6 @@
 // The report as a PDF: page count, every text readable back with pdftotext, the heading row repeated at
-// the top of continuation pages, and the report command of radiocps-cli.
+// the top of continuation pages over its columns, the paper margins, and the report command of radiocps-cli.
+#include <QFontDatabase>
 #include <QtTest>
 
 #include "../support/pdf_pages.h"
@@ -37,16 +38,16 @@ ReportData report(const QString& layout, int channels) {
                                 filledGrid(layout, channels));
 }
 
-// pdftotext reads a few ideographs as the radical that shares their glyph in the CJK face. Both the text read
-// back and the texts looked for are compared in compatibility form, with the one radical that has none
-// mapped.
+// Where the report is set in a face that shares glyphs between ideographs and radicals (the report prefers
+// one that does not), pdftotext reads a few ideographs as radicals. The layout checks compare both the text
+// read back and the texts looked for in compatibility form, with the one radical that has none mapped.
 QString foldRadicals(QString text) {
     text = text.normalized(QString::NormalizationForm_KC);
     text.replace(QChar(0x2EDA), QChar(0x9875)); // 页
     return text;
 }
 
-QString pdfText(const QString& pdf, int page = 0) {
+QString pdfText(const QString& pdf, int page = 0, bool fold = true) {
     QStringList args{QStringLiteral("-raw")};
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
@@ -56,10 +57,53 @@ QString pdfText(const QString& pdf, int page = 0) {
     p.start(QStringLiteral("pdftotext"), args);
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
-    return foldRadicals(QString::fromUtf8(p.readAllStandardOutput()));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    return fold ? foldRadicals(text) : text;
 }
 
-// The cells of a row in their order, separated by white space only (none where wide headings touch).
+// The words of one page in lines: words whose tops lie within a point of each other, top to bottom, each
+// line left to right.
+QList<QList<PdfWord>> pdfLines(const QList<PdfWord>& words, int page) {
+    QList<QList<PdfWord>> lines;
+    for (const PdfWord& w : words) {
+        if (w.page != page)
+            continue;
+        auto line = std::find_if(lines.begin(), lines.end(), [&](const QList<PdfWord>& l) {
+            return qAbs(l.first().box.top() - w.box.top()) < 1;
+        });
+        if (line == lines.end())
+            lines.append({w});
+        else
+            line->append(w);
+    }
+    for (QList<PdfWord>& l : lines)
+        std::sort(l.begin(), l.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+    std::sort(lines.begin(), lines.end(), [](const QList<PdfWord>& a, const QList<PdfWord>& b) {
+        return a.first().box.top() < b.first().box.top();
+    });
+    return lines;
+}
+
+QStringList textsOf(const QList<PdfWord>& line) {
+    QStringList texts;
+    for (const PdfWord& w : line)
+        texts << foldRadicals(w.text);
+    return texts;
+}
+
+QStringList folded(const QStringList& texts) {
+    QStringList out;
+    for (const QString& t : texts)
+        out << foldRadicals(t);
+    return out;
+}
+
+bool umingInstalled() {
+    return QFontDatabase::families().contains(QStringLiteral("AR PL UMing CN"));
+}
+
+// The cells of a row in their order, separated by white space.
 QRegularExpression rowPattern(const QStringList& cells) {
     QStringList escaped;
     for (const QString& c : cells)
@@ -77,6 +121,9 @@ private Q_SLOTS:
     void initTestCase();
     void pages_data();
     void pages();
+    void geometry_data();
+    void geometry();
+    void textReadsBack();
     void unwritableFileKeepsNothing();
     void cli_data();
     void cli();
@@ -128,9 +175,8 @@ void TestReportPdf::pages() {
     for (const QString& s : settings)
         QVERIFY2(first.contains(foldRadicals(s)), qPrintable(s));
 
-    // Every row on its page; the pages after the first begin with the heading row, as far as it fits the
-    // page (the repeated headings of columns 8-10 lie beyond the right edge).
-    QStringList visibleHeadings = data.table[0].mid(0, 8);
+    // Every row on its page; the pages after the first begin with the whole heading row.
+    const QStringList& headings = data.table[0];
     for (int p = 0; p < pageStarts.size(); ++p) {
         const QString text = p == 0 ? first : pdfText(pdf, p + 1);
         const int end = p + 1 < pageStarts.size() ? pageStarts[p + 1] : channels + 1;
@@ -138,12 +184,100 @@ void TestReportPdf::pages() {
             QVERIFY2(text.contains(rowPattern(data.table[i])),
                      qPrintable(QStringLiteral("page %1 row %2").arg(p + 1).arg(i)));
         if (p > 0) {
-            QVERIFY2(text.startsWith(foldRadicals(visibleHeadings.join(QLatin1Char(' ')))),
+            QVERIFY2(text.startsWith(foldRadicals(headings.join(QLatin1Char(' ')))),
                      qPrintable(text.left(80)));
             QVERIFY(!text.contains(foldRadicals(QStringLiteral("本机设置数据第一页"))));
             QVERIFY(!text.contains(rowPattern(data.table[pageStarts[p] - 1])));
         }
     }
+}
+
+void TestReportPdf::geometry_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QSizeF>("paper"); // inches
+
+    const QSizeF a4(210 / 25.4, 297 / 25.4);
+    QTest::newRow("16 channels, layout 0, A4") << "0" << 16 << a4;
+    QTest::newRow("16 channels, layout 1, A4") << "1" << 16 << a4;
+    QTest::newRow("99 channels, layout 0, A4") << "0" << 99 << a4;
+    QTest::newRow("99 channels, layout 1, A4") << "1" << 99 << a4;
+    QTest::newRow("99 channels, layout 1, A4 landscape") << "1" << 99 << a4.transposed();
+    QTest::newRow("99 channels, layout 1, A5") << "1" << 99 << QSizeF(148 / 25.4, 210 / 25.4);
+    QTest::newRow("16 channels, layout 1, letter") << "1" << 16 << QSizeF(8.5, 11);
+}
+
+// What the paper shows, read back with pdftotext -bbox: every word at least 10 mm inside the page, every
+// page with the whole heading row, each heading over the left edge of its column's cells, and a visible gap
+// between every two headings and cells of a line.
+void TestReportPdf::geometry() {
+    QFETCH(QString, layout);
+    QFETCH(int, channels);
+    QFETCH(QSizeF, paper);
+
+    const ReportData data = report(layout, channels);
+    const QString pdf = dir_.filePath(QStringLiteral("geometry-%1.pdf").arg(QTest::currentDataTag()));
+    int pages = 0;
+    const Error e = writeReportPdf(pdf, data, {paper, QStringLiteral("宋体"), Qt::black}, &pages);
+    QVERIFY2(!e.isError(), qPrintable(e.description));
+    const QList<PdfWord> words = pdfWords(pdf);
+    QVERIFY(!words.isEmpty());
+
+    const double margin = 10 / 25.4 * 72 - 0.5; // pdftotext rounds its boxes
+    for (const PdfWord& w : words) {
+        const QRectF inside = QRectF(QPointF(0, 0), w.pageSize).adjusted(margin, margin, -margin, -margin);
+        QVERIFY2(inside.contains(w.box), qPrintable(QStringLiteral("page %1: %2 at %3,%4-%5,%6")
+                                                        .arg(w.page + 1)
+                                                        .arg(w.text)
+                                                        .arg(w.box.left())
+                                                        .arg(w.box.top())
+                                                        .arg(w.box.right())
+                                                        .arg(w.box.bottom())));
+    }
+
+    const QStringList headings = folded(data.table[0]);
+    const int columns = headings.size();
+    int tableLines = 0;
+    for (int page = 0; page < pages; ++page) {
+        const QList<QList<PdfWord>> lines = pdfLines(words, page);
+        const auto headingLine = std::find_if(
+            lines.begin(), lines.end(), [&](const QList<PdfWord>& l) { return textsOf(l) == headings; });
+        QVERIFY2(headingLine != lines.end(), qPrintable(QStringLiteral("headings on page %1").arg(page + 1)));
+        for (auto line = headingLine; line != lines.end(); ++line) {
+            QCOMPARE(line->size(), columns);
+            ++tableLines;
+            for (int j = 0; j < columns; ++j) {
+                QVERIFY2(qAbs(line->at(j).box.left() - headingLine->at(j).box.left()) < 0.5,
+                         qPrintable(QStringLiteral("page %1 column %2: %3 not under %4")
+                                        .arg(page + 1)
+                                        .arg(j)
+                                        .arg(line->at(j).text, headingLine->at(j).text)));
+                if (j > 0)
+                    QVERIFY2(line->at(j).box.left() - line->at(j - 1).box.right() >= 2,
+                             qPrintable(line->at(j - 1).text + QLatin1Char('|') + line->at(j).text));
+            }
+        }
+    }
+    QCOMPARE(tableLines, channels + 1 + pages - 1);
+}
+
+// Searching a saved report finds what it shows: the report's face maps every glyph back to the ideograph
+// drawn, not to a radical that shares its shape.
+void TestReportPdf::textReadsBack() {
+    if (!umingInstalled())
+        QSKIP("AR PL UMing is not installed (fonts-arphic-uming, scripts/deps)");
+    const ReportData data = report(QStringLiteral("1"), 99);
+    const QString pdf = dir_.filePath(QStringLiteral("search.pdf"));
+    QVERIFY(!writeReportPdf(pdf, data).isError());
+    const QString text = pdfText(pdf, 0, false);
+    const QStringList wanted{QStringLiteral("本机设置数据第一页"),
+                             QStringLiteral("语音报频"),
+                             QStringLiteral("一整机功能设置部份"),
+                             QStringLiteral("二信道数据设置部份"),
+                             QStringLiteral("提示音"),
+                             data.table[0].join(QLatin1Char(' '))};
+    for (const QString& w : wanted)
+        QVERIFY2(text.contains(w), qPrintable(w));
 }
 
 void TestReportPdf::unwritableFileKeepsNothing() {
