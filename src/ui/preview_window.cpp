@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "print/report_print.h"
@@ -21,11 +23,20 @@ constexpr double kPictureTop = -30;
 constexpr double kScrollLeft = 11100;
 constexpr double kScrollTop = -30;
 constexpr double kScrollWidth = 255;
-constexpr double kScrollHeight = 7995;
 // One step of the arrows is about a table row on the page; a page step is the viewport.
 constexpr int kScrollSingleStep = 240;
 
 } // namespace
+
+QRect fitWindow(const QSize& client, const QMargins& frame, const QRect& available) {
+    const QSize room(available.width() - frame.left() - frame.right(),
+                     available.height() - frame.top() - frame.bottom());
+    const QSize size = client.boundedTo(room).expandedTo(QSize(1, 1));
+    // Centred on the available area, frame included.
+    const QPoint topLeft(available.left() + frame.left() + qMax(0, room.width() - size.width()) / 2,
+                         available.top() + frame.top() + qMax(0, room.height() - size.height()) / 2);
+    return {topLeft, size};
+}
 
 PagePictureView::PagePictureView(const PagePicture* picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
@@ -43,11 +54,9 @@ PreviewWindow::PreviewWindow(QWidget* parent)
       picture_(PreviewPage::kWidthTwips, PreviewPage::kHeightTwips, dpi_), pictureTop_(kPictureTop) {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(ReportText::PreviewCaption);
-    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     viewport_ = new QWidget(this);
     viewport_->setObjectName(QStringLiteral("Picture2"));
-    viewport_->setGeometry(0, 0, twipsToPixels(kViewportWidth), twipsToPixels(kViewportHeight));
 
     page_ = new PagePictureView(&picture_, viewport_);
     page_->setObjectName(QStringLiteral("Picture1"));
@@ -55,11 +64,43 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName(QStringLiteral("VScroll1"));
-    scrollBar_->setGeometry(twipsToPixels(kScrollLeft), twipsToPixels(kScrollTop),
-                            twipsToPixels(kScrollWidth), twipsToPixels(kScrollHeight));
     scrollBar_->setSingleStep(kScrollSingleStep);
-    scrollBar_->setPageStep(int(kViewportHeight));
     connect(scrollBar_, &QScrollBar::valueChanged, this, &PreviewWindow::scrolled);
+
+    resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    layOutControls();
+    if (const QScreen* s = parent ? parent->screen() : screen())
+        fitToScreen(s->availableGeometry());
+}
+
+void PreviewWindow::fitToScreen(const QRect& available) {
+    // Before the window is shown its frame is unknown; the main window wears the same decoration.
+    QMargins frame;
+    if (const QWidget* host = parentWidget() ? parentWidget()->window() : nullptr; host && host->isVisible())
+        frame = QMargins(host->geometry().left() - host->frameGeometry().left(),
+                         host->geometry().top() - host->frameGeometry().top(),
+                         host->frameGeometry().right() - host->geometry().right(),
+                         host->frameGeometry().bottom() - host->geometry().bottom());
+    const QSize design(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setGeometry(fitWindow(design, frame, available));
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutControls();
+}
+
+void PreviewWindow::layOutControls() {
+    // At the design size every control sits where it was designed; a resize moves the scroll bar with the
+    // right edge and lets the viewport take the rest of the window.
+    const int w = width();
+    const int h = height();
+    const int viewportWidth = w - twipsToPixels(kClientWidth - kViewportWidth);
+    const int viewportHeight = h - twipsToPixels(kClientHeight - kViewportHeight);
+    viewport_->setGeometry(0, 0, qMax(0, viewportWidth), qMax(0, viewportHeight));
+    scrollBar_->setGeometry(w - twipsToPixels(kClientWidth - kScrollLeft), twipsToPixels(kScrollTop),
+                            twipsToPixels(kScrollWidth), qMax(0, viewportHeight));
+    scrollBar_->setPageStep(qMax(1, qRound(viewportHeight * 1440.0 / dpi_)));
 }
 
 int PreviewWindow::twipsToPixels(double twips) const {
@@ -67,9 +108,7 @@ int PreviewWindow::twipsToPixels(double twips) const {
 }
 
 void PreviewWindow::load() {
-    const int maximum = int(kViewportHeight);
-    scrollBar_->setRange(0, maximum);
-    scrollBar_->resize(scrollBar_->width(), twipsToPixels(maximum));
+    scrollBar_->setRange(0, int(kViewportHeight));
     rowCountText_ = report_.rowCountText();
     if (!blnPrint)
         Preview();

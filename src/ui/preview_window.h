@@ -23,9 +23,14 @@ private:
     const PagePicture* picture_;
 };
 
+// Where a window of a client size goes on a screen's available area when its frame takes `frame` around
+// the client: centred, and no larger than the area allows.
+QRect fitWindow(const QSize& client, const QMargins& frame, const QRect& available);
+
 // frmPreview ("打印预览"): the settings report on a white page that scrolls vertically inside the viewport
-// Picture2. Loaded hidden with blnPrint set, the same window drives printing. Controls keep their design
-// positions and sizes (twips converted at the screen's resolution) when the window is resized.
+// Picture2. Loaded hidden with blnPrint set, the same window drives printing. It opens at its design size
+// (twips converted at the screen's resolution) where the screen's available area allows, smaller where
+// not; on a resize the viewport takes the window's new size and the scroll bar follows the right edge.
 class PreviewWindow : public QWidget {
     Q_OBJECT
 public:
@@ -53,11 +58,15 @@ public:
     QString rowCountText() const { return rowCountText_; }
     double pictureTopTwips() const { return pictureTop_; }
     int twipsToPixels(double twips) const;
+    // Sizes and places the window within a screen's available area.
+    void fitToScreen(const QRect& available);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOutControls();
     void scrolled(int value);
     void placePicture();
 

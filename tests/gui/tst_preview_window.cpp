@@ -126,6 +126,10 @@ private Q_SLOTS:
     void printFactorIgnoresOpenPreview();
     void printFailureIsReported();
     void screenshot();
+    void fitWindowOnScreen_data();
+    void fitWindowOnScreen();
+    void pageAreaFollowsTheWindow_data();
+    void pageAreaFollowsTheWindow();
 
 private:
     QTemporaryDir dir_;
@@ -440,6 +444,78 @@ void TestPreviewWindow::screenshot() {
     const QString out = qEnvironmentVariable("RADIOCPS_SCREENSHOT");
     if (!out.isEmpty())
         QVERIFY2(shot.save(out), qPrintable(out));
+    w->close();
+}
+
+void TestPreviewWindow::fitWindowOnScreen_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("placed");
+
+    const QSize design(756, 532);
+    QTest::newRow("room enough, centred")
+        << design << QMargins() << QRect(0, 0, 1280, 1024) << QRect(262, 246, 756, 532);
+    QTest::newRow("frame and panel") << design << QMargins(2, 30, 2, 2) << QRect(0, 24, 1280, 936)
+                                     << QRect(262, 240, 756, 532);
+    QTest::newRow("a short screen") << design << QMargins(2, 30, 2, 2) << QRect(0, 24, 1280, 500)
+                                    << QRect(262, 54, 756, 468);
+    QTest::newRow("a small screen") << design << QMargins(1, 20, 1, 1) << QRect(100, 0, 640, 480)
+                                    << QRect(101, 20, 638, 459);
+}
+
+void TestPreviewWindow::fitWindowOnScreen() {
+    QFETCH(QSize, client);
+    QFETCH(QMargins, frame);
+    QFETCH(QRect, available);
+    QFETCH(QRect, placed);
+    const QRect r = fitWindow(client, frame, available);
+    QCOMPARE(r, placed);
+    QVERIFY(available.contains(r.marginsAdded(frame)));
+}
+
+void TestPreviewWindow::pageAreaFollowsTheWindow_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("resized");
+
+    QTest::newRow("design size, then larger") << QRect(0, 0, 1600, 1200) << QSize(1200, 900);
+    QTest::newRow("short screen, then taller") << QRect(0, 0, 1280, 400) << QSize(900, 700);
+    QTest::newRow("narrow screen, then smaller") << QRect(0, 0, 500, 300) << QSize(400, 250);
+}
+
+// The window fits the screen's available area, and at every size the viewport fills it beside the scroll
+// bar, which keeps to the right edge; a page step is the viewport's height.
+void TestPreviewWindow::pageAreaFollowsTheWindow() {
+    QFETCH(QRect, available);
+    QFETCH(QSize, resized);
+
+    FakeHost host;
+    NoPrinter printers;
+    ReportCommands commands(host.document, host.prompter, printers, &host.parent);
+    commands.mnuPreview();
+    PreviewWindow* w = commands.previewWindow();
+    QVERIFY(w);
+    // Offscreen, the real screen is larger than the design.
+    QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+
+    auto* viewport = w->findChild<QWidget*>(QStringLiteral("Picture2"));
+    auto* scroll = w->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+    auto check = [&](const QSize& size) {
+        QCOMPARE(w->size(), size);
+        QVERIFY(scroll->x() + scroll->width() >= w->width());
+        QVERIFY(scroll->x() < w->width());
+        QCOMPARE(viewport->pos(), QPoint(0, 0));
+        QVERIFY(viewport->width() < scroll->x() && viewport->width() >= scroll->x() - 2);
+        QVERIFY(viewport->height() <= w->height() && viewport->height() >= w->height() - 2);
+        QCOMPARE(scroll->height(), viewport->height());
+        QVERIFY(qAbs(scroll->pageStep() - viewport->height() * 1440 / w->logicalDpiY()) <= 15);
+    };
+
+    w->fitToScreen(available);
+    QVERIFY(available.contains(w->geometry()));
+    check(QSize(w->twipsToPixels(11340), w->twipsToPixels(7980)).boundedTo(available.size()));
+    w->resize(resized);
+    check(resized);
     w->close();
 }
 
