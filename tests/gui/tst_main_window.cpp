@@ -1,4 +1,5 @@
-// The window as a whole: proportional resize, exit, port closing, housekeeping and the editors' limits.
+// The window as a whole: proportional resize and the grid that follows it, exit, port closing, housekeeping
+// and the editors' limits.
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -9,9 +10,11 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QtTest>
 
+#include "image/signalling.h"
 #include "main_window_fixture.h"
 #include "private_settings.h"
 #include "ui/channel_editing.h"
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void doublingDoublesControls();
     void shrinkingUsesSmallestFont();
     void repeatedResizeDoesNotAccumulate();
+    void gridTextsFitTheirCells_data();
+    void gridTextsFitTheirCells();
     void exitClosesPort_data();
     void exitClosesPort();
     void editorKeepsClipboardKeys();
@@ -65,6 +70,44 @@ void clickCell(QTableView* grid, int tableRow, int column) {
     const QModelIndex index = grid->model()->index(tableRow - 1, column);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+}
+
+// The widest text a column can hold in the grid's font: a frequency, a signalling item or a list item.
+QString widestText(const ChannelColumn& column, const QFontMetrics& metrics) {
+    QStringList candidates = column.items;
+    if (column.editor == CellEditor::Signalling)
+        candidates = Signalling::selectorList(2);
+    else if (column.editor == CellEditor::RxFrequency || column.editor == CellEditor::TxFrequency)
+        candidates = {QStringLiteral("438.50000")};
+    return *std::max_element(candidates.begin(), candidates.end(), [&](const QString& a, const QString& b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    });
+}
+
+// Every cell that the viewport shows whole, with the text that does not fit it; empty when all fit.
+QStringList cellsNotFitting(QTableView* grid) {
+    const QFontMetrics metrics(grid->font());
+    // The item delegate's margin on either side of the text.
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    const QRect viewport = grid->viewport()->rect();
+    QStringList bad;
+    int rowsSeen = 0;
+    for (int r = 0; r < grid->model()->rowCount(); ++r) {
+        if (!viewport.contains(grid->visualRect(grid->model()->index(r, 0))))
+            continue;
+        ++rowsSeen;
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            const QModelIndex index = grid->model()->index(r, c);
+            const QString text = index.data().toString();
+            const QRect cell = grid->visualRect(index);
+            if (!viewport.contains(cell) || metrics.horizontalAdvance(text) + margins > cell.width() ||
+                metrics.height() > cell.height())
+                bad << QStringLiteral("%1,%2 %3 in %4").arg(r + 1).arg(c).arg(text, QDebug::toString(cell));
+        }
+    }
+    if (rowsSeen == 0)
+        bad << QStringLiteral("no row shown whole");
+    return bad;
 }
 
 } // namespace
@@ -115,6 +158,40 @@ void TestMainWindow::repeatedResizeDoesNotAccumulate() {
     s.w->resize(start);
     for (int i = 0; i < c.size(); ++i)
         QCOMPARE(c[i]->geometry(), before[i]);
+}
+
+void TestMainWindow::gridTextsFitTheirCells_data() {
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QSize>("size");
+    const QSize design(960, 560);
+    for (int model : {0, 4}) {
+        const char* layout = model == 0 ? "layout 1" : "layout 0";
+        QTest::addRow("%s, design size", layout) << model << design;
+        QTest::addRow("%s, 1366x768", layout) << model << QSize(1366, 768);
+        QTest::addRow("%s, 1920x1080", layout) << model << QSize(1920, 1080);
+    }
+}
+
+void TestMainWindow::gridTextsFitTheirCells() {
+    QFETCH(int, model);
+    QFETCH(QSize, size);
+    Shown s(model);
+    s.w->resize(size);
+    QCOMPARE(s.w->size(), size);
+    QTableView* grid = s.f.grid();
+    const QFontMetrics metrics(grid->font());
+    ChannelTableModel* cells = s.w->channelModel();
+    const auto& columns = s.w->document().table().columns();
+    for (int c = 1; c < columns.size(); ++c) {
+        const QString text = widestText(columns[c], metrics);
+        for (int r = 1; r <= s.w->document().table().channelCount(); ++r)
+            cells->setCell(r, c, text);
+    }
+    // The font follows the window, so a larger window really tests larger text.
+    if (size.width() > 960)
+        QVERIFY(grid->font().pointSizeF() > 9);
+    const QStringList bad = cellsNotFitting(grid);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral("; "))));
 }
 
 void TestMainWindow::exitClosesPort_data() {
