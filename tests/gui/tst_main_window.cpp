@@ -38,6 +38,8 @@ private Q_SLOTS:
     void toolbarErrorIsShownWithItsCode();
     void ownDialogActivatesAfterCommand();
     void housekeepingHidesEditorsOutsideFrame();
+    void housekeepingWhileAnotherWindowIsActive_data();
+    void housekeepingWhileAnotherWindowIsActive();
     void frequencyLimitsFollowModelAndBand_data();
     void frequencyLimitsFollowModelAndBand();
     void writeOptionsAreRemembered_data();
@@ -362,6 +364,44 @@ void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
     s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
     s.w->housekeeping().start();
     QTRY_VERIFY_WITH_TIMEOUT(!rx->isVisible(), 2000);
+}
+
+void TestMainWindow::housekeepingWhileAnotherWindowIsActive_data() {
+    QTest::addColumn<bool>("ownWindow");
+    QTest::addColumn<bool>("editorStays");
+    // Another application leaves the window's own focus in the editor.
+    QTest::newRow("another application") << false << true;
+    // A window of this program (the preview, a dialog) has the focus itself.
+    QTest::newRow("own window") << true << false;
+}
+
+// Away and back: the editor stays unless the focus went to another window of this program, and the
+// timer that the preview or print command stopped runs again.
+void TestMainWindow::housekeepingWhileAnotherWindowIsActive() {
+    QFETCH(bool, ownWindow);
+    QFETCH(bool, editorStays);
+    Shown s;
+    QApplication::setActiveWindow(s.w);
+    clickCell(s.f.grid(), 2, 1);
+    QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rx));
+    QWidget other;
+    QLineEdit otherText(&other);
+    if (ownWindow) {
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        otherText.setFocus();
+    }
+    QApplication::setActiveWindow(ownWindow ? &other : nullptr);
+    s.w->stopHousekeeping();
+    s.w->housekeeping().tick();
+    QCOMPARE(rx->isVisible(), editorStays);
+    QApplication::setActiveWindow(s.w);
+    QVERIFY(s.w->housekeeping().timer()->isActive());
+    s.w->housekeeping().tick();
+    QCOMPARE(rx->isVisible(), editorStays);
+    if (editorStays)
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rx));
 }
 
 void TestMainWindow::frequencyLimitsFollowModelAndBand_data() {
