@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
 
 #include "image/signalling.h"
 #include "texts/ui_texts.h"
@@ -53,6 +55,25 @@ int prefixSearch(const QComboBox* combo, const QString& text) {
             return i;
     }
     return -1;
+}
+
+// The drop-down list is at least as wide as its longest item with the scroll bar beside it, however
+// narrow the cell the combo covers.
+void widenDropDown(QComboBox* combo) {
+    QAbstractItemView* view = combo->view();
+    const QFontMetrics metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    int widest = view->sizeHintForColumn(0);
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)) + margins);
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(widest + scrollBar + 2 * view->frameWidth());
+}
+
+// An opened combo takes the keyboard with its text selected, so that a typed code replaces the cell's.
+void focusCombo(QComboBox* combo) {
+    combo->setFocus(Qt::MouseFocusReason);
+    combo->lineEdit()->selectAll();
 }
 
 bool isEnterKey(const QEvent* event) {
@@ -217,8 +238,10 @@ void ChannelEditing::openSignallingEditor(int row, int column) {
             writeOpenCell(signalling_->currentText(), ChannelTableModel::ListMark);
     }
     placeOver(signalling_, row, column, true);
+    widenDropDown(signalling_);
     signalling_->show();
     signalling_->raise();
+    focusCombo(signalling_);
 }
 
 void ChannelEditing::openListEditor(int row, int column) {
@@ -240,8 +263,10 @@ void ChannelEditing::openListEditor(int row, int column) {
     if (wasOpen && found >= 0)
         writeOpenCell(list_->currentText(), ChannelTableModel::ListMark);
     placeOver(list_, row, column, true);
+    widenDropDown(list_);
     list_->show();
     list_->raise();
+    focusCombo(list_);
 }
 
 void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHeight) {

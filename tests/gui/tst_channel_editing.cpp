@@ -1,7 +1,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -152,6 +154,8 @@ private Q_SLOTS:
     void hidingLeavesTheTypedText();
     void newTableHidesTheEditors();
     void clickIsIgnoredBeforeLayout();
+    void comboEditorTakesFocusAndShowsWholeItems_data();
+    void comboEditorTakesFocusAndShowsWholeItems();
 };
 
 void TestChannelEditing::editorsAreHiddenChildrenOfTheFrame() {
@@ -815,6 +819,47 @@ void TestChannelEditing::clickIsIgnoredBeforeLayout() {
     area.click(1, 1);
     area.click(2, 5);
     QVERIFY(!area.editing->anyEditorVisible());
+}
+
+void TestChannelEditing::comboEditorTakesFocusAndShowsWholeItems_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("column");
+    QTest::newRow("signalling, layout 1") << "1" << 3;
+    QTest::newRow("transmit signalling, layout 0") << "0" << 4;
+    QTest::newRow("scrambler, layout 1") << "1" << 9;
+    QTest::newRow("power, layout 0") << "0" << 7;
+}
+
+// However narrow the cell, the drop-down list shows its longest item whole, and typing needs no click.
+void TestChannelEditing::comboEditorTakesFocusAndShowsWholeItems() {
+    QFETCH(QString, layout);
+    QFETCH(int, column);
+    ChannelArea area(layout);
+    area.grid->setColumnWidth(column, 36); // narrower than the drop-down's items
+    area.click(2, column);
+    QComboBox* combo = column <= 4 ? area.signalling() : area.list();
+    QVERIFY(combo->isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus == combo || combo->isAncestorOf(focus), focus ? focus->metaObject()->className() : "none");
+
+    // A code typed at once replaces what the editor showed and reaches the cell.
+    const QString code = column <= 4 ? QStringLiteral("D023N") : combo->itemText(1);
+    for (QChar ch : code)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch),
+                            Qt::NoModifier);
+    QCOMPARE(area.cell(2, column), code);
+
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QFontMetrics metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    QVERIFY2(
+        widest + margins <= view->viewport()->width(),
+        qPrintable(QStringLiteral("%1 + %2 > %3").arg(widest).arg(margins).arg(view->viewport()->width())));
+    combo->hidePopup();
 }
 
 QTEST_MAIN(TestChannelEditing)
