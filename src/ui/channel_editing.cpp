@@ -6,10 +6,12 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
+#include <utility>
 
 #include "image/signalling.h"
 #include "texts/ui_texts.h"
@@ -109,7 +111,15 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
         combo->lineEdit()->installEventFilter(this);
     }
 
-    connect(grid_, &QAbstractItemView::clicked, this, &ChannelEditing::openEditor);
+    connect(grid_, &QAbstractItemView::clicked, this, [this](const QModelIndex& clicked) {
+        // The click's editor may already be open: a validation message during the press opened it.
+        if (std::exchange(openedDuringPress_, false))
+            return;
+        openEditor(clicked);
+    });
+    viewport_ = grid_->viewport();
+    viewport_->installEventFilter(this);
+    grid_->installEventFilter(this);
     if (QItemSelectionModel* selection = grid_->selectionModel()) {
         connect(selection, &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex&, const QModelIndex& previous) {
@@ -325,6 +335,21 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
 }
 
 bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            // Seen before the grid moves its current cell, and so before the leave-cell validation.
+            openedDuringPress_ = false;
+            pressedCell_ = grid_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            pressedCell_ = QPersistentModelIndex();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        // A move by key is no click: the press that a message may have swallowed is over.
+        pressedCell_ = QPersistentModelIndex();
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         for (QComboBox* combo : {signalling_, list_}) {
             if (watched == combo || watched == combo->lineEdit()) {
@@ -381,6 +406,12 @@ void ChannelEditing::rejectFrequency(int row, int column, const QString& message
     QLineEdit* editor = frequencyEditorOf(column);
     editor->hide();
     editor->clear();
+    // A click on another cell raised the message: the grid may never see the release that makes the
+    // click (the message took it), so the clicked cell's editor opens now that the message is closed.
+    if (pressedCell_.isValid() && pressedCell_ == grid_->currentIndex()) {
+        openEditor(grid_->currentIndex());
+        openedDuringPress_ = true;
+    }
 }
 
 bool ChannelEditing::isCellEditor(const QWidget* widget) const {

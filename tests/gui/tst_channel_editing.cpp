@@ -154,6 +154,8 @@ private Q_SLOTS:
     void hidingLeavesTheTypedText();
     void newTableHidesTheEditors();
     void clickIsIgnoredBeforeLayout();
+    void clickRaisingAMessageOpensTheClickedEditor_data();
+    void clickRaisingAMessageOpensTheClickedEditor();
     void comboEditorTakesFocusAndShowsWholeItems_data();
     void comboEditorTakesFocusAndShowsWholeItems();
 };
@@ -819,6 +821,56 @@ void TestChannelEditing::clickIsIgnoredBeforeLayout() {
     area.click(1, 1);
     area.click(2, 5);
     QVERIFY(!area.editing->anyEditorVisible());
+}
+
+void TestChannelEditing::clickRaisingAMessageOpensTheClickedEditor_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("released"); // whether the grid sees the release after the message
+    for (bool released : {false, true}) {
+        const char* how = released ? "released on the cell" : "release taken by the message";
+        QTest::addRow("receive frequency, %s", how) << 1 << "txtTxFreq" << released;
+        QTest::addRow("transmit frequency, %s", how) << 2 << "txtRecFreq" << released;
+        QTest::addRow("signalling, %s", how) << 3 << "cmbZOBR_2" << released;
+        QTest::addRow("list, %s", how) << 5 << "cmbZOBR_1" << released;
+    }
+}
+
+// 480 typed in row 3 is out of range; a press on row 4 raises the message during the press, and once it
+// is closed the clicked cell's editor is open and has the keyboard.
+void TestChannelEditing::clickRaisingAMessageOpensTheClickedEditor() {
+    QFETCH(int, column);
+    QFETCH(QString, editor);
+    QFETCH(bool, released);
+    ChannelArea area;
+    area.model.setCell(4, 3, QStringLiteral("D023N"));
+    area.click(3, 1);
+    area.typeInto(area.rx(), QStringLiteral("480"));
+    QStringList openWhileShown;
+    area.prompter.whileShown = [&](const ScriptedPrompter::Shown&) {
+        openWhileShown = area.visibleEditors();
+    };
+    const QPoint at = area.grid->visualRect(area.model.indexOf(4, column)).center();
+    QTest::mousePress(area.grid->viewport(), Qt::LeftButton, {}, at);
+    if (released)
+        QTest::mouseRelease(area.grid->viewport(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseRelease(&area.window, Qt::LeftButton, {}, QPoint(1, 1));
+
+    QCOMPARE(area.prompter.texts(), QStringList{kOutOfRange});
+    QCOMPARE(openWhileShown, QStringList{QStringLiteral("txtTxFreq")});
+    QCOMPARE(area.cell(3, 1), QStringLiteral("OFF"));
+    QCOMPARE(area.visibleEditors(), QStringList{editor});
+    QWidget* open = area.frame->findChild<QWidget*>(editor);
+    QVERIFY(open->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == open);
+    // The editor opened once: the cell it covers is as it was.
+    QCOMPARE(area.cell(4, 3), QStringLiteral("D023N"));
+    QCOMPARE(area.model.cellMark(4, column), 0);
+    // What is typed now reaches the clicked cell.
+    if (column <= 2) {
+        QTest::keyClicks(open, QStringLiteral("43"));
+        QCOMPARE(area.cell(4, column), QStringLiteral("043.00000"));
+    }
 }
 
 void TestChannelEditing::comboEditorTakesFocusAndShowsWholeItems_data() {
