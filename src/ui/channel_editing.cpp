@@ -285,8 +285,9 @@ void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHe
     const QPoint topLeft = frame_->isAncestorOf(viewport)
                                ? viewport->mapTo(frame_, cell.topLeft())
                                : frame_->mapFromGlobal(viewport->mapToGlobal(cell.topLeft()));
+    // A combo keeps its own height, which follows its font as the window grows.
     editor->setGeometry(topLeft.x(), topLeft.y(), cell.width(),
-                        keepHeight ? editor->height() : cell.height());
+                        keepHeight ? editor->sizeHint().height() : cell.height());
 }
 
 void ChannelEditing::writeOpenCell(const QString& text, int mark) {

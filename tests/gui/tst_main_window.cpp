@@ -194,6 +194,11 @@ void TestMainWindow::gridTextsFitTheirCells() {
         QVERIFY(grid->font().pointSizeF() > 9);
     const QStringList bad = cellsNotFitting(grid);
     QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral("; "))));
+    // An opened combo editor is as tall as its text too.
+    clickCell(grid, 1, 3);
+    QLineEdit* text = s.w->channelEditing()->signallingEditor()->lineEdit();
+    QVERIFY(text->isVisible());
+    QVERIFY(QFontMetrics(text->font()).height() <= text->height());
 }
 
 void TestMainWindow::exitClosesPort_data() {
