@@ -6,8 +6,12 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
+#include <algorithm>
+#include <utility>
 
 #include "image/signalling.h"
 #include "texts/ui_texts.h"
@@ -55,6 +59,25 @@ int prefixSearch(const QComboBox* combo, const QString& text) {
     return -1;
 }
 
+// The drop-down list is at least as wide as its longest item with the scroll bar beside it, however
+// narrow the cell the combo covers.
+void widenDropDown(QComboBox* combo) {
+    QAbstractItemView* view = combo->view();
+    const QFontMetrics metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    int widest = view->sizeHintForColumn(0);
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)) + margins);
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    view->setMinimumWidth(widest + scrollBar + 2 * view->frameWidth());
+}
+
+// An opened combo takes the keyboard with its text selected, so that a typed code replaces the cell's.
+void focusCombo(QComboBox* combo) {
+    combo->setFocus(Qt::MouseFocusReason);
+    combo->lineEdit()->selectAll();
+}
+
 bool isEnterKey(const QEvent* event) {
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -88,7 +111,15 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
         combo->lineEdit()->installEventFilter(this);
     }
 
-    connect(grid_, &QAbstractItemView::clicked, this, &ChannelEditing::openEditor);
+    connect(grid_, &QAbstractItemView::clicked, this, [this](const QModelIndex& clicked) {
+        // The click's editor may already be open: a validation message during the press opened it.
+        if (std::exchange(openedDuringPress_, false))
+            return;
+        openEditor(clicked);
+    });
+    viewport_ = grid_->viewport();
+    viewport_->installEventFilter(this);
+    grid_->installEventFilter(this);
     if (QItemSelectionModel* selection = grid_->selectionModel()) {
         connect(selection, &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex&, const QModelIndex& previous) {
@@ -217,8 +248,10 @@ void ChannelEditing::openSignallingEditor(int row, int column) {
             writeOpenCell(signalling_->currentText(), ChannelTableModel::ListMark);
     }
     placeOver(signalling_, row, column, true);
+    widenDropDown(signalling_);
     signalling_->show();
     signalling_->raise();
+    focusCombo(signalling_);
 }
 
 void ChannelEditing::openListEditor(int row, int column) {
@@ -240,8 +273,10 @@ void ChannelEditing::openListEditor(int row, int column) {
     if (wasOpen && found >= 0)
         writeOpenCell(list_->currentText(), ChannelTableModel::ListMark);
     placeOver(list_, row, column, true);
+    widenDropDown(list_);
     list_->show();
     list_->raise();
+    focusCombo(list_);
 }
 
 void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHeight) {
@@ -250,8 +285,9 @@ void ChannelEditing::placeOver(QWidget* editor, int row, int column, bool keepHe
     const QPoint topLeft = frame_->isAncestorOf(viewport)
                                ? viewport->mapTo(frame_, cell.topLeft())
                                : frame_->mapFromGlobal(viewport->mapToGlobal(cell.topLeft()));
+    // A combo keeps its own height, which follows its font as the window grows.
     editor->setGeometry(topLeft.x(), topLeft.y(), cell.width(),
-                        keepHeight ? editor->height() : cell.height());
+                        keepHeight ? editor->sizeHint().height() : cell.height());
 }
 
 void ChannelEditing::writeOpenCell(const QString& text, int mark) {
@@ -300,6 +336,21 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
 }
 
 bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            // Seen before the grid moves its current cell, and so before the leave-cell validation.
+            openedDuringPress_ = false;
+            pressedCell_ = grid_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            pressedCell_ = QPersistentModelIndex();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        // A move by key is no click: the press that a message may have swallowed is over.
+        pressedCell_ = QPersistentModelIndex();
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         for (QComboBox* combo : {signalling_, list_}) {
             if (watched == combo || watched == combo->lineEdit()) {
@@ -356,6 +407,12 @@ void ChannelEditing::rejectFrequency(int row, int column, const QString& message
     QLineEdit* editor = frequencyEditorOf(column);
     editor->hide();
     editor->clear();
+    // A click on another cell raised the message: the grid may never see the release that makes the
+    // click (the message took it), so the clicked cell's editor opens now that the message is closed.
+    if (pressedCell_.isValid() && pressedCell_ == grid_->currentIndex()) {
+        openEditor(grid_->currentIndex());
+        openedDuringPress_ = true;
+    }
 }
 
 bool ChannelEditing::isCellEditor(const QWidget* widget) const {

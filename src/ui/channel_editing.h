@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <functional>
 
 #include "image/cell_rules.h"
@@ -75,4 +76,11 @@ private:
     int openColumn_ = 0;
     // Set while an editor is being refilled, so that filling it does not count as an edit.
     bool filling_ = false;
+    // The grid's viewport, where its mouse presses arrive; compared only, as the grid may go first.
+    QObject* viewport_ = nullptr;
+    // The cell under the mouse press that the grid is handling, until its release or a key in the grid.
+    QPersistentModelIndex pressedCell_;
+    // Set when a validation message during a press opened the clicked cell's editor: the click that may
+    // still follow must not open it again.
+    bool openedDuringPress_ = false;
 };

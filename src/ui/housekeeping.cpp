@@ -8,10 +8,19 @@
 
 namespace {
 
+// The control that has the focus, as the channel area's window sees it. While another application is
+// active the window keeps its own focus widget, so an open editor survives a trip there and back; while
+// one of this program's other windows (a dialog) is active, the focus is there.
+QWidget* focusedControl(const QWidget* channelArea) {
+    if (QApplication::activeWindow())
+        return QApplication::focusWidget();
+    return channelArea->window()->focusWidget();
+}
+
 void hideEditorsOutside(QWidget* channelArea, ChannelEditing* editing) {
     // The editors stay while the focus is in the channel area (directly or inside a child such as an open
     // drop-down list); with no focus at all they are hidden.
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    for (QWidget* w = focusedControl(channelArea); w; w = w->parentWidget()) {
         if (w == channelArea)
             return;
     }

@@ -6,8 +6,8 @@ class QTimer;
 class QWidget;
 
 // The housekeeping timer: every half second it hides the cell editors once the focus has left the
-// channel area. The timer runs from the start; commands that open other windows stop it and the next
-// activation of the main window starts it again.
+// channel area. The timer runs from the start; commands that open other windows stop it, and the main
+// window starts it again whenever it becomes active.
 class Housekeeping {
 public:
     static constexpr int kIntervalMs = 500;

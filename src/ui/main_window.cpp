@@ -13,6 +13,7 @@
 #include "ui/channel_editing.h"
 #include "ui/channel_table_model.h"
 #include "ui/file_commands.h"
+#include "ui/grid_sizing.h"
 #include "ui/housekeeping.h"
 #include "ui/model_commands.h"
 #include "ui/prompter.h"
@@ -37,10 +38,6 @@ constexpr QRect kRangeText(60, 54, 150, 22);
 constexpr QRect kSettingsFrame(8, 94, 224, 300);
 constexpr QRect kChannelFrame(240, 4, 712, 390);
 constexpr QRect kGrid(8, 22, 696, 360);
-constexpr qreal kDesignFontPoints = 9;
-constexpr int kGridRowHeight = 20;
-constexpr int kNumberColumnWidth = 36;
-constexpr int kFrequencyColumnWidth = 76;
 
 } // namespace
 
@@ -86,7 +83,7 @@ void MainWindow::createWidgets() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     QFont font = central->font();
-    font.setPointSizeF(kDesignFontPoints);
+    font.setPointSizeF(GridSizing::kDesignFontPoints);
     central->setFont(font);
     setCentralWidget(central);
 
@@ -123,23 +120,11 @@ void MainWindow::createWidgets() {
     gridXDSZ_->setModel(channelModel_);
     gridXDSZ_->setGeometry(kGrid);
     gridXDSZ_->verticalHeader()->hide();
-    gridXDSZ_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     gridXDSZ_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridXDSZ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto sizeColumns = [this] {
-        QHeaderView* h = gridXDSZ_->horizontalHeader();
-        h->setSectionResizeMode(QHeaderView::Stretch);
-        if (h->count() > 2) {
-            h->setSectionResizeMode(0, QHeaderView::Fixed);
-            h->resizeSection(0, kNumberColumnWidth);
-            for (int c : {1, 2}) {
-                h->setSectionResizeMode(c, QHeaderView::Fixed);
-                h->resizeSection(c, kFrequencyColumnWidth);
-            }
-        }
-    };
-    connect(channelModel_, &QAbstractItemModel::modelReset, this, sizeColumns);
-    sizeColumns();
+    connect(channelModel_, &QAbstractItemModel::modelReset, this,
+            [this] { GridSizing::fitToFont(gridXDSZ_); });
+    GridSizing::fitToFont(gridXDSZ_);
 
     editing_ = new ChannelEditing(
         fraChannels_, gridXDSZ_, channelModel_, prompter_, [this] { return document_->frequencyLimits(); },
@@ -163,5 +148,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (layout_.isRecorded()) {
         editing_->hideEditors(); // an open editor would no longer cover its cell
         layout_.apply(size());
+        // The grid's font has followed the window; its rows and columns follow the font.
+        GridSizing::fitToFont(gridXDSZ_);
     }
 }

@@ -1,6 +1,7 @@
 // The start-up stages and the activation of the main window.
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
@@ -105,6 +106,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     firstShown_ = true;
     // The first activation may open the model dialog, which needs the window on screen first.
     QTimer::singleShot(0, this, [this] { activate(); });
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Whatever stopped the housekeeping timer (the preview, the print command, a transfer, another
+    // window), it runs again once this window is the active one.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && housekeeping_)
+        housekeeping_->start();
 }
 
 void MainWindow::activate() {

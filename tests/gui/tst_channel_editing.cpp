@@ -1,7 +1,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -152,6 +154,10 @@ private Q_SLOTS:
     void hidingLeavesTheTypedText();
     void newTableHidesTheEditors();
     void clickIsIgnoredBeforeLayout();
+    void clickRaisingAMessageOpensTheClickedEditor_data();
+    void clickRaisingAMessageOpensTheClickedEditor();
+    void comboEditorTakesFocusAndShowsWholeItems_data();
+    void comboEditorTakesFocusAndShowsWholeItems();
 };
 
 void TestChannelEditing::editorsAreHiddenChildrenOfTheFrame() {
@@ -815,6 +821,97 @@ void TestChannelEditing::clickIsIgnoredBeforeLayout() {
     area.click(1, 1);
     area.click(2, 5);
     QVERIFY(!area.editing->anyEditorVisible());
+}
+
+void TestChannelEditing::clickRaisingAMessageOpensTheClickedEditor_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("released"); // whether the grid sees the release after the message
+    for (bool released : {false, true}) {
+        const char* how = released ? "released on the cell" : "release taken by the message";
+        QTest::addRow("receive frequency, %s", how) << 1 << "txtTxFreq" << released;
+        QTest::addRow("transmit frequency, %s", how) << 2 << "txtRecFreq" << released;
+        QTest::addRow("signalling, %s", how) << 3 << "cmbZOBR_2" << released;
+        QTest::addRow("list, %s", how) << 5 << "cmbZOBR_1" << released;
+    }
+}
+
+// 480 typed in row 3 is out of range; a press on row 4 raises the message during the press, and once it
+// is closed the clicked cell's editor is open and has the keyboard.
+void TestChannelEditing::clickRaisingAMessageOpensTheClickedEditor() {
+    QFETCH(int, column);
+    QFETCH(QString, editor);
+    QFETCH(bool, released);
+    ChannelArea area;
+    area.model.setCell(4, 3, QStringLiteral("D023N"));
+    area.click(3, 1);
+    area.typeInto(area.rx(), QStringLiteral("480"));
+    QStringList openWhileShown;
+    area.prompter.whileShown = [&](const ScriptedPrompter::Shown&) {
+        openWhileShown = area.visibleEditors();
+    };
+    const QPoint at = area.grid->visualRect(area.model.indexOf(4, column)).center();
+    QTest::mousePress(area.grid->viewport(), Qt::LeftButton, {}, at);
+    if (released)
+        QTest::mouseRelease(area.grid->viewport(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseRelease(&area.window, Qt::LeftButton, {}, QPoint(1, 1));
+
+    QCOMPARE(area.prompter.texts(), QStringList{kOutOfRange});
+    QCOMPARE(openWhileShown, QStringList{QStringLiteral("txtTxFreq")});
+    QCOMPARE(area.cell(3, 1), QStringLiteral("OFF"));
+    QCOMPARE(area.visibleEditors(), QStringList{editor});
+    QWidget* open = area.frame->findChild<QWidget*>(editor);
+    QVERIFY(open->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == open);
+    // The editor opened once: the cell it covers is as it was.
+    QCOMPARE(area.cell(4, 3), QStringLiteral("D023N"));
+    QCOMPARE(area.model.cellMark(4, column), 0);
+    // What is typed now reaches the clicked cell.
+    if (column <= 2) {
+        QTest::keyClicks(open, QStringLiteral("43"));
+        QCOMPARE(area.cell(4, column), QStringLiteral("043.00000"));
+    }
+}
+
+void TestChannelEditing::comboEditorTakesFocusAndShowsWholeItems_data() {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<int>("column");
+    QTest::newRow("signalling, layout 1") << "1" << 3;
+    QTest::newRow("transmit signalling, layout 0") << "0" << 4;
+    QTest::newRow("scrambler, layout 1") << "1" << 9;
+    QTest::newRow("power, layout 0") << "0" << 7;
+}
+
+// However narrow the cell, the drop-down list shows its longest item whole, and typing needs no click.
+void TestChannelEditing::comboEditorTakesFocusAndShowsWholeItems() {
+    QFETCH(QString, layout);
+    QFETCH(int, column);
+    ChannelArea area(layout);
+    area.grid->setColumnWidth(column, 36); // narrower than the drop-down's items
+    area.click(2, column);
+    QComboBox* combo = column <= 4 ? area.signalling() : area.list();
+    QVERIFY(combo->isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus == combo || combo->isAncestorOf(focus), focus ? focus->metaObject()->className() : "none");
+
+    // A code typed at once replaces what the editor showed and reaches the cell.
+    const QString code = column <= 4 ? QStringLiteral("D023N") : combo->itemText(1);
+    for (QChar ch : code)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch),
+                            Qt::NoModifier);
+    QCOMPARE(area.cell(2, column), code);
+
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QFontMetrics metrics(view->font());
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    QVERIFY2(
+        widest + margins <= view->viewport()->width(),
+        qPrintable(QStringLiteral("%1 + %2 > %3").arg(widest).arg(margins).arg(view->viewport()->width())));
+    combo->hidePopup();
 }
 
 QTEST_MAIN(TestChannelEditing)

@@ -1,4 +1,5 @@
-// The window as a whole: proportional resize, exit, port closing, housekeeping and the editors' limits.
+// The window as a whole: proportional resize and the grid that follows it, exit, port closing, housekeeping
+// and the editors' limits.
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
@@ -9,9 +10,11 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QtTest>
 
+#include "image/signalling.h"
 #include "main_window_fixture.h"
 #include "private_settings.h"
 #include "ui/channel_editing.h"
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void doublingDoublesControls();
     void shrinkingUsesSmallestFont();
     void repeatedResizeDoesNotAccumulate();
+    void gridTextsFitTheirCells_data();
+    void gridTextsFitTheirCells();
     void exitClosesPort_data();
     void exitClosesPort();
     void editorKeepsClipboardKeys();
@@ -33,6 +38,8 @@ private Q_SLOTS:
     void toolbarErrorIsShownWithItsCode();
     void ownDialogActivatesAfterCommand();
     void housekeepingHidesEditorsOutsideFrame();
+    void housekeepingWhileAnotherWindowIsActive_data();
+    void housekeepingWhileAnotherWindowIsActive();
     void frequencyLimitsFollowModelAndBand_data();
     void frequencyLimitsFollowModelAndBand();
     void writeOptionsAreRemembered_data();
@@ -65,6 +72,44 @@ void clickCell(QTableView* grid, int tableRow, int column) {
     const QModelIndex index = grid->model()->index(tableRow - 1, column);
     grid->scrollTo(index);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+}
+
+// The widest text a column can hold in the grid's font: a frequency, a signalling item or a list item.
+QString widestText(const ChannelColumn& column, const QFontMetrics& metrics) {
+    QStringList candidates = column.items;
+    if (column.editor == CellEditor::Signalling)
+        candidates = Signalling::selectorList(2);
+    else if (column.editor == CellEditor::RxFrequency || column.editor == CellEditor::TxFrequency)
+        candidates = {QStringLiteral("438.50000")};
+    return *std::max_element(candidates.begin(), candidates.end(), [&](const QString& a, const QString& b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    });
+}
+
+// Every cell that the viewport shows whole, with the text that does not fit it; empty when all fit.
+QStringList cellsNotFitting(QTableView* grid) {
+    const QFontMetrics metrics(grid->font());
+    // The item delegate's margin on either side of the text.
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+    const QRect viewport = grid->viewport()->rect();
+    QStringList bad;
+    int rowsSeen = 0;
+    for (int r = 0; r < grid->model()->rowCount(); ++r) {
+        if (!viewport.contains(grid->visualRect(grid->model()->index(r, 0))))
+            continue;
+        ++rowsSeen;
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            const QModelIndex index = grid->model()->index(r, c);
+            const QString text = index.data().toString();
+            const QRect cell = grid->visualRect(index);
+            if (!viewport.contains(cell) || metrics.horizontalAdvance(text) + margins > cell.width() ||
+                metrics.height() > cell.height())
+                bad << QStringLiteral("%1,%2 %3 in %4").arg(r + 1).arg(c).arg(text, QDebug::toString(cell));
+        }
+    }
+    if (rowsSeen == 0)
+        bad << QStringLiteral("no row shown whole");
+    return bad;
 }
 
 } // namespace
@@ -115,6 +160,45 @@ void TestMainWindow::repeatedResizeDoesNotAccumulate() {
     s.w->resize(start);
     for (int i = 0; i < c.size(); ++i)
         QCOMPARE(c[i]->geometry(), before[i]);
+}
+
+void TestMainWindow::gridTextsFitTheirCells_data() {
+    QTest::addColumn<int>("model");
+    QTest::addColumn<QSize>("size");
+    const QSize design(960, 560);
+    for (int model : {0, 4}) {
+        const char* layout = model == 0 ? "layout 1" : "layout 0";
+        QTest::addRow("%s, design size", layout) << model << design;
+        QTest::addRow("%s, 1366x768", layout) << model << QSize(1366, 768);
+        QTest::addRow("%s, 1920x1080", layout) << model << QSize(1920, 1080);
+    }
+}
+
+void TestMainWindow::gridTextsFitTheirCells() {
+    QFETCH(int, model);
+    QFETCH(QSize, size);
+    Shown s(model);
+    s.w->resize(size);
+    QCOMPARE(s.w->size(), size);
+    QTableView* grid = s.f.grid();
+    const QFontMetrics metrics(grid->font());
+    ChannelTableModel* cells = s.w->channelModel();
+    const auto& columns = s.w->document().table().columns();
+    for (int c = 1; c < columns.size(); ++c) {
+        const QString text = widestText(columns[c], metrics);
+        for (int r = 1; r <= s.w->document().table().channelCount(); ++r)
+            cells->setCell(r, c, text);
+    }
+    // The font follows the window, so a larger window really tests larger text.
+    if (size.width() > 960)
+        QVERIFY(grid->font().pointSizeF() > 9);
+    const QStringList bad = cellsNotFitting(grid);
+    QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral("; "))));
+    // An opened combo editor is as tall as its text too.
+    clickCell(grid, 1, 3);
+    QLineEdit* text = s.w->channelEditing()->signallingEditor()->lineEdit();
+    QVERIFY(text->isVisible());
+    QVERIFY(QFontMetrics(text->font()).height() <= text->height());
 }
 
 void TestMainWindow::exitClosesPort_data() {
@@ -285,6 +369,44 @@ void TestMainWindow::housekeepingHidesEditorsOutsideFrame() {
     s.f.combo(QStringLiteral("cboYYBP"))->setFocus();
     s.w->housekeeping().start();
     QTRY_VERIFY_WITH_TIMEOUT(!rx->isVisible(), 2000);
+}
+
+void TestMainWindow::housekeepingWhileAnotherWindowIsActive_data() {
+    QTest::addColumn<bool>("ownWindow");
+    QTest::addColumn<bool>("editorStays");
+    // Another application leaves the window's own focus in the editor.
+    QTest::newRow("another application") << false << true;
+    // A window of this program (the preview, a dialog) has the focus itself.
+    QTest::newRow("own window") << true << false;
+}
+
+// Away and back: the editor stays unless the focus went to another window of this program, and the
+// timer that the preview or print command stopped runs again.
+void TestMainWindow::housekeepingWhileAnotherWindowIsActive() {
+    QFETCH(bool, ownWindow);
+    QFETCH(bool, editorStays);
+    Shown s;
+    QApplication::setActiveWindow(s.w);
+    clickCell(s.f.grid(), 2, 1);
+    QLineEdit* rx = s.w->channelEditing()->rxFrequencyEditor();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rx));
+    QWidget other;
+    QLineEdit otherText(&other);
+    if (ownWindow) {
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        otherText.setFocus();
+    }
+    QApplication::setActiveWindow(ownWindow ? &other : nullptr);
+    s.w->stopHousekeeping();
+    s.w->housekeeping().tick();
+    QCOMPARE(rx->isVisible(), editorStays);
+    QApplication::setActiveWindow(s.w);
+    QVERIFY(s.w->housekeeping().timer()->isActive());
+    s.w->housekeeping().tick();
+    QCOMPARE(rx->isVisible(), editorStays);
+    if (editorStays)
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rx));
 }
 
 void TestMainWindow::frequencyLimitsFollowModelAndBand_data() {
