@@ -33,7 +33,8 @@ public:
     void critical(QWidget* p, const QString& title, const QString& text) {
         message(p, Icon::Critical, title, text);
     }
-    bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::Question) {
+    // The questions before and during a transfer carry no icon, as their plain OK/Cancel boxes never did.
+    bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::None) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
     }
     // A message of a read or a write, as texts/transfer_texts.h words it.
