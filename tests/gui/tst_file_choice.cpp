@@ -1,8 +1,10 @@
 // The file dialogs of Save, Open and the PDF offer: the suffix added to a bare name, and the folder used
 // last, remembered from one run to the next.
+#include <QApplication>
 #include <QDir>
-#include <QPrinter>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSettings>
 #include <QtTest>
 
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void dialogsStartWhereTheLastOneEnded();
     void cancelledDialogKeepsTheFolder();
     void vanishedFolderFallsBackToHome();
+    void realSaveDialogCompletesTheName_data();
+    void realSaveDialogCompletesTheName();
 
 private:
     // Saves through the command of the kind: "qfd" through Save, "pdf" through the no-printer offer.
@@ -161,6 +165,49 @@ void TestFileChoice::vanishedFolderFallsBackToHome() {
     QCOMPARE(FileChoice::lastFolder(), gone.path());
     QVERIFY(gone.remove());
     QCOMPARE(FileChoice::lastFolder(), QDir::homePath());
+}
+
+void TestFileChoice::realSaveDialogCompletesTheName_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("returned");
+    QTest::newRow("bare name") << "shop1"
+                               << "shop1.qfd";
+    QTest::newRow("with suffix") << "shop2.qfd"
+                                 << "shop2.qfd";
+}
+
+// The dialog itself completes the name, so that its overwrite question concerns the file really written.
+void TestFileChoice::realSaveDialogCompletesTheName() {
+    QFETCH(QString, typed);
+    QFETCH(QString, returned);
+    const QTemporaryDir folder; // empty: no overwrite question comes between
+    QString startedIn;
+    bool answered = false;
+    // Answers the dialog as a user would, once it is up.
+    std::function<void(int)> answer = [&](int triesLeft) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (dialog && dialog->isVisible()) {
+                startedIn = dialog->directory().absolutePath();
+                dialog->selectFile(typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+                answered = true;
+                return;
+            }
+        }
+        if (triesLeft > 0)
+            QTimer::singleShot(20, [&answer, triesLeft] { answer(triesLeft - 1); });
+        else if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close(); // not the dialog expected: the test fails instead of hanging
+    };
+    QTimer::singleShot(0, [&answer] { answer(100); });
+    WidgetPrompter prompter;
+    const QString path =
+        prompter.saveFileName(nullptr, QStringLiteral("另存为"), QStringLiteral("qfd(*.qfd)|*.qfd"),
+                              folder.path(), QStringLiteral("qfd"));
+    QVERIFY(answered);
+    QCOMPARE(startedIn, QDir(folder.path()).absolutePath());
+    QCOMPARE(path, QDir(folder.path()).absoluteFilePath(returned));
 }
 
 QTEST_MAIN(TestFileChoice)
