@@ -33,7 +33,7 @@ public:
     void critical(QWidget* p, const QString& title, const QString& text) {
         message(p, Icon::Critical, title, text);
     }
-    // The questions before and during a transfer carry no icon, as their plain OK/Cancel boxes never did.
+    // Plain OK/Cancel questions, such as those before and during a transfer, show no icon.
     bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::None) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
     }
