@@ -8,6 +8,7 @@
 #include "texts/ui_texts.h"
 #include "ui/command_wiring.h"
 #include "ui/main_window.h"
+#include "ui/qt_translations.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RadioCPS"));
+    installQtTranslations(app);
 
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -28,8 +28,10 @@ Error parse(const QByteArray& bytes, QVector<Block>* blocks) {
             return {ErrorCode::TypeMismatch, ErrorText::blankLine(i + 1)};
         }
         QList<QByteArray> tokens = line.split(' ');
-        if (tokens.size() == 13 && tokens.last().isEmpty())
-            tokens.removeLast(); // the received file ends every line with a space
+        // The received file ends every line with a space, and hand-edited files may carry more; spaces
+        // elsewhere still count as tokens, so a doubled space inside a line stays an error.
+        while (tokens.size() > 12 && tokens.last().isEmpty())
+            tokens.removeLast();
         if (tokens.size() != 12) {
             return {ErrorCode::TypeMismatch, ErrorText::wrongByteCount(i + 1, tokens.size())};
         }

@@ -21,8 +21,8 @@ struct LoadedChannelFile {
 
 namespace ChannelFile {
 
-// Splits the text into lines of twelve tokens; data tokens 4-11 must be two hex digits. Header tokens and a
-// trailing space are ignored. Fails with 13 naming line and token of the first malformed token.
+// Splits the text into lines of twelve tokens; data tokens 4-11 must be two hex digits. Header tokens and
+// trailing spaces are ignored. Fails with 13 naming line and token of the first malformed token.
 Error parse(const QByteArray& bytes, QVector<Block>* blocks);
 
 // Decodes parsed blocks. `before` supplies the values that odd bytes leave unchanged.

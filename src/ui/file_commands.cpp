@@ -7,9 +7,12 @@
 #include "document/radio_document.h"
 #include "image/block_address.h"
 #include "texts/ui_texts.h"
+#include "ui/file_choice.h"
 #include "ui/prompter.h"
 
 namespace {
+
+const QString kChannelFileSuffix = QStringLiteral("qfd");
 
 // The busy pointer for the time of a load; restored on every way out.
 class BusyPointer {
@@ -28,7 +31,7 @@ FileCommands::FileCommands(RadioDocument& document, Prompter& prompter, QWidget*
 void FileCommands::openChannelFile() {
     if (!offerToSave())
         return;
-    const QString path = prompter_.openFileName(window_, UiText::Open, UiText::ChannelFileFilter);
+    const QString path = FileChoice::openFile(prompter_, window_, UiText::Open, UiText::ChannelFileFilter);
     if (path.isEmpty())
         return; // cancelled
     loadChannelFile(path);
@@ -68,7 +71,8 @@ void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFil
 }
 
 bool FileCommands::saveChannelFile() {
-    const QString path = prompter_.saveFileName(window_, UiText::SaveDialogTitle, UiText::ChannelFileFilter);
+    const QString path = FileChoice::saveFile(prompter_, window_, UiText::SaveDialogTitle,
+                                              UiText::ChannelFileFilter, kChannelFileSuffix);
     if (path.isEmpty())
         return false; // cancelled
     if (const Error e = document_.saveFile(path); e.isError()) {

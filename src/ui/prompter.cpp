@@ -101,11 +101,20 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
     }
 }
 
-QString WidgetPrompter::openFileName(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter(filter));
+QString WidgetPrompter::openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, title, folder, qtFilter(filter));
 }
 
-QString WidgetPrompter::saveFileName(QWidget* parent, const QString& title, const QString& filter) {
-    // The chosen name is used unchanged: no extension is added.
-    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter));
+QString WidgetPrompter::saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& folder, const QString& suffix) {
+    // The dialog itself completes the name, so that its overwrite question is about the file that will
+    // really be written.
+    QFileDialog dialog(parent, title, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }

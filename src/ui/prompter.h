@@ -18,10 +18,13 @@ public:
 
     virtual Answer message(QWidget* parent, Icon icon, const QString& title, const QString& text,
                            Buttons buttons = Buttons::Ok) = 0;
-    // Empty text when the user cancels.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    // Empty text when the user cancels; the dialog asks before overwriting.
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Both start in `folder`. Empty text when the user cancels.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
+    // The dialog adds `suffix` (without the dot) to a name that has none, and asks before overwriting the
+    // file of the completed name.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder, const QString& suffix) = 0;
 
     // Shorthands.
     void information(QWidget* p, const QString& title, const QString& text) {
@@ -30,7 +33,8 @@ public:
     void critical(QWidget* p, const QString& title, const QString& text) {
         message(p, Icon::Critical, title, text);
     }
-    bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::Question) {
+    // Plain OK/Cancel questions, such as those before and during a transfer, show no icon.
+    bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::None) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;
     }
     // A message of a read or a write, as texts/transfer_texts.h words it.
@@ -42,6 +46,8 @@ class WidgetPrompter : public Prompter {
 public:
     Answer message(QWidget* parent, Icon icon, const QString& title, const QString& text,
                    Buttons buttons) override;
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& folder,
+                         const QString& suffix) override;
 };

@@ -127,8 +127,7 @@ void RadioCommands::mnuWrite_Click() {
     if (!document.isComplete() &&
         !prompter.confirm(
             &window_, RadioText::WriteCaption,
-            RadioText::confirmIncompleteWrite(document.firstMissingChannel(), document.model().strType),
-            Prompter::Icon::Warning))
+            RadioText::confirmIncompleteWrite(document.firstMissingChannel(), document.model().strType)))
         return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;

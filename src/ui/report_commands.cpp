@@ -3,6 +3,7 @@
 #include "document/radio_document.h"
 #include "print/report_print.h"
 #include "texts/ui_texts.h"
+#include "ui/file_choice.h"
 #include "ui/preview_window.h"
 #include "ui/printer_surface.h"
 #include "ui/prompter.h"
@@ -66,7 +67,8 @@ void ReportCommands::offerPdf() {
     if (prompter.message(parent, Prompter::Icon::Question, UiText::TitleNotice, ReportText::NoPrinter,
                          Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
-    const QString path = prompter.saveFileName(parent, ReportText::PdfDialogTitle, ReportText::PdfFilter);
+    const QString path = FileChoice::saveFile(prompter, parent, ReportText::PdfDialogTitle,
+                                              ReportText::PdfFilter, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const Error e = writeReportPdf(path, report_, printers_.paper());

@@ -181,6 +181,7 @@ void TestLinkCommands::readCompletes() {
     QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始读频吗?"));
     QCOMPARE(prompter().shown[0].title, QStringLiteral("读频进度显示"));
     QCOMPARE(prompter().shown[0].buttons, Prompter::Buttons::OkCancel);
+    QCOMPARE(prompter().shown[0].icon, Prompter::Icon::None);
     QCOMPARE(captions, (QStringList{TransferTexts::caption(TransferCaption::Connecting),
                                     TransferTexts::caption(TransferCaption::Reading)}));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
@@ -232,6 +233,7 @@ void TestLinkCommands::readCancelConfirmed() {
     QCOMPARE(prompter().shown.size(), 3);
     QCOMPARE(prompter().shown[1].text, QStringLiteral("确定要取消吗"));
     QCOMPARE(prompter().shown[1].title, QStringLiteral("提示"));
+    QCOMPARE(prompter().shown[1].icon, Prompter::Icon::None);
     QCOMPARE(prompter().shown[2].title, QStringLiteral("62"));
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Cancelled);
     const int got = lines(commands_->receivedFilePath());
@@ -250,7 +252,8 @@ void TestLinkCommands::readCancelConfirmed() {
     prompter().answers = {Answer::Cancel};
     commands_->mnuWrite_Click();
     QCOMPARE(prompter().shown.size(), 1);
-    QCOMPARE(prompter().shown[0].icon, Prompter::Icon::Warning);
+    QCOMPARE(prompter().shown[0].icon, Prompter::Icon::None);
+    QCOMPARE(prompter().shown[0].buttons, Prompter::Buttons::OkCancel);
     QVERIFY2(prompter().shown[0].text.contains(QStringLiteral("第 %1–16 信道").arg(firstMissing)),
              qPrintable(prompter().shown[0].text));
     QCOMPARE(radio_->machine().blocksWritten(), 0);
@@ -358,6 +361,7 @@ void TestLinkCommands::writeCompletes() {
     QCOMPARE(prompter().shown.size(), 1);
     QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始写频吗?"));
     QCOMPARE(prompter().shown[0].title, QStringLiteral("写频进度显示"));
+    QCOMPARE(prompter().shown[0].icon, Prompter::Icon::None);
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QTRY_COMPARE(radio_->machine().blocksWritten(), 128);
     QVERIFY(radio_->machine().image().blocks == stateImage().blocks);

@@ -24,8 +24,10 @@ public:
 
     QList<Shown> shown;
     QList<Answer> answers;
-    QStringList fileNames;   // answers of the file dialogs, "" cancels
-    QStringList fileDialogs; // "open:<title>" or "save:<title>", with the filter after a "|"
+    QStringList fileNames;    // answers of the file dialogs, "" cancels
+    QStringList fileDialogs;  // "open:<title>" or "save:<title>", with the filter after a "|"
+    QStringList startFolders; // the folder each file dialog started in
+    QStringList suffixes;     // the suffix each save dialog adds
     // Runs while a message is up, before it is answered, as the user would look at it.
     std::function<void(const Shown&)> whileShown;
 
@@ -35,12 +37,17 @@ public:
             whileShown(shown.last());
         return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
     }
-    QString openFileName(QWidget*, const QString& title, const QString& filter) override {
+    QString openFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& folder) override {
         fileDialogs << QStringLiteral("open:") + title + QLatin1Char('|') + filter;
+        startFolders << folder;
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
-    QString saveFileName(QWidget*, const QString& title, const QString& filter) override {
+    QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString& folder,
+                         const QString& suffix) override {
         fileDialogs << QStringLiteral("save:") + title + QLatin1Char('|') + filter;
+        startFolders << folder;
+        suffixes << suffix;
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
 

@@ -180,12 +180,21 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(b), fileBytes(a));
     }
 
+    // The received file ends each line with one space; a file edited by hand may end lines with more.
+    void receivedFileWithTrailingSpaces_data() {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("one space, as received") << QByteArray(" \r\n");
+        QTest::newRow("two spaces") << QByteArray("  \r\n");
+        QTest::newRow("five spaces") << QByteArray("     \r\n");
+        QTest::newRow("spaces without CR") << QByteArray("   \n");
+    }
     void receivedFileWithTrailingSpaces() {
+        QFETCH(QByteArray, lineEnd);
         const State s = stateFor(TestModels::Rc160, 0);
         MemoryImage img;
         QVERIFY(!ChannelFile::encodeImage(s.model, s.table, s.settings, &img).isError());
         QByteArray received = ChannelFile::format(img);
-        received.replace("\r\n", " \r\n");
+        received.replace("\r\n", lineEnd);
         const QString path = dir.filePath(QStringLiteral("received.qfd"));
         writeAll(path, received);
         LoadedChannelFile loaded;
@@ -240,6 +249,12 @@ private Q_SLOTS:
         QTest::newRow("three-digit token")
             << 0 << QByteArray("52 00 00 08 71 FF FF FF 100 03 04 19") << "第 1 行";
         QTest::newRow("blank line inside") << 10 << QByteArray("") << "第 11 行";
+        QTest::newRow("thirteenth token")
+            << 2 << QByteArray("52 00 10 08 00 00 85 43 00 00 85 43 00") << "第 3 行";
+        QTest::newRow("token after trailing spaces")
+            << 2 << QByteArray("52 00 10 08 00 00 85 43 00 00 85 43   00  ") << "第 3 行";
+        QTest::newRow("doubled space inside")
+            << 2 << QByteArray("52 00 10 08 00  00 85 43 00 00 85 43") << "第 3 行";
         QTest::newRow("bad priority") << 1 << QByteArray("52 00 08 08 00 FF 00 FF FF FF FF FF") << "优先信道";
     }
     void malformedFileChangesNothing() {
