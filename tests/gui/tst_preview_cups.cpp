@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "document/radio_document.h"
+#include "private_settings.h"
 #include "scripted_prompter.h"
 #include "ui/printer_surface.h"
 #include "ui/report_commands.h"
@@ -50,6 +51,7 @@ class TestPreviewCups : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { usePrivateSettings(); } // the PDF offer remembers its folder
     void printsThroughTheQueue();
 };
 

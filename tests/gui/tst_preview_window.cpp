@@ -7,6 +7,7 @@
 
 #include "document/radio_document.h"
 #include "print/report_layout.h"
+#include "private_settings.h"
 #include "scripted_prompter.h"
 #include "ui/preview_window.h"
 #include "ui/printer_surface.h"
@@ -137,6 +138,7 @@ private:
 };
 
 void TestPreviewWindow::initTestCase() {
+    usePrivateSettings(); // the PDF offer remembers its folder
     QVERIFY(dir_.isValid());
     poppler_ = !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
                !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
