@@ -9,22 +9,13 @@
 #include <QtTest>
 
 #include "main_window_fixture.h"
+#include "no_printer.h"
 #include "private_settings.h"
 #include "ui/file_choice.h"
 #include "ui/printer_surface.h"
 #include "ui/report_commands.h"
 
-namespace {
-
-class NoPrinter : public PrinterAccess {
-public:
-    bool hasDefaultPrinter() const override { return false; }
-    QString defaultPrinterName() const override { return {}; }
-    PaperInfo paper() const override { return PaperInfo::a4Portrait(); }
-    std::unique_ptr<QPrinter> createPrinter() const override { return nullptr; }
-};
-
-} // namespace
+namespace {} // namespace
 
 class TestFileChoice : public QObject {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "pdf_pages.h"
 
 #include "document/radio_document.h"
+#include "no_printer.h"
 #include "print/report_layout.h"
 #include "private_settings.h"
 #include "scripted_prompter.h"
@@ -54,14 +55,6 @@ struct FakeHost {
     void watch(ReportCommands& commands) {
         QObject::connect(&commands, &ReportCommands::started, [this] { ++timerStops; });
     }
-};
-
-class NoPrinter : public PrinterAccess {
-public:
-    bool hasDefaultPrinter() const override { return false; }
-    QString defaultPrinterName() const override { return {}; }
-    PaperInfo paper() const override { return PaperInfo::a4Portrait(); }
-    std::unique_ptr<QPrinter> createPrinter() const override { return nullptr; }
 };
 
 // A default printer that prints into a PDF file.
