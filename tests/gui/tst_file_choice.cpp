@@ -15,8 +15,6 @@
 #include "ui/printer_surface.h"
 #include "ui/report_commands.h"
 
-namespace {} // namespace
-
 class TestFileChoice : public QObject {
     Q_OBJECT
 private Q_SLOTS:
