@@ -2,16 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 #include "ui/prompter.h"
+#include "ui/remembered.h"
 
 namespace FileChoice {
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("RadioCPS");
-const QString kApplication = QStringLiteral("RadioCPS");
 const QString kFolderKey = QStringLiteral("files/lastFolder");
 
 // The dialog has been answered: empty for a cancel, else its folder is the one to start in next time.
@@ -24,7 +22,7 @@ QString chosen(const QString& path) {
 } // namespace
 
 QString lastFolder() {
-    const QString folder = QSettings(kOrganisation, kApplication).value(kFolderKey).toString();
+    const QString folder = Remembered::value(kFolderKey).toString();
     // A folder removed or unplugged since would open the dialog somewhere arbitrary.
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return QDir::homePath();
@@ -32,7 +30,7 @@ QString lastFolder() {
 }
 
 void rememberFolderOf(const QString& path) {
-    QSettings(kOrganisation, kApplication).setValue(kFolderKey, QFileInfo(path).absolutePath());
+    Remembered::setValue(kFolderKey, QFileInfo(path).absolutePath());
 }
 
 QString withSuffix(const QString& path, const QString& suffix) {

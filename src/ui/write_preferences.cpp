@@ -2,25 +2,23 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 
 #include "texts/ui_texts.h"
+#include "ui/remembered.h"
 
 namespace WritePreferences {
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("RadioCPS");
-const QString kApplication = QStringLiteral("RadioCPS");
 const QString kVerifyKey = QStringLiteral("write/verifyAfterWrite");
 const QString kBackupKey = QStringLiteral("write/backupBeforeWrite");
 
 bool value(const QString& key) {
-    return QSettings(kOrganisation, kApplication).value(key, false).toBool();
+    return Remembered::value(key, false).toBool();
 }
 
 void setValue(const QString& key, bool on) {
-    QSettings(kOrganisation, kApplication).setValue(key, on);
+    Remembered::setValue(key, on);
 }
 
 void addItem(QMenu* menu, const QString& name, const QString& text, bool (*get)(), void (*set)(bool)) {
