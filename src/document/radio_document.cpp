@@ -93,6 +93,7 @@ void RadioDocument::layOut() {
     Q_EMIT fileChanged();
     Q_EMIT modelChanged();
     setModified(false);
+    Q_EMIT replaced();
 }
 
 void RadioDocument::setTable(const ChannelTable& table) {
@@ -100,6 +101,18 @@ void RadioDocument::setTable(const ChannelTable& table) {
     table_ = table;
     Q_EMIT tableReset();
     setModified(true);
+}
+
+void RadioDocument::changeTable(const ChannelTable& table) {
+    if (table.layout() != table_.layout() || table.rowCount() != table_.rowCount() ||
+        table.columnCount() != table_.columnCount()) {
+        setTable(table);
+        return;
+    }
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column)
+            setCell(row, column, table.cell(row, column));
+    }
 }
 
 Error RadioDocument::setSettingIndex(RadioSettings::List list, int index) {
@@ -145,6 +158,7 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
     Q_EMIT modelChanged();
     Q_EMIT settingsChanged();
     setModified(false);
+    Q_EMIT replaced();
 }
 
 Error RadioDocument::openFile(const QString& path, LoadedChannelFile* loaded) {
@@ -179,6 +193,26 @@ LoadedChannelFile RadioDocument::contents() const {
     c.settings = settings_;
     c.complete = complete_;
     return c;
+}
+
+DocumentState RadioDocument::state() const {
+    return {model_, bandRanges_, table_, settings_};
+}
+
+void RadioDocument::restoreState(const DocumentState& state) {
+    const bool modelDiffers = !(state.model == model_) || state.bandRanges != bandRanges_;
+    const bool settingsDiffer = !(state.settings == settings_);
+    model_ = state.model;
+    bandRanges_ = state.bandRanges;
+    settings_ = state.settings;
+    syncSettingsLayout();
+    changeTable(state.table);
+    if (modelDiffers)
+        Q_EMIT modelChanged();
+    if (settingsDiffer)
+        Q_EMIT settingsChanged();
+    if (modelDiffers || settingsDiffer)
+        setModified(true);
 }
 
 void RadioDocument::markSaved(const QString& path) {

@@ -11,6 +11,18 @@
 #include "image/current_model.h"
 #include "image/radio_settings.h"
 
+// What an undo step restores: everything the user can change, but not the file it came from.
+struct DocumentState {
+    CurrentModel model;
+    std::array<QString, 6> bandRanges;
+    ChannelTable table;
+    RadioSettings settings;
+
+    bool operator==(const DocumentState& o) const {
+        return model == o.model && bandRanges == o.bandRanges && table == o.table && settings == o.settings;
+    }
+};
+
 // The open channel set: the model and band, the band range texts and the frequency limits they give, the
 // channel table, the radio settings (with the kept bytes and the tune values), the file it came from,
 // whether it is complete, and whether it was changed since it was last opened, saved, read or written.
@@ -55,6 +67,9 @@ public:
     void layOut();
     // Replaces the whole table (its layout and rows) at once.
     void setTable(const ChannelTable& table);
+    // Takes the cells of an edited copy of the table: with the same layout and size only the cells that
+    // differ change (announced one by one, so the grid keeps its selection); otherwise as setTable.
+    void changeTable(const ChannelTable& table);
 
     // --- Radio settings.
     const RadioSettings& settings() const { return settings_; }
@@ -79,6 +94,10 @@ public:
     // Model, table, settings and completeness as one value, as a decoded file would give them.
     LoadedChannelFile contents() const;
 
+    // --- Undo: the state as a value, and putting one back (announced like the changes that made it).
+    DocumentState state() const;
+    void restoreState(const DocumentState& state);
+
     // --- File, completeness, modification.
     QString filePath() const { return filePath_; }
     // False after a short file or an interrupted read: channels past the end were never received.
@@ -98,6 +117,8 @@ Q_SIGNALS:
     void modelChanged();                   // model, band, code or range texts
     void modifiedChanged(bool modified);
     void fileChanged(); // the file it came from or its completeness
+    // Opened, received or laid out anew: the document is another one, with no history of changes.
+    void replaced();
 
 private:
     void setModified(bool modified);

@@ -156,4 +156,35 @@ bool isAcceptedText(const ChannelColumn& column, const QString& text) {
     return false;
 }
 
+std::optional<QString> acceptInput(const ChannelColumn& column, const QString& text,
+                                   const FrequencyLimits& limits) {
+    const QString value = text.trimmed();
+    if (value.isEmpty())
+        return QString();
+    if (value.compare(CellToken::Off, Qt::CaseInsensitive) == 0)
+        return CellToken::Off;
+    switch (column.editor) {
+    case CellEditor::None:
+        return value;
+    case CellEditor::RxFrequency:
+    case CellEditor::TxFrequency: {
+        const QString cell = formatFrequency(value);
+        if (cell.isEmpty() || checkFrequency(cell, limits) != FrequencyVerdict::Accepted)
+            return std::nullopt;
+        return cell;
+    }
+    case CellEditor::Signalling: {
+        const QString code = value.toUpper();
+        if (!Signalling::isKnownCode(code))
+            return std::nullopt;
+        return code;
+    }
+    case CellEditor::List:
+        if (isAcceptedText(column, value))
+            return value;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace CellRules

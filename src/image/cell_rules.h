@@ -48,4 +48,11 @@ bool isRawByteOf(const ChannelColumn& column, const QString& text);
 // only here; the range needs the limits (checkFrequency).
 bool isAcceptedText(const ChannelColumn& column, const QString& text);
 
+// A value typed or pasted into a cell from outside (a spreadsheet, the clipboard) as the cell would hold
+// it after its editor: frequencies formatted and checked against the limits, list items and signalling
+// codes as listed ("d023n" reads "D023N"). Blank gives an empty cell, "off" in any case "OFF". Nothing
+// when the editors would refuse the value.
+std::optional<QString> acceptInput(const ChannelColumn& column, const QString& text,
+                                   const FrequencyLimits& limits);
+
 } // namespace CellRules

@@ -24,6 +24,11 @@ struct CurrentModel {
     QString layoutName() const { return strStype.isEmpty() ? layoutText(Layout::Zero) : strStype; }
     // The model code as a byte; false when strBandCode is not two hex digits.
     bool modelCodeByte(quint8* value) const;
+
+    bool operator==(const CurrentModel& o) const {
+        return strPc == o.strPc && strType == o.strType && strStype == o.strStype && I_data == o.I_data &&
+               band == o.band && strBandCode == o.strBandCode && modelIndex == o.modelIndex;
+    }
 };
 
 // Model lookup: code B, then code A of entries 1-7 compared exactly; entry 8 is taken otherwise.

@@ -35,6 +35,9 @@ inline const QString MenuProgram = QStringLiteral("编程(&P)");
 inline const QString MenuRead = QStringLiteral("读频(&R)");
 inline const QString MenuWrite = QStringLiteral("写频(&W)");
 inline const QString MenuOpenBackups = QStringLiteral("打开备份文件夹");
+inline const QString MenuRecent = QStringLiteral("最近打开的文件");
+inline const QString RecentMissing = QStringLiteral("文件不存在，已从最近打开的文件中删除：\n%1");
+inline const QString DropUnknown = QStringLiteral("只能打开 .qfd、.csv 或 .json 文件：\n%1");
 inline const QString MenuEdit = QStringLiteral("编辑(&E)");
 inline const QString MenuTune = QStringLiteral("调整模式(&T)");
 inline const QString MenuPortMenu = QStringLiteral("端口选择(&C)");
@@ -115,6 +118,40 @@ inline const QString OutOfRange = QStringLiteral("请在正确的频率范围输
 inline const QString OffRaster = QStringLiteral("输入的频率需为6.25K或5K的整数");
 inline const QString UnknownItem = QStringLiteral("你输入的信令不存在，请核实！");
 } // namespace EditingText
+
+// Undo, whole channels, the clipboard and bulk changes (the 编辑 menu and the grid's context menu).
+namespace RowText {
+inline const QString MenuUndo = QStringLiteral("撤销(&U)");
+inline const QString MenuRedo = QStringLiteral("重做(&R)");
+inline const QString MenuCopy = QStringLiteral("复制");
+inline const QString MenuCut = QStringLiteral("剪切");
+inline const QString MenuPaste = QStringLiteral("粘贴");
+inline const QString MenuInsertRow = QStringLiteral("插入空信道");
+inline const QString MenuDeleteRow = QStringLiteral("删除信道");
+inline const QString MenuMoveUp = QStringLiteral("上移");
+inline const QString MenuMoveDown = QStringLiteral("下移");
+inline const QString MenuClearRow = QStringLiteral("清空信道");
+inline const QString MenuBulkEdit = QStringLiteral("批量修改…");
+
+inline const QString LastChannelFallsOff =
+    QStringLiteral("插入空信道后，第 %1 信道的数据将被移出信道表。是否继续？");
+inline const QString PastePastEnd =
+    QStringLiteral("粘贴的内容有 %1 个信道，从第 %2 信道起只能放下 %3 个。是否只粘贴放得下的信道？");
+inline const QString PasteRefused = QStringLiteral("没有粘贴：第 %1 信道的“%2”不能是“%3”。");
+inline const QString PasteUnknown =
+    QStringLiteral("没有粘贴：剪贴板中的内容不是信道表格（每行应为 %1 或 %2 列，以制表符或逗号分隔）。");
+inline const QString PasteEmpty = QStringLiteral("剪贴板中没有可粘贴的信道。");
+
+inline const QString BulkCaption = QStringLiteral("批量修改");
+inline const QString BulkChannels = QStringLiteral("所选信道：%1");
+inline const QString BulkColumn = QStringLiteral("修改项目：");
+inline const QString BulkValue = QStringLiteral("新值：");
+inline const QString BulkOffset = QStringLiteral("频率偏移（MHz）：");
+inline const QString BulkNoChannels =
+    QStringLiteral("请先选择要修改的信道（单击信道号，按住 Shift 或 Ctrl 可多选）。");
+inline const QString BulkRefused = QStringLiteral("没有修改：第 %1 信道的“%2”不能是“%3”。");
+inline const QString BulkBadOffset = QStringLiteral("请输入频率偏移，例如 5 或 -0.6。");
+} // namespace RowText
 
 // The password dialog and the tune window.
 namespace TuneText {

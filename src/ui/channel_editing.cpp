@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "image/channel_rows.h"
 #include "image/signalling.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_table_model.h"
@@ -98,12 +100,16 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
     for (QLineEdit* edit : {rx_, tx_}) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { frequencyEdited(edit); });
         connect(edit, &QLineEdit::returnPressed, this, [this, edit] { frequencyEnter(edit); });
+        edit->installEventFilter(this); // Tab
     }
     for (QComboBox* combo : {signalling_, list_}) {
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboChanged(combo); });
         // A pick of the item already current changes nothing in the combo, yet must still reach the cell
         // (a transmit tone shown as 67 becomes "67.0" again when "67.0" is picked).
-        connect(combo, &QComboBox::activated, this, [this, combo] { comboChanged(combo); });
+        connect(combo, &QComboBox::activated, this, [this, combo] {
+            comboChanged(combo);
+            applyToSelection(combo->currentText());
+        });
         connect(combo, &QComboBox::editTextChanged, this, [this, combo] { comboChanged(combo); });
         // Enter is taken on key release; the combo forwards its keys to its line edit, which may also hold
         // the focus itself after a click into it.
@@ -117,6 +123,8 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
             return;
         openEditor(clicked);
     });
+    // A press on a channel number takes the whole channel (Shift and Ctrl extend the selection).
+    connect(grid_, &QAbstractItemView::pressed, this, &ChannelEditing::selectWholeChannels);
     viewport_ = grid_->viewport();
     viewport_->installEventFilter(this);
     grid_->installEventFilter(this);
@@ -140,6 +148,61 @@ QList<QWidget*> ChannelEditing::editors() const {
 void ChannelEditing::hideEditors() {
     for (QWidget* w : editors())
         w->hide();
+    Q_EMIT cellEditDone();
+}
+
+QList<int> ChannelEditing::selectedChannels() const {
+    QList<int> channels;
+    if (QItemSelectionModel* selection = grid_->selectionModel()) {
+        for (const QModelIndex& index : selection->selectedIndexes())
+            channels << ChannelTableModel::tableRow(index);
+    }
+    if (channels.isEmpty() && grid_->currentIndex().isValid())
+        channels << ChannelTableModel::tableRow(grid_->currentIndex());
+    std::sort(channels.begin(), channels.end());
+    channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
+    return channels;
+}
+
+void ChannelEditing::selectWholeChannels(const QModelIndex& pressed) {
+    QItemSelectionModel* selection = grid_->selectionModel();
+    if (!pressed.isValid() || pressed.column() != 0 || !selection)
+        return;
+    const int lastColumn = model_->columnCount() - 1;
+    auto wholeRow = [this, lastColumn](int viewRow) {
+        return QItemSelection(model_->index(viewRow, 0), model_->index(viewRow, lastColumn));
+    };
+    // The view has already applied the press to the number cell: a plain press selected it alone, Ctrl
+    // toggled it, Shift spanned the rows from the anchor. Each of those becomes whole channels.
+    if (!selection->isSelected(pressed)) {
+        selection->select(wholeRow(pressed.row()), QItemSelectionModel::Deselect);
+        return;
+    }
+    QItemSelection rows;
+    for (int channel : selectedChannels())
+        rows.merge(wholeRow(channel - 1), QItemSelectionModel::Select);
+    selection->select(rows, QItemSelectionModel::Select);
+}
+
+void ChannelEditing::applyToSelection(const QString& text) {
+    if (openColumn_ < 1 || text.isEmpty())
+        return;
+    const QList<int> channels = selectedChannels();
+    if (channels.size() < 2 || !channels.contains(openRow_))
+        return;
+    QComboBox* combo = fieldOf(openColumn_) == ChannelField::RxSignalling ||
+                               fieldOf(openColumn_) == ChannelField::TxSignalling
+                           ? signalling_
+                           : list_;
+    if (combo->findText(text, Qt::MatchExactly) < 0)
+        return; // only a listed value is given to every channel
+    // Channels without a receive frequency are unused: they stay empty.
+    for (int channel : channels) {
+        if (channel == openRow_ || ChannelRows::isUnused(model_->table(), channel))
+            continue;
+        model_->setCell(channel, openColumn_, text);
+        model_->setCellMark(channel, openColumn_, ChannelTableModel::ListMark);
+    }
 }
 
 bool ChannelEditing::anyEditorVisible() const {
@@ -167,6 +230,7 @@ QLineEdit* ChannelEditing::frequencyEditorOf(int column) const {
 }
 
 void ChannelEditing::openEditor(const QModelIndex& clicked) {
+    Q_EMIT cellEditDone(); // whatever was edited before is a step of its own
     const ChannelTable& table = model_->table();
     if (table.rowCount() < 2 || table.cell(1, columnOf(table.layout(), ChannelField::Number)).isEmpty())
         return;
@@ -310,7 +374,16 @@ void ChannelEditing::frequencyEnter(QLineEdit* editor) {
     writeOpenCell(CellRules::formatFrequency(editor->text()), ChannelTableModel::FrequencyMark);
     editor->hide();
     grid_->setFocus(Qt::OtherFocusReason);
-    leaveCell(openRow_, openColumn_);
+    if (leaveCell(openRow_, openColumn_))
+        moveAfterEntry(1, 0);
+    Q_EMIT cellEditDone();
+}
+
+void ChannelEditing::moveAfterEntry(int rowStep, int columnStep) {
+    const QModelIndex next = model_->index(openRow_ - 1 + rowStep, openColumn_ + columnStep);
+    if (next.isValid())
+        grid_->setCurrentIndex(next);
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelEditing::comboChanged(QComboBox* combo) {
@@ -332,7 +405,10 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
         return;
     }
     writeOpenCell(text, ChannelTableModel::ListMark);
+    applyToSelection(text);
     combo->hide();
+    moveAfterEntry(1, 0);
+    Q_EMIT cellEditDone();
 }
 
 bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
@@ -349,8 +425,12 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         // A move by key is no click: the press that a message may have swallowed is over.
         pressedCell_ = QPersistentModelIndex();
+        if (gridKey(static_cast<QKeyEvent*>(event)))
+            return true;
         return QObject::eventFilter(watched, event);
     }
+    if (event->type() == QEvent::KeyPress && editorKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
     if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         for (QComboBox* combo : {signalling_, list_}) {
             if (watched == combo || watched == combo->lineEdit()) {
@@ -363,32 +443,32 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void ChannelEditing::leaveCell(int row, int column) {
+bool ChannelEditing::leaveCell(int row, int column) {
     const QString text = model_->cell(row, column);
     if (row < 1 || row >= model_->table().rowCount() || column < 1 || column >= model_->table().columnCount())
-        return;
+        return true;
     if (text.isEmpty()) {
         model_->setCell(row, column, CellToken::Off);
-        return;
+        return true;
     }
     if (!frequencyEditorOf(column))
-        return;
+        return true;
 
     switch (CellRules::checkFrequency(text, limits_())) {
     case CellRules::FrequencyVerdict::NotANumber:
         model_->setCell(row, column, CellToken::Off);
-        return;
+        return true;
     case CellRules::FrequencyVerdict::OutOfRange:
         rejectFrequency(row, column, EditingText::OutOfRange);
-        return;
+        return false;
     case CellRules::FrequencyVerdict::OffRaster:
         rejectFrequency(row, column, EditingText::OffRaster);
-        return;
+        return false;
     case CellRules::FrequencyVerdict::Accepted:
         break;
     }
     if (fieldOf(column) != ChannelField::RxFrequency)
-        return;
+        return true;
 
     // A valid receive frequency completes the channel: the transmit frequency follows it and every field
     // not yet set gets its default.
@@ -398,6 +478,69 @@ void ChannelEditing::leaveCell(int row, int column) {
         if (!columns[c].defaultValue.isEmpty() && model_->cell(row, c).isEmpty())
             model_->setCell(row, c, columns[c].defaultValue);
     }
+    return true;
+}
+
+bool ChannelEditing::gridKey(QKeyEvent* key) {
+    if (anyEditorVisible() || !grid_->currentIndex().isValid())
+        return false;
+    const bool enter =
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2;
+    const QString text = key->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!enter && !typed)
+        return false;
+    openEditor(grid_->currentIndex());
+    QWidget* opened = nullptr;
+    for (QWidget* w : editors()) {
+        if (!w->isHidden())
+            opened = w;
+    }
+    if (!opened)
+        return false; // the channel number has no editor
+    if (typed) {
+        // The character starts the editor's text, as if it had been typed there.
+        auto* combo = qobject_cast<QComboBox*>(opened);
+        QWidget* target = combo ? static_cast<QWidget*>(combo->lineEdit()) : opened;
+        QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), text);
+        QCoreApplication::sendEvent(target, &copy);
+    }
+    return true;
+}
+
+bool ChannelEditing::editorKey(QObject* watched, QKeyEvent* key) {
+    if (key->key() != Qt::Key_Tab)
+        return false;
+    // Tab confirms the cell like Enter and goes on to the next column.
+    for (QLineEdit* edit : {rx_, tx_}) {
+        if (watched != edit || edit->isHidden())
+            continue;
+        writeOpenCell(CellRules::formatFrequency(edit->text()), ChannelTableModel::FrequencyMark);
+        edit->hide();
+        grid_->setFocus(Qt::OtherFocusReason);
+        if (leaveCell(openRow_, openColumn_))
+            moveAfterEntry(0, 1);
+        Q_EMIT cellEditDone();
+        return true;
+    }
+    for (QComboBox* combo : {signalling_, list_}) {
+        if ((watched != combo && watched != combo->lineEdit()) || combo->isHidden())
+            continue;
+        const QString text = combo->currentText();
+        if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly) < 0) {
+            prompter_->message(frame_->window(), Prompter::Icon::Information, UiText::TitleNotice,
+                               EditingText::UnknownItem);
+            return true;
+        }
+        writeOpenCell(text, ChannelTableModel::ListMark);
+        applyToSelection(text);
+        combo->hide();
+        moveAfterEntry(0, 1);
+        Q_EMIT cellEditDone();
+        return true;
+    }
+    return false;
 }
 
 void ChannelEditing::rejectFrequency(int row, int column, const QString& message) {

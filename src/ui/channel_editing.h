@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QEvent;
+class QKeyEvent;
 class QLineEdit;
 class QModelIndex;
 class QTableView;
@@ -35,10 +36,18 @@ public:
     // Whether the widget is one of the cell editors or the text box inside one.
     bool isCellEditor(const QWidget* widget) const;
 
+    // The channels the selection covers (table rows, ascending); the current channel when none is selected.
+    QList<int> selectedChannels() const;
+
     QLineEdit* rxFrequencyEditor() const { return rx_; }
     QLineEdit* txFrequencyEditor() const { return tx_; }
     QComboBox* signallingEditor() const { return signalling_; }
     QComboBox* listEditor() const { return list_; }
+
+Q_SIGNALS:
+    // An edit of one cell is over (the user left it, confirmed it or the editor closed): what changed since
+    // the last such moment is one step for undo.
+    void cellEditDone();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,7 +58,14 @@ private:
     void openSignallingEditor(int row, int column);
     void openListEditor(int row, int column);
     void placeOver(QWidget* editor, int row, int column, bool keepHeight);
-    void leaveCell(int row, int column);
+    // The leave-cell validation; false when it refused the value.
+    bool leaveCell(int row, int column);
+    bool gridKey(QKeyEvent* key);
+    bool editorKey(QObject* watched, QKeyEvent* key);
+    // After Enter or Tab in an editor: the next row's cell of the same column, or the next column's.
+    void moveAfterEntry(int rowStep, int columnStep);
+    void selectWholeChannels(const QModelIndex& pressed);
+    void applyToSelection(const QString& text);
     void rejectFrequency(int row, int column, const QString& message);
     void frequencyEdited(QLineEdit* editor);
     void frequencyEnter(QLineEdit* editor);

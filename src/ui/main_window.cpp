@@ -11,7 +11,9 @@
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
+#include "ui/channel_row_commands.h"
 #include "ui/channel_table_model.h"
+#include "ui/document_history.h"
 #include "ui/file_commands.h"
 #include "ui/grid_sizing.h"
 #include "ui/housekeeping.h"
@@ -66,6 +68,7 @@ MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* p
     documentPanel_ = addNotePanel(statusBar(), QStringLiteral("sbDocument"));
     notePanel_ = addNotePanel(statusBar(), QStringLiteral("sbNote"));
     resize(kWindowSize);
+    setAcceptDrops(true);
     housekeeping_ = std::make_unique<Housekeeping>(fraChannels_, editing_, this);
 
     // Ctrl+X belongs to "退出(&X)" even while a text editor has the focus.
@@ -120,7 +123,7 @@ void MainWindow::createWidgets() {
     gridXDSZ_->setModel(channelModel_);
     gridXDSZ_->setGeometry(kGrid);
     gridXDSZ_->verticalHeader()->hide();
-    gridXDSZ_->setSelectionMode(QAbstractItemView::SingleSelection);
+    gridXDSZ_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     gridXDSZ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(channelModel_, &QAbstractItemModel::modelReset, this,
             [this] { GridSizing::fitToFont(gridXDSZ_); });
@@ -129,6 +132,11 @@ void MainWindow::createWidgets() {
     editing_ = new ChannelEditing(
         fraChannels_, gridXDSZ_, channelModel_, prompter_, [this] { return document_->frequencyLimits(); },
         this);
+    history_ = new DocumentHistory(*document_, this);
+    // Keystrokes in an open editor gather into the step of their cell.
+    history_->setHolding([this] { return editing_->anyEditorVisible(); });
+    connect(editing_, &ChannelEditing::cellEditDone, history_, &DocumentHistory::closeStep);
+    rows_ = new ChannelRowCommands(*this);
 }
 
 QString MainWindow::applicationTitle() const {

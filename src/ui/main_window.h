@@ -9,6 +9,8 @@
 #include "ui/proportional_layout.h"
 
 class ChannelEditing;
+class ChannelRowCommands;
+class DocumentHistory;
 class ChannelTableModel;
 class FileCommands;
 class Housekeeping;
@@ -20,6 +22,7 @@ class QLabel;
 class QMenu;
 class QTableView;
 class RadioDocument;
+class RecentFiles;
 
 // mainFrm: the only main window. It shows and edits one RadioDocument (the channel grid, the cell editors,
 // the settings panel, the band selector), runs the three start-up stages and wires the commands.
@@ -38,6 +41,8 @@ public:
     Prompter* prompter() const { return prompter_; }
     ChannelTableModel* channelModel() const { return channelModel_; }
     ChannelEditing* channelEditing() const { return editing_; }
+    DocumentHistory& history() const { return *history_; } // undo and redo
+    ChannelRowCommands& rows() const { return *rows_; }    // whole channels, the clipboard, bulk change
     ModelCommands& models() const { return *models_; }     // New, the model menu, the band selector
     FileCommands& files() const { return *files_; }        // Open, Save
     CommandRouter& commands() const { return *commands_; } // the commands wired in from outside
@@ -68,6 +73,11 @@ public:
     // Closes the serial port if it is open: after every toolbar command and at shutdown.
     void setPortCloser(std::function<void()> closer) { portCloser_ = std::move(closer); }
 
+    // Opens a channel file (or imports a CSV or JSON file) as a dropped file or a recent file is opened,
+    // after the save question.
+    void openPath(const QString& path);
+    RecentFiles& recentFiles() const { return *recent_; }
+
     // Shorthands of commands() and housekeeping() for the command wiring.
     void setCommandHandler(Command command, CommandRouter::Handler handler);
     void stopHousekeeping();
@@ -77,11 +87,14 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWidgets(); // main_window.cpp
     QMenu* createMenus(); // main_window_menus.cpp; returns the "新建" submenu
+    void createEditMenu(QMenu* edit);
     void createToolBar();
     void closePort();
     void initialiseStage(); // main_window_startup.cpp
@@ -106,6 +119,9 @@ private:
     QLabel* notePanel_ = nullptr;
     ChannelTableModel* channelModel_ = nullptr;
     ChannelEditing* editing_ = nullptr;
+    DocumentHistory* history_ = nullptr;
+    ChannelRowCommands* rows_ = nullptr;
+    RecentFiles* recent_ = nullptr;
     ModelCommands* models_ = nullptr;
     FileCommands* files_ = nullptr;
     std::unique_ptr<CommandRouter> commands_;

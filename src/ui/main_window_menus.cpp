@@ -1,18 +1,30 @@
 // Menus and toolbar, what their items run, and the exit shortcut.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <functional>
 #include <optional>
 
+#include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
+#include "ui/channel_row_commands.h"
+#include "ui/document_history.h"
 #include "ui/file_commands.h"
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
 #include "ui/model_commands.h"
+#include "ui/prompter.h"
+#include "ui/recent_files.h"
 #include "ui/write_preferences.h"
 
 namespace {
@@ -52,6 +64,11 @@ QMenu* MainWindow::createMenus() {
     QAction* save =
         addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { runCommand([this] { files_->saveChannelFile(); }); });
+    QMenu* recent = file->addMenu(UiText::MenuRecent);
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    recent_ = new RecentFiles(
+        recent, [this](const QString& path) { runCommand([this, path] { openPath(path); }); }, this);
+    connect(document_, &RadioDocument::fileChanged, this, [this] { recent_->add(document_->filePath()); });
     file->addSeparator();
     addRouted(file, Command::Preview, UiText::MenuPreview);
     addRouted(file, Command::Print, UiText::MenuPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -70,6 +87,8 @@ QMenu* MainWindow::createMenus() {
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));
+    createEditMenu(edit);
+    edit->addSeparator();
     addRouted(edit, Command::Tune, UiText::MenuTune);
 
     QMenu* port = menuBar()->addMenu(UiText::MenuPortMenu);
@@ -80,6 +99,55 @@ QMenu* MainWindow::createMenus() {
     help->setObjectName(QStringLiteral("mnuHelp"));
     addRouted(help, Command::About, UiText::MenuAbout);
     return newMenu;
+}
+
+void MainWindow::createEditMenu(QMenu* edit) {
+    QAction* undo = addCommand(edit, QStringLiteral("mnuUndo"), RowText::MenuUndo, QKeySequence::Undo);
+    connect(undo, &QAction::triggered, history_, &DocumentHistory::undo);
+    QAction* redo =
+        addCommand(edit, QStringLiteral("mnuRedo"), RowText::MenuRedo, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(redo, &QAction::triggered, history_, &DocumentHistory::redo);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&history_->stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    edit->addSeparator();
+
+    // The channel commands, also in the grid's context menu.
+    struct RowCommand {
+        const char* name;
+        const QString& text;
+        QKeySequence keys;
+        void (ChannelRowCommands::*run)();
+        bool separatorBefore;
+    };
+    const RowCommand commands[] = {
+        {"mnuCopy", RowText::MenuCopy, QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelRowCommands::copy, false},
+        {"mnuCut", RowText::MenuCut, {}, &ChannelRowCommands::cut, false},
+        {"mnuPaste", RowText::MenuPaste, QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelRowCommands::paste,
+         false},
+        {"mnuInsertRow", RowText::MenuInsertRow, {}, &ChannelRowCommands::insertRow, true},
+        {"mnuDeleteRow", RowText::MenuDeleteRow, {}, &ChannelRowCommands::deleteRows, false},
+        {"mnuMoveUp", RowText::MenuMoveUp, {}, &ChannelRowCommands::moveUp, false},
+        {"mnuMoveDown", RowText::MenuMoveDown, {}, &ChannelRowCommands::moveDown, false},
+        {"mnuClearRow", RowText::MenuClearRow, {}, &ChannelRowCommands::clearRows, false},
+        {"mnuBulkEdit", RowText::MenuBulkEdit, {}, &ChannelRowCommands::bulkEdit, true},
+    };
+    auto* context = new QMenu(gridXDSZ_);
+    context->setObjectName(QStringLiteral("mnuGridContext"));
+    for (const RowCommand& c : commands) {
+        if (c.separatorBefore) {
+            edit->addSeparator();
+            context->addSeparator();
+        }
+        QAction* action = addCommand(edit, QLatin1String(c.name), c.text, c.keys);
+        connect(action, &QAction::triggered, this,
+                [this, run = c.run] { runCommand([this, run] { (rows_->*run)(); }); });
+        context->addAction(action);
+    }
+    gridXDSZ_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gridXDSZ_, &QWidget::customContextMenuRequested, this,
+            [this, context](const QPoint& at) { context->popup(gridXDSZ_->viewport()->mapToGlobal(at)); });
 }
 
 void MainWindow::createToolBar() {
@@ -118,6 +186,50 @@ void MainWindow::createToolBar() {
             });
         });
     }
+}
+
+void MainWindow::openPath(const QString& path) {
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (suffix != QLatin1String("qfd")) {
+        prompter_->message(this, Prompter::Icon::Information, UiText::TitleNotice,
+                           UiText::DropUnknown.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!info.isFile()) {
+        recent_->remove(path);
+        prompter_->message(this, Prompter::Icon::Information, UiText::TitleNotice,
+                           UiText::RecentMissing.arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!files_->offerToSave())
+        return;
+    files_->loadChannelFile(path);
+}
+
+namespace {
+
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    return data->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop ends before the file is opened, so that its questions do not hold the dragging program.
+    QMetaObject::invokeMethod(
+        this, [this, path] { runCommand([this, path] { openPath(path); }); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closePort() {
