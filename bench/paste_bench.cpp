@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     SilentPrompter prompter;
     MainWindow window(data + QStringLiteral("/Sfc.ini"), &prompter);
     RadioDocument& document = window.document();
+    document.models().readFrom(data + QStringLiteral("/Sfc.ini"));
     if (const Error e = document.openFile(data + QStringLiteral("/samples/rc996-99.qfd")); e.isError()) {
         std::fprintf(stderr, "%s\n", qPrintable(e.description));
         return 1;
@@ -61,9 +62,16 @@ int main(int argc, char* argv[]) {
         timer.start();
         paste->trigger();
         pasting << timer.nsecsElapsed() / 1e6;
+        const int pastedChannels = document.table().lastUsedChannel();
         timer.start();
         undo->trigger();
         undoing << timer.nsecsElapsed() / 1e6;
+        // A figure is worth something only when the paste and the undo did their work.
+        if (pastedChannels != document.table().channelCount() || document.table().lastUsedChannel() != 0) {
+            std::fprintf(stderr, "paste or undo did not change the table (%d used after paste)\n",
+                         pastedChannels);
+            return 1;
+        }
     }
     std::printf("%d channels\n", document.table().channelCount());
     report("paste", pasting);
