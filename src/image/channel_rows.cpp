@@ -27,6 +27,13 @@ bool isUnused(const ChannelTable& table, int channel) {
         table.cell(channel, columnOf(table.layout(), ChannelField::RxFrequency)));
 }
 
+int usedCount(const ChannelTable& table) {
+    int used = 0;
+    for (int channel = 1; channel <= table.channelCount(); ++channel)
+        used += isUnused(table, channel) ? 0 : 1;
+    return used;
+}
+
 void insertEmpty(ChannelTable* table, int channel) {
     if (channel < 1 || channel > table->channelCount())
         return;

@@ -17,6 +17,8 @@ void setCells(ChannelTable* table, int channel, const QStringList& cells);
 void clear(ChannelTable* table, int channel);
 // Whether the channel holds no receive frequency (the rule that makes a channel count as used).
 bool isUnused(const ChannelTable& table, int channel);
+// How many channels hold a receive frequency.
+int usedCount(const ChannelTable& table);
 
 // An empty channel at `channel`: it and the following channels move down one; the last one falls off.
 void insertEmpty(ChannelTable* table, int channel);
