@@ -71,12 +71,26 @@ bool isNumber(const QString& text) {
     return number.match(text).hasMatch();
 }
 
-// A frequency in megahertz (any number of decimals) as whole hertz.
-std::optional<qint64> hertzOf(const QString& text) {
+// A frequency in megahertz, read digit by digit so no rounding can put it on the raster.
+struct Hertz {
+    qint64 value = 0;
+    bool whole = true; // false when digits below one hertz are not zero
+};
+
+std::optional<Hertz> hertzOf(const QString& text) {
     const QString t = text.trimmed();
     if (!isNumber(t))
         return std::nullopt;
-    return qRound64(t.toDouble() * kHzPerMHz);
+    const int point = t.indexOf(QLatin1Char('.'));
+    const QString mhz = point < 0 ? t : t.left(point);
+    const QString fraction = point < 0 ? QString() : t.mid(point + 1);
+    Hertz hz;
+    // Nine digits of megahertz are beyond every band already; more would only overflow.
+    hz.value = mhz.size() > 9 ? 999999999LL * kHzPerMHz : mhz.toLongLong() * kHzPerMHz;
+    hz.value += fraction.left(6).leftJustified(6, QLatin1Char('0')).toLongLong();
+    for (const QChar c : fraction.mid(6))
+        hz.whole = hz.whole && c == QLatin1Char('0');
+    return hz;
 }
 
 // Megahertz with six decimals, as CHIRP writes frequencies and offsets.
@@ -225,10 +239,10 @@ public:
         : r_(record), o_(options), cells_(cells) {}
 
     Error read() {
-        const std::optional<qint64> rx = hertzOf(r_.value(Frequency, QStringLiteral("0")));
+        const std::optional<Hertz> rx = hertzOf(r_.value(Frequency, QStringLiteral("0")));
         if (!rx)
             return notANumber(Frequency);
-        if (*rx == 0)
+        if (rx->value == 0)
             return Error::none(); // an empty channel
         QString rxCell;
         if (Error e = frequency(*rx, columnName(Frequency), &rxCell); e.isError())
@@ -266,7 +280,8 @@ private:
                 ErrorText::csvNoSuchChoice(r_.line(), columnName(column), r_.value(column), choices)};
     }
 
-    Error frequency(qint64 hz, const QString& column, QString* cell) const {
+    Error frequency(const Hertz& frequency, const QString& column, QString* cell) const {
+        const qint64 hz = frequency.value;
         if (!o_.limits.valid)
             return {ErrorCode::InvalidArgument, ErrorText::noModelChosen()};
         const auto outOfBand = [&] {
@@ -276,7 +291,7 @@ private:
         };
         if (hz < 0)
             return outOfBand();
-        if (hz % 10 != 0)
+        if (!frequency.whole || hz % 10 != 0)
             return {ErrorCode::InvalidPropertyValue, ErrorText::csvOffRaster(r_.line(), column, mhzText(hz))};
         *cell = frequencyCell(hz);
         switch (CellRules::checkFrequency(*cell, o_.limits)) {
@@ -291,7 +306,7 @@ private:
         return outOfBand();
     }
 
-    Error transmit(qint64 rx, QString* cell) const {
+    Error transmit(const Hertz& rx, QString* cell) const {
         const QString duplex = r_.value(Duplex).toLower();
         if (duplex == QLatin1String("off")) {
             *cell = CellToken::Off;
@@ -300,14 +315,14 @@ private:
         if (!duplex.isEmpty() && duplex != QLatin1String("+") && duplex != QLatin1String("-") &&
             duplex != QLatin1String("split"))
             return noSuchChoice(Duplex, QStringLiteral("（空）、+、-、split、off"));
-        const std::optional<qint64> offset = hertzOf(r_.value(Offset, QStringLiteral("0")));
+        const std::optional<Hertz> offset = hertzOf(r_.value(Offset, QStringLiteral("0")));
         if (!offset)
             return notANumber(Offset);
-        qint64 tx = rx;
+        Hertz tx = rx;
         if (duplex == QLatin1String("+"))
-            tx = rx + *offset;
+            tx = {rx.value + offset->value, rx.whole && offset->whole};
         else if (duplex == QLatin1String("-"))
-            tx = rx - *offset;
+            tx = {rx.value - offset->value, rx.whole && offset->whole};
         else if (duplex == QLatin1String("split"))
             tx = *offset;
         return frequency(tx, columnName(Duplex) + QLatin1Char('/') + columnName(Offset), cell);
@@ -622,9 +637,10 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     const QString rxCell = cell(ChannelField::RxFrequency);
     if (channel < 1 || channel > table.channelCount() || ChannelTable::isEmptyCell(rxCell))
         return {};
-    const std::optional<qint64> rx = hertzOf(rxCell);
-    if (!rx)
+    const std::optional<Hertz> rxHz = hertzOf(rxCell);
+    if (!rxHz)
         return {};
+    const std::optional<qint64> rx = rxHz->value;
     QStringList f;
     for (int c = 0; c < ColumnCount; ++c)
         f << QString();
@@ -632,7 +648,8 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     f[Frequency] = mhzText(*rx);
 
     const QString txCell = cell(ChannelField::TxFrequency);
-    const std::optional<qint64> tx = ChannelTable::isEmptyCell(txCell) ? std::nullopt : hertzOf(txCell);
+    const std::optional<Hertz> txHz = ChannelTable::isEmptyCell(txCell) ? std::nullopt : hertzOf(txCell);
+    const std::optional<qint64> tx = txHz ? std::optional<qint64>(txHz->value) : std::nullopt;
     f[Offset] = mhzText(0);
     if (!tx) {
         f[Duplex] = QStringLiteral("off");
