@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <optional>
 
