@@ -1,4 +1,5 @@
-// radiocps-cli convert IN OUT [--config INI]: .qfd <-> .json by extension
+// radiocps-cli convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]:
+// .qfd, .json and CHIRP's .csv, by extension
 #include <QFile>
 #include <QJsonDocument>
 
@@ -8,27 +9,40 @@
 #include "config/error_texts.h"
 #include "config/safe_file.h"
 #include "document/radio_document.h"
+#include "image/chirp_csv.h"
 #include "texts/cli_texts.h"
 
 namespace {
 
-bool isJson(const QString& path) {
-    return path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive);
+const QString kUsage =
+    QStringLiteral("convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]");
+const QString kHelp = kUsage + QStringLiteral("   between .qfd, .json and CHIRP's .csv (by extension); "
+                                              "a .csv is read into --base's model or a new --model table");
+
+bool hasSuffix(const QString& path, const char* suffix) {
+    return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
 }
 
-// Reads a channel file or its JSON form into the document, as the desktop program would hold it.
-Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
-    if (!isJson(path))
-        return Cli::openDocument(args, path, document);
-    if (Error e = Cli::prepareDocument(args, document); e.isError())
-        return e;
+Error readFile(const QString& path, QByteArray* bytes) {
     if (Error e = checkRegularFile(path); e.isError())
         return e;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.exists())
         return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
+    *bytes = file.readAll();
+    return Error::none();
+}
+
+Error readJson(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
+    if (Error e = Cli::prepareDocument(args, document); e.isError())
+        return e;
+    QByteArray bytes;
+    if (Error e = readFile(path, &bytes); e.isError())
+        return e;
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (!doc.isObject())
         return {ErrorCode::TypeMismatch, CliText::NotJson + parseError.errorString()};
     LoadedChannelFile state;
@@ -41,20 +55,90 @@ Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* 
     return Error::none();
 }
 
+// The model a CSV file goes into: that of --base (its settings too), or a new table of --model and --band
+// with the start-up settings, as the desktop program's 新建 gives it.
+Error prepareModel(const Cli::Arguments& args, RadioDocument* document) {
+    if (const auto base = args.option(QStringLiteral("--base")))
+        return Cli::openDocument(args, *base, document);
+    if (Error e = Cli::prepareDocument(args, document); e.isError())
+        return e;
+    const QString name = *args.option(QStringLiteral("--model"));
+    for (int i = 0; i < ModelTable::kSize; ++i) {
+        const ModelEntry& entry = document->models().entries[i];
+        if (!entry.isEmpty() && entry.name.compare(name, Qt::CaseInsensitive) == 0) {
+            document->chooseModel(i);
+            document->selectBand(args.option(QStringLiteral("--band"))->toInt(), true);
+            return Error::none();
+        }
+    }
+    return {ErrorCode::InvalidArgument, CliText::NoSuchModel.arg(name)};
+}
+
+Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
+    if (Error e = prepareModel(args, document); e.isError())
+        return e;
+    QByteArray bytes;
+    if (Error e = readFile(path, &bytes); e.isError())
+        return e;
+    ChirpCsv::ReadOptions options;
+    options.layout = document->table().layout();
+    options.channelCount = document->table().channelCount();
+    options.limits = document->frequencyLimits();
+    options.renumber = args.has(QStringLiteral("--renumber"));
+    ChirpCsv::ReadResult read;
+    if (Error e = ChirpCsv::read(bytes, options, &read); e.isError()) {
+        if (read.startsAtZero && !options.renumber)
+            Cli::printErr(CliText::CsvStartsAtZero);
+        return e;
+    }
+    document->setTable(ChirpCsv::tableOf(read.channels, options.layout, options.channelCount));
+    return Error::none();
+}
+
+Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
+    if (hasSuffix(path, ".csv"))
+        return readCsv(args, path, document);
+    if (hasSuffix(path, ".json"))
+        return readJson(args, path, document);
+    return Cli::openDocument(args, path, document);
+}
+
 Error writeState(const QString& path, RadioDocument& document) {
-    if (!isJson(path))
-        return document.saveFile(path);
-    return writeFileAtomically(
-        path, QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented));
+    if (hasSuffix(path, ".csv"))
+        return writeFileAtomically(path, ChirpCsv::write(document.table()));
+    if (hasSuffix(path, ".json"))
+        return writeFileAtomically(
+            path, QJsonDocument(JsonForm::toJson(document.contents())).toJson(QJsonDocument::Indented));
+    return document.saveFile(path);
+}
+
+// What the options allow: the model options only for a CSV input, and then exactly one way to name the model.
+QString optionProblem(const Cli::Arguments& a) {
+    const bool base = a.option(QStringLiteral("--base")).has_value();
+    const bool model = a.option(QStringLiteral("--model")).has_value();
+    const auto band = a.option(QStringLiteral("--band"));
+    if (!hasSuffix(a.positional[0], ".csv"))
+        return base || model || band || a.has(QStringLiteral("--renumber")) ? CliText::CsvOptionsWithoutCsv
+                                                                            : QString();
+    if (base == model)
+        return CliText::CsvNeedsModel;
+    if (model && (!band || (*band != QLatin1String("0") && *band != QLatin1String("1"))))
+        return CliText::CsvNeedsBand;
+    if (base && band)
+        return CliText::CsvBandWithBase;
+    return {};
 }
 
 int runConvert(const QStringList& args) {
     Cli::Arguments a;
     QString problem;
-    if (!Cli::parse(args, {QStringLiteral("--config")}, {}, &a, &problem) || a.positional.size() != 2) {
+    const QStringList valueOptions{QStringLiteral("--config"), QStringLiteral("--base"),
+                                   QStringLiteral("--model"), QStringLiteral("--band")};
+    if (!Cli::parse(args, valueOptions, {QStringLiteral("--renumber")}, &a, &problem) ||
+        a.positional.size() != 2 || !(problem = optionProblem(a)).isEmpty()) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(QStringLiteral("convert IN OUT [--config INI]"));
+        return Cli::usage(kUsage);
     }
     RadioDocument document;
     if (Error e = readState(a, a.positional[0], &document); e.isError())
@@ -66,8 +150,6 @@ int runConvert(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(
-    QStringLiteral("convert"),
-    {QStringLiteral("convert IN OUT [--config INI]   between .qfd and .json (by extension)"), runConvert});
+const CliCommandRegistrar reg(QStringLiteral("convert"), {kHelp, runConvert});
 
 } // namespace

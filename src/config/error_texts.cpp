@@ -141,4 +141,67 @@ QString frequencyNotANumber(int channel, const QString& cell) {
     return kTypeMismatch + QStringLiteral("第 %1 个信道的频率 \"%2\" 不是数字").arg(channel).arg(cell);
 }
 
+QString csvNoHeader() {
+    return QStringLiteral("输入超出文件尾：文件中没有 CHIRP 的标题行（Location,Name,Frequency,…）");
+}
+
+QString csvMissingColumn(int line, const QString& column) {
+    return kTypeMismatch +
+           QStringLiteral("第 %1 行的标题中没有 %2 列，不是 CHIRP 的 CSV 文件").arg(line).arg(column);
+}
+
+QString csvNotANumber(int line, const QString& column, const QString& text) {
+    return kTypeMismatch + QStringLiteral("第 %1 行 %2 列的 \"%3\" 不是数字").arg(line).arg(column, text);
+}
+
+QString csvNoSuchChoice(int line, const QString& column, const QString& text, const QString& choices) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行 %2 列的 \"%3\" 不可用，只能是 %4").arg(line).arg(column, text, choices);
+}
+
+QString csvNoSuchTone(int line, const QString& column, const QString& text) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行 %2 列的 \"%3\" 不是本机的亚音频率").arg(line).arg(column, text);
+}
+
+QString csvNoSuchCode(int line, const QString& column, const QString& text) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行 %2 列的 \"%3\" 不是本机的数字亚音码").arg(line).arg(column, text);
+}
+
+QString csvReverseSquelch(int line, const QString& mode) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行 Tone 列的 \"%2\" 是反向静噪，本机不支持").arg(line).arg(mode);
+}
+
+QString csvOutOfBand(int line, const QString& column, const QString& mhz, int lower, int upper) {
+    return kInvalidValue + QStringLiteral("第 %1 行 %2 列：频率 %3 MHz 超出 %4–%5 MHz")
+                               .arg(line)
+                               .arg(column, mhz)
+                               .arg(lower)
+                               .arg(upper);
+}
+
+QString csvOffRaster(int line, const QString& column, const QString& mhz) {
+    return kInvalidValue + QStringLiteral("第 %1 行 %2 列：频率 %3 MHz 不是 6.25 kHz 或 5 kHz 的整数倍")
+                               .arg(line)
+                               .arg(column, mhz);
+}
+
+QString csvLocationOutOfRange(int line, int location, int channels) {
+    return QStringLiteral("下标越界：第 %1 行的 Location %2 不在本机型的信道 1 到 %3 之内")
+        .arg(line)
+        .arg(location)
+        .arg(channels);
+}
+
+QString csvLocationRepeated(int line, int location, int firstLine) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行的 Location %2 与第 %3 行重复").arg(line).arg(location).arg(firstLine);
+}
+
+QString csvBadTag(int line, const QString& tag) {
+    return kInvalidValue + QStringLiteral("第 %1 行 Comment 列的标记 \"%2\" 无效").arg(line).arg(tag);
+}
+
 } // namespace ErrorText

@@ -27,6 +27,22 @@ QString noModelForCode(const QString& code);
 QString noModelChosen();
 QString frequencyNotANumber(int channel, const QString& cell); // the check before a write
 
+// CHIRP's CSV files; lines count from 1 as in the file, columns are named by their CHIRP header.
+QString csvNoHeader();                                                        // InputPastEnd
+QString csvMissingColumn(int line, const QString& column);                    // TypeMismatch
+QString csvNotANumber(int line, const QString& column, const QString& text);  // TypeMismatch
+QString csvNoSuchChoice(int line, const QString& column, const QString& text, // InvalidPropertyValue
+                        const QString& choices);
+QString csvNoSuchTone(int line, const QString& column, const QString& text); // InvalidPropertyValue
+QString csvNoSuchCode(int line, const QString& column, const QString& text); // InvalidPropertyValue
+QString csvReverseSquelch(int line, const QString& mode);                    // InvalidPropertyValue
+QString csvOutOfBand(int line, const QString& column, const QString& mhz, int lower,
+                     int upper);                                           // InvalidPropertyValue
+QString csvOffRaster(int line, const QString& column, const QString& mhz); // InvalidPropertyValue
+QString csvLocationOutOfRange(int line, int location, int channels);       // SubscriptOutOfRange
+QString csvLocationRepeated(int line, int location, int firstLine);        // InvalidPropertyValue
+QString csvBadTag(int line, const QString& tag);                           // InvalidPropertyValue
+
 // The settings lists and the settings blocks.
 QString noSuchItem(const QString& list, int index);
 QString badTimeoutByte(const QString& byte);

@@ -15,6 +15,19 @@ inline const QString FileIncomplete =
 inline const QString InputIncomplete = QStringLiteral("注意：输入文件不完整，缺少的信道为空。");
 inline const QString NotJson = QStringLiteral("不是有效的 JSON：");
 
+// convert with a CHIRP CSV file.
+inline const QString CsvNeedsModel = QStringLiteral(
+    "读入 .csv 文件须指定机型：--base FILE.qfd（取该文件的机型和设置）或 --model NAME --band 0|1，"
+    "二者只能选一");
+inline const QString CsvNeedsBand = QStringLiteral("--model 须与 --band 0 或 --band 1 一起使用");
+inline const QString CsvBandWithBase =
+    QStringLiteral("--band 只与 --model 一起使用，--base 的波段取自该文件");
+inline const QString CsvOptionsWithoutCsv =
+    QStringLiteral("--base、--model、--band、--renumber 只用于读入 .csv 文件");
+inline const QString CsvStartsAtZero =
+    QStringLiteral("注意：文件的 Location 从 0 开始；加 --renumber 可改为从信道 1 开始编号");
+inline const QString NoSuchModel = QStringLiteral("配置文件中没有机型 \"%1\"");
+
 // The plain-text form of show, after the model and range lines of the main window.
 inline const QString ShowModelCodes = QStringLiteral("机型代码：%1  布局：%2  信道数：%3  块数：%4");
 inline const QString ShowSettings = QStringLiteral("功能设置：");

@@ -74,6 +74,18 @@ private Q_SLOTS:
         QTest::newRow("convert one argument") << QStringList{"convert", "x.qfd"} << 2;
         QTest::newRow("missing file") << QStringList{"show", "/nonexistent.qfd"} << 1;
         QTest::newRow("help") << QStringList{"--help"} << 0;
+        QTest::newRow("csv without a model") << QStringList{"convert", "x.csv", "x.qfd"} << 2;
+        QTest::newRow("csv with base and model")
+            << QStringList{"convert", "x.csv", "x.qfd", "--base", "b.qfd", "--model", "RC-160", "--band", "0"}
+            << 2;
+        QTest::newRow("csv model without band")
+            << QStringList{"convert", "x.csv", "x.qfd", "--model", "RC-160"} << 2;
+        QTest::newRow("csv band 2") << QStringList{"convert", "x.csv",  "x.qfd", "--model",
+                                                   "RC-160",  "--band", "2"}
+                                    << 2;
+        QTest::newRow("csv base with band")
+            << QStringList{"convert", "x.csv", "x.qfd", "--base", "b.qfd", "--band", "1"} << 2;
+        QTest::newRow("renumber without csv") << QStringList{"convert", "x.qfd", "x.csv", "--renumber"} << 2;
     }
     void usage() {
         QFETCH(QStringList, args);
@@ -264,6 +276,97 @@ private Q_SLOTS:
         writeAll(json, QJsonDocument(o).toJson());
         const QString out = dir.filePath("incomplete.qfd");
         const Run r = run({"convert", json, out, "--config", config});
+        const QString err = QString::fromUtf8(r.err);
+        QVERIFY2(r.code == 1, qPrintable(err));
+        QVERIFY2(err.contains(named), qPrintable(err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // qfd -> csv -> qfd with the original as the base gives the file back, raw bytes included.
+    void convertCsvRoundTrips_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QByteArray>("line3"); // replaces line 3 (channel 1's second block) when given
+        for (const char* s : {"demo-16", "rc168-vhf", "rc80-uhf", "rc996-99"})
+            QTest::newRow(s) << QString::fromLatin1(s) << QByteArray();
+        QTest::newRow("raw bandwidth, power and scrambler")
+            << "demo-16" << QByteArray("52 00 18 08 70 06 65 13 03 FE 3C 5A\r");
+        QTest::newRow("raw busy lock, layout 0")
+            << "rc168-vhf" << QByteArray("52 00 18 08 70 06 65 13 5A FE 77 FF\r");
+    }
+    void convertCsvRoundTrips() {
+        QFETCH(QString, sample);
+        QFETCH(QByteArray, line3);
+        QString original = samples + sample + ".qfd";
+        if (!line3.isEmpty()) {
+            QList<QByteArray> lines = fileBytes(original).split('\n');
+            lines[3] = line3;
+            original = dir.filePath(sample + "-raw.qfd");
+            writeAll(original, lines.join('\n'));
+        }
+        const QString csv = dir.filePath(sample + ".csv");
+        const QString back = dir.filePath(sample + "-back.qfd");
+        Run r = run({"convert", original, csv, "--config", config});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QVERIFY(fileBytes(csv).startsWith("Location,Name,Frequency,Duplex,"));
+        r = run({"convert", csv, back, "--config", config, "--base", samples + sample + ".qfd"});
+        QVERIFY2(r.code == 0, r.err.constData());
+        QCOMPARE(fileBytes(back), fileBytes(original));
+    }
+
+    // A file as CHIRP writes it for a radio counting from 0 goes into a new table of the model.
+    void convertCsvIntoModel() {
+        const QString csv = dir.filePath("chirp.csv");
+        writeAll(csv,
+                 "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                 "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"
+                 "0,PMR,446.006250,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,,,,,\r\n"
+                 "1,R,439.000000,-,7.600000,Cross,88.5,123.0,125,RN,023,DTCS->Tone,FM,5.00,S,5.0W,,,,,\r\n");
+        const QString json = dir.filePath("chirp.json");
+        const QStringList args{"convert", csv, json, "--config", config, "--model", "RC-120", "--band", "0"};
+        Run r = run(args);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("Location 0") && r.err.contains("--renumber"), r.err.constData());
+        QVERIFY(!QFile::exists(json));
+
+        r = run(args + QStringList{"--renumber"});
+        QVERIFY2(r.code == 0, r.err.constData());
+        const QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
+        QCOMPARE(o.value("model").toString(), QStringLiteral("RC-120"));
+        QCOMPARE(o.value("band").toInt(), 0);
+        QCOMPARE(o.value("channelCount").toInt(), 12);
+        // The start-up settings, not those of any sample (which all time out at 60 s).
+        QCOMPARE(o.value("settings").toObject().value("cboFuncTOT").toString(), QStringLiteral("30s"));
+        const QJsonArray grid = o.value("grid").toArray();
+        const auto row = [&](int r) { return grid[r].toVariant().toStringList(); };
+        QCOMPARE(row(1), (QStringList{"1", "446.00625", "446.00625", "100.0", "100.0", "否", "窄", "是", "否",
+                                      "无", "低"}));
+        QCOMPARE(row(2), (QStringList{"2", "439.00000", "431.40000", "123.0", "D125I", "否", "宽", "否", "否",
+                                      "无", "高"}));
+        QCOMPARE(row(3)[1], QString());
+    }
+
+    void convertCsvRefuses_data() {
+        QTest::addColumn<QByteArray>("line3");
+        QTest::addColumn<QStringList>("model");
+        QTest::addColumn<QString>("named");
+        const QStringList vhf{"--model", "RC-168", "--band", "1"};
+        QTest::newRow("out of the band") << QByteArray("2,438.5,TSQL") << vhf << "第 3 行 Frequency 列";
+        QTest::newRow("reverse squelch") << QByteArray("2,145.5,TSQL-R") << vhf << "第 3 行 Tone 列";
+        QTest::newRow("past the model") << QByteArray("17,145.5,") << vhf << "第 3 行的 Location 17";
+        QTest::newRow("past the base")
+            << QByteArray("17,145.5,") << QStringList{"--base", samples + "rc168-vhf.qfd"}
+            << "第 3 行的 Location 17";
+        QTest::newRow("no such model")
+            << QByteArray("2,145.5,") << QStringList{"--model", "RC-1", "--band", "1"} << "RC-1";
+    }
+    void convertCsvRefuses() {
+        QFETCH(QByteArray, line3);
+        QFETCH(QStringList, model);
+        QFETCH(QString, named);
+        const QString csv = dir.filePath("bad.csv");
+        writeAll(csv, "Location,Frequency,Tone\n1,145.000000,\n" + line3 + "\n");
+        const QString out = dir.filePath("bad-csv.qfd");
+        const Run r = run(QStringList{"convert", csv, out, "--config", config} + model);
         const QString err = QString::fromUtf8(r.err);
         QVERIFY2(r.code == 1, qPrintable(err));
         QVERIFY2(err.contains(named), qPrintable(err));

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "config/error.h"
+#include "image/cell_rules.h"
+#include "image/channel_table.h"
+#include "image/delimited_text.h"
+
+// CHIRP's generic CSV format, so channels can be exchanged with it and with the spreadsheets people keep
+// their frequency lists in. What CHIRP has no column for (busy lock, compander, scrambler, and bytes the
+// power and bandwidth lists do not name) travels in the Comment column as "radiocps:bcl=1;comp=0;scr=3".
+namespace ChirpCsv {
+
+// Location,Name,Frequency,Duplex,Offset,Tone,... in CHIRP's order and case.
+const QStringList& header();
+
+// Whether a record is CHIRP's header: it names at least the Location and Frequency columns (any case), so a
+// paste can tell CHIRP rows from rows of our own grid.
+bool isChirpHeader(const QStringList& fields);
+
+struct ReadOptions {
+    Layout layout = Layout::Zero;
+    int channelCount = 16;
+    CellRules::FrequencyLimits limits; // the frequencies are checked as the cell editors check them
+    bool renumber = false;             // a file whose smallest Location is 0 is numbered from 1
+};
+
+// One channel of the file: its line, its channel number (after any renumbering) and its cells in the column
+// order of the layout, column 0 the channel number. An empty channel (no or zero Frequency) has empty cells.
+struct ImportedChannel {
+    int line = 0;
+    int location = 0;
+    QStringList cells;
+};
+
+struct ReadResult {
+    QVector<ImportedChannel> channels; // in file order
+    // The smallest Location is 0, as in files of radios that count from 0. Set even when reading failed
+    // because of it, so the caller can offer to read the file again with `renumber`.
+    bool startsAtZero = false;
+};
+
+// Reads a whole file: UTF-8 with or without BOM, '#' comment lines, ',' ';' or tab as detected. Refuses the
+// first line it cannot take, naming the line and what is wrong; `out` is then not to be used (but see
+// startsAtZero).
+Error read(const QByteArray& bytes, const ReadOptions& options, ReadResult* out);
+// The same for records already split (a paste); the first record is the header.
+Error readRows(const QVector<DelimitedText::Row>& rows, const ReadOptions& options, ReadResult* out);
+
+// A table of the layout and channel count holding the channels read, every other channel empty as layOut
+// leaves it.
+ChannelTable tableOf(const QVector<ImportedChannel>& channels, Layout layout, int channelCount);
+
+// The CHIRP record of a channel; empty when its receive frequency is empty.
+QStringList rowOf(const ChannelTable& table, int channel);
+
+// The file of the given channels (all when none are given) that have a receive frequency: header first,
+// comma-separated, CRLF, UTF-8 without BOM, quoted only where needed.
+QByteArray write(const ChannelTable& table, const QVector<int>& channels = {});
+
+} // namespace ChirpCsv
