@@ -1,33 +1,14 @@
 #include "image/channel_paste.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "image/channel_rows.h"
+#include "image/chirp_csv.h"
 
 namespace ChannelPaste {
 
 namespace {
-
-QString joinedRow(const QStringList& fields) {
-    QStringList quoted;
-    for (const QString& f : fields) {
-        const bool needsQuotes = f.contains(QLatin1Char('\t')) || f.contains(QLatin1Char('"')) ||
-                                 f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r'));
-        quoted << (needsQuotes
-                       ? QLatin1Char('"') + QString(f).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                             QLatin1Char('"')
-                       : f);
-    }
-    return quoted.join(QLatin1Char('\t'));
-}
-
-QChar separatorOf(const QString& text) {
-    if (text.contains(QLatin1Char('\t')))
-        return QLatin1Char('\t');
-    const QString first = text.section(QLatin1Char('\n'), 0, 0);
-    return first.count(QLatin1Char(';')) > first.count(QLatin1Char(',')) ? QLatin1Char(';')
-                                                                         : QLatin1Char(',');
-}
 
 int columnTitled(const ChannelTable& table, const QString& title) {
     for (int c = 0; c < table.columnCount(); ++c) {
@@ -40,63 +21,35 @@ int columnTitled(const ChannelTable& table, const QString& title) {
 } // namespace
 
 QString tabText(const ChannelTable& table, const QList<int>& channels) {
-    QStringList lines;
+    QVector<QStringList> rows;
     QStringList header;
     for (int c = 0; c < table.columnCount(); ++c)
         header << table.cell(0, c);
-    lines << joinedRow(header);
+    rows << header;
     for (int channel : channels) {
         QStringList row;
         for (int c = 0; c < table.columnCount(); ++c)
             row << table.cell(channel, c);
-        lines << joinedRow(row);
+        rows << row;
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return DelimitedText::write(rows, QLatin1Char('\t'), QStringLiteral("\n"));
 }
 
-QVector<QStringList> splitRows(const QString& text) {
-    const QChar separator = separatorOf(text);
-    QVector<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    bool rowHasContent = false;
-    auto endRow = [&] {
-        row << field;
-        if (rowHasContent || row.size() > 1 || !row.front().isEmpty())
-            rows << row;
-        row.clear();
-        field.clear();
-        rowHasContent = false;
-    };
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (quoted) {
-            if (ch == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                field += ch;
-                ++i;
-            } else if (ch == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                field += ch;
-            }
-        } else if (ch == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-            rowHasContent = true;
-        } else if (ch == separator) {
-            row << field;
-            field.clear();
-        } else if (ch == QLatin1Char('\r')) {
-            continue;
-        } else if (ch == QLatin1Char('\n')) {
-            endRow();
-        } else if (ch != QChar(0xFEFF)) {
-            field += ch;
-        }
-    }
-    if (!field.isEmpty() || !row.isEmpty() || rowHasContent)
-        endRow();
-    return rows;
+Error readChirp(const QVector<DelimitedText::Row>& rows, const ChannelTable& table,
+                const CellRules::FrequencyLimits& limits, Pasted* out) {
+    *out = Pasted{};
+    ChirpCsv::ReadOptions options;
+    options.layout = table.layout();
+    // The rows go where the paste starts: their Locations only need to be numbers, once each.
+    options.channelCount = std::numeric_limits<int>::max() / 2;
+    options.renumber = true;
+    options.limits = limits;
+    ChirpCsv::ReadResult result;
+    if (Error e = ChirpCsv::readRows(rows, options, &result); e.isError())
+        return e;
+    for (const ChirpCsv::ImportedChannel& channel : result.channels)
+        out->channels << channel.cells.mid(1);
+    return Error::none();
 }
 
 void completeChannel(const ChannelTable& table, QStringList* cells) {

@@ -6,8 +6,10 @@
 #include <QVector>
 #include <optional>
 
+#include "config/error.h"
 #include "image/cell_rules.h"
 #include "image/channel_table.h"
+#include "image/delimited_text.h"
 
 // Whole channels as text for spreadsheets, and text from spreadsheets back into channels under the rules
 // of the cell editors.
@@ -16,10 +18,6 @@ namespace ChannelPaste {
 // Tab-separated, one line per channel after a header line with the column titles; every column, the
 // channel number first.
 QString tabText(const ChannelTable& table, const QList<int>& channels);
-
-// The rows of a delimited text: tab when any line has one, else comma or semicolon, whichever splits the
-// first line into more fields. Quoted fields may hold separators, doubled quotes and line breaks.
-QVector<QStringList> splitRows(const QString& text);
 
 struct Pasted {
     // Whole channels (the cells of columns 1 ... in table order), or, when `column` is set, one value per
@@ -46,6 +44,11 @@ struct Refusal {
 std::optional<Refusal> read(const QVector<QStringList>& rows, const ChannelTable& table,
                             const CellRules::FrequencyLimits& limits, int firstChannel, int currentColumn,
                             Pasted* out);
+
+// CHIRP rows (the first row its header), read under the same rules as a CHIRP file: whole channels in
+// the order of the rows, whatever their Location.
+Error readChirp(const QVector<DelimitedText::Row>& rows, const ChannelTable& table,
+                const CellRules::FrequencyLimits& limits, Pasted* out);
 
 // Cells of a whole channel completed as the editors complete a channel whose receive frequency is set.
 void completeChannel(const ChannelTable& table, QStringList* cells);

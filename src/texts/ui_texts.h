@@ -160,8 +160,8 @@ inline const QString MenuExport = QStringLiteral("导出 CSV…");
 inline const QString ImportTitle = QStringLiteral("导入 CSV");
 inline const QString ExportTitle = QStringLiteral("导出 CSV");
 inline const QString Filter = QStringLiteral("CSV(*.csv)|*.csv|") + UiText::AllFilesFilter;
-inline const QString StartsAtZero =
-    QStringLiteral("这个文件的信道从 0 开始编号。是否从 1 开始重新编号后导入？\n（第 0 个位置成为第 1 信道，依此类推。）");
+inline const QString StartsAtZero = QStringLiteral(
+    "这个文件的信道从 0 开始编号。是否从 1 开始重新编号后导入？\n（第 0 个位置成为第 1 信道，依此类推。）");
 inline const QString Imported = QStringLiteral("已从 %2 导入 %1 个信道，其余信道已清空。");
 inline const QString Exported = QStringLiteral("已导出 %1 个信道到 %2");
 inline const QString NothingToExport = QStringLiteral("信道表中没有可导出的信道（没有接收频率）。");

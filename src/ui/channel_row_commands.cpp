@@ -9,6 +9,8 @@
 #include "document/radio_document.h"
 #include "image/channel_paste.h"
 #include "image/channel_rows.h"
+#include "image/chirp_csv.h"
+#include "image/delimited_text.h"
 #include "texts/ui_texts.h"
 #include "ui/bulk_edit_dialog.h"
 #include "ui/channel_editing.h"
@@ -62,6 +64,9 @@ void ChannelRowCommands::selectChannels(const QList<int>& channels) {
 QMimeData* ChannelRowCommands::mimeDataOf(const ChannelTable& table, const QList<int>& channels) {
     auto* data = new QMimeData;
     data->setText(ChannelPaste::tabText(table, channels));
+    // CHIRP and the programs that share its format take the same channels as CSV.
+    data->setData(QStringLiteral("text/csv"),
+                  ChirpCsv::write(table, QVector<int>(channels.begin(), channels.end())));
     return data;
 }
 
@@ -87,29 +92,14 @@ void ChannelRowCommands::paste() {
     const QList<int> selected = channels();
     if (selected.isEmpty())
         return;
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    const QString text = data ? data->text() : QString();
-    const QVector<QStringList> rows = ChannelPaste::splitRows(text);
-    if (rows.isEmpty()) {
-        information(RowText::PasteEmpty);
-        return;
-    }
     RadioDocument& document = window_.document();
     const ChannelTable& table = document.table();
     QTableView* grid = gridOf(window_);
     const int first = selected.front();
     const int currentColumn = grid->currentIndex().isValid() ? grid->currentIndex().column() : 0;
     ChannelPaste::Pasted pasted;
-    if (const auto refused =
-            ChannelPaste::read(rows, table, document.frequencyLimits(), first, currentColumn, &pasted)) {
-        if (refused->channel == 0) {
-            information(RowText::PasteUnknown.arg(table.columnCount()).arg(table.columnCount() - 1));
-        } else {
-            information(RowText::PasteRefused.arg(refused->channel)
-                            .arg(table.cell(0, refused->column), refused->value));
-        }
+    if (!readClipboard(table, first, currentColumn, &pasted))
         return;
-    }
     const int room = table.channelCount() - first + 1;
     if (pasted.channels.size() > room &&
         window_.prompter()->message(&window_, Prompter::Icon::Question, UiText::TitleNotice,
@@ -122,6 +112,40 @@ void ChannelRowCommands::paste() {
         filled << first + i;
     if (pasted.column == 0)
         selectChannels(filled);
+}
+
+bool ChannelRowCommands::readClipboard(const ChannelTable& table, int first, int currentColumn,
+                                       ChannelPaste::Pasted* pasted) {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const QString text = !data ? QString()
+                         : data->hasFormat(QStringLiteral("text/csv")) && !data->hasText()
+                             ? QString::fromUtf8(data->data(QStringLiteral("text/csv")))
+                             : data->text();
+    const QVector<DelimitedText::Row> rows = DelimitedText::parse(text);
+    if (rows.isEmpty()) {
+        information(RowText::PasteEmpty);
+        return false;
+    }
+    const CellRules::FrequencyLimits limits = window_.document().frequencyLimits();
+    if (ChirpCsv::isChirpHeader(rows.front().fields)) {
+        if (const Error e = ChannelPaste::readChirp(rows, table, limits, pasted); e.isError()) {
+            information(CsvText::PasteRefused.arg(e.description));
+            return false;
+        }
+        return true;
+    }
+    QVector<QStringList> fields;
+    for (const DelimitedText::Row& row : rows)
+        fields << row.fields;
+    if (const auto refused = ChannelPaste::read(fields, table, limits, first, currentColumn, pasted)) {
+        if (refused->channel == 0)
+            information(RowText::PasteUnknown.arg(table.columnCount()).arg(table.columnCount() - 1));
+        else
+            information(RowText::PasteRefused.arg(refused->channel)
+                            .arg(table.cell(0, refused->column), refused->value));
+        return false;
+    }
+    return true;
 }
 
 void ChannelRowCommands::insertRow() {

@@ -4,7 +4,8 @@
 #include <QObject>
 #include <functional>
 
-class ChannelTable;
+#include "image/channel_paste.h"
+
 class MainWindow;
 class QMimeData;
 
@@ -35,6 +36,8 @@ private:
     void selectChannels(const QList<int>& channels);
     void move(int by);
     void information(const QString& text);
+    // The clipboard's channels under the editors' rules; false, after saying why, when they are refused.
+    bool readClipboard(const ChannelTable& table, int first, int currentColumn, ChannelPaste::Pasted* pasted);
 
     MainWindow& window_;
 };

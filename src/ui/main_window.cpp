@@ -13,6 +13,7 @@
 #include "ui/channel_editing.h"
 #include "ui/channel_row_commands.h"
 #include "ui/channel_table_model.h"
+#include "ui/csv_commands.h"
 #include "ui/document_history.h"
 #include "ui/file_commands.h"
 #include "ui/grid_sizing.h"
@@ -137,6 +138,7 @@ void MainWindow::createWidgets() {
     history_->setHolding([this] { return editing_->anyEditorVisible(); });
     connect(editing_, &ChannelEditing::cellEditDone, history_, &DocumentHistory::closeStep);
     rows_ = new ChannelRowCommands(*this);
+    csv_ = new CsvCommands(*this);
 }
 
 QString MainWindow::applicationTitle() const {

@@ -10,6 +10,7 @@
 
 class ChannelEditing;
 class ChannelRowCommands;
+class CsvCommands;
 class DocumentHistory;
 class ChannelTableModel;
 class FileCommands;
@@ -122,6 +123,7 @@ private:
     DocumentHistory* history_ = nullptr;
     ChannelRowCommands* rows_ = nullptr;
     RecentFiles* recent_ = nullptr;
+    CsvCommands* csv_ = nullptr;
     ModelCommands* models_ = nullptr;
     FileCommands* files_ = nullptr;
     std::unique_ptr<CommandRouter> commands_;

@@ -18,6 +18,7 @@
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_row_commands.h"
+#include "ui/csv_commands.h"
 #include "ui/document_history.h"
 #include "ui/file_commands.h"
 #include "ui/housekeeping.h"
@@ -64,6 +65,12 @@ QMenu* MainWindow::createMenus() {
     QAction* save =
         addCommand(file, QStringLiteral("mnuSave"), UiText::MenuSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, [this] { runCommand([this] { files_->saveChannelFile(); }); });
+    file->addSeparator();
+    QAction* import = addCommand(file, QStringLiteral("mnuImport"), CsvText::MenuImport);
+    connect(import, &QAction::triggered, this, [this] { runCommand([this] { csv_->importCsv(); }); });
+    QAction* exportCsv = addCommand(file, QStringLiteral("mnuExport"), CsvText::MenuExport);
+    connect(exportCsv, &QAction::triggered, this, [this] { runCommand([this] { csv_->exportCsv(); }); });
+    file->addSeparator();
     QMenu* recent = file->addMenu(UiText::MenuRecent);
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent_ = new RecentFiles(
@@ -191,6 +198,11 @@ void MainWindow::createToolBar() {
 void MainWindow::openPath(const QString& path) {
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
+    if (suffix == QLatin1String("csv") && info.isFile()) {
+        // The channels are replaced as one step that undo takes back: nothing is lost, so no question.
+        csv_->importFile(path);
+        return;
+    }
     if (suffix != QLatin1String("qfd")) {
         prompter_->message(this, Prompter::Icon::Information, UiText::TitleNotice,
                            UiText::DropUnknown.arg(QDir::toNativeSeparators(path)));

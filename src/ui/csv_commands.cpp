@@ -1,0 +1,80 @@
+#include "ui/csv_commands.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "config/safe_file.h"
+#include "document/radio_document.h"
+#include "image/channel_rows.h"
+#include "image/chirp_csv.h"
+#include "texts/ui_texts.h"
+#include "ui/channel_editing.h"
+#include "ui/document_history.h"
+#include "ui/file_choice.h"
+#include "ui/main_window.h"
+#include "ui/prompter.h"
+
+CsvCommands::CsvCommands(MainWindow& window) : QObject(&window), window_(window) {}
+
+void CsvCommands::importCsv() {
+    const QString path =
+        FileChoice::openFile(*window_.prompter(), &window_, CsvText::ImportTitle, CsvText::Filter);
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void CsvCommands::importFile(const QString& path) {
+    Prompter& prompter = *window_.prompter();
+    auto refuse = [&](const QString& text) {
+        prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, text);
+    };
+    if (const Error e = checkRegularFile(path); e.isError())
+        return refuse(e.description);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString() + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+    const QByteArray bytes = file.readAll();
+
+    RadioDocument& document = window_.document();
+    ChirpCsv::ReadOptions options;
+    options.layout = document.table().layout();
+    options.channelCount = document.table().channelCount();
+    options.limits = document.frequencyLimits();
+    ChirpCsv::ReadResult result;
+    Error error = ChirpCsv::read(bytes, options, &result);
+    if (error.isError() && result.startsAtZero &&
+        prompter.message(&window_, Prompter::Icon::Question, UiText::TitleNotice, CsvText::StartsAtZero,
+                         Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
+        options.renumber = true;
+        error = ChirpCsv::read(bytes, options, &result);
+    }
+    if (error.isError())
+        return refuse(error.description);
+
+    window_.channelEditing()->hideEditors();
+    const ChannelTable table = ChirpCsv::tableOf(result.channels, options.layout, options.channelCount);
+    window_.history().change([&] { document.changeTable(table); });
+    window_.showStatusNote(
+        CsvText::Imported.arg(ChannelRows::usedCount(table)).arg(QDir::toNativeSeparators(path)));
+}
+
+void CsvCommands::exportCsv() {
+    Prompter& prompter = *window_.prompter();
+    const ChannelTable& table = window_.document().table();
+    if (table.lastUsedChannel() == 0) {
+        prompter.message(&window_, Prompter::Icon::Information, UiText::TitleNotice,
+                         CsvText::NothingToExport);
+        return;
+    }
+    const QString path = FileChoice::saveFile(prompter, &window_, CsvText::ExportTitle, CsvText::Filter,
+                                              QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const QByteArray bytes = ChirpCsv::write(table);
+    if (const Error e = writeFileAtomically(path, bytes); e.isError()) {
+        prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
+        return;
+    }
+    // One line per channel after the header.
+    window_.showStatusNote(CsvText::Exported.arg(bytes.count('\n') - 1).arg(QDir::toNativeSeparators(path)));
+}
