@@ -66,8 +66,9 @@ int runConvert(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(
-    QStringLiteral("convert"),
-    {QStringLiteral("convert IN OUT [--config INI]   between .qfd and .json (by extension)"), runConvert});
+const CliCommandRegistrar
+    reg(QStringLiteral("convert"),
+        {QStringLiteral("convert IN OUT [--config INI]   between .qfd and .json (by extension)"), runConvert,
+         CliText::ConvertHelp});
 
 } // namespace

@@ -32,12 +32,13 @@ int runReport(const QStringList& args) {
     int pages = 0;
     if (Error e = writeReportPdf(*pdf, report, PaperInfo::a4Portrait(), &pages); e.isError())
         return Cli::fail(e);
-    Cli::printOut(CliText::PdfWritten.arg(*pdf).arg(pages));
+    Cli::printErr(CliText::PdfWritten.arg(*pdf).arg(pages));
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar
-    reg(QStringLiteral("report"),
-        {kUsage + QStringLiteral("   draw the settings report of a channel file as a PDF"), runReport});
+const CliCommandRegistrar reg(QStringLiteral("report"),
+                              {kUsage +
+                                   QStringLiteral("   draw the settings report of a channel file as a PDF"),
+                               runReport, CliText::ReportHelp});
 
 } // namespace
