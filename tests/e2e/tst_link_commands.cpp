@@ -89,6 +89,8 @@ private Q_SLOTS:
     void writeCompletes();
     void writeRejectsFrequency();
     void writeNotAcknowledged();
+    void failedTransferNamesItsTrace_data();
+    void failedTransferNamesItsTrace();
     void partialReadNamesItsBackup_data();
     void partialReadNamesItsBackup();
     void backupFailureIsOnlyANote();
@@ -153,6 +155,7 @@ void TestLinkCommands::init() {
                                              QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag()));
     commands_->setReceivedFilePath(testFolder + QStringLiteral("/received.qfd"));
     commands_->backups().setFolder(testFolder + QStringLiteral("/backups"));
+    commands_->backups().setTraceFolder(testFolder + QStringLiteral("/traces"));
 }
 
 void TestLinkCommands::cleanup() {
@@ -399,6 +402,41 @@ void TestLinkCommands::writeNotAcknowledged() {
     QVERIFY(!commands_->port().isOpen());
     // Blocks went out before the radio stopped answering: what was being written is kept.
     QCOMPARE(backupsIn(commands_->backups().folder()).size(), 1);
+}
+
+void TestLinkCommands::failedTransferNamesItsTrace_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("faultText");
+    QTest::addColumn<QString>("mark"); // what the trace must hold besides bytes sent
+    QTest::newRow("read, completed") << false << QString() << QStringLiteral(" RX ");
+    QTest::newRow("read, silent radio")
+        << false << QStringLiteral("silent") << QStringLiteral(" TIMER no-response");
+    QTest::newRow("write, not acknowledged") << true << QStringLiteral("noack:7") << QStringLiteral(" RX 15");
+}
+
+void TestLinkCommands::failedTransferNamesItsTrace() {
+    QFETCH(bool, write);
+    QFETCH(QString, faultText);
+    QFETCH(QString, mark);
+    startRadio(write ? MemoryImage::blank(1) : stateImage(), faultText);
+    if (write)
+        commands_->mnuWrite_Click();
+    else
+        commands_->mnuRead_Click();
+    const QString folder = commands_->backups().traceFolder();
+    const QStringList traces = QDir(folder).entryList(QDir::Files);
+    QCOMPARE(traces.size(), 1);
+    QVERIFY(traces[0].endsWith(write ? QStringLiteral("-写频.txt") : QStringLiteral("-读频.txt")));
+    const QString path = QDir(folder).filePath(traces[0]);
+    const QByteArray text = bytesOf(path);
+    QVERIFY(text.contains(" TX "));
+    QVERIFY2(text.contains(mark.toUtf8()), text.left(1000).constData());
+    // Only a failure's message names it, once: in its first message.
+    const QString line = QStringLiteral("\n串口记录：") + QDir::toNativeSeparators(path);
+    int naming = 0;
+    for (const auto& shown : prompter().shown)
+        naming += shown.text.count(line);
+    QCOMPARE(naming, faultText.isEmpty() ? 0 : 1);
 }
 
 void TestLinkCommands::partialReadNamesItsBackup_data() {
