@@ -10,6 +10,19 @@ namespace {
 
 const QString kUsage = QStringLiteral("ports [--json]");
 
+// Terminal columns a text takes: CJK and full-width characters take two.
+int displayWidth(const QString& text) {
+    int width = 0;
+    for (const uint c : text.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
 // Columns padded to their widest cell, so that the table reads on a terminal; empty cells show "-".
 QString table(const QVector<PortInfo>& ports) {
     QList<QStringList> rows{CliText::PortsHeader.split(QLatin1Char('\t'))};
@@ -20,14 +33,16 @@ QString table(const QVector<PortInfo>& ports) {
         for (int c = 0; c < row.size(); ++c) {
             if (row[c].isEmpty())
                 row[c] = QStringLiteral("-");
-            widths[c] = qMax(widths[c], int(row[c].size()));
+            widths[c] = qMax(widths[c], displayWidth(row[c]));
         }
     }
     QStringList lines;
     for (const QStringList& row : rows) {
         QString line;
         for (int c = 0; c < row.size(); ++c)
-            line += c + 1 < row.size() ? row[c].leftJustified(widths[c] + 2) : row[c];
+            line += c + 1 < row.size()
+                        ? row[c] + QString(widths[c] + 2 - displayWidth(row[c]), QLatin1Char(' '))
+                        : row[c];
         lines << line;
     }
     return lines.join(QLatin1Char('\n'));

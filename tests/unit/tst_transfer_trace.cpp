@@ -94,6 +94,7 @@ void TestTransferTrace::storeKeepsTheNewest() {
     for (int i = 0; i < before; ++i)
         QVERIFY(!store.save(trace, store.pathFor(QStringLiteral("读频"), start.addSecs(60 * i))).isError());
     // Something that is not a trace stays whatever happens.
+    QVERIFY(QDir().mkpath(store.folder()));
     QVERIFY(QFile(store.folder() + QStringLiteral("/notes.md")).open(QIODevice::WriteOnly));
     const QString newest = store.pathFor(QStringLiteral("写频"), start.addDays(1));
     QVERIFY(QFileInfo(newest).fileName().startsWith(QStringLiteral("20261210-041502-000-写频")));
