@@ -32,7 +32,7 @@ int runReport(const QStringList& args) {
     int pages = 0;
     if (Error e = writeReportPdf(*pdf, report, PaperInfo::a4Portrait(), &pages); e.isError())
         return Cli::fail(e);
-    Cli::printErr(CliText::PdfWritten.arg(*pdf).arg(pages));
+    Cli::printOut(CliText::PdfWritten.arg(*pdf).arg(pages));
     return Cli::kSuccess;
 }
 

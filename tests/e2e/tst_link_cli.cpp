@@ -122,6 +122,8 @@ private Q_SLOTS:
     void usage();
     void writeHelp();
     void ports();
+    void otherProgramsHelp_data();
+    void otherProgramsHelp();
     void verify_data();
     void verify();
     void trace_data();
@@ -631,6 +633,32 @@ void TestLinkCli::ports() {
         QVERIFY2(usb.isEmpty() || QRegularExpression("^[0-9a-f]{4}:[0-9a-f]{4}$").match(usb).hasMatch(),
                  qPrintable(usb));
     }
+}
+
+// The desktop program and the virtual radio print their options too.
+void TestLinkCli::otherProgramsHelp_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("radiocps") << "radiocps" << QStringList{"--port", "--open"};
+    QTest::newRow("radiocps-sim") << "radiocps-sim" << QStringList{"--image", "--fault", "--save", "silent"};
+}
+
+void TestLinkCli::otherProgramsHelp() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, options);
+    const QString path = kBin + QLatin1Char('/') + program;
+    if (!QFile::exists(path))
+        QSKIP("not built");
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(path, {QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    for (const QString& option : options)
+        QVERIFY2(out.contains(option), qPrintable(program + QLatin1Char(' ') + option));
 }
 
 // verify against the virtual radio: its verdict, its exit code, and that the radio's memory is untouched.
