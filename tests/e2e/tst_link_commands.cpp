@@ -3,7 +3,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
