@@ -1,13 +1,16 @@
 #include "cli/cli_transfer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
 #include <unistd.h>
 
+#include "link/port_list.h"
 #include "link/serial_port.h"
 #include "link/transfer_job.h"
+#include "link/transfer_trace.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
@@ -83,10 +86,38 @@ bool transferTimings(const Arguments& args, LinkTimings* timings, QString* probl
     return true;
 }
 
-TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device, Error* openError) {
+const QStringList& transferValueOptions() {
+    static const QStringList options{QStringLiteral("--port"), QStringLiteral("--config"),
+                                     QStringLiteral("--timeout"), QStringLiteral("--trace")};
+    return options;
+}
+
+namespace {
+
+// Writes the trace when asked to (--trace) and names it after a failure; a trace that cannot be written is
+// a warning and never changes the exit code.
+void saveTrace(const TransferTrace& trace, const Arguments& args, bool failed) {
+    const auto path = args.option(QStringLiteral("--trace"));
+    if (!path)
+        return;
+    if (const Error e = trace.save(*path); e.isError())
+        printErr(CliText::TraceFailed.arg(e.description));
+    else if (failed)
+        printErr(CliText::TraceSaved.arg(QDir::toNativeSeparators(*path)));
+}
+
+} // namespace
+
+TransferResult runJob(TransferJob& job, SerialPort& port, const Arguments& args, Error* openError) {
+    TransferTrace trace;
+    const QString device = portDevicePath(args.option(QStringLiteral("--port")).value_or(QString()));
     *openError = port.open(device);
-    if (openError->isError())
+    if (openError->isError()) {
+        trace.openFailed(device, *openError);
+        saveTrace(trace, args, true);
         return {};
+    }
+    job.setTrace(&trace);
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     QString caption;
     bool progressShown = false;
@@ -95,8 +126,16 @@ TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device,
             printErr(QString());
         progressShown = false;
     };
+    bool hintShown = false;
     QObject::connect(&job, &TransferJob::captionChanged, [&](TransferCaption c) {
         endProgressLine();
+        if (c == TransferCaption::NoAnswer) {
+            // Said once, on a line of its own, however many stages wake the radio; the wake-up goes on.
+            if (!hintShown)
+                printErr(TransferTexts::caption(c) + CliText::NoAnswerPort.arg(device));
+            hintShown = true;
+            return;
+        }
         caption = TransferTexts::caption(c);
         if (!terminal)
             printErr(caption);
@@ -124,6 +163,8 @@ TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device,
     if (!job.isFinished())
         QCoreApplication::exec();
     port.close();
+    job.setTrace(nullptr);
+    saveTrace(trace, args, !job.result().ok());
     return job.result();
 }
 

@@ -17,11 +17,16 @@ namespace Cli {
 // --timeout S: the no-response timer in seconds (default 60). False with a message for a bad value.
 bool transferTimings(const Arguments& args, LinkTimings* timings, QString* problem);
 
-// Opens the device on `port` (the job's port) and runs the job in the event loop until it finishes:
-// messages go to stderr as they come (and count as closed at once), progress is drawn on stderr when it is
-// a terminal, Ctrl+C cancels the transfer cleanly. The port is closed afterwards. An open failure is
-// returned in *openError with no transfer run.
-TransferResult runJob(TransferJob& job, SerialPort& port, const QString& device, Error* openError);
+// The options every transfer command takes besides its own.
+const QStringList& transferValueOptions(); // --port, --config, --timeout, --trace
+
+// Opens the device that --port names (a bare name is looked for in /dev) on `port` (the job's port) and
+// runs the job in the event loop until it finishes: messages go to stderr as they come (and count as closed
+// at once), progress is drawn on stderr when it is a terminal, the no-answer hint is printed once, Ctrl+C
+// cancels the transfer cleanly. The port is closed afterwards. An open failure is returned in *openError
+// with no transfer run. With --trace FILE the serial trace is written to FILE however the transfer ended,
+// and a failed transfer (or open) names it on stderr.
+TransferResult runJob(TransferJob& job, SerialPort& port, const Arguments& args, Error* openError);
 
 // Exit code and stderr line of a finished transfer.
 int transferExit(const TransferResult& result);

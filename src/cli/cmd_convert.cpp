@@ -150,6 +150,6 @@ int runConvert(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(QStringLiteral("convert"), {kHelp, runConvert});
+const CliCommandRegistrar reg(QStringLiteral("convert"), {kHelp, runConvert, CliText::ConvertHelp});
 
 } // namespace

@@ -1,4 +1,4 @@
-// radiocps-cli read --port DEVICE --out FILE [--config INI] [--timeout S] [--json]
+// radiocps-cli read --port DEVICE --out FILE [--config INI] [--timeout S] [--json] [--trace FILE]
 #include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
@@ -11,19 +11,14 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("read --port DEVICE --out FILE [--config INI] [--timeout S] [--json]");
+const QString kUsage =
+    QStringLiteral("read --port DEVICE --out FILE [--config INI] [--timeout S] [--json] [--trace FILE]");
 
 int runRead(const QStringList& args) {
-    if (args.contains(QStringLiteral("--help"))) {
-        Cli::printOut(kUsage + QLatin1Char('\n') + CliText::ReadHelp);
-        return Cli::kSuccess;
-    }
     Cli::Arguments a;
     QString problem;
     LinkTimings timings;
-    const bool parsed = Cli::parse(args,
-                                   {QStringLiteral("--port"), QStringLiteral("--out"),
-                                    QStringLiteral("--config"), QStringLiteral("--timeout")},
+    const bool parsed = Cli::parse(args, Cli::transferValueOptions() + QStringList{QStringLiteral("--out")},
                                    {QStringLiteral("--json")}, &a, &problem);
     if (!parsed || !a.positional.isEmpty() || !a.option(QStringLiteral("--port")) ||
         !a.option(QStringLiteral("--out")) || !Cli::transferTimings(a, &timings, &problem)) {
@@ -41,7 +36,7 @@ int runRead(const QStringList& args) {
     if (Error e = job.prepare(); e.isError())
         return Cli::fail(e);
     Error openError;
-    const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
+    const TransferResult result = Cli::runJob(job, port, a, &openError);
     if (openError.isError())
         return Cli::fail(openError);
     // Before anything that can fail: whatever arrived is kept even when FILE cannot take it.
@@ -64,6 +59,7 @@ int runRead(const QStringList& args) {
 }
 
 const CliCommandRegistrar reg(QStringLiteral("read"),
-                              {kUsage + QStringLiteral("   read the radio into FILE and print it"), runRead});
+                              {kUsage + QStringLiteral("   read the radio into FILE and print it"), runRead,
+                               CliText::ReadHelp});
 
 } // namespace

@@ -36,8 +36,9 @@ int runReport(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar
-    reg(QStringLiteral("report"),
-        {kUsage + QStringLiteral("   draw the settings report of a channel file as a PDF"), runReport});
+const CliCommandRegistrar reg(QStringLiteral("report"),
+                              {kUsage +
+                                   QStringLiteral("   draw the settings report of a channel file as a PDF"),
+                               runReport, CliText::ReportHelp});
 
 } // namespace

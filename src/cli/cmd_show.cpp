@@ -30,6 +30,7 @@ int runShow(const QStringList& args) {
 
 const CliCommandRegistrar
     reg(QStringLiteral("show"),
-        {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"), runShow});
+        {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"), runShow,
+         CliText::ShowHelp});
 
 } // namespace

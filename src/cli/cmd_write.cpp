@@ -1,5 +1,5 @@
 // radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup]
-//                    [--verify]
+//                    [--verify] [--trace FILE]
 #include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
@@ -16,18 +16,14 @@ namespace {
 
 const QString kUsage =
     QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup] "
-                   "[--verify]");
+                   "[--verify] [--trace FILE]");
 
 int runWrite(const QStringList& args) {
-    if (args.contains(QStringLiteral("--help"))) {
-        Cli::printOut(kUsage + QLatin1Char('\n') + CliText::WriteHelp);
-        return Cli::kSuccess;
-    }
     Cli::Arguments a;
     QString problem;
     LinkTimings timings;
     const bool parsed = Cli::parse(
-        args, {QStringLiteral("--port"), QStringLiteral("--config"), QStringLiteral("--timeout")},
+        args, Cli::transferValueOptions(),
         {QStringLiteral("--allow-incomplete"), QStringLiteral("--backup"), QStringLiteral("--verify")}, &a,
         &problem);
     if (!parsed || a.positional.size() != 1 || !a.option(QStringLiteral("--port")) ||
@@ -63,7 +59,7 @@ int runWrite(const QStringList& args) {
     job.setBackupHook(&Cli::backUpRadio);
 
     Error openError;
-    const TransferResult result = Cli::runJob(job, port, *a.option(QStringLiteral("--port")), &openError);
+    const TransferResult result = Cli::runJob(job, port, a, &openError);
     if (openError.isError())
         return Cli::fail(openError);
     Cli::backUpWrite(job, document.model().strPc);
@@ -74,6 +70,6 @@ const CliCommandRegistrar
     reg(QStringLiteral("write"),
         {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (write --help "
                                  "for the options and exit codes)"),
-         runWrite});
+         runWrite, CliText::WriteHelp});
 
 } // namespace

@@ -10,6 +10,8 @@
 struct CliCommand {
     QString usage; // one line, shown by --help
     std::function<int(const QStringList& args)> run;
+    // What "radiocps-cli COMMAND --help" prints after the usage line: the options, the exit codes.
+    QString help;
 };
 
 std::map<QString, CliCommand>& cliCommands();

@@ -23,6 +23,10 @@ int printHelp(int code) {
     return code;
 }
 
+bool asksForHelp(const QStringList& args) {
+    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,6 +53,11 @@ int main(int argc, char* argv[]) {
     if (it == cliCommands().end()) {
         Cli::printErr(QStringLiteral("unknown command: ") + name);
         return printHelp(Cli::kUsage);
+    }
+    if (asksForHelp(args)) {
+        Cli::printOut(QStringLiteral("usage: radiocps-cli ") + it->second.usage + QLatin1Char('\n') +
+                      it->second.help);
+        return Cli::kSuccess;
     }
     return it->second.run(args);
 }

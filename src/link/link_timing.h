@@ -9,6 +9,9 @@ constexpr int kWakeUpPacingMs = 100; // one wake-up byte about every this many m
 // After the last byte of a transfer, before the port closes: a 12-byte frame takes 12.5 ms at 9600 baud,
 // and a port closed earlier may drop what is still on its way (USB adapters, the virtual radio's wire).
 constexpr int kDrainMs = 25;
+// A wake-up that has heard nothing at all for this long tells the user to check cable, power and port,
+// long before the no-response timer gives up.
+constexpr int kNoAnswerHintMs = 5000;
 } // namespace LinkTiming
 
 struct LinkTimings {
@@ -16,4 +19,5 @@ struct LinkTimings {
     int noResponseMs = LinkTiming::kNoResponseMs;
     int wakeUpPacingMs = LinkTiming::kWakeUpPacingMs;
     int drainMs = LinkTiming::kDrainMs;
+    int noAnswerHintMs = LinkTiming::kNoAnswerHintMs;
 };

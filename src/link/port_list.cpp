@@ -1,10 +1,18 @@
 #include "link/port_list.h"
 
+#include <QJsonObject>
 #include <QSerialPortInfo>
 #include <algorithm>
 
 QString PortInfo::label() const {
     return description.isEmpty() ? device : device + QStringLiteral(" (") + description + QLatin1Char(')');
+}
+
+QString PortInfo::usbId() const {
+    if (vendorId < 0)
+        return QString();
+    const auto hex4 = [](int v) { return QStringLiteral("%1").arg(v & 0xFFFF, 4, 16, QLatin1Char('0')); };
+    return hex4(vendorId) + QLatin1Char(':') + hex4(productId < 0 ? 0 : productId);
 }
 
 namespace {
@@ -35,10 +43,36 @@ QVector<PortInfo> availablePorts() {
         p.name = info.portName();
         p.device = info.systemLocation();
         p.description = info.description();
+        p.manufacturer = info.manufacturer();
+        p.serialNumber = info.serialNumber();
+        if (info.hasVendorIdentifier())
+            p.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier())
+            p.productId = info.productIdentifier();
         p.usb = info.hasVendorIdentifier() || p.name.startsWith(QLatin1String("ttyUSB")) ||
                 p.name.startsWith(QLatin1String("ttyACM"));
         ports.append(p);
     }
     sortPorts(ports);
     return ports;
+}
+
+QString portDevicePath(const QString& given) {
+    const QString trimmed = given.trimmed();
+    if (trimmed.isEmpty() || trimmed.contains(QLatin1Char('/')))
+        return trimmed;
+    return QStringLiteral("/dev/") + trimmed;
+}
+
+QJsonArray portsToJson(const QVector<PortInfo>& ports) {
+    QJsonArray out;
+    for (const PortInfo& p : ports) {
+        out.append(QJsonObject{{QStringLiteral("device"), p.device},
+                               {QStringLiteral("name"), p.name},
+                               {QStringLiteral("description"), p.description},
+                               {QStringLiteral("manufacturer"), p.manufacturer},
+                               {QStringLiteral("usb"), p.usbId()},
+                               {QStringLiteral("serialNumber"), p.serialNumber}});
+    }
+    return out;
 }

@@ -6,12 +6,14 @@
 
 #include "config/error.h"
 
-// The timers a transfer asks for: the no-response timer, the pacing of the wake-up bytes, and the wait
-// that lets the last bytes leave before the port closes.
-enum class LinkTimer { NoResponse, WakeUpPacing, Drain };
+// The timers a transfer asks for: the no-response timer, the pacing of the wake-up bytes, the wait that
+// lets the last bytes leave before the port closes, and the wait after which a wake-up that nothing has
+// answered says so.
+enum class LinkTimer { NoResponse, WakeUpPacing, Drain, NoAnswerHint };
 
-// What the progress window's caption says; the faces word it.
-enum class TransferCaption { Connecting, Reading, Writing };
+// What the progress window's caption says; the faces word it. NoAnswer: the wake-up has heard nothing at
+// all for a while (wrong port, cable, power) and goes on trying.
+enum class TransferCaption { Connecting, Reading, Writing, NoAnswer };
 
 // A message for the user as a kind and the values it names; the faces word it and choose its icon. The
 // transfer waits until the user has closed it (messageClosed).

@@ -1,6 +1,7 @@
 #include "link/transfer_driver.h"
 
 #include "link/serial_port.h"
+#include "link/transfer_trace.h"
 
 #include <utility>
 
@@ -11,11 +12,16 @@ TransferDriver::TransferDriver(SerialPort& port, TransferMachine& machine, QObje
     pacing_.setTimerType(Qt::PreciseTimer);
     drain_.setSingleShot(true);
     drain_.setTimerType(Qt::PreciseTimer);
-    connect(&drain_, &QTimer::timeout, this, [this] { dispatch(machine_.timerExpired(LinkTimer::Drain)); });
-    connect(&noResponse_, &QTimer::timeout, this,
-            [this] { dispatch(machine_.timerExpired(LinkTimer::NoResponse)); });
-    connect(&pacing_, &QTimer::timeout, this,
-            [this] { dispatch(machine_.timerExpired(LinkTimer::WakeUpPacing)); });
+    hint_.setSingleShot(true);
+    for (LinkTimer t :
+         {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain, LinkTimer::NoAnswerHint})
+        connect(&timer(t), &QTimer::timeout, this, [this, t] { expired(t); });
+}
+
+void TransferDriver::expired(LinkTimer t) {
+    if (trace_)
+        trace_->timerExpired(t);
+    dispatch(machine_.timerExpired(t));
 }
 
 TransferDriver::~TransferDriver() {
@@ -40,6 +46,8 @@ void TransferDriver::cancel() {
     heldInput_.clear();
     heldLinkLoss_ = Error::none();
     heldTimers_.clear();
+    if (trace_)
+        trace_->cancelled();
     dispatch(machine_.cancel());
 }
 
@@ -47,7 +55,8 @@ void TransferDriver::pause() {
     if (!running_ || paused_)
         return;
     paused_ = true;
-    for (LinkTimer t : {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain}) {
+    for (LinkTimer t :
+         {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain, LinkTimer::NoAnswerHint}) {
         QTimer& q = timer(t);
         if (q.isActive()) {
             heldTimers_.append({t, qMax(0, q.remainingTime())});
@@ -64,13 +73,16 @@ void TransferDriver::resume() {
         timer(t).start(left);
     heldTimers_.clear();
     if (!heldInput_.isEmpty())
-        onReceived(std::exchange(heldInput_, {}));
+        dispatch(machine_.bytesReceived(std::exchange(heldInput_, {})));
     if (heldLinkLoss_.isError())
-        onLinkLost(std::exchange(heldLinkLoss_, Error::none()));
+        dispatch(machine_.linkLost(std::exchange(heldLinkLoss_, Error::none())));
     drain();
 }
 
 void TransferDriver::onReceived(const QByteArray& bytes) {
+    // Noted when it arrives, also while a hold keeps it back from the machine.
+    if (trace_)
+        trace_->received(bytes);
     if (paused_) {
         heldInput_ += bytes;
         return;
@@ -79,6 +91,8 @@ void TransferDriver::onReceived(const QByteArray& bytes) {
 }
 
 void TransferDriver::onLinkLost(const Error& error) {
+    if (trace_)
+        trace_->linkLost(error);
     if (paused_) {
         heldLinkLoss_ = error;
         return;
@@ -108,6 +122,8 @@ void TransferDriver::drain() {
 }
 
 void TransferDriver::execute(const Act::Send& a) {
+    if (trace_)
+        trace_->sent(a.bytes);
     port_.write(a.bytes);
     Q_EMIT bytesSent(a.bytes.size());
 }
@@ -149,6 +165,7 @@ void TransferDriver::execute(const Act::Finished& a) {
     noResponse_.stop();
     pacing_.stop();
     drain_.stop();
+    hint_.stop();
     for (const auto& c : connections_)
         disconnect(c);
     connections_.clear();

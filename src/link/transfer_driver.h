@@ -8,6 +8,7 @@
 #include "link/transfer_machine.h"
 
 class SerialPort;
+class TransferTrace;
 
 // Runs a transfer machine in the Qt event loop: its bytes go to the port, the port's bytes and the
 // timers' expiries come back as events. Actions are carried out strictly in order; events that arrive
@@ -22,6 +23,9 @@ public:
 
     // Where StoreBlock goes (the received file); without a sink every block is taken as stored.
     void setBlockSink(std::function<Error(const QByteArray&)> sink) { sink_ = std::move(sink); }
+    // Where every byte, timer expiry, cancel and lost link is noted; none by default. Must outlive the
+    // driver.
+    void setTrace(TransferTrace* trace) { trace_ = trace; }
 
     void start();
     void cancel();
@@ -59,8 +63,19 @@ private:
     void execute(const Act::ClosePort& a);
     void execute(const Act::Finished& a);
     QTimer& timer(LinkTimer t) {
-        return t == LinkTimer::NoResponse ? noResponse_ : t == LinkTimer::WakeUpPacing ? pacing_ : drain_;
+        switch (t) {
+        case LinkTimer::NoResponse:
+            return noResponse_;
+        case LinkTimer::WakeUpPacing:
+            return pacing_;
+        case LinkTimer::NoAnswerHint:
+            return hint_;
+        case LinkTimer::Drain:
+            break;
+        }
+        return drain_;
     }
+    void expired(LinkTimer t);
 
     SerialPort& port_;
     TransferMachine& machine_;
@@ -68,6 +83,8 @@ private:
     QTimer noResponse_;
     QTimer pacing_;
     QTimer drain_;
+    QTimer hint_;
+    TransferTrace* trace_ = nullptr;
     QQueue<TransferAction> queue_;
     QList<QMetaObject::Connection> connections_;
     bool draining_ = false;

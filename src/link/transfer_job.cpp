@@ -2,6 +2,7 @@
 
 #include "link/transfer_driver.h"
 #include "link/transfer_machine.h"
+#include "link/transfer_trace.h"
 
 #include <utility>
 
@@ -15,10 +16,17 @@ void TransferJob::setMachine(std::unique_ptr<TransferMachine> machine,
     machine_ = std::move(machine);
     driver_ = std::make_unique<TransferDriver>(port_, *machine_);
     driver_->setBlockSink(std::move(sink));
+    driver_->setTrace(trace_);
     connect(driver_.get(), &TransferDriver::captionChanged, this, &TransferJob::captionChanged);
     connect(driver_.get(), &TransferDriver::progressChanged, this, &TransferJob::progressChanged);
     connect(driver_.get(), &TransferDriver::messageRequested, this, &TransferJob::messageRequested);
     connect(driver_.get(), &TransferDriver::finished, this, &TransferJob::machineFinished);
+}
+
+void TransferJob::setTrace(TransferTrace* trace) {
+    trace_ = trace;
+    if (driver_)
+        driver_->setTrace(trace);
 }
 
 void TransferJob::start() {
@@ -43,6 +51,8 @@ void TransferJob::cancel() {
     if (driver_ && driver_->isRunning()) {
         driver_->cancel();
     } else if (started_ && !ended_) {
+        if (trace_)
+            trace_->cancelled(); // between two machines: no driver to note it
         TransferResult cancelled;
         cancelled.outcome = TransferResult::Outcome::Cancelled;
         machineFinished(cancelled);

@@ -9,6 +9,7 @@
 class SerialPort;
 class TransferDriver;
 class TransferMachine;
+class TransferTrace;
 
 // A read or a write as the faces run it: one procedure around a transfer machine, driven on an open port in
 // the Qt event loop. The faces show its captions, progress and messages (worded by texts/transfer_texts.h)
@@ -24,6 +25,9 @@ public:
     // Holds the transfer while the user decides whether to cancel it (see TransferDriver::pause).
     void pause();
     void resume();
+
+    // Every machine of the job notes its bytes, timers and cancels here; the trace must outlive the job.
+    void setTrace(TransferTrace* trace);
 
     bool isRunning() const;
     bool isFinished() const;
@@ -54,6 +58,7 @@ private:
     SerialPort& port_;
     std::unique_ptr<TransferMachine> machine_;
     std::unique_ptr<TransferDriver> driver_;
+    TransferTrace* trace_ = nullptr;
     bool started_ = false;
     bool ended_ = false;
     bool paused_ = false;

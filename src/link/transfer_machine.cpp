@@ -41,6 +41,12 @@ TransferActions TransferMachine::start() {
 TransferActions TransferMachine::bytesReceived(const QByteArray& bytes) {
     if (state_ == State::Finished || bytes.isEmpty())
         return {};
+    // The hint timer is left to run out: once anything has been heard its expiry does nothing.
+    if (!heard_) {
+        heard_ = true;
+        if (hintShown_)
+            caption(TransferCaption::Connecting);
+    }
     if (state_ != State::BlockReply) {
         // Outside the waits the bytes stay in the buffer; the next wait judges them.
         buffer_.append(bytes);
@@ -81,6 +87,12 @@ TransferActions TransferMachine::timerExpired(LinkTimer timer) {
         if (state_ == State::Draining)
             closeAndFinish(ending(TransferResult::Outcome::Completed));
         break;
+    case LinkTimer::NoAnswerHint:
+        if (state_ == State::Waking && !heard_) {
+            hintShown_ = true;
+            caption(TransferCaption::NoAnswer);
+        }
+        break;
     case LinkTimer::NoResponse:
         // Every wait ends here, so that a silent or half-answering radio cannot hold the transfer forever.
         if (waitsForRadio())
@@ -103,6 +115,7 @@ bool TransferMachine::interruptWait() {
     default:
         stopTimer(LinkTimer::NoResponse);
         stopTimer(LinkTimer::WakeUpPacing);
+        stopTimer(LinkTimer::NoAnswerHint);
         return true;
     }
 }
@@ -202,6 +215,7 @@ void TransferMachine::judgeAck() {
 
 void TransferMachine::noResponse() {
     stopTimer(LinkTimer::WakeUpPacing);
+    stopTimer(LinkTimer::NoAnswerHint);
     reply_.clear();
     fail({TransferMessage::noResponse()},
          ending(TransferResult::Outcome::NoResponse, {ErrorCode::NoResponse, {}}));
@@ -218,12 +232,16 @@ void TransferMachine::startTimer(LinkTimer t) {
     const LinkTimings& times = options_.timings;
     const int interval = t == LinkTimer::NoResponse     ? times.noResponseMs
                          : t == LinkTimer::WakeUpPacing ? times.wakeUpPacingMs
+                         : t == LinkTimer::NoAnswerHint ? times.noAnswerHintMs
                                                         : times.drainMs;
     act(Act::StartTimer{t, interval});
 }
 
 void TransferMachine::startHandshake() {
     startTimer(LinkTimer::NoResponse);
+    heard_ = false;
+    hintShown_ = false;
+    startTimer(LinkTimer::NoAnswerHint);
     wakeIndex_ = 0;
     sendWakeUpByte();
     startTimer(LinkTimer::WakeUpPacing);
@@ -278,6 +296,7 @@ void TransferMachine::finish(const TransferResult& result) {
     stopTimer(LinkTimer::NoResponse);
     stopTimer(LinkTimer::WakeUpPacing);
     stopTimer(LinkTimer::Drain);
+    stopTimer(LinkTimer::NoAnswerHint);
     state_ = State::Finished;
     result_ = result;
     act(Act::Finished{result});

@@ -20,6 +20,8 @@
 //                                                              first wake-up byte
 //  Waking          a pacing tick           tick, buffer empty  next wake-up byte       Waking
 //                                          tick, buffer holds  judge it as below       AnswerArriving
+//                                          hint timer, nothing caption NoAnswer        Waking
+//                                          heard yet
 //  AnswerArriving  more than two           > 2, ack            clear input, send 4D    Completing
 //                  characters              > 2, no ack         next wake-up byte       Waking
 //  Completing      any reply to 4D         bytes               the mode byte           ReadModeAck or
@@ -32,6 +34,8 @@
 //                                                              with the fail's result
 //  Finished        nothing                 any                 none                    Finished
 //
+// The hint timer starts with the first wake-up byte; it says NoAnswer only when no byte of any kind has
+// arrived by then, and bytes after the hint put the caption back to Connecting.
 // In every state that waits for the radio (Waking ... FrameAck, but not Storing):
 //   no-response timer expired -> fail(no response)
 // In every state but ShowingMessages and Finished:
@@ -137,6 +141,8 @@ private:
     ReceiveBuffer buffer_;
     QByteArray reply_; // BlockReply: the raw bytes so far
     int wakeIndex_ = 0;
+    bool heard_ = false;              // a byte of any kind has arrived since the wake-up began
+    bool hintShown_ = false;          // the caption says NoAnswer
     QList<TransferMessage> messages_; // ShowingMessages: the ones still to show
     TransferResult ending_;           // ShowingMessages: the result once they are closed
     TransferActions out_;

@@ -15,6 +15,8 @@ QString caption(TransferCaption caption) {
         return QStringLiteral("正在从对讲机读取数据。。。");
     case TransferCaption::Writing:
         return QStringLiteral("正在向对讲机写入数据。。。");
+    case TransferCaption::NoAnswer:
+        return QStringLiteral("无应答：请检查电缆连接、对讲机电源和端口选择");
     }
     return {};
 }
@@ -87,13 +89,12 @@ QString verifyFailure(const TransferResult& result) {
     }
 }
 
-// "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
+} // namespace
+
 QString modelText(const QString& name, const QString& code) {
     return (name.isEmpty() ? QStringLiteral("未知机型") : name) + QStringLiteral("（机型代码 ") + code +
            QStringLiteral("）");
 }
-
-} // namespace
 
 QString differencesText(const ImageDifferences& d) {
     QStringList parts;

@@ -41,6 +41,8 @@ QString frequencyOutOfBand(const FrequencyCheck& check);
 // one, or that nothing was written after a failed read before the write. Empty text when there is nothing to
 // add (a plain write, or one that failed and has said so).
 Shown writeReport(const WriteSequence::Report& report);
+// "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
+QString modelText(const QString& name, const QString& code);
 // The parts of an image that differ, "信道 3、5；设置数据块 A；填充数据块 200".
 QString differencesText(const ImageDifferences& differences);
 

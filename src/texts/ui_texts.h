@@ -44,6 +44,7 @@ inline const QString MenuPortMenu = QStringLiteral("端口选择(&C)");
 inline const QString MenuPort = QStringLiteral("选择端口(&P)");
 inline const QString MenuHelp = QStringLiteral("帮助(&H)");
 inline const QString MenuAbout = QStringLiteral("关于(&A)");
+inline const QString MenuOpenTraces = QStringLiteral("打开日志文件夹");
 
 // Toolbar buttons, left to right. "打开" is the open dialog's title as well.
 inline const QString ToolNew = QStringLiteral("新建");
@@ -226,6 +227,10 @@ inline const QString BackupSaved = QStringLiteral("已备份到：%1");
 inline const QString BackupFailed = QStringLiteral("备份没有保存：%1");
 inline const QString ReceivedBackedUp = QStringLiteral("已收到的数据已备份到：%1");
 inline const QString BackupFolderWontOpen = QStringLiteral("无法打开备份文件夹：%1");
+// The serial trace of a transfer: named in the messages of one that failed, a note when it was not saved.
+inline const QString TraceSaved = QStringLiteral("串口记录：%1");
+inline const QString TraceFailed = QStringLiteral("串口记录没有保存：%1");
+inline const QString TraceFolderWontOpen = QStringLiteral("无法打开日志文件夹：%1");
 // The write options of the 编程 menu.
 inline const QString MenuVerifyAfterWrite = QStringLiteral("写频后校验");
 inline const QString MenuBackupBeforeWrite = QStringLiteral("写频前先备份并核对机型");

@@ -48,13 +48,30 @@ void BackupCommands::afterWrite(const WriteSequence& job, const QString& modelNa
 }
 
 void BackupCommands::openFolder() {
+    openFolderAt(store_.folder(), RadioText::BackupFolderWontOpen);
+}
+
+void BackupCommands::openTraceFolder() {
+    openFolderAt(traces_.folder(), RadioText::TraceFolderWontOpen);
+}
+
+void BackupCommands::openFolderAt(const QString& folder, const QString& wontOpenText) {
     Prompter& prompter = *window_.prompter();
-    if (!QDir().mkpath(store_.folder())) {
+    if (!QDir().mkpath(folder)) {
         prompter.message(&window_, Prompter::Icon::Information, QString::number(ErrorCode::PathNotFound),
-                         ErrorText::pathNotFound(store_.folder()));
+                         ErrorText::pathNotFound(folder));
         return;
     }
-    if (!opener_(QUrl::fromLocalFile(store_.folder())))
+    if (!opener_(QUrl::fromLocalFile(folder)))
         prompter.message(&window_, Prompter::Icon::Information, UiText::TitleNotice,
-                         RadioText::BackupFolderWontOpen.arg(QDir::toNativeSeparators(store_.folder())));
+                         wontOpenText.arg(QDir::toNativeSeparators(folder)));
+}
+
+QString BackupCommands::tracePath(const QString& kind) const {
+    return traces_.pathFor(kind, QDateTime::currentDateTime());
+}
+
+void BackupCommands::keepTrace(const TransferTrace& trace, const QString& path) {
+    if (const Error e = traces_.save(trace, path); e.isError())
+        window_.addStatusNote(RadioText::TraceFailed.arg(e.description));
 }

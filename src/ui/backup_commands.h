@@ -5,13 +5,16 @@
 #include <functional>
 
 #include "document/backup_store.h"
+#include "link/trace_store.h"
 #include "link/transfer_action.h"
 
 class MainWindow;
 class ReadJob;
+class TransferTrace;
 class WriteSequence;
 
-// The backups the desktop program takes after its reads and writes, and "打开备份文件夹". A backup that
+// What the desktop program keeps of its transfers: the backups after its reads and writes with
+// "打开备份文件夹", and the serial trace of each transfer with "打开日志文件夹". A backup or trace that
 // cannot be saved never spoils the transfer: it is a note in the status bar, not a message box.
 class BackupCommands {
 public:
@@ -34,10 +37,20 @@ public:
     // Creates the folder if it is missing and opens it.
     void openFolder();
 
+    QString traceFolder() const { return traces_.folder(); }
+    void setTraceFolder(const QString& folder) { traces_ = TraceStore(folder); }
+    // Where the trace of a transfer of `kind` starting now will be kept.
+    QString tracePath(const QString& kind) const;
+    // Keeps the trace at `path` (see tracePath) and prunes the folder to the newest traces.
+    void keepTrace(const TransferTrace& trace, const QString& path);
+    void openTraceFolder();
+
 private:
     void note(const Error& error, const QString& savedPath);
+    void openFolderAt(const QString& folder, const QString& wontOpenText);
 
     MainWindow& window_;
     BackupStore store_;
+    TraceStore traces_;
     UrlOpener opener_;
 };

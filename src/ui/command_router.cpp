@@ -25,6 +25,8 @@ QString CommandRouter::menuName(Command command) {
         return QStringLiteral("mnuPort");
     case Command::About:
         return QStringLiteral("mnuAbout");
+    case Command::OpenTraces:
+        return QStringLiteral("mnuOpenTraces");
     }
     return {};
 }

@@ -33,6 +33,10 @@ void wireRadio(MainWindow& window) {
         radio->backups().openFolder();
         return Error::none();
     });
+    window.setCommandHandler(MainWindow::Command::OpenTraces, [radio] {
+        radio->backups().openTraceFolder();
+        return Error::none();
+    });
     window.setCommandHandler(MainWindow::Command::Port, [radio] {
         radio->mnuPort_Click();
         return Error::none();

@@ -104,6 +104,7 @@ QMenu* MainWindow::createMenus() {
 
     QMenu* help = menuBar()->addMenu(UiText::MenuHelp);
     help->setObjectName(QStringLiteral("mnuHelp"));
+    addRouted(help, Command::OpenTraces, UiText::MenuOpenTraces);
     addRouted(help, Command::About, UiText::MenuAbout);
     return newMenu;
 }

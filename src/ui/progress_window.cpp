@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "link/transfer_job.h"
 #include "texts/transfer_texts.h"
@@ -69,7 +70,11 @@ void ProgressWindow::Timer1_Timer() {
 }
 
 void ProgressWindow::onMessage(const TransferMessage& message) {
-    prompter_.show(this, TransferTexts::message(message, applicationTitle_));
+    TransferTexts::Shown shown = TransferTexts::message(message, applicationTitle_);
+    // Every message of a transfer is one of its failure; the first one says where the trace is.
+    if (!traceNote_.isEmpty())
+        shown.text += QLatin1Char('\n') + std::exchange(traceNote_, QString());
+    prompter_.show(this, shown);
     if (job_)
         job_->messageClosed();
 }
@@ -80,9 +85,10 @@ void ProgressWindow::onFinished(const TransferResult& result) {
         return;
     }
     if (result.escaped && result.error.isError()) {
-        prompter_.message(this, Prompter::Icon::Critical, UiText::TitleNotice,
-                          (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) +
-                              result.error.description);
+        QString text = (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) + result.error.description;
+        if (!traceNote_.isEmpty())
+            text += QLatin1Char('\n') + std::exchange(traceNote_, QString());
+        prompter_.message(this, Prompter::Icon::Critical, UiText::TitleNotice, text);
         closeSelf();
         return;
     }

@@ -25,6 +25,8 @@ public:
     void setStartDelay(int ms) { timer1_.setInterval(ms); }
     // The title of the transfer's messages that carry the program's name; the application name by default.
     void setApplicationTitle(const QString& title) { applicationTitle_ = title; }
+    // A line added to the first message of a failed transfer: where its serial trace is kept.
+    void setTraceNote(const QString& note) { traceNote_ = note; }
 
     bool blnn = false;           // true: write, false: read
     bool blnReandOrWrite = true; // the continue flag; cleared by a confirmed cancel
@@ -53,5 +55,6 @@ private:
     QPushButton* cmdCancel_ = nullptr;
     QTimer timer1_;
     QString applicationTitle_;
+    QString traceNote_; // until the first message has taken it
     bool closing_ = false;
 };

@@ -1,11 +1,13 @@
 #include "ui/radio_commands.h"
 
+#include <QDir>
 #include <QStatusBar>
 
 #include "document/radio_document.h"
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
 #include "link/read_job.h"
+#include "link/transfer_trace.h"
 #include "link/write_job.h"
 #include "link/write_sequence.h"
 #include "texts/transfer_texts.h"
@@ -47,7 +49,7 @@ QString RadioCommands::portDevice() const {
     if (frmDK_ && frmDK_->picked())
         return frmDK_->chosenDevice();
     if (!window_.portDevice().isEmpty())
-        return window_.portDevice();
+        return portDevicePath(window_.portDevice());
     const int index = frmDK_ ? frmDK_->DKH : 0;
     const QVector<PortInfo> ports = availablePorts();
     if (index < ports.size())
@@ -77,15 +79,21 @@ bool RadioCommands::openPort() {
 void RadioCommands::runInProgressWindow(TransferJob& job, bool write) {
     Q_EMIT transferStarting();
     window_.showStatusNote(QString()); // the notes of an earlier transfer no longer apply
+    TransferTrace trace;
+    const QString tracePath = backups_.tracePath(write ? BackupStore::WriteWord : BackupStore::ReadWord);
+    job.setTrace(&trace);
     {
         ProgressWindow frmWAIT(*window_.prompter(), &window_);
         frmWAIT.blnn = write;
         frmWAIT.setStartDelay(timings_.startDelayMs);
         frmWAIT.setApplicationTitle(window_.applicationTitle());
+        frmWAIT.setTraceNote(RadioText::TraceSaved.arg(QDir::toNativeSeparators(tracePath)));
         frmWAIT.setTransfer(&job);
         window_.execDialog(&frmWAIT);
     }
     closePort();
+    job.setTrace(nullptr);
+    backups_.keepTrace(trace, tracePath);
     lastResult_ = job.result();
 }
 

@@ -1,4 +1,8 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -118,6 +122,12 @@ private Q_SLOTS:
     void usage();
     void writeHelp();
     void ports();
+    void otherProgramsHelp_data();
+    void otherProgramsHelp();
+    void verify_data();
+    void verify();
+    void trace_data();
+    void trace();
     void transfersLeaveABackup_data();
     void transfersLeaveABackup();
     void backupFolderDefaultsToTheDesktops();
@@ -601,10 +611,192 @@ void TestLinkCli::writeHelp() {
 }
 
 void TestLinkCli::ports() {
-    const Result r = cli({QStringLiteral("ports")});
-    QCOMPARE(r.code, 0);
-    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        QVERIFY(line.startsWith(QStringLiteral("COM")));
+    // The machine's own ports, whatever they are: the table under its header, the same ports as JSON.
+    const Result table = cli({QStringLiteral("ports")});
+    const Result json = cli({QStringLiteral("ports"), QStringLiteral("--json")});
+    QCOMPARE(table.code, 0);
+    QCOMPARE(json.code, 0);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    QVERIFY2(doc.isArray(), qPrintable(error.errorString()));
+    const QStringList lines = table.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (doc.array().isEmpty()) {
+        QVERIFY(lines.isEmpty());
+        return;
+    }
+    QCOMPARE(lines.size(), doc.array().size() + 1);
+    QVERIFY(lines[0].startsWith(QStringLiteral("设备")));
+    for (int i = 0; i < doc.array().size(); ++i) {
+        const QJsonObject port = doc.array().at(i).toObject();
+        QVERIFY(lines[i + 1].startsWith(port.value("device").toString() + QLatin1Char(' ')));
+        const QString usb = port.value("usb").toString();
+        QVERIFY2(usb.isEmpty() || QRegularExpression("^[0-9a-f]{4}:[0-9a-f]{4}$").match(usb).hasMatch(),
+                 qPrintable(usb));
+    }
+}
+
+// The desktop program and the virtual radio print their options too.
+void TestLinkCli::otherProgramsHelp_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("radiocps") << "radiocps" << QStringList{"--port", "--open"};
+    QTest::newRow("radiocps-sim") << "radiocps-sim" << QStringList{"--image", "--fault", "--save", "silent"};
+}
+
+void TestLinkCli::otherProgramsHelp() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, options);
+    const QString path = kBin + QLatin1Char('/') + program;
+    if (!QFile::exists(path))
+        QSKIP("not built");
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(path, {QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    for (const QString& option : options)
+        QVERIFY2(out.contains(option), qPrintable(program + QLatin1Char(' ') + option));
+}
+
+// verify against the virtual radio: its verdict, its exit code, and that the radio's memory is untouched.
+void TestLinkCli::verify_data() {
+    QTest::addColumn<QString>("radio"); // the sim's memory
+    QTest::addColumn<int>(
+        "editChannel"); // >0: FILE is the sample with this channel's receive frequency changed
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says");
+    const QString rc168 = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc168-vhf.qfd");
+    QTest::newRow("same") << kSample << 0 << QString() << 0 << QStringLiteral("对讲机与文件一致");
+    QTest::newRow("one channel differs") << kSample << 5 << QString() << 3 << QStringLiteral("信道 5 与文件");
+    QTest::newRow("another model") << rc168 << 0 << QString() << 4
+                                   << QStringLiteral(
+                                          "对讲机是RC-168（机型代码 32），文件是RC-160（机型代码 71）");
+    QTest::newRow("read cut short") << kSample << 0 << QStringLiteral("hangup:40") << 1 << QString();
+}
+
+void TestLinkCli::verify() {
+    QFETCH(QString, radio);
+    QFETCH(int, editChannel);
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("radio.qfd"));
+    QStringList simArgs{QStringLiteral("--image"), radio, QStringLiteral("--save"), saved};
+    if (!fault.isEmpty())
+        simArgs << QStringLiteral("--fault") << fault;
+    Sim sim;
+    QVERIFY(sim.start(simArgs));
+    // A radio the sample was written to: the write adds what the file leaves out (the last used channel).
+    if (radio == kSample && fault.isEmpty()) {
+        QCOMPARE(cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device,
+                      QStringLiteral("--config"), kConfig, kSample})
+                     .code,
+                 0);
+        QTest::qWait(200); // the sim saves its memory when the port closes
+    }
+    const QByteArray before = dataTokens(saved);
+    QString file = kSample;
+    if (editChannel > 0) {
+        file = folder.filePath(QStringLiteral("edited.json"));
+        QCOMPARE(cli({QStringLiteral("convert"), kSample, file, QStringLiteral("--config"), kConfig}).code,
+                 0);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+        f.close();
+        QJsonArray grid = o.value("grid").toArray();
+        QJsonArray row = grid[editChannel].toArray();
+        row[1] = QStringLiteral("431.00000");
+        grid[editChannel] = row;
+        o["grid"] = grid;
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QJsonDocument(o).toJson());
+        f.close();
+    }
+    const Result r = cli({QStringLiteral("verify"), QStringLiteral("--port"), sim.device,
+                          QStringLiteral("--config"), kConfig, file});
+    QCOMPARE(r.code, code);
+    if (!says.isEmpty())
+        QVERIFY2((code == 0 ? r.out : r.err).contains(says), qPrintable(r.out + r.err));
+    sim.process.terminate();
+    QVERIFY(sim.process.waitForFinished(5000));
+    // Nothing was written: the radio holds what it held before.
+    if (fault.isEmpty())
+        QCOMPARE(dataTokens(saved), before.isEmpty() ? dataTokens(radio) : before);
+}
+
+// --trace FILE: one line per burst, timers and cancels marked, written however the transfer ended, and named
+// on stderr when it failed. A silent radio also shows the no-answer hint, once.
+void TestLinkCli::trace_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("fault"); // "-" for a port that does not exist
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("marks"); // what the trace must hold
+    QTest::addColumn<bool>("hint");
+    QTest::newRow("read") << "read" << QString() << 0 << QStringList{" TX ", " RX "} << false;
+    QTest::newRow("write") << "write" << QString() << 0 << QStringList{" TX ", " RX ", " TIMER drain"}
+                           << false;
+    // The sample as it stands lacks the last-used channel a write adds: verify finds that one difference.
+    QTest::newRow("verify") << "verify" << QString() << 3 << QStringList{" TX ", " RX "} << false;
+    QTest::newRow("silent radio") << "read" << QStringLiteral("silent") << 1
+                                  << QStringList{" TX ", " TIMER wake-up-pacing", " TIMER no-answer-hint",
+                                                 " TIMER no-response"}
+                                  << true;
+    QTest::newRow("no such port") << "verify" << QStringLiteral("-") << 1
+                                  << QStringList{" OPEN /dev/ttyRADIOCPSNONE"} << false;
+}
+
+void TestLinkCli::trace() {
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(int, code);
+    QFETCH(QStringList, marks);
+    QFETCH(bool, hint);
+    Sim sim;
+    QString device = QStringLiteral("ttyRADIOCPSNONE"); // a bare name, looked for in /dev
+    if (fault != QLatin1String("-")) {
+        QStringList simArgs{QStringLiteral("--image"), kSample};
+        if (!fault.isEmpty())
+            simArgs << QStringLiteral("--fault") << fault;
+        QVERIFY(sim.start(simArgs));
+        device = sim.device;
+    }
+    QTemporaryDir folder;
+    const QString trace = folder.filePath(QStringLiteral("trace.txt"));
+    QStringList args{command, QStringLiteral("--port"),  device, QStringLiteral("--config"),
+                     kConfig, QStringLiteral("--trace"), trace};
+    if (command == QLatin1String("read"))
+        args << QStringLiteral("--out") << folder.filePath(QStringLiteral("read.qfd"));
+    else
+        args << kSample;
+    if (hint)
+        args << QStringLiteral("--timeout") << QStringLiteral("6"); // past the 5 s of the hint
+    const Result r = cli(args, 60000);
+    QCOMPARE(r.code, code);
+    const QString text = QString::fromUtf8(fileBytes(trace));
+    QVERIFY2(!text.isEmpty(), qPrintable(r.err));
+    for (const QString& mark : marks)
+        QVERIFY2(text.contains(mark), qPrintable(mark + QLatin1Char('\n') + text.left(2000)));
+    // Every line: the milliseconds, then bytes in one direction or a mark; times never go back.
+    const QRegularExpression line(
+        QStringLiteral("^ *(\\d+) (TX|RX|TIMER|CANCEL|LOST|OPEN)( [0-9A-F]{2})*( [a-z-]+| .*FAILED.*)?$"));
+    qint64 last = 0;
+    for (const QString& l : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch m = line.match(l);
+        QVERIFY2(m.hasMatch(), qPrintable(l));
+        QVERIFY(m.captured(1).toLongLong() >= last);
+        last = m.captured(1).toLongLong();
+    }
+    QCOMPARE(r.err.contains(QStringLiteral("串口记录：") + trace), code == 1);
+    const QString hintText = QStringLiteral("无应答：请检查电缆连接、对讲机电源和端口选择");
+    QCOMPARE(r.err.count(hintText), hint ? 1 : 0);
+    if (fault == QLatin1String("-"))
+        QVERIFY2(r.err.contains(QStringLiteral("/dev/ttyRADIOCPSNONE")), qPrintable(r.err));
 }
 
 QTEST_GUILESS_MAIN(TestLinkCli)

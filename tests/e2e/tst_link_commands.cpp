@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -33,6 +34,13 @@ using Answer = Prompter::Answer;
 int lines(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : -1;
+}
+
+// The messages without the line that names the serial trace (failedTransferNamesItsTrace looks at it).
+QStringList withoutTrace(QStringList texts) {
+    for (QString& t : texts)
+        t.remove(QRegularExpression(QStringLiteral("\n串口记录：.*$")));
+    return texts;
 }
 
 QByteArray bytesOf(const QString& path) {
@@ -89,6 +97,8 @@ private Q_SLOTS:
     void writeCompletes();
     void writeRejectsFrequency();
     void writeNotAcknowledged();
+    void failedTransferNamesItsTrace_data();
+    void failedTransferNamesItsTrace();
     void partialReadNamesItsBackup_data();
     void partialReadNamesItsBackup();
     void backupFailureIsOnlyANote();
@@ -153,6 +163,7 @@ void TestLinkCommands::init() {
                                              QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag()));
     commands_->setReceivedFilePath(testFolder + QStringLiteral("/received.qfd"));
     commands_->backups().setFolder(testFolder + QStringLiteral("/backups"));
+    commands_->backups().setTraceFolder(testFolder + QStringLiteral("/traces"));
 }
 
 void TestLinkCommands::cleanup() {
@@ -393,12 +404,47 @@ void TestLinkCommands::writeNotAcknowledged() {
     commands_->mnuWrite_Click();
     QVERIFY(window_->document().isModified()); // the radio did not take it
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
-    QCOMPARE(prompter().texts(), (QStringList{QStringLiteral("确定要开始写频吗?"),
-                                              wording(TransferMessage::communicationError())}));
+    QCOMPARE(withoutTrace(prompter().texts()), (QStringList{QStringLiteral("确定要开始写频吗?"),
+                                                            wording(TransferMessage::communicationError())}));
     QCOMPARE(prompter().shown[1].title, window_->applicationTitle());
     QVERIFY(!commands_->port().isOpen());
     // Blocks went out before the radio stopped answering: what was being written is kept.
     QCOMPARE(backupsIn(commands_->backups().folder()).size(), 1);
+}
+
+void TestLinkCommands::failedTransferNamesItsTrace_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("faultText");
+    QTest::addColumn<QString>("mark"); // what the trace must hold besides bytes sent
+    QTest::newRow("read, completed") << false << QString() << QStringLiteral(" RX ");
+    QTest::newRow("read, silent radio")
+        << false << QStringLiteral("silent") << QStringLiteral(" TIMER no-response");
+    QTest::newRow("write, not acknowledged") << true << QStringLiteral("noack:7") << QStringLiteral(" RX 15");
+}
+
+void TestLinkCommands::failedTransferNamesItsTrace() {
+    QFETCH(bool, write);
+    QFETCH(QString, faultText);
+    QFETCH(QString, mark);
+    startRadio(write ? MemoryImage::blank(1) : stateImage(), faultText);
+    if (write)
+        commands_->mnuWrite_Click();
+    else
+        commands_->mnuRead_Click();
+    const QString folder = commands_->backups().traceFolder();
+    const QStringList traces = QDir(folder).entryList(QDir::Files);
+    QCOMPARE(traces.size(), 1);
+    QVERIFY(traces[0].endsWith(write ? QStringLiteral("-写频.txt") : QStringLiteral("-读频.txt")));
+    const QString path = QDir(folder).filePath(traces[0]);
+    const QByteArray text = bytesOf(path);
+    QVERIFY(text.contains(" TX "));
+    QVERIFY2(text.contains(mark.toUtf8()), text.left(1000).constData());
+    // Only a failure's message names it, once: in its first message.
+    const QString line = QStringLiteral("\n串口记录：") + QDir::toNativeSeparators(path);
+    int naming = 0;
+    for (const auto& shown : prompter().shown)
+        naming += shown.text.count(line);
+    QCOMPARE(naming, faultText.isEmpty() ? 0 : 1);
 }
 
 void TestLinkCommands::partialReadNamesItsBackup_data() {
@@ -483,7 +529,7 @@ void TestLinkCommands::writeVerifies() {
     duringDialog_ = [&windows](QDialog*) { ++windows; };
     commands_->mnuWrite_Click();
     WritePreferences::setVerifyAfterWrite(false);
-    QCOMPARE(prompter().texts(), QStringList{QStringLiteral("确定要开始写频吗?")} + shown);
+    QCOMPARE(withoutTrace(prompter().texts()), QStringList{QStringLiteral("确定要开始写频吗?")} + shown);
     // Beside the note of the write's backup.
     QCOMPARE(window_->statusNote().split(QStringLiteral("；")).contains(QStringLiteral("写频完成，校验一致")),
              !status.isEmpty());

@@ -54,6 +54,7 @@ private Q_SLOTS:
         window = fixture.createWithModel(1); // a 16-channel layout 0 model: the read must switch it
         wireCommands(*window);
         radioCommands()->backups().setFolder(dir.filePath(QStringLiteral("backups")));
+        radioCommands()->backups().setTraceFolder(dir.filePath(QStringLiteral("traces")));
         // Own dialogs other than the model dialog run for real (frmWAIT closes itself).
         window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
         radio = std::make_unique<PtyRadio>(RadioMachine(demoImage()), 0);
@@ -120,6 +121,32 @@ private Q_SLOTS:
         QCOMPARE(fixture.prompter.shown.size(), 1);
         QVERIFY(fixture.prompter.shown[0].text.contains(QDir::toNativeSeparators(folder)));
         radioCommands()->backups().setFolder(dir.filePath(QStringLiteral("backups")));
+    }
+
+    void openTracesMenuItem() {
+        // In the help menu, before "关于"; it opens the folder of the traces, where the transfers so far
+        // have each left one.
+        auto* help = window->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+        QVERIFY(help);
+        auto* item = window->findChild<QAction*>(QStringLiteral("mnuOpenTraces"));
+        QVERIFY(item && help->actions().contains(item));
+        QCOMPARE(item->text(), QStringLiteral("打开日志文件夹"));
+        const QString folder = radioCommands()->backups().traceFolder();
+        QVERIFY(QDir(folder).entryList(QDir::Files).size() >= 2); // the read and the write before
+        QList<QUrl> opened;
+        radioCommands()->backups().setUrlOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        fixture.prompter.clear();
+        item->trigger();
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+        QVERIFY(fixture.prompter.shown.isEmpty());
+        radioCommands()->backups().setUrlOpener([](const QUrl&) { return false; });
+        item->trigger();
+        QCOMPARE(fixture.prompter.shown.size(), 1);
+        QCOMPARE(fixture.prompter.shown[0].text,
+                 QStringLiteral("无法打开日志文件夹：") + QDir::toNativeSeparators(folder));
     }
 
     // Both write options on: the radio is read, written and read back in one progress window.

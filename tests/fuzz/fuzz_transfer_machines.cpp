@@ -204,7 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             bench.radioAnswers(in.next() % 13 + 1);
             break;
         case 2:
-            bench.fire(LinkTimer(in.next() % 3)); // may be one that is not running
+            bench.fire(LinkTimer(in.next() % 4)); // may be one that is not running
             break;
         case 3:
             bench.fireEarliest();

@@ -1,7 +1,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -418,6 +420,112 @@ private Q_SLOTS:
         QVERIFY2(r.code == 1, qPrintable(QStringLiteral("exit %1: %2").arg(r.code).arg(err)));
         QVERIFY2(err.contains(named), qPrintable(err));
         QVERIFY(!QFile::exists(dir.filePath("never.json")));
+    }
+
+    // Every command answers --help and -h with its usage and options on stdout, and nothing on stderr.
+    void helpOfEveryCommand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("words"); // what its help must name
+        QTest::newRow("show") << "show" << QStringList{"--json", "--config", "退出码"};
+        QTest::newRow("convert") << "convert" << QStringList{".json", "退出码"};
+        QTest::newRow("report") << "report" << QStringList{"--pdf", "退出码"};
+        QTest::newRow("ports") << "ports" << QStringList{"--json", "ttyUSB0", "退出码"};
+        QTest::newRow("diff") << "diff" << QStringList{"0 相同", "1 不同", "2 用法错误", "5 文件无法打开"};
+        QTest::newRow("read") << "read" << QStringList{"--out FILE", "--trace FILE"};
+        QTest::newRow("write") << "write" << QStringList{"--verify", "--trace FILE"};
+        QTest::newRow("verify") << "verify"
+                                << QStringList{"--trace FILE", "3 不一致", "4 对讲机是另一机型", "1 失败"};
+    }
+    void helpOfEveryCommand() {
+        QFETCH(QString, command);
+        QFETCH(QStringList, words);
+        for (const QString& flag : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            // Help wins over anything else on the line, even arguments that would be wrong.
+            const Run r = run({command, "--bogus", flag});
+            QCOMPARE(r.code, 0);
+            // report starts Qt's GUI side, which may warn about the session on its own.
+            QVERIFY2(
+                QString::fromUtf8(r.err).remove(QRegularExpression("^QStandardPaths:[^\n]*\n")).isEmpty(),
+                r.err.constData());
+            const QString out = QString::fromUtf8(r.out);
+            QVERIFY2(out.startsWith("usage: radiocps-cli " + command + ' '), qPrintable(out));
+            for (const QString& word : words)
+                QVERIFY2(out.contains(word), qPrintable(command + ": " + word));
+        }
+    }
+    void helpListsEveryCommandOnce() {
+        const Run r = run({"--help"});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        for (const char* command :
+             {"show", "convert", "report", "ports", "diff", "read", "write", "verify"}) {
+            int found = 0;
+            for (const QString& line : lines)
+                found += line.startsWith(QStringLiteral("  ") + QLatin1String(command) + ' ');
+            QVERIFY2(found == 1, command);
+        }
+    }
+
+    // diff: a JSON form edited at `path` to `value`, compared with the sample it came from.
+    void diff_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QStringList>("path"); // empty: the JSON form unchanged
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("lines"); // stdout, in order
+        QTest::newRow("a file and its JSON form")
+            << "demo-16" << QStringList{} << QJsonValue() << 0 << QStringList{};
+        QTest::newRow("a cell") << "demo-16" << QStringList{"grid", "3", "2"} << QJsonValue("431.00000") << 1
+                                << QStringList{"信道 3 发射频率：430.25000 → 431.00000"};
+        QTest::newRow("a cell emptied") << "demo-16" << QStringList{"grid", "16", "4"} << QJsonValue("") << 1
+                                        << QStringList{"信道 16 发射信令：123.0 → （空）"};
+        QTest::newRow("a setting") << "demo-16" << QStringList{"settings", "cboFuncSQL"} << QJsonValue("9")
+                                   << 1 << QStringList{"设置 静噪等级：5 → 9"};
+        QTest::newRow("a tune value") << "demo-16" << QStringList{"tune", "sPower"} << QJsonValue(7) << 1
+                                      << QStringList{"调整模式 功率调整（sPower）：5 → 7"};
+    }
+    void diff() {
+        QFETCH(QString, a);
+        QFETCH(QStringList, path);
+        QFETCH(QJsonValue, value);
+        const QString sample = samples + a + ".qfd";
+        const QString json = dir.filePath("diff-" + QString::fromLatin1(QTest::currentDataTag()) + ".json");
+        QCOMPARE(run({"convert", sample, json, "--config", config}).code, 0);
+        if (!path.isEmpty()) {
+            QFile f(json);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QJsonValue edited = replaced(QJsonDocument::fromJson(f.readAll()).object(), path, value);
+            f.close();
+            writeAll(json, QJsonDocument(edited.toObject()).toJson());
+        }
+        const Run r = run({"diff", sample, json, "--config", config});
+        QTEST(r.code, "code");
+        QTEST(QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts), "lines");
+        QVERIFY(!r.err.isEmpty()); // the verdict in words, beside the code
+    }
+    void diffOfTwoModels() {
+        const Run r = run({"diff", samples + "demo-16.qfd", samples + "rc168-vhf.qfd", "--config", config});
+        QCOMPARE(r.code, 1);
+        const QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"机型：RC-160 → RC-168", "机型代码：71 → 32", "布局：1 → 0"}));
+        // Columns only layout 1 has are compared with empty cells.
+        QVERIFY(lines.contains(QStringLiteral("信道 1 扫描添加：是 → （空）")));
+    }
+    void diffExitCodes_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::newRow("one file") << QStringList{"diff", samples + "demo-16.qfd"} << 2;
+        QTest::newRow("three files") << QStringList{"diff", "a", "b", "c"} << 2;
+        QTest::newRow("missing file")
+            << QStringList{"diff", samples + "demo-16.qfd", "/nonexistent.qfd"} << 5;
+        QTest::newRow("a folder") << QStringList{"diff", dir.path(), samples + "demo-16.qfd"} << 5;
+    }
+    void diffExitCodes() {
+        QFETCH(QStringList, args);
+        const Run r = run(args + QStringList{"--config", config});
+        QTEST(r.code, "code");
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!r.err.isEmpty());
     }
 };
 

@@ -1,3 +1,5 @@
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,6 +14,8 @@
 
 // The value types of the link: receive buffer, received file lines, the frames of both sides, port order, the
 // frequency check before a write, the write image and the port's error values.
+Q_DECLARE_METATYPE(PortInfo)
+
 class TestLinkBasics : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -26,6 +30,10 @@ private Q_SLOTS:
     void badHeaders_data();
     void badHeaders();
     void portOrder();
+    void portDevicePaths_data();
+    void portDevicePaths();
+    void portsAsJson_data();
+    void portsAsJson();
     void frequencyCheck_data();
     void frequencyCheck();
     void lastUsedChannelByte_data();
@@ -212,6 +220,57 @@ void TestLinkBasics::portOrder() {
     QCOMPARE(names, (QStringList{"ttyACM0", "ttyUSB2", "ttyUSB10", "ttyS0", "ttyS1"}));
     QCOMPARE(ports[1].label(), QStringLiteral("/dev/ttyUSB2 (CP2102)"));
     QCOMPARE(ports[3].label(), QStringLiteral("/dev/ttyS0"));
+}
+
+void TestLinkBasics::portDevicePaths_data() {
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("device");
+    QTest::newRow("bare USB name") << "ttyUSB0"
+                                   << "/dev/ttyUSB0";
+    QTest::newRow("bare ACM name, spaces around") << " ttyACM1 "
+                                                  << "/dev/ttyACM1";
+    QTest::newRow("full path") << "/dev/ttyUSB3"
+                               << "/dev/ttyUSB3";
+    QTest::newRow("pty path kept as given") << "/dev/pts/7"
+                                            << "/dev/pts/7";
+    QTest::newRow("relative link kept") << "./radio"
+                                        << "./radio";
+    QTest::newRow("nothing") << ""
+                             << "";
+}
+
+void TestLinkBasics::portDevicePaths() {
+    QFETCH(QString, given);
+    QTEST(portDevicePath(given), "device");
+}
+
+void TestLinkBasics::portsAsJson_data() {
+    QTest::addColumn<PortInfo>("port");
+    QTest::addColumn<QString>("usb");
+    PortInfo cp2102{"ttyUSB0", "/dev/ttyUSB0", "CP2102 USB to UART", true, "Silicon Labs", "0001",
+                    0x10C4,    0xEA60};
+    QTest::newRow("USB adapter") << cp2102 << "10c4:ea60";
+    PortInfo small = cp2102;
+    small.vendorId = 0x403;
+    small.productId = 0x1;
+    QTest::newRow("identifiers padded to four digits") << small << "0403:0001";
+    PortInfo onboard{"ttyS0", "/dev/ttyS0", "", false};
+    QTest::newRow("no vendor identifier") << onboard << "";
+}
+
+void TestLinkBasics::portsAsJson() {
+    QFETCH(PortInfo, port);
+    QFETCH(QString, usb);
+    QCOMPARE(port.usbId(), usb);
+    const QJsonArray json = portsToJson({port, port});
+    QCOMPARE(json.size(), 2);
+    const QJsonObject o = json.at(0).toObject();
+    QCOMPARE(o.value("device").toString(), port.device);
+    QCOMPARE(o.value("name").toString(), port.name);
+    QCOMPARE(o.value("description").toString(), port.description);
+    QCOMPARE(o.value("manufacturer").toString(), port.manufacturer);
+    QCOMPARE(o.value("usb").toString(), usb);
+    QCOMPARE(o.value("serialNumber").toString(), port.serialNumber);
 }
 
 void TestLinkBasics::frequencyCheck_data() {

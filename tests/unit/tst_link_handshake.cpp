@@ -56,6 +56,8 @@ QByteArray wakeOnce(TransferMachine& m) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(QList<TransferCaption>)
+
 class TestLinkHandshake : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -64,6 +66,8 @@ private Q_SLOTS:
     void answerNeedsMoreThanTwoCharacters();
     void foreignAnswerResumesSequence();
     void noResponseDuringWakeUp();
+    void noAnswerHint_data();
+    void noAnswerHint();
     void noReplyToCompletingByte();
     void cancelDuringWakeUp();
     void cancelDuringAckWaitLeavesNoTimer();
@@ -161,6 +165,65 @@ void TestLinkHandshake::noResponseDuringWakeUp() {
     QVERIFY(!fin->result.decode);
     QVERIFY(m.isFinished());
     QVERIFY(m.bytesReceived(QByteArray::fromHex("060606")).isEmpty());
+}
+
+// Events in order: "tick" a pacing tick, "hint" the hint timer, "rx" a byte of noise (no acknowledgement),
+// "ack" the answer 06 06 06, "cancel". `captions` are those the events after start produce.
+void TestLinkHandshake::noAnswerHint_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QList<TransferCaption>>("captions");
+    using C = TransferCaption;
+    QTest::newRow("silence: the hint, and the wake-up goes on")
+        << false << QStringList{"tick", "hint", "tick"} << QList<C>{C::NoAnswer};
+    QTest::newRow("silence on a write as well") << true << QStringList{"hint"} << QList<C>{C::NoAnswer};
+    QTest::newRow("noise before the hint: none") << false << QStringList{"rx", "tick", "hint"} << QList<C>{};
+    QTest::newRow("an answer after the hint puts the caption back")
+        << false << QStringList{"hint", "rx"} << QList<C>{C::NoAnswer, C::Connecting};
+    QTest::newRow("a late hint timer after the answer: none")
+        << false << QStringList{"ack", "tick", "hint"} << QList<C>{};
+    QTest::newRow("after a cancel: none") << false << QStringList{"cancel", "hint"} << QList<C>{};
+}
+
+void TestLinkHandshake::noAnswerHint() {
+    QFETCH(bool, write);
+    QFETCH(QStringList, events);
+    QFETCH(QList<TransferCaption>, captions);
+    const MemoryImage image = MemoryImage::blank(1);
+    std::unique_ptr<TransferMachine> m;
+    if (write)
+        m = std::make_unique<WriteTransfer>(image, 16, options());
+    else
+        m = std::make_unique<ReadTransfer>(linkTestModels(), options());
+    const TransferActions first = m->start();
+    const Act::StartTimer* hint = started(first, LinkTimer::NoAnswerHint);
+    QVERIFY(hint);
+    QCOMPARE(hint->interval, options().timings.noAnswerHintMs);
+    QList<TransferCaption> got;
+    bool quiet = true; // until the first event that is not a timer
+    for (const QString& e : events) {
+        TransferActions out;
+        if (e == QLatin1String("tick"))
+            out = m->timerExpired(LinkTimer::WakeUpPacing);
+        else if (e == QLatin1String("hint"))
+            out = m->timerExpired(LinkTimer::NoAnswerHint);
+        else if (e == QLatin1String("rx"))
+            out = m->bytesReceived(QByteArray::fromHex("15"));
+        else if (e == QLatin1String("ack"))
+            out = m->bytesReceived(QByteArray::fromHex("060606"));
+        else if (e == QLatin1String("cancel"))
+            out = m->cancel();
+        for (const auto& a : out) {
+            if (const auto* c = std::get_if<Act::Caption>(&a))
+                got << c->caption;
+        }
+        // Before anything has been heard every tick sends the next wake-up byte, hint or not.
+        if (e == QLatin1String("tick") && quiet)
+            QCOMPARE(sentBytes(out).size(), 1);
+        if (e != QLatin1String("tick") && e != QLatin1String("hint"))
+            quiet = false;
+    }
+    QCOMPARE(got, captions);
 }
 
 void TestLinkHandshake::noReplyToCompletingByte() {
