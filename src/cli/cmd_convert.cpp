@@ -3,13 +3,14 @@
 #include <QFile>
 #include <QJsonDocument>
 
+#include "cli/channel_input.h"
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
-#include "cli/json_form.h"
 #include "config/error_texts.h"
 #include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "image/chirp_csv.h"
+#include "image/json_form.h"
 #include "texts/cli_texts.h"
 
 namespace {
@@ -32,26 +33,6 @@ Error readFile(const QString& path, QByteArray* bytes) {
     if (!file.open(QIODevice::ReadOnly))
         return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
     *bytes = file.readAll();
-    return Error::none();
-}
-
-Error readJson(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
-    if (Error e = Cli::prepareDocument(args, document); e.isError())
-        return e;
-    QByteArray bytes;
-    if (Error e = readFile(path, &bytes); e.isError())
-        return e;
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
-    if (!doc.isObject())
-        return {ErrorCode::TypeMismatch, CliText::NotJson + parseError.errorString()};
-    LoadedChannelFile state;
-    const QString config = Cli::configPath(args);
-    if (Error e = JsonForm::fromJson(doc.object(), document->models(),
-                                     StartupConfig::read(config, Cli::appFolder()), &state);
-        e.isError())
-        return e;
-    document->applyLoaded(state, path);
     return Error::none();
 }
 
@@ -98,9 +79,7 @@ Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* do
 Error readState(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
     if (hasSuffix(path, ".csv"))
         return readCsv(args, path, document);
-    if (hasSuffix(path, ".json"))
-        return readJson(args, path, document);
-    return Cli::openDocument(args, path, document);
+    return Cli::readChannelSet(args, path, document);
 }
 
 Error writeState(const QString& path, RadioDocument& document) {

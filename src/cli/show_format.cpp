@@ -3,8 +3,8 @@
 #include <QJsonDocument>
 
 #include "cli/cli_support.h"
-#include "cli/json_form.h"
 #include "document/radio_document.h"
+#include "image/json_form.h"
 #include "texts/cli_texts.h"
 #include "texts/ui_texts.h"
 

@@ -66,3 +66,31 @@ QString documentRefused();
 QString pdfNotCreated(const QString& path);
 
 } // namespace ErrorText
+
+// The JSON form of a channel file: what is wrong with a file that is refused.
+namespace JsonText {
+inline const QString NotJson = QStringLiteral("不是有效的 JSON：");
+inline const QString JsonLayout = QStringLiteral("\"layout\" 必须是 \"0\" 或 \"1\"");
+inline const QString JsonChannelCount = QStringLiteral("\"channelCount\" 必须在 1 到 126 之间");
+inline const QString JsonBand = QStringLiteral("\"band\" 必须是 0 或 1");
+inline const QString JsonModelCode =
+    QStringLiteral("\"modelCode\" 必须是两位十六进制数，或在配置文件中找到机型 \"%1\"");
+inline const QString JsonModel = QStringLiteral("\"model\" 的 \"%1\" 不是配置文件中的机型");
+inline const QString JsonChannelCountOfModel =
+    QStringLiteral("\"channelCount\" 为 %1，但机型 \"%2\" 有 %3 个信道");
+inline const QString JsonLayoutOfModel =
+    QStringLiteral("\"layout\" 为 \"%1\"，但机型 \"%2\" 的布局是 \"%3\"");
+inline const QString JsonModelCodeOfModel =
+    QStringLiteral("\"modelCode\" 为 \"%1\"，但配置文件中机型 \"%2\" 在 \"band\" %3 的代码是 \"%4\"");
+inline const QString JsonModelCodeType = QStringLiteral("\"modelCode\" 必须是文本");
+inline const QString JsonSetting =
+    QStringLiteral("\"settings\" 的 \"%1\" 必须是该列表的一项文本，不能缺少或为 null");
+inline const QString JsonTuneType = QStringLiteral("\"tune\" 的 \"%1\" 必须是整数，不能缺少");
+inline const QString JsonCellType = QStringLiteral("第 %1 行第 %2 列（%3）必须是文本，空的单元格写 \"\"");
+inline const QString JsonNoSuchItem = QStringLiteral("%1 没有 \"%2\" 这一项");
+inline const QString JsonTune =
+    QStringLiteral("\"tune\" 的值超出范围（optJT、Option1 为 0 或 1，sPower 为 0 到 10）");
+inline const QString JsonGridRows = QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行");
+inline const QString JsonRowColumns = QStringLiteral("第 %1 行应有 %2 列，实有 %3 列");
+inline const QString JsonCell = QStringLiteral("第 %1 行第 %2 列（%3）的 \"%4\" 不是信道编辑器接受的值");
+} // namespace JsonText

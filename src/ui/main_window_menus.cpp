@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "document/radio_document.h"
+#include "image/json_form.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_row_commands.h"
@@ -202,6 +203,21 @@ void MainWindow::openPath(const QString& path) {
     if (suffix == QLatin1String("csv") && info.isFile()) {
         // The channels are replaced as one step that undo takes back: nothing is lost, so no question.
         csv_->importFile(path);
+        return;
+    }
+    if (suffix == QLatin1String("json") && info.isFile()) {
+        if (!files_->offerToSave())
+            return;
+        files_->decodeWithMessages([this, &path](LoadedChannelFile* loaded) {
+            // The band ranges of this run, as the tune window may have changed them.
+            StartupConfig config;
+            for (int i = 0; i < RadioDocument::kBandRangeCount; ++i)
+                config.bandRanges[i] = document_->bandRange(i + 1);
+            const Error e = JsonForm::readFile(path, document_->models(), config, loaded);
+            if (!e.isError())
+                document_->applyLoaded(*loaded, QString()); // not a channel file: 另存 asks for one
+            return e;
+        });
         return;
     }
     if (suffix != QLatin1String("qfd")) {

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 
 #include "../support/test_models.h"
-#include "cli/json_form.h"
+#include "image/json_form.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ModelTable table = TestModels::shipped();

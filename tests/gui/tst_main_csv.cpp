@@ -1,15 +1,17 @@
 // CHIRP-compatible CSV in the real window: export and import through the 文件 menu, a refused file, a file
-// numbered from 0, CHIRP rows on the clipboard, and a dropped CSV file.
+// numbered from 0, CHIRP rows on the clipboard, and dropped CSV and JSON files.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QJsonDocument>
 #include <QMimeData>
 #include <QTableView>
 #include <QUndoStack>
 #include <QtTest>
 
 #include "image/channel_rows.h"
+#include "image/json_form.h"
 #include "main_window_fixture.h"
 #include "private_settings.h"
 #include "ui/document_history.h"
@@ -26,6 +28,7 @@ private Q_SLOTS:
     void copyOffersChirpCsv();
     void pasteChirpRows();
     void droppedCsvImports();
+    void droppedJsonOpens();
 };
 
 namespace {
@@ -186,6 +189,23 @@ void TestMainCsv::droppedCsvImports() {
     QApplication::sendEvent(s.w, &drop);
     QTRY_COMPARE(s.doc().cell(1, 1), QStringLiteral("446.00625"));
     QCOMPARE(s.doc().cell(2, 3), QStringLiteral("D023I")); // polarity NR: transmit N, receive R
+}
+
+void TestMainCsv::droppedJsonOpens() {
+    Shown s;
+    s.fillDemo();
+    const ChannelTable filled = s.doc().table();
+    const QString path =
+        s.write(QStringLiteral("plan.json"), QJsonDocument(JsonForm::toJson(s.doc().contents())).toJson());
+    ChannelTable other = filled;
+    ChannelRows::clear(&other, 1);
+    s.doc().changeTable(other);
+    s.f.prompter.answers = {Prompter::Answer::Discard};
+    s.w->openPath(path);
+    QCOMPARE(s.f.prompter.texts(), QStringList{QStringLiteral("信道数据已修改，是否保存？")});
+    QVERIFY(s.doc().table() == filled);
+    QVERIFY(!s.doc().isModified());
+    QCOMPARE(s.w->history().stack().count(), 0);
 }
 
 QTEST_MAIN(TestMainCsv)

@@ -18,5 +18,8 @@ QJsonObject toJson(const LoadedChannelFile& loaded);
 // a grid of the wrong shape. The kept bytes are recomputed from the settings and the tune options.
 Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupConfig& config,
                LoadedChannelFile* out);
+// The same for a file (a regular file only) holding the JSON form.
+Error readFile(const QString& path, const ModelTable& table, const StartupConfig& config,
+               LoadedChannelFile* out);
 
 } // namespace JsonForm

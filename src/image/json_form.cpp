@@ -1,12 +1,15 @@
-#include "cli/json_form.h"
+#include "image/json_form.h"
 
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <cmath>
 #include <utility>
 
+#include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "image/cell_rules.h"
 #include "image/hex.h"
-#include "texts/cli_texts.h"
 
 namespace JsonForm {
 
@@ -74,24 +77,24 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     m.strStype = json.value(QStringLiteral("layout")).toString();
     // Only the texts of layouts 0 and 1 come back from their own parse.
     if (layoutText(parseLayout(m.strStype)) != m.strStype)
-        return invalid(CliText::JsonLayout);
+        return invalid(JsonText::JsonLayout);
     m.strType = json.value(QStringLiteral("channelCount")).toInt(-1);
     if (m.strType < 1 || m.strType > 126)
-        return invalid(CliText::JsonChannelCount);
+        return invalid(JsonText::JsonChannelCount);
     m.I_data = imageFactor(m.strType);
     const QJsonValue bandValue = json.value(QStringLiteral("band"));
     m.band = bandValue.toInt(-1);
     if (m.band != 0 && m.band != 1)
-        return invalid(CliText::JsonBand);
+        return invalid(JsonText::JsonBand);
     // The model must be one of the configuration, with its channel count, layout and band code: a file
     // written otherwise would open as another model and lose or misplace channels.
     const QJsonValue codeValue = json.value(QStringLiteral("modelCode"));
     if (!codeValue.isUndefined() && !codeValue.isString())
-        return invalid(CliText::JsonModelCodeType);
+        return invalid(JsonText::JsonModelCodeType);
     const QString givenCode = codeValue.toString();
     quint8 given = 0;
     if (!givenCode.isEmpty() && !codeByte(givenCode, &given))
-        return invalid(CliText::JsonModelCode.arg(m.strPc));
+        return invalid(JsonText::JsonModelCode.arg(m.strPc));
     auto bandCode = [&](const ModelEntry& e) { return m.band == 0 ? e.codeA : e.codeB; };
     for (int i = 0; i < ModelTable::kSize; ++i) {
         const ModelEntry& e = table.entries[i];
@@ -107,23 +110,23 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         }
     }
     if (m.modelIndex < 0)
-        return invalid(CliText::JsonModel.arg(m.strPc));
+        return invalid(JsonText::JsonModel.arg(m.strPc));
     const ModelEntry& entry = table.entries[m.modelIndex];
     CurrentModel named;
     named.applyEntry(entry);
     if (named.strType != m.strType) {
-        return invalid(CliText::JsonChannelCountOfModel.arg(QString::number(m.strType), entry.name,
-                                                            QString::number(named.strType)));
+        return invalid(JsonText::JsonChannelCountOfModel.arg(QString::number(m.strType), entry.name,
+                                                             QString::number(named.strType)));
     }
     if (named.layoutName() != m.strStype)
-        return invalid(CliText::JsonLayoutOfModel.arg(m.strStype, entry.name, named.layoutName()));
+        return invalid(JsonText::JsonLayoutOfModel.arg(m.strStype, entry.name, named.layoutName()));
     m.selectBand(table, m.band);
     quint8 code = 0;
     if (!m.modelCodeByte(&code))
-        return invalid(CliText::JsonModelCode.arg(m.strPc));
+        return invalid(JsonText::JsonModelCode.arg(m.strPc));
     if (!givenCode.isEmpty() && given != code) {
-        return invalid(
-            CliText::JsonModelCodeOfModel.arg(givenCode, entry.name, QString::number(m.band), m.strBandCode));
+        return invalid(JsonText::JsonModelCodeOfModel.arg(givenCode, entry.name, QString::number(m.band),
+                                                          m.strBandCode));
     }
 
     RadioSettings& s = r.settings;
@@ -134,28 +137,28 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         const QJsonValue v = settings.value(RadioSettings::objectName(list));
         // Every list is written by the encoder; a missing one would become a byte nobody chose.
         if (!v.isString())
-            return invalid(CliText::JsonSetting.arg(RadioSettings::objectName(list)));
+            return invalid(JsonText::JsonSetting.arg(RadioSettings::objectName(list)));
         const int index = RadioSettings::items(list).indexOf(v.toString());
         if (index < 0)
-            return invalid(CliText::JsonNoSuchItem.arg(RadioSettings::objectName(list), v.toString()));
+            return invalid(JsonText::JsonNoSuchItem.arg(RadioSettings::objectName(list), v.toString()));
         s.setIndex(list, index);
     }
     const QJsonObject tune = json.value(QStringLiteral("tune")).toObject();
     for (auto [key, value] : {std::pair{"optJT", &s.tune.optJT}, std::pair{"Option1", &s.tune.Option1},
                               std::pair{"sPower", &s.tune.sPower}}) {
         if (!integer(tune.value(QLatin1String(key)), value))
-            return invalid(CliText::JsonTuneType.arg(QLatin1String(key)));
+            return invalid(JsonText::JsonTuneType.arg(QLatin1String(key)));
     }
     if ((s.tune.optJT != 0 && s.tune.optJT != 1) || (s.tune.Option1 != 0 && s.tune.Option1 != 1) ||
         s.tune.sPower < 0 || s.tune.sPower > 10)
-        return invalid(CliText::JsonTune);
+        return invalid(JsonText::JsonTune);
     s.recomputeFunctionByte();
     s.recomputeVoiceByte();
 
     r.table.layOut(m.layout(), m.strType);
     const QJsonArray grid = json.value(QStringLiteral("grid")).toArray();
     if (grid.size() != r.table.rowCount())
-        return invalid(CliText::JsonGridRows.arg(r.table.rowCount()).arg(grid.size()));
+        return invalid(JsonText::JsonGridRows.arg(r.table.rowCount()).arg(grid.size()));
     const auto& columns = r.table.columns();
     const int bandIndex = m.band;
     const QString range = config.bandRanges[bandIndex];
@@ -163,11 +166,11 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     for (int row = 1; row < grid.size(); ++row) {
         const QJsonArray cells = grid[row].toArray();
         if (cells.size() != columns.size())
-            return invalid(CliText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
+            return invalid(JsonText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
         for (int c = 1; c < columns.size(); ++c) {
             if (!cells[c].isString()) {
                 return invalid(
-                    CliText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
+                    JsonText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
             }
             const QString text = cells[c].toString();
             bool accepted = CellRules::isAcceptedText(columns[c], text);
@@ -176,7 +179,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
             if (accepted && isFrequency && !ChannelTable::isEmptyCell(text))
                 accepted = CellRules::checkFrequency(text, limits) == CellRules::FrequencyVerdict::Accepted;
             if (!accepted) {
-                return invalid(CliText::JsonCell.arg(row).arg(c).arg(columns[c].header, text));
+                return invalid(JsonText::JsonCell.arg(row).arg(c).arg(columns[c].header, text));
             }
             r.table.setCell(row, c, text);
         }
@@ -184,6 +187,20 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     r.linesRead = blockCount(m.I_data);
     *out = r;
     return Error::none();
+}
+
+Error readFile(const QString& path, const ModelTable& table, const StartupConfig& config,
+               LoadedChannelFile* out) {
+    if (Error e = checkRegularFile(path); e.isError())
+        return e;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!doc.isObject())
+        return {ErrorCode::TypeMismatch, JsonText::NotJson + parseError.errorString()};
+    return fromJson(doc.object(), table, config, out);
 }
 
 } // namespace JsonForm
