@@ -12,12 +12,9 @@ CompareJob::CompareJob(SerialPort& port, const ModelTable& models, const LinkTim
     : TransferJob(port, parent), models_(models), timings_(timings) {}
 
 Error CompareJob::prepare(const RadioDocument& document) {
-    if (const Error e = buildWriteImage(document.model(), document.table(), document.settings(), &image_);
-        e.isError())
+    if (const Error e = WriteSequence::imageOf(document, &image_, &report_.models); e.isError())
         return e;
     strType_ = document.model().strType;
-    report_.models.documentCode = byteText(image_.blocks[0][0]);
-    report_.models.documentModel = document.model().strPc;
     radio_ = {};
     setMachine(std::make_unique<ReadTransfer>(models_, TransferMachine::Options{timings_}),
                [this](const QByteArray& reply) {

@@ -16,13 +16,19 @@ WriteSequence::WriteSequence(SerialPort& port, const ModelTable& models, const O
                              QObject* parent)
     : TransferJob(port, parent), models_(models), options_(options) {}
 
-Error WriteSequence::prepare(const RadioDocument& document) {
-    if (const Error e = buildWriteImage(document.model(), document.table(), document.settings(), &image_);
+Error WriteSequence::imageOf(const RadioDocument& document, MemoryImage* image, Models* models) {
+    if (const Error e = buildWriteImage(document.model(), document.table(), document.settings(), image);
         e.isError())
         return e;
+    models->documentCode = byteText(image->blocks[0][0]);
+    models->documentModel = document.model().strPc;
+    return Error::none();
+}
+
+Error WriteSequence::prepare(const RadioDocument& document) {
+    if (const Error e = imageOf(document, &image_, &report_.models); e.isError())
+        return e;
     strType_ = document.model().strType;
-    report_.models.documentCode = byteText(image_.blocks[0][0]);
-    report_.models.documentModel = document.model().strPc;
     stage_ = options_.backup ? Stage::PreRead : Stage::Write;
     setStageMachine();
     return Error::none();

@@ -48,6 +48,9 @@ public:
         QString documentCode;
         QString documentModel;
     };
+    // The image a write of the document sends, and the document's side of the models.
+    static Error imageOf(const RadioDocument& document, MemoryImage* image, Models* models);
+
     struct Report {
         Verdict verdict = Verdict::Pending;
         Models models;

@@ -40,21 +40,7 @@ const QByteArray kChirpFile =
     "1,,446.006250,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,6.25,,0.5W,,,,,\r\n"
     "2,,438.500000,-,7.600000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\r\n";
 
-struct Shown {
-    MainWindowFixture f;
-    MainWindow* w = nullptr;
-    Shown() {
-        f.writeIni(MainWindowFixture::standardIni());
-        w = f.createWithModel(0); // 16 channels, layout 1, 400-470 MHz
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    RadioDocument& doc() const { return w->document(); }
-    void run(const char* action) const {
-        QAction* a = w->findChild<QAction*>(QLatin1String(action));
-        QVERIFY2(a, action);
-        a->trigger();
-    }
+struct Shown : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
     QString write(const QString& name, const QByteArray& bytes) const {
         QFile file(f.path(name));
         if (!file.open(QIODevice::WriteOnly))

@@ -45,23 +45,9 @@ private Q_SLOTS:
 
 namespace {
 
-struct Shown {
-    MainWindowFixture f;
-    MainWindow* w = nullptr;
-    explicit Shown(int model = 0) {
-        f.writeIni(MainWindowFixture::standardIni());
-        w = f.createWithModel(model);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-    RadioDocument& doc() const { return w->document(); }
+struct Shown : ShownWindow {
+    using ShownWindow::ShownWindow;
     QTableView* grid() const { return f.grid(); }
-    void run(const char* action) const {
-        QAction* a = w->findChild<QAction*>(QLatin1String(action));
-        QVERIFY2(a, action);
-        a->trigger();
-        QCoreApplication::processEvents();
-    }
     void clickCell(int channel, int column, Qt::KeyboardModifiers mods = {}) const {
         const QModelIndex index = grid()->model()->index(channel - 1, column);
         grid()->scrollTo(index);

@@ -48,16 +48,7 @@ private Q_SLOTS:
 
 namespace {
 
-struct Shown {
-    MainWindowFixture f;
-    MainWindow* w = nullptr;
-    explicit Shown(int model = 0) {
-        f.writeIni(MainWindowFixture::standardIni());
-        w = f.createWithModel(model);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-    }
-};
+using Shown = ShownWindow;
 
 QList<QWidget*> controls(MainWindow* w) {
     QList<QWidget*> l;

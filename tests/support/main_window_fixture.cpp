@@ -1,7 +1,10 @@
 #include "main_window_fixture.h"
 
+#include <QTest>
+
 #include "private_settings.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -95,4 +98,18 @@ QString MainWindowFixture::bandItems() const {
     for (int i = 0; i < band->count(); ++i)
         items << band->itemText(i);
     return items.join(QLatin1Char('|'));
+}
+
+ShownWindow::ShownWindow(int model) {
+    f.writeIni(MainWindowFixture::standardIni());
+    w = f.createWithModel(model);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+}
+
+void ShownWindow::run(const char* action) const {
+    QAction* a = w->findChild<QAction*>(QLatin1String(action));
+    QVERIFY2(a, action);
+    a->trigger();
+    QCoreApplication::processEvents();
 }

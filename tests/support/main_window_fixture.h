@@ -56,3 +56,13 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// A window over the standard configuration with the model chosen at its first activation, shown and exposed.
+struct ShownWindow {
+    MainWindowFixture f;
+    MainWindow* w = nullptr;
+    explicit ShownWindow(int model = 0);
+    RadioDocument& doc() const { return w->document(); }
+    // Triggers the window's action of that object name, as its menu item would.
+    void run(const char* action) const;
+};
