@@ -119,8 +119,10 @@ private Q_SLOTS:
             const Result r = run(kBin + QStringLiteral("/radiocps"),
                                  starts[i] + QStringList{QStringLiteral("--screenshot"), png}, env);
             QVERIFY2(r.code == 0, qPrintable(r.err));
-            pictures << QImage(png);
-            QVERIFY(!pictures.last().isNull());
+            const QImage picture(png);
+            QVERIFY(!picture.isNull());
+            // Without the status bar, whose clock ticks between the runs.
+            pictures << picture.copy(0, 0, picture.width(), picture.height() * 9 / 10);
         }
         QCOMPARE(pictures[0], pictures[1]);
         QVERIFY(pictures[0] != pictures[2]);
