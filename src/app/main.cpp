@@ -41,7 +41,7 @@ void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
 
 bool asksVersion(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0)
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0)
             return true;
     }
     return false;
@@ -70,6 +70,7 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addVersionOption(); // listed by --help; answered above
     // The file manager and the .desktop file's Exec line hand the file over as a plain argument.
     parser.addPositionalArgument(QStringLiteral("FILE"), AppText::FileArgument, QStringLiteral("[FILE]"));
     const QCommandLineOption port(QStringLiteral("port"), AppText::PortOption, QStringLiteral("DEVICE"));
