@@ -4,8 +4,14 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 
+#include "config/app_config.h"
+#include "config/build_info.h"
+#include "config/data_folder.h"
 #include "texts/ui_texts.h"
+#include "texts/version_text.h"
 #include "ui/command_wiring.h"
 #include "ui/main_window.h"
 #include "ui/qt_translations.h"
@@ -33,15 +39,40 @@ void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
     });
 }
 
+bool asksVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0)
+            return true;
+    }
+    return false;
+}
+
+// Answered before the window system is touched, so that it works without a display.
+int printVersion(int argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    const QByteArray text =
+        (versionText(QStringLiteral("radiocps"), configFilePath(dataFolder())) + QLatin1Char('\n')).toUtf8();
+    std::fwrite(text.constData(), 1, text.size(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (asksVersion(argc, argv))
+        return printVersion(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RadioCPS"));
+    QApplication::setApplicationVersion(QStringLiteral(RADIOCPS_VERSION));
+    // Ties the windows to the installed .desktop file (its icon and name on Wayland and in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral(RADIOCPS_APP_ID));
     installQtTranslations(app);
 
     QCommandLineParser parser;
     parser.addHelpOption();
+    parser.addVersionOption(); // listed by --help; answered above
+    // The file manager and the .desktop file's Exec line hand the file over as a plain argument.
+    parser.addPositionalArgument(QStringLiteral("FILE"), AppText::FileArgument, QStringLiteral("[FILE]"));
     const QCommandLineOption port(QStringLiteral("port"), AppText::PortOption, QStringLiteral("DEVICE"));
     const QCommandLineOption open(QStringLiteral("open"), AppText::OpenOption, QStringLiteral("FILE"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"), AppText::ScreenshotOption,
@@ -54,7 +85,8 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     wireCommands(window);
     window.setPortDevice(parser.value(port));
-    window.setStartupFile(parser.value(open));
+    const QStringList files = parser.positionalArguments();
+    window.setStartupFile(parser.isSet(open) || files.isEmpty() ? parser.value(open) : files.first());
     if (parser.isSet(screenshot))
         arrangeScreenshot(&window, parser.value(screenshot));
     window.show();

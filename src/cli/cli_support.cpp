@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "config/app_config.h"
+#include "config/data_folder.h"
 #include "config/error_texts.h"
 #include "config/safe_file.h"
 #include "document/radio_document.h"
@@ -59,7 +60,7 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
 }
 
 QString appFolder() {
-    return QCoreApplication::applicationDirPath();
+    return dataFolder();
 }
 
 Error prepareDocument(const Arguments& args, RadioDocument* document) {

@@ -31,9 +31,9 @@ struct Arguments {
 bool parse(const QStringList& args, const QStringList& valueOptions, const QStringList& flagOptions,
            Arguments* out, QString* error);
 
-// --config or the Sfc.ini beside the executable.
+// --config or the Sfc.ini of the data folder.
 QString configPath(const Arguments& args);
-// The folder of the executable.
+// The data folder: beside the executable, or the installed one (config/data_folder.h).
 QString appFolder();
 // A document as the desktop program starts: the model table and band ranges of the configuration file
 // (--config) and the start-up settings, which supply what a decoded file leaves alone. A --config that

@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
+#include "texts/version_text.h"
 
 std::map<QString, CliCommand>& cliCommands() {
     static std::map<QString, CliCommand> commands;
@@ -49,6 +50,10 @@ int main(int argc, char* argv[]) {
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help"))
         return printHelp(Cli::kSuccess);
+    if (name == QLatin1String("--version")) {
+        Cli::printOut(versionText(QStringLiteral("radiocps-cli"), Cli::configPath({})));
+        return Cli::kSuccess;
+    }
     const auto it = cliCommands().find(name);
     if (it == cliCommands().end()) {
         Cli::printErr(QStringLiteral("unknown command: ") + name);

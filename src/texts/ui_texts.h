@@ -91,6 +91,7 @@ inline const QString NoteSeparator = QStringLiteral("；");
 namespace AppText {
 inline const QString PortOption = QStringLiteral("串口设备（例如 /dev/ttyUSB0）");
 inline const QString OpenOption = QStringLiteral("启动后打开的信道文件");
+inline const QString FileArgument = QStringLiteral("启动后打开的信道文件（同 --open）");
 inline const QString ScreenshotOption = QStringLiteral("保存主窗口图片后退出");
 } // namespace AppText
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTableView>
 
+#include "config/data_folder.h"
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
@@ -45,8 +46,7 @@ constexpr QRect kGrid(8, 22, 696, 360);
 } // namespace
 
 MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* parent)
-    : QMainWindow(parent),
-      configPath_(configPath.isEmpty() ? configFilePath(QCoreApplication::applicationDirPath()) : configPath),
+    : QMainWindow(parent), configPath_(configPath.isEmpty() ? configFilePath(dataFolder()) : configPath),
       runner_([this] { activate(); }) {
     initResources();
     setObjectName(QStringLiteral("mainFrm"));

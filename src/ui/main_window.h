@@ -32,8 +32,9 @@ class MainWindow : public QMainWindow {
 public:
     using Command = CommandRouter::Command;
 
-    // configPath: the configuration file; empty means Sfc.ini beside the executable. The icon is looked
-    // up in the folder of the configuration file. Without a prompter the window uses message boxes.
+    // configPath: the configuration file; empty means Sfc.ini of the data folder (beside the executable, or
+    // the installed one: config/data_folder.h). The icon is looked up in the folder of the configuration
+    // file. Without a prompter the window uses message boxes.
     explicit MainWindow(const QString& configPath = QString(), Prompter* prompter = nullptr,
                         QWidget* parent = nullptr);
     ~MainWindow() override;

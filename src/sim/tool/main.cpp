@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "config/build_info.h"
 #include "config/safe_file.h"
 #include "image/channel_file.h"
 #include "sim/pty_radio.h"
@@ -83,6 +84,7 @@ void removeLink(const QString& link, const QString& device) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("radiocps-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RADIOCPS_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -90,6 +92,7 @@ int main(int argc, char* argv[]) {
                        "programming protocol and saves its memory as a channel file on exit.\n\n") +
         QLatin1String(kFaultHelp));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption imageOpt(QStringLiteral("image"), QStringLiteral("Memory from a channel file."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption blocksOpt(
@@ -124,6 +127,12 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(QStringLiteral("help"))) {
         fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        const QString text = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                             QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
