@@ -39,15 +39,16 @@ void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
     });
 }
 
-bool asksVersion(int argc, char* argv[]) {
+// Whether an argument asks for the version or the help: those are answered before the window system is
+// touched, so that they work without a display.
+bool asks(int argc, char* argv[], const char* longName, const char* shortName) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0)
+        if (std::strcmp(argv[i], longName) == 0 || std::strcmp(argv[i], shortName) == 0)
             return true;
     }
     return false;
 }
 
-// Answered before the window system is touched, so that it works without a display.
 int printVersion(int argc, char* argv[]) {
     const QCoreApplication core(argc, argv);
     const QByteArray text =
@@ -56,11 +57,38 @@ int printVersion(int argc, char* argv[]) {
     return 0;
 }
 
+// The command line of the desktop program.
+struct Options {
+    QCommandLineParser parser;
+    const QCommandLineOption port{QStringLiteral("port"), AppText::PortOption, QStringLiteral("DEVICE")};
+    const QCommandLineOption open{QStringLiteral("open"), AppText::OpenOption, QStringLiteral("FILE")};
+    const QCommandLineOption screenshot{QStringLiteral("screenshot"), AppText::ScreenshotOption,
+                                        QStringLiteral("PNG")};
+    Options() {
+        parser.addHelpOption();
+        parser.addVersionOption(); // listed by --help; answered before the application starts
+        // The file manager and the .desktop file's Exec line hand the file over as a plain argument.
+        parser.addPositionalArgument(QStringLiteral("FILE"), AppText::FileArgument, QStringLiteral("[FILE]"));
+        parser.addOption(port);
+        parser.addOption(open);
+        parser.addOption(screenshot);
+    }
+};
+
+int printHelp(int argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    Options options;
+    options.parser.process(core); // prints the help and leaves
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (asksVersion(argc, argv))
+    if (asks(argc, argv, "--version", "-v"))
         return printVersion(argc, argv);
+    if (asks(argc, argv, "--help", "-h"))
+        return printHelp(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RadioCPS"));
     QApplication::setApplicationVersion(QStringLiteral(RADIOCPS_VERSION));
@@ -68,27 +96,18 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(RADIOCPS_APP_ID));
     installQtTranslations(app);
 
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addVersionOption(); // listed by --help; answered above
-    // The file manager and the .desktop file's Exec line hand the file over as a plain argument.
-    parser.addPositionalArgument(QStringLiteral("FILE"), AppText::FileArgument, QStringLiteral("[FILE]"));
-    const QCommandLineOption port(QStringLiteral("port"), AppText::PortOption, QStringLiteral("DEVICE"));
-    const QCommandLineOption open(QStringLiteral("open"), AppText::OpenOption, QStringLiteral("FILE"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), AppText::ScreenshotOption,
-                                        QStringLiteral("PNG"));
-    parser.addOption(port);
-    parser.addOption(open);
-    parser.addOption(screenshot);
+    Options options;
+    QCommandLineParser& parser = options.parser;
     parser.process(app);
 
     MainWindow window;
     wireCommands(window);
-    window.setPortDevice(parser.value(port));
+    window.setPortDevice(parser.value(options.port));
     const QStringList files = parser.positionalArguments();
-    window.setStartupFile(parser.isSet(open) || files.isEmpty() ? parser.value(open) : files.first());
-    if (parser.isSet(screenshot))
-        arrangeScreenshot(&window, parser.value(screenshot));
+    window.setStartupFile(parser.isSet(options.open) || files.isEmpty() ? parser.value(options.open)
+                                                                        : files.first());
+    if (parser.isSet(options.screenshot))
+        arrangeScreenshot(&window, parser.value(options.screenshot));
     window.show();
     return app.exec();
 }

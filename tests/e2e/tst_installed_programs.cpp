@@ -65,6 +65,34 @@ private Q_SLOTS:
             QCOMPARE(r.out.value(1), QStringLiteral("配置文件：") + kBin + QStringLiteral("/Sfc.ini"));
     }
 
+    // Nor for the help, which names the options each program takes.
+    void helpWithoutDisplay_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("desktop program") << "radiocps"
+                                         << "--port";
+        QTest::newRow("desktop program, -h") << "radiocps"
+                                             << "--screenshot";
+        QTest::newRow("command-line tool") << "radiocps-cli"
+                                           << "convert";
+        QTest::newRow("virtual radio") << "radiocps-sim"
+                                       << "--fault";
+    }
+    void helpWithoutDisplay() {
+        QFETCH(QString, program);
+        QFETCH(QString, option);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const QString flag = QString::fromUtf8(QTest::currentDataTag()).endsWith(QLatin1String("-h"))
+                                 ? QStringLiteral("-h")
+                                 : QStringLiteral("--help");
+        const Result r = run(kBin + QLatin1Char('/') + program, {flag}, env);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.join(QLatin1Char('\n')).contains(option), qPrintable(r.out.join(QLatin1Char('\n'))));
+    }
+
     void installedTree_data() {
         QTest::addColumn<bool>("installedData");
         QTest::addColumn<bool>("configBeside");
