@@ -36,6 +36,15 @@ bool copy(const QString& from, const QString& to) {
     return QFile::copy(from, to);
 }
 
+// As on a server or over ssh: no display, and the platform a desktop session would use.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
 } // namespace
 
 class TestInstalledPrograms : public QObject {
@@ -53,10 +62,7 @@ private Q_SLOTS:
     void version() {
         QFETCH(QString, program);
         QFETCH(bool, namesConfig);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const QProcessEnvironment env = withoutDisplay();
         const Result r = run(kBin + QLatin1Char('/') + program, {QStringLiteral("--version")}, env);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.value(0), program + QLatin1Char(' ') + QStringLiteral(RADIOCPS_VERSION));
@@ -81,10 +87,7 @@ private Q_SLOTS:
     void helpWithoutDisplay() {
         QFETCH(QString, program);
         QFETCH(QString, option);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const QProcessEnvironment env = withoutDisplay();
         const QString flag = QString::fromUtf8(QTest::currentDataTag()).endsWith(QLatin1String("-h"))
                                  ? QStringLiteral("-h")
                                  : QStringLiteral("--help");
