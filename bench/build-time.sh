@@ -36,7 +36,7 @@ report() { # report LABEL NAME...: the phases' sums
 phase configure cmake --preset default
 phase programs cmake --build --preset default -j"$jobs" --target radiocps_programs
 phase rest cmake --build --preset default -j"$jobs"
-phase ctest ctest --preset default -j"$jobs"
+phase ctest ctest --preset default -j"$((jobs * 2))" # as scripts/test runs them
 
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg) on $jobs cores"
 report "configure + programs (scripts/run)" configure programs
