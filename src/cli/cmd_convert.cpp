@@ -1,6 +1,5 @@
 // radiocps-cli convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]:
 // .qfd, .json and CHIRP's .csv, by extension
-#include <QFile>
 #include <QJsonDocument>
 
 #include "cli/channel_input.h"
@@ -22,18 +21,6 @@ const QString kHelp = kUsage + QStringLiteral("   between .qfd, .json and CHIRP'
 
 bool hasSuffix(const QString& path, const char* suffix) {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
-}
-
-Error readFile(const QString& path, QByteArray* bytes) {
-    if (Error e = checkRegularFile(path); e.isError())
-        return e;
-    QFile file(path);
-    if (!file.exists())
-        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
-    if (!file.open(QIODevice::ReadOnly))
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
-    *bytes = file.readAll();
-    return Error::none();
 }
 
 // The model a CSV file goes into: that of --base (its settings too), or a new table of --model and --band
@@ -59,7 +46,7 @@ Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* do
     if (Error e = prepareModel(args, document); e.isError())
         return e;
     QByteArray bytes;
-    if (Error e = readFile(path, &bytes); e.isError())
+    if (Error e = readRegularFile(path, &bytes); e.isError())
         return e;
     ChirpCsv::ReadOptions options;
     options.layout = document->table().layout();

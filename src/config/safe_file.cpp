@@ -1,5 +1,6 @@
 #include "config/safe_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "config/error_texts.h"
@@ -19,6 +20,18 @@ Error checkRegularFile(const QString& path) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return {ErrorCode::PathFileAccess, ErrorText::notRegularFile(path)};
+    return Error::none();
+}
+
+Error readRegularFile(const QString& path, QByteArray* bytes) {
+    if (Error e = checkRegularFile(path); e.isError())
+        return e;
+    QFile file(path);
+    if (!file.exists())
+        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
+    if (!file.open(QIODevice::ReadOnly))
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
+    *bytes = file.readAll();
     return Error::none();
 }
 

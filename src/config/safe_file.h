@@ -15,6 +15,9 @@
 // it: reading would block on a FIFO, writing would replace or feed what is not the user's file.
 Error checkRegularFile(const QString& path);
 
+// Reads a whole regular file: FileNotFound when it is missing, PathFileAccess when it cannot be read.
+Error readRegularFile(const QString& path, QByteArray* bytes);
+
 // Writes `bytes` to `path` in one go. Refuses a path that exists and is not a regular file.
 Error writeFileAtomically(const QString& path, const QByteArray& bytes);
 

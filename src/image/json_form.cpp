@@ -1,6 +1,5 @@
 #include "image/json_form.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cmath>
@@ -191,13 +190,11 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
 
 Error readFile(const QString& path, const ModelTable& table, const StartupConfig& config,
                LoadedChannelFile* out) {
-    if (Error e = checkRegularFile(path); e.isError())
+    QByteArray bytes;
+    if (Error e = readRegularFile(path, &bytes); e.isError())
         return e;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (!doc.isObject())
         return {ErrorCode::TypeMismatch, JsonText::NotJson + parseError.errorString()};
     return fromJson(doc.object(), table, config, out);

@@ -1,7 +1,6 @@
 #include "ui/csv_commands.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "config/safe_file.h"
 #include "document/radio_document.h"
@@ -28,12 +27,9 @@ void CsvCommands::importFile(const QString& path) {
     auto refuse = [&](const QString& text) {
         prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, text);
     };
-    if (const Error e = checkRegularFile(path); e.isError())
+    QByteArray bytes;
+    if (const Error e = readRegularFile(path, &bytes); e.isError())
         return refuse(e.description);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString() + QLatin1Char('\n') + QDir::toNativeSeparators(path));
-    const QByteArray bytes = file.readAll();
 
     RadioDocument& document = window_.document();
     ChirpCsv::ReadOptions options;
