@@ -71,6 +71,6 @@ void CsvCommands::exportCsv() {
         prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
         return;
     }
-    // One line per channel after the header.
-    window_.showStatusNote(CsvText::Exported.arg(bytes.count('\n') - 1).arg(QDir::toNativeSeparators(path)));
+    window_.showStatusNote(
+        CsvText::Exported.arg(ChannelRows::usedCount(table)).arg(QDir::toNativeSeparators(path)));
 }
