@@ -14,10 +14,11 @@
 
 namespace {
 
-const QString kUsage =
+const QString kConvertUsage =
     QStringLiteral("convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]");
-const QString kHelp = kUsage + QStringLiteral("   between .qfd, .json and CHIRP's .csv (by extension); "
-                                              "a .csv is read into --base's model or a new --model table");
+const QString kConvertHelp =
+    kConvertUsage + QStringLiteral("   between .qfd, .json and CHIRP's .csv (by extension); "
+                                   "a .csv is read into --base's model or a new --model table");
 
 bool hasSuffix(const QString& path, const char* suffix) {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
@@ -104,7 +105,7 @@ int runConvert(const QStringList& args) {
         a.positional.size() != 2 || !(problem = optionProblem(a)).isEmpty()) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kConvertUsage);
     }
     RadioDocument document;
     if (Error e = readState(a, a.positional[0], &document); e.isError())
@@ -116,6 +117,7 @@ int runConvert(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(QStringLiteral("convert"), {kHelp, runConvert, CliText::ConvertHelp});
+const CliCommandRegistrar convertCommand(QStringLiteral("convert"),
+                                         {kConvertHelp, runConvert, CliText::ConvertHelp});
 
 } // namespace

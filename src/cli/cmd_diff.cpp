@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("diff A B [--config INI]");
+const QString kDiffUsage = QStringLiteral("diff A B [--config INI]");
 
 // diff's own exit codes: "different" is 1 as for the diff tools people know, so a file that cannot be
 // compared needs a code no other outcome of diff has.
@@ -63,7 +63,7 @@ int runDiff(const QStringList& args) {
     if (!Cli::parse(args, {QStringLiteral("--config")}, {}, &a, &problem) || a.positional.size() != 2) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kDiffUsage);
     }
     RadioDocument left;
     RadioDocument right;
@@ -87,9 +87,9 @@ int runDiff(const QStringList& args) {
     return kDifferent;
 }
 
-const CliCommandRegistrar
-    reg(QStringLiteral("diff"),
-        {kUsage + QStringLiteral("   list what differs between two channel files (.qfd or .json)"), runDiff,
-         CliText::DiffHelp});
+const CliCommandRegistrar diffCommand(
+    QStringLiteral("diff"),
+    {kDiffUsage + QStringLiteral("   list what differs between two channel files (.qfd or .json)"), runDiff,
+     CliText::DiffHelp});
 
 } // namespace

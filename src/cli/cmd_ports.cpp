@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("ports [--json]");
+const QString kPortsUsage = QStringLiteral("ports [--json]");
 
 // Terminal columns a text takes: CJK and full-width characters take two.
 int displayWidth(const QString& text) {
@@ -54,7 +54,7 @@ int runPorts(const QStringList& args) {
     if (!Cli::parse(args, {}, {QStringLiteral("--json")}, &a, &problem) || !a.positional.isEmpty()) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kPortsUsage);
     }
     const QVector<PortInfo> ports = availablePorts();
     if (a.has(QStringLiteral("--json"))) {
@@ -70,8 +70,9 @@ int runPorts(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(QStringLiteral("ports"),
-                              {kUsage + QStringLiteral("   list the serial ports (--json: as a JSON array)"),
-                               runPorts, CliText::PortsHelp});
+const CliCommandRegistrar
+    portsCommand(QStringLiteral("ports"),
+                 {kPortsUsage + QStringLiteral("   list the serial ports (--json: as a JSON array)"),
+                  runPorts, CliText::PortsHelp});
 
 } // namespace

@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kUsage =
+const QString kReadUsage =
     QStringLiteral("read --port DEVICE --out FILE [--config INI] [--timeout S] [--json] [--trace FILE]");
 
 int runRead(const QStringList& args) {
@@ -24,7 +24,7 @@ int runRead(const QStringList& args) {
         !a.option(QStringLiteral("--out")) || !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kReadUsage);
     }
     RadioDocument document;
     if (Error e = Cli::prepareDocument(a, &document); e.isError())
@@ -58,8 +58,8 @@ int runRead(const QStringList& args) {
     return Cli::transferExit(result);
 }
 
-const CliCommandRegistrar reg(QStringLiteral("read"),
-                              {kUsage + QStringLiteral("   read the radio into FILE and print it"), runRead,
-                               CliText::ReadHelp});
+const CliCommandRegistrar readCommand(
+    QStringLiteral("read"),
+    {kReadUsage + QStringLiteral("   read the radio into FILE and print it"), runRead, CliText::ReadHelp});
 
 } // namespace

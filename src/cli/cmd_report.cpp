@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("report FILE [--config INI] --pdf OUT.pdf");
+const QString kReportUsage = QStringLiteral("report FILE [--config INI] --pdf OUT.pdf");
 
 int runReport(const QStringList& args) {
     Cli::Arguments a;
@@ -20,7 +20,7 @@ int runReport(const QStringList& args) {
     if (!parsed || a.positional.size() != 1 || !pdf || pdf->isEmpty()) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kReportUsage);
     }
 
     // Decoded exactly as the open command does: the model table of the configuration file, the start-up
@@ -36,9 +36,9 @@ int runReport(const QStringList& args) {
     return Cli::kSuccess;
 }
 
-const CliCommandRegistrar reg(QStringLiteral("report"),
-                              {kUsage +
-                                   QStringLiteral("   draw the settings report of a channel file as a PDF"),
-                               runReport, CliText::ReportHelp});
+const CliCommandRegistrar
+    reportCommand(QStringLiteral("report"),
+                  {kReportUsage + QStringLiteral("   draw the settings report of a channel file as a PDF"),
+                   runReport, CliText::ReportHelp});
 
 } // namespace

@@ -29,8 +29,8 @@ int runShow(const QStringList& args) {
 }
 
 const CliCommandRegistrar
-    reg(QStringLiteral("show"),
-        {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"), runShow,
-         CliText::ShowHelp});
+    showCommand(QStringLiteral("show"),
+                {QStringLiteral("show FILE [--config INI] [--json]   decode a channel file and print it"),
+                 runShow, CliText::ShowHelp});
 
 } // namespace

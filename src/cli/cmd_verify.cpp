@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kUsage =
+const QString kVerifyUsage =
     QStringLiteral("verify --port DEVICE FILE [--config INI] [--timeout S] [--trace FILE]");
 
 int verdictExit(const CompareJob::Report& report, const TransferResult& result) {
@@ -47,7 +47,7 @@ int runVerify(const QStringList& args) {
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage);
+        return Cli::usage(kVerifyUsage);
     }
     RadioDocument document;
     if (Error e = Cli::readChannelSet(a, a.positional[0], &document); e.isError())
@@ -66,9 +66,9 @@ int runVerify(const QStringList& args) {
     return verdictExit(job.report(), result);
 }
 
-const CliCommandRegistrar
-    reg(QStringLiteral("verify"),
-        {kUsage + QStringLiteral("   read the radio and compare it with FILE, writing nothing"), runVerify,
-         CliText::VerifyHelp});
+const CliCommandRegistrar verifyCommand(
+    QStringLiteral("verify"),
+    {kVerifyUsage + QStringLiteral("   read the radio and compare it with FILE, writing nothing"), runVerify,
+     CliText::VerifyHelp});
 
 } // namespace

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kUsage =
+const QString kWriteUsage =
     QStringLiteral("write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup] "
                    "[--verify] [--trace FILE]");
 
@@ -30,7 +30,7 @@ int runWrite(const QStringList& args) {
         !Cli::transferTimings(a, &timings, &problem)) {
         if (!problem.isEmpty())
             Cli::printErr(problem);
-        return Cli::usage(kUsage + QLatin1Char('\n') + CliText::WriteHelp);
+        return Cli::usage(kWriteUsage + QLatin1Char('\n') + CliText::WriteHelp);
     }
     RadioDocument document;
     LoadedChannelFile loaded;
@@ -66,10 +66,10 @@ int runWrite(const QStringList& args) {
     return Cli::writeExit(job.report(), result);
 }
 
-const CliCommandRegistrar
-    reg(QStringLiteral("write"),
-        {kUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (write --help "
-                                 "for the options and exit codes)"),
-         runWrite, CliText::WriteHelp});
+const CliCommandRegistrar writeCommand(
+    QStringLiteral("write"),
+    {kWriteUsage + QStringLiteral("   check FILE's frequencies and write it to the radio (write --help "
+                                  "for the options and exit codes)"),
+     runWrite, CliText::WriteHelp});
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "../unit/link_harness.h"
+#include "file_bytes.h"
 #include "image/channel_file.h"
 
 // radiocps-cli and radiocps-sim run as a user runs them, for the end-to-end tests of the command line.
@@ -67,11 +68,6 @@ inline QByteArray dataTokens(const QString& path) {
                 out += t[i] + ' ';
     }
     return out;
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Everything in a folder, hidden entries too: a left temporary file shows up here.

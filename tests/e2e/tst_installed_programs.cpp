@@ -10,17 +10,17 @@
 // unpacked anywhere) run from another working directory, and the desktop program's file argument.
 namespace {
 
-const QString kBin = QStringLiteral(RADIOCPS_BIN_DIR);
+const QString kBuiltPrograms = QStringLiteral(RADIOCPS_BIN_DIR);
 const QString kData = QStringLiteral(RADIOCPS_SOURCE_DIR "/data");
 
-struct Result {
+struct ProgramResult {
     int code = -1;
     QStringList out; // lines
     QString err;
 };
 
-Result run(const QString& program, const QStringList& args,
-           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+ProgramResult runProgram(const QString& program, const QStringList& args,
+                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(QStringLiteral("/"));
@@ -63,12 +63,14 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(bool, namesConfig);
         const QProcessEnvironment env = withoutDisplay();
-        const Result r = run(kBin + QLatin1Char('/') + program, {QStringLiteral("--version")}, env);
+        const ProgramResult r =
+            runProgram(kBuiltPrograms + QLatin1Char('/') + program, {QStringLiteral("--version")}, env);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.value(0), program + QLatin1Char(' ') + QStringLiteral(RADIOCPS_VERSION));
         QCOMPARE(r.out.size(), namesConfig ? 2 : 1);
         if (namesConfig)
-            QCOMPARE(r.out.value(1), QStringLiteral("配置文件：") + kBin + QStringLiteral("/Sfc.ini"));
+            QCOMPARE(r.out.value(1),
+                     QStringLiteral("配置文件：") + kBuiltPrograms + QStringLiteral("/Sfc.ini"));
     }
 
     // Nor for the help, which names the options each program takes.
@@ -91,7 +93,7 @@ private Q_SLOTS:
         const QString flag = QString::fromUtf8(QTest::currentDataTag()).endsWith(QLatin1String("-h"))
                                  ? QStringLiteral("-h")
                                  : QStringLiteral("--help");
-        const Result r = run(kBin + QLatin1Char('/') + program, {flag}, env);
+        const ProgramResult r = runProgram(kBuiltPrograms + QLatin1Char('/') + program, {flag}, env);
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.join(QLatin1Char('\n')).contains(option), qPrintable(r.out.join(QLatin1Char('\n'))));
     }
@@ -112,7 +114,7 @@ private Q_SLOTS:
         QFETCH(int, showExit);
         QTemporaryDir root;
         const QString cli = root.filePath(QStringLiteral("usr/bin/radiocps-cli"));
-        QVERIFY(copy(kBin + QStringLiteral("/radiocps-cli"), cli));
+        QVERIFY(copy(kBuiltPrograms + QStringLiteral("/radiocps-cli"), cli));
         const QString sample = root.filePath(QStringLiteral("sample.qfd"));
         QVERIFY(copy(kData + QStringLiteral("/samples/demo-16.qfd"), sample));
         if (installedData)
@@ -122,12 +124,12 @@ private Q_SLOTS:
             QVERIFY(
                 copy(kData + QStringLiteral("/Sfc.ini"), root.filePath(QStringLiteral("usr/bin/Sfc.ini"))));
 
-        const Result version = run(cli, {QStringLiteral("--version")});
+        const ProgramResult version = runProgram(cli, {QStringLiteral("--version")});
         QCOMPARE(version.code, 0);
         QVERIFY2(version.out.value(1).startsWith(QStringLiteral("配置文件：") + root.filePath(config)),
                  qPrintable(version.out.join(QLatin1Char('\n'))));
 
-        const Result show = run(cli, {QStringLiteral("show"), sample});
+        const ProgramResult show = runProgram(cli, {QStringLiteral("show"), sample});
         QCOMPARE(show.code, showExit);
         if (showExit == 0)
             QVERIFY2(show.out.value(0).contains(QStringLiteral("RC-160")),
@@ -147,8 +149,9 @@ private Q_SLOTS:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
         for (int i = 0; i < starts.size(); ++i) {
             const QString png = dir.filePath(QStringLiteral("%1.png").arg(i));
-            const Result r = run(kBin + QStringLiteral("/radiocps"),
-                                 starts[i] + QStringList{QStringLiteral("--screenshot"), png}, env);
+            const ProgramResult r =
+                runProgram(kBuiltPrograms + QStringLiteral("/radiocps"),
+                           starts[i] + QStringList{QStringLiteral("--screenshot"), png}, env);
             QVERIFY2(r.code == 0, qPrintable(r.err));
             const QImage picture(png);
             QVERIFY(!picture.isNull());

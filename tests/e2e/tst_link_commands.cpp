@@ -56,12 +56,6 @@ QStringList backupsIn(const QString& folder) {
     return out;
 }
 
-RadioFault fault(const QString& text) {
-    RadioFault f;
-    RadioFault::parse(text, &f);
-    return f;
-}
-
 // Polls until the progress bar of frmWAIT reaches `value`, then runs `then` with the window.
 void whenProgress(QDialog* dialog, int value, std::function<void(ProgressWindow*)> then) {
     auto* w = qobject_cast<ProgressWindow*>(dialog);
@@ -120,7 +114,7 @@ private:
 
     ScriptedPrompter& prompter() { return f_->prompter; }
     void startRadio(const MemoryImage& image, const QString& faultText = QString(), int baud = 0) {
-        radio_ = std::make_unique<PtyRadio>(RadioMachine(image, fault(faultText)), baud);
+        radio_ = std::make_unique<PtyRadio>(RadioMachine(image, radioFault(faultText)), baud);
         QVERIFY(!radio_->open().isError());
         window_->setPortDevice(radio_->devicePath());
     }

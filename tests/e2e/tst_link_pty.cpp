@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "../unit/link_harness.h"
+#include "file_bytes.h"
 #include "image/write_image.h"
 #include "link/qt_serial_port.h"
 #include "link/read_transfer.h"
@@ -20,12 +21,6 @@ TransferMachine::Options fastOptions() {
     o.timings.noResponseMs = 400;
     o.timings.wakeUpPacingMs = 5;
     return o;
-}
-
-RadioFault fault(const QString& text) {
-    RadioFault f;
-    RadioFault::parse(text, &f);
-    return f;
 }
 
 struct Run {
@@ -71,13 +66,6 @@ Run runOverPty(PtyRadio& radio, TransferMachine& machine, ReceivedFile* file,
     run.result = driver.result();
     run.portOpenAfter = port.isOpen();
     return run;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
 }
 
 } // namespace
@@ -169,7 +157,7 @@ void TestLinkPty::readFailures() {
     const LinkTestState s(0, 0, 16);
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
-    PtyRadio radio(RadioMachine(image, ::fault(fault)), 0);
+    PtyRadio radio(RadioMachine(image, radioFault(fault)), 0);
     QVERIFY(!radio.open().isError());
     const QString device = radio.devicePath();
     ReadTransfer machine(linkTestModels(), fastOptions());
@@ -212,7 +200,7 @@ void TestLinkPty::hangUpMidWrite() {
     const LinkTestState s(0, 0, 16);
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
-    PtyRadio radio(RadioMachine(MemoryImage::blank(1), fault(QStringLiteral("hangup:15"))), 0);
+    PtyRadio radio(RadioMachine(MemoryImage::blank(1), radioFault(QStringLiteral("hangup:15"))), 0);
     QVERIFY(!radio.open().isError());
     const QString device = radio.devicePath();
     WriteTransfer machine(image, 16, fastOptions());

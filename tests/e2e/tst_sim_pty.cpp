@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/wire_bytes.h"
 #include "image/channel_file.h"
 #include "link/protocol.h"
 
@@ -10,15 +11,6 @@ namespace {
 
 const QString kSim = QStringLiteral(RADIOCPS_BIN_DIR "/radiocps-sim");
 constexpr int kWaitMs = 5000;
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
-QByteArray header(char letter, int index) {
-    const int address = index * kBlockSize;
-    return QByteArray(1, letter) + char(address >> 8) + char(address & 0xFF) + Protocol::kBlockLength;
-}
 
 QByteArray bytesOf(const Block& block) {
     QByteArray out;
@@ -37,7 +29,7 @@ MemoryImage patterned(int iData) {
 }
 
 // The virtual radio as a child process; the device path is the first line it prints.
-struct Sim {
+struct SimChild {
     QProcess process;
     QString device;
 
@@ -62,7 +54,7 @@ struct Sim {
             return -1;
         return process.exitCode();
     }
-    ~Sim() {
+    ~SimChild() {
         if (process.state() != QProcess::NotRunning) {
             process.kill();
             process.waitForFinished(kWaitMs);
@@ -113,7 +105,7 @@ struct Line {
         if (!enter(Protocol::kReadMode))
             return {};
         for (int b = 0; b < blocks; ++b) {
-            const QByteArray request = header(Protocol::kReadCommand, b);
+            const QByteArray request = wireHeader(Protocol::kReadCommand, b);
             const QByteArray reply = exchange(request, Protocol::kReplySize);
             if (!reply.startsWith(request) || reply.size() != Protocol::kReplySize ||
                 exchange(hex("06"), 1) != hex("06"))
@@ -127,14 +119,14 @@ struct Line {
         if (!enter(Protocol::kWriteMode))
             return false;
         for (int b = 0; b < image.size(); ++b) {
-            if (exchange(header(Protocol::kWriteCommand, b) + bytesOf(image.blocks[b]), 1) != hex("06"))
+            if (exchange(wireHeader(Protocol::kWriteCommand, b) + bytesOf(image.blocks[b]), 1) != hex("06"))
                 return false;
         }
         return true;
     }
     // Whether the radio still answers the read-mode byte and a request without a new wake-up.
     bool inSession() {
-        const QByteArray probe = QByteArray(1, Protocol::kReadMode) + header(Protocol::kReadCommand, 0);
+        const QByteArray probe = QByteArray(1, Protocol::kReadMode) + wireHeader(Protocol::kReadCommand, 0);
         return !exchange(probe, 1 + Protocol::kReplySize, 300).isEmpty();
     }
 };
@@ -180,7 +172,7 @@ private Q_SLOTS:
                          QStringLiteral("--link"),  link};
         if (!pacing.isEmpty())
             args << QStringLiteral("--baud") << pacing;
-        Sim sim;
+        SimChild sim;
         QVERIFY(sim.start(args));
         QCOMPARE(QFileInfo(link).symLinkTarget(), sim.device);
 
@@ -188,14 +180,14 @@ private Q_SLOTS:
         QVERIFY(line.open(link));
         QVERIFY(line.enter(Protocol::kReadMode));
         for (int b : {0, 1, 31, 32, image.size() - 1}) {
-            const QByteArray request = header(Protocol::kReadCommand, b);
+            const QByteArray request = wireHeader(Protocol::kReadCommand, b);
             QCOMPARE(line.exchange(request, Protocol::kReplySize), request + bytesOf(image.blocks[b]));
             QCOMPARE(line.exchange(hex("06"), 1), hex("06"));
         }
         // The last block ended the read session: the write needs a session of its own.
         QVERIFY(line.enter(Protocol::kWriteMode));
         const Block written{9, 8, 7, 6, 5, 4, 3, 2};
-        QCOMPARE(line.exchange(header(Protocol::kWriteCommand, 7) + bytesOf(written), 1), hex("06"));
+        QCOMPARE(line.exchange(wireHeader(Protocol::kWriteCommand, 7) + bytesOf(written), 1), hex("06"));
         line.port.close();
 
         // Closing the device saves the memory; the radio waits for the next transfer with it kept.
@@ -206,7 +198,7 @@ private Q_SLOTS:
         QFile::remove(saved);
         QVERIFY(line.open(sim.device));
         QVERIFY(line.enter(Protocol::kReadMode));
-        const QByteArray request = header(Protocol::kReadCommand, 7);
+        const QByteArray request = wireHeader(Protocol::kReadCommand, 7);
         QCOMPARE(line.exchange(request, Protocol::kReplySize), request + bytesOf(written));
 
         QCOMPARE(sim.stop(), 0);
@@ -242,7 +234,7 @@ private Q_SLOTS:
         MemoryImage written = MemoryImage::blank(1);
         for (int b = 0; b < written.size(); ++b)
             written.blocks[b] = filledBlock(quint8(b));
-        Sim sim;
+        SimChild sim;
         QVERIFY(sim.start(QStringList{QStringLiteral("--image"), writeImage(QStringLiteral("s.qfd"), image)} +
                           args));
         Line line;
@@ -269,17 +261,17 @@ private Q_SLOTS:
 
     void hangUp() {
         const QString saved = path(QStringLiteral("hangup.qfd"));
-        Sim sim;
+        SimChild sim;
         QVERIFY(sim.start(
             {QStringLiteral("--fault"), QStringLiteral("hangup:2"), QStringLiteral("--save"), saved}));
         Line line;
         QVERIFY(line.open(sim.device));
         QSignalSpy errors(&line.port, &QSerialPort::errorOccurred);
         QVERIFY(line.enter(Protocol::kReadMode));
-        QCOMPARE(line.exchange(header(Protocol::kReadCommand, 0), Protocol::kReplySize).size(),
+        QCOMPARE(line.exchange(wireHeader(Protocol::kReadCommand, 0), Protocol::kReplySize).size(),
                  Protocol::kReplySize);
         QCOMPARE(line.exchange(hex("06"), 1), hex("06"));
-        QVERIFY(line.exchange(header(Protocol::kReadCommand, 1), 1, 500).isEmpty());
+        QVERIFY(line.exchange(wireHeader(Protocol::kReadCommand, 1), 1, 500).isEmpty());
         // The line is gone: the port reports it, and the radio ends by itself after saving.
         QTRY_VERIFY_WITH_TIMEOUT(std::any_of(errors.begin(), errors.end(),
                                              [](const QList<QVariant>& e) {
@@ -295,7 +287,7 @@ private Q_SLOTS:
     }
 
     void silent() {
-        Sim sim;
+        SimChild sim;
         QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("silent"), QStringLiteral("--blocks"),
                            QStringLiteral("256")}));
         Line line;

@@ -40,7 +40,7 @@ const QByteArray kChirpFile =
     "1,,446.006250,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,6.25,,0.5W,,,,,\r\n"
     "2,,438.500000,-,7.600000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\r\n";
 
-struct Shown : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
+struct CsvWindow : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
     QString write(const QString& name, const QByteArray& bytes) const {
         QFile file(f.path(name));
         if (!file.open(QIODevice::WriteOnly))
@@ -61,7 +61,7 @@ struct Shown : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
 } // namespace
 
 void TestMainCsv::exportThenImport() {
-    Shown s;
+    CsvWindow s;
     s.fillDemo();
     const ChannelTable filled = s.doc().table();
     const QString path = s.f.path(QStringLiteral("plan"));
@@ -104,7 +104,7 @@ void TestMainCsv::refusedFileChangesNothing_data() {
 void TestMainCsv::refusedFileChangesNothing() {
     QFETCH(QByteArray, csv);
     QFETCH(QString, named);
-    Shown s;
+    CsvWindow s;
     s.fillDemo();
     const ChannelTable before = s.doc().table();
     s.f.prompter.fileNames = {s.write(QStringLiteral("bad.csv"), csv)};
@@ -125,7 +125,7 @@ void TestMainCsv::fileNumberedFromZero_data() {
 void TestMainCsv::fileNumberedFromZero() {
     QFETCH(Prompter::Answer, answer);
     QFETCH(QString, channel1);
-    Shown s;
+    CsvWindow s;
     s.f.prompter.fileNames = {s.write(QStringLiteral("zero.csv"), "Location,Frequency\n0,438.5\n1,439\n")};
     s.f.prompter.answers = {answer};
     s.run("mnuImport");
@@ -138,7 +138,7 @@ void TestMainCsv::fileNumberedFromZero() {
 }
 
 void TestMainCsv::copyOffersChirpCsv() {
-    Shown s;
+    CsvWindow s;
     s.fillDemo();
     const QModelIndex number = s.f.grid()->model()->index(3, 0);
     QTest::mouseClick(s.f.grid()->viewport(), Qt::LeftButton, {}, s.f.grid()->visualRect(number).center());
@@ -150,7 +150,7 @@ void TestMainCsv::copyOffersChirpCsv() {
 }
 
 void TestMainCsv::pasteChirpRows() {
-    Shown s;
+    CsvWindow s;
     QApplication::clipboard()->setText(QString::fromUtf8(kChirpFile));
     const QModelIndex cell = s.f.grid()->model()->index(4, 1);
     QTest::mouseClick(s.f.grid()->viewport(), Qt::LeftButton, {}, s.f.grid()->visualRect(cell).center());
@@ -164,7 +164,7 @@ void TestMainCsv::pasteChirpRows() {
 }
 
 void TestMainCsv::droppedCsvImports() {
-    Shown s;
+    CsvWindow s;
     const QString path = s.write(QStringLiteral("dropped.csv"), kChirpFile);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
@@ -178,7 +178,7 @@ void TestMainCsv::droppedCsvImports() {
 }
 
 void TestMainCsv::droppedJsonOpens() {
-    Shown s;
+    CsvWindow s;
     s.fillDemo();
     const ChannelTable filled = s.doc().table();
     const QString path =

@@ -45,7 +45,7 @@ private Q_SLOTS:
 
 namespace {
 
-struct Shown : ShownWindow {
+struct EditingWindow : ShownWindow {
     using ShownWindow::ShownWindow;
     QTableView* grid() const { return f.grid(); }
     void clickCell(int channel, int column, Qt::KeyboardModifiers mods = {}) const {
@@ -86,7 +86,7 @@ void setClipboard(const QString& text) {
 } // namespace
 
 void TestMainEditing::copyPasteBetweenChannels() {
-    Shown s;
+    EditingWindow s;
     s.fill(1, QStringLiteral("438.50000"));
     s.doc().setCell(1, 4, QStringLiteral("D023N"));
     s.w->history().closeStep();
@@ -135,7 +135,7 @@ void TestMainEditing::pasteFromSpreadsheet() {
     QFETCH(QString, text);
     QFETCH(QStringList, channel3);
     QFETCH(QString, channel4Rx);
-    Shown s;
+    EditingWindow s;
     setClipboard(text);
     s.clickCell(3, 2);
     s.run("mnuPaste");
@@ -166,7 +166,7 @@ void TestMainEditing::refusedPasteChangesNothing_data() {
 void TestMainEditing::refusedPasteChangesNothing() {
     QFETCH(QString, text);
     QFETCH(QString, message);
-    Shown s;
+    EditingWindow s;
     s.fill(2, QStringLiteral("435.00000"));
     const ChannelTable before = s.doc().table();
     const int steps = s.w->history().stack().count();
@@ -189,7 +189,7 @@ void TestMainEditing::pastePastTheEndAsks_data() {
 void TestMainEditing::pastePastTheEndAsks() {
     QFETCH(Prompter::Answer, answer);
     QFETCH(QStringList, lastChannels);
-    Shown s;
+    EditingWindow s;
     setClipboard(QStringLiteral("431\n432\n433\n"));
     s.clickCell(15, 1);
     s.f.prompter.answers = {answer};
@@ -228,7 +228,7 @@ void TestMainEditing::rowOperations() {
     QFETCH(QList<int>, select);
     QFETCH(QStringList, expected);
     QFETCH(QList<int>, selectedAfter);
-    Shown s;
+    EditingWindow s;
     for (int c = 1; c <= 4; ++c)
         s.fill(c, QStringLiteral("43%1.00000").arg(c));
     const ChannelTable before = s.doc().table();
@@ -248,7 +248,7 @@ void TestMainEditing::rowOperations() {
 }
 
 void TestMainEditing::insertAsksBeforeLastChannelFallsOff() {
-    Shown s;
+    EditingWindow s;
     s.fill(16, QStringLiteral("440.00000"));
     s.clickCell(1, 0);
     s.f.prompter.answers = {Prompter::Answer::No};
@@ -274,7 +274,7 @@ void TestMainEditing::undoRedoEachKindOfChange_data() {
 
 void TestMainEditing::undoRedoEachKindOfChange() {
     QFETCH(int, kind);
-    Shown s;
+    EditingWindow s;
     s.fill(1, QStringLiteral("431.00000"));
     s.fill(2, QStringLiteral("432.00000"));
     const DocumentState before = s.doc().state();
@@ -339,7 +339,7 @@ void TestMainEditing::undoRedoEachKindOfChange() {
 }
 
 void TestMainEditing::modifiedMarkFollowsCleanState() {
-    Shown s;
+    EditingWindow s;
     s.fill(1, QStringLiteral("431.00000"));
     QVERIFY(s.doc().isModified());
     QVERIFY(s.doc().saveFile(s.f.path(QStringLiteral("a.qfd"))).isError() == false);
@@ -357,7 +357,7 @@ void TestMainEditing::modifiedMarkFollowsCleanState() {
 }
 
 void TestMainEditing::openingClearsHistory() {
-    Shown s;
+    EditingWindow s;
     s.fill(1, QStringLiteral("431.00000"));
     const QString path = s.f.path(QStringLiteral("b.qfd"));
     QVERIFY(!s.doc().saveFile(path).isError());
@@ -371,7 +371,7 @@ void TestMainEditing::openingClearsHistory() {
 }
 
 void TestMainEditing::keyboardEntryOfThreeChannels() {
-    Shown s;
+    EditingWindow s;
     s.clickCell(1, 1);
     s.w->channelEditing()->hideEditors();
     s.grid()->setFocus();
@@ -398,7 +398,7 @@ void TestMainEditing::keyboardEntryOfThreeChannels() {
 }
 
 void TestMainEditing::pickAppliesToSelectedChannels() {
-    Shown s;
+    EditingWindow s;
     for (int c = 1; c <= 3; ++c)
         s.fill(c, QStringLiteral("43%1.00000").arg(c));
     // Channels 1-4 of the power column, the editor on channel 1: channel 4 is unused and stays so.
@@ -444,7 +444,7 @@ void TestMainEditing::bulkEditDialog() {
     QFETCH(QString, value);
     QFETCH(QStringList, expected);
     QFETCH(QString, message);
-    Shown s;
+    EditingWindow s;
     for (int c = 1; c <= 3; ++c)
         s.fill(c, QStringLiteral("43%1.00000").arg(c));
     s.doc().setCell(3, 2, QStringLiteral("OFF"));
@@ -471,7 +471,7 @@ void TestMainEditing::bulkEditDialog() {
 }
 
 void TestMainEditing::recentFilesReopen() {
-    Shown s;
+    EditingWindow s;
     s.fill(1, QStringLiteral("431.00000"));
     const QString path = s.f.path(QStringLiteral("recent.qfd"));
     QVERIFY(!s.doc().saveFile(path).isError());

@@ -27,13 +27,17 @@ inline bool add(const char* file, Main main) {
 
 } // namespace TestRunner
 
+// The function and its registration are numbered, so that the tests of a unity batch do not clash.
 #undef QTEST_MAIN_WRAPPER
-#define QTEST_MAIN_WRAPPER(TestObject, ...)                                                                  \
-    static int radiocpsRunTest(int argc, char* argv[]) {                                                     \
+#define QTEST_MAIN_WRAPPER(TestObject, ...) RADIOCPS_TEST_MAIN_NUMBERED(__COUNTER__, TestObject, __VA_ARGS__)
+#define RADIOCPS_TEST_MAIN_NUMBERED(id, TestObject, ...) RADIOCPS_TEST_MAIN(id, TestObject, __VA_ARGS__)
+#define RADIOCPS_TEST_MAIN(id, TestObject, ...)                                                              \
+    static int radiocpsRunTest##id(int argc, char* argv[]) {                                                 \
         QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                   \
         __VA_ARGS__                                                                                          \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \
     }                                                                                                        \
-    [[maybe_unused]] static const bool radiocpsTestRegistered = TestRunner::add(__FILE__, radiocpsRunTest);
+    [[maybe_unused]] static const bool radiocpsTestRegistered##id =                                          \
+        TestRunner::add(__FILE__, radiocpsRunTest##id);

@@ -14,6 +14,7 @@
 #include "config/app_config.h"
 #include "image/channel_file.h"
 #include "link/transfer_machine.h"
+#include "sim/radio_fault.h"
 #include "texts/transfer_texts.h"
 
 struct LinkHarness {
@@ -146,6 +147,14 @@ struct LinkHarness {
         return t;
     }
 };
+
+// A fault in the virtual radio's --fault syntax; a test with a malformed one stops at once.
+inline RadioFault radioFault(const QString& text) {
+    RadioFault f;
+    if (Error e = RadioFault::parse(text, &f); e.isError())
+        qFatal("bad fault %s", qPrintable(text));
+    return f;
+}
 
 // A message as the harness words it.
 inline QString wording(const TransferMessage& message) {

@@ -39,7 +39,7 @@ bool starts(const TransferActions& actions, LinkTimer t) {
     return started(actions, t) != nullptr;
 }
 
-TransferMachine::Options options() {
+TransferMachine::Options handshakeOptions() {
     TransferMachine::Options o;
     o.timings.noResponseMs = 250;
     o.timings.wakeUpPacingMs = 7;
@@ -77,7 +77,7 @@ private Q_SLOTS:
 };
 
 void TestLinkHandshake::wakeUpCyclesWithPacing() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     const TransferActions first = m.start();
     QCOMPARE(find<Act::Caption>(first)->caption, TransferCaption::Connecting);
     const Act::StartTimer* t = started(first, LinkTimer::NoResponse);
@@ -108,7 +108,7 @@ void TestLinkHandshake::answerNeedsMoreThanTwoCharacters() {
     QFETCH(QByteArray, first);
     QFETCH(QByteArray, later);
     QFETCH(bool, completes);
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     wakeOnce(m);
     QVERIFY(m.bytesReceived(first).isEmpty()); // judged at the tick, not on arrival
     const TransferActions tick = m.timerExpired(LinkTimer::WakeUpPacing);
@@ -132,7 +132,7 @@ void TestLinkHandshake::answerNeedsMoreThanTwoCharacters() {
 }
 
 void TestLinkHandshake::foreignAnswerResumesSequence() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     QByteArray sent = sentBytes(m.start());                     // 02
     sent += sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)); // 50
     QVERIFY(m.bytesReceived(QByteArray::fromHex("1521")).isEmpty());
@@ -148,7 +148,7 @@ void TestLinkHandshake::foreignAnswerResumesSequence() {
 }
 
 void TestLinkHandshake::noResponseDuringWakeUp() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     wakeOnce(m);
     const TransferActions fired = m.timerExpired(LinkTimer::NoResponse);
     const Act::Message* msg = find<Act::Message>(fired);
@@ -192,13 +192,13 @@ void TestLinkHandshake::noAnswerHint() {
     const MemoryImage image = MemoryImage::blank(1);
     std::unique_ptr<TransferMachine> m;
     if (write)
-        m = std::make_unique<WriteTransfer>(image, 16, options());
+        m = std::make_unique<WriteTransfer>(image, 16, handshakeOptions());
     else
-        m = std::make_unique<ReadTransfer>(linkTestModels(), options());
+        m = std::make_unique<ReadTransfer>(linkTestModels(), handshakeOptions());
     const TransferActions first = m->start();
     const Act::StartTimer* hint = started(first, LinkTimer::NoAnswerHint);
     QVERIFY(hint);
-    QCOMPARE(hint->interval, options().timings.noAnswerHintMs);
+    QCOMPARE(hint->interval, handshakeOptions().timings.noAnswerHintMs);
     QList<TransferCaption> got;
     bool quiet = true; // until the first event that is not a timer
     for (const QString& e : events) {
@@ -227,7 +227,7 @@ void TestLinkHandshake::noAnswerHint() {
 }
 
 void TestLinkHandshake::noReplyToCompletingByte() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     wakeOnce(m);
     m.bytesReceived(QByteArray::fromHex("060606"));
     QCOMPARE(sentBytes(m.timerExpired(LinkTimer::WakeUpPacing)), QByteArray(1, Protocol::kComplete));
@@ -237,7 +237,7 @@ void TestLinkHandshake::noReplyToCompletingByte() {
 }
 
 void TestLinkHandshake::cancelDuringWakeUp() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     m.start();
     const TransferActions c = m.cancel();
     QVERIFY(sentBytes(c).isEmpty());
@@ -250,7 +250,7 @@ void TestLinkHandshake::cancelDuringWakeUp() {
 }
 
 void TestLinkHandshake::cancelDuringAckWaitLeavesNoTimer() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     LinkHarness h(m, [](const QByteArray& in, bool*) {
         if (in.endsWith('A'))
             return QByteArray::fromHex("060606");
@@ -268,7 +268,7 @@ void TestLinkHandshake::cancelDuringAckWaitLeavesNoTimer() {
 }
 
 void TestLinkHandshake::readModeNotAcknowledged() {
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), handshakeOptions());
     LinkHarness h(m, [](const QByteArray& in, bool*) {
         if (in.endsWith('A'))
             return QByteArray::fromHex("060606");
@@ -289,7 +289,7 @@ void TestLinkHandshake::readModeNotAcknowledged() {
 
 void TestLinkHandshake::writeModeReplyAnyBytes() {
     MemoryImage image = MemoryImage::blank(1);
-    WriteTransfer m(image, 16, options());
+    WriteTransfer m(image, 16, handshakeOptions());
     wakeOnce(m);
     m.bytesReceived(QByteArray::fromHex("060606"));
     m.timerExpired(LinkTimer::WakeUpPacing); // 4D
@@ -301,7 +301,7 @@ void TestLinkHandshake::writeModeReplyAnyBytes() {
 }
 
 void TestLinkHandshake::writeModeNoReply() {
-    WriteTransfer m(MemoryImage::blank(1), 16, options());
+    WriteTransfer m(MemoryImage::blank(1), 16, handshakeOptions());
     wakeOnce(m);
     m.bytesReceived(QByteArray::fromHex("060606"));
     m.timerExpired(LinkTimer::WakeUpPacing);

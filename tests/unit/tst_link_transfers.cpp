@@ -1,10 +1,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "image/write_image.h"
 #include "link/protocol.h"
 #include "link/read_transfer.h"
 #include "link/received_file.h"
-#include "image/write_image.h"
 #include "link/write_transfer.h"
 #include "link_harness.h"
 #include "sim/radio_machine.h"
@@ -13,7 +13,7 @@
 // radio's answers delivered in pieces of every size, faults injected, and cancels at every phase.
 namespace {
 
-TransferMachine::Options options() {
+TransferMachine::Options transferOptions() {
     TransferMachine::Options o;
     o.timings.noResponseMs = 100;
     o.timings.wakeUpPacingMs = 1;
@@ -26,13 +26,6 @@ LinkHarness::Radio wire(RadioMachine& radio) {
         *hangUp = r.hangUp;
         return r.reply;
     };
-}
-
-RadioFault fault(const QString& text) {
-    RadioFault f;
-    if (Error e = RadioFault::parse(text, &f); e.isError())
-        qFatal("bad fault %s", qPrintable(text));
-    return f;
 }
 
 // The addresses of the tool's read requests or write frames, in order.
@@ -98,7 +91,7 @@ void TestLinkTransfers::fullRead() {
     QFETCH(int, chunk);
     const MemoryImage image = linkTestImage(quint8(code), radioData);
     RadioMachine radio(image);
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), transferOptions());
     LinkHarness h(m, wire(radio), chunk);
     h.run();
     QVERIFY(h.finished);
@@ -151,7 +144,7 @@ void TestLinkTransfers::readModelDetermination() {
     table.entries[2] = {"RC-X", "16", "0", codeA, "5E"};
     table.entries[7] = {entry8.isEmpty() ? QString() : "RC-8", entry8, "0", "E1", "E2"};
     RadioMachine radio(linkTestImage(quint8(code), 2));
-    ReadTransfer m(table, options());
+    ReadTransfer m(table, transferOptions());
     LinkHarness h(m, wire(radio));
     h.run();
     QCOMPARE(h.result.outcome, TransferResult::Outcome::Completed);
@@ -196,8 +189,8 @@ void TestLinkTransfers::readFaults() {
     QFETCH(int, stored);
     QFETCH(bool, decode);
     QFETCH(QStringList, messages);
-    RadioMachine radio(linkTestImage(0x71, 1), ::fault(fault));
-    ReadTransfer m(linkTestModels(), options());
+    RadioMachine radio(linkTestImage(0x71, 1), radioFault(fault));
+    ReadTransfer m(linkTestModels(), transferOptions());
     LinkHarness h(m, wire(radio), chunk);
     h.run();
     QVERIFY(h.finished);
@@ -214,7 +207,7 @@ void TestLinkTransfers::readFaults() {
 
 void TestLinkTransfers::readStoreFailure() {
     RadioMachine radio(linkTestImage(0x71, 1));
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), transferOptions());
     LinkHarness h(m, wire(radio));
     const Error full{ErrorCode::PathFileAccess, QStringLiteral("路径/文件访问错误：磁盘已满")};
     h.store = [&h, full](const QByteArray&) { return h.stored.size() == 5 ? full : Error::none(); };
@@ -244,7 +237,7 @@ void TestLinkTransfers::readCancel() {
     QFETCH(int, phase);
     QFETCH(bool, decode);
     RadioMachine radio(linkTestImage(0x71, 1));
-    ReadTransfer m(linkTestModels(), options());
+    ReadTransfer m(linkTestModels(), transferOptions());
     LinkHarness h(m, wire(radio));
     int sentAtCancel = -1;
     h.cancelWhen = [&](const LinkHarness& x) {
@@ -312,7 +305,7 @@ void TestLinkTransfers::fullWrite() {
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
     QCOMPARE(image.size(), frames);
     RadioMachine radio(MemoryImage::blank(s.model.I_data));
-    WriteTransfer m(image, s.model.strType, options());
+    WriteTransfer m(image, s.model.strType, transferOptions());
     LinkHarness h(m, wire(radio), chunk);
     h.run();
     QVERIFY(h.finished);
@@ -378,8 +371,8 @@ void TestLinkTransfers::writeFaults() {
     const LinkTestState s(0, 0, 16);
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
-    RadioMachine radio(MemoryImage::blank(1), ::fault(fault));
-    WriteTransfer m(image, s.model.strType, options());
+    RadioMachine radio(MemoryImage::blank(1), radioFault(fault));
+    WriteTransfer m(image, s.model.strType, transferOptions());
     LinkHarness h(m, wire(radio));
     h.run();
     QVERIFY(h.finished);
@@ -412,7 +405,7 @@ void TestLinkTransfers::writeCancel() {
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
     RadioMachine radio(MemoryImage::blank(1));
-    WriteTransfer m(image, 16, options());
+    WriteTransfer m(image, 16, transferOptions());
     LinkHarness h(m, wire(radio));
     h.cancelWhen = [afterBytes](const LinkHarness& x) {
         if (afterBytes < 0)

@@ -13,7 +13,7 @@ namespace {
 
 // A grid of `channels` rows in a layout with a distinct text in every data cell; every tenth channel has its
 // frequencies left empty, as a channel the user never filled.
-ChannelTable filledGrid(const QString& layout, int channels) {
+ChannelTable labelledGrid(const QString& layout, int channels) {
     ChannelTable grid;
     grid.layOut(parseLayout(layout), channels);
     for (int r = 1; r <= channels; ++r) {
@@ -34,7 +34,7 @@ RadioSettings startupSettings() {
 
 ReportData filledReport(const QString& layout, int channels) {
     return ReportData::snapshot(QStringLiteral("RC-16(U)"), QStringLiteral("400MHz---470MHz"),
-                                startupSettings(), filledGrid(layout, channels));
+                                startupSettings(), labelledGrid(layout, channels));
 }
 
 // The rows each printed page starts with, as the layout rules give them for a page height of 20: the first
@@ -156,7 +156,7 @@ void TestReportDrawing::fixedTexts() {
 }
 
 void TestReportDrawing::emptySettingsLeaveLabelsAlone() {
-    ReportData report = ReportData::snapshot({}, {}, RadioSettings(), filledGrid(QStringLiteral("0"), 16));
+    ReportData report = ReportData::snapshot({}, {}, RadioSettings(), labelledGrid(QStringLiteral("0"), 16));
     RecordingSurface surface;
     QVERIFY(!DrawReport(surface, 1, true, report).isError());
     const QStringList labels{
@@ -464,7 +464,7 @@ void TestReportDrawing::snapshot() {
     RadioSettings settings = startupSettings();
     QVERIFY(!settings.setIndex(RadioSettings::YYBP, 2).isError());
     QVERIFY(!settings.setIndex(RadioSettings::FuncTOT, 10).isError());
-    const ChannelTable grid = filledGrid(layout, channels);
+    const ChannelTable grid = labelledGrid(layout, channels);
     const ReportData report =
         ReportData::snapshot(QStringLiteral("band"), QStringLiteral("range"), settings, grid);
 

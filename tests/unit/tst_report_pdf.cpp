@@ -10,7 +10,7 @@
 
 namespace {
 
-ChannelTable filledGrid(const QString& layout, int channels) {
+ChannelTable plausibleGrid(const QString& layout, int channels) {
     ChannelTable grid;
     grid.layOut(parseLayout(layout), channels);
     const QStringList signalling{QStringLiteral("67.0"), QStringLiteral("D023N"), QStringLiteral("OFF"),
@@ -35,7 +35,7 @@ ReportData report(const QString& layout, int channels) {
     RadioSettings settings;
     settings.selectStartupDefaults();
     return ReportData::snapshot(QStringLiteral("RC-99(V)"), QStringLiteral("136MHz---174MHz"), settings,
-                                filledGrid(layout, channels));
+                                plausibleGrid(layout, channels));
 }
 
 // Where the report is set in a face that shares glyphs between ideographs and radicals (the report prefers

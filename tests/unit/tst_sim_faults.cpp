@@ -1,19 +1,14 @@
 #include <QtTest>
 
+#include "../support/wire_bytes.h"
 #include "link/protocol.h"
 #include "sim/radio_machine.h"
 #include "sim/wire_clock.h"
 
 namespace {
 
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
 QByteArray request(int index) {
-    const int address = index * kBlockSize;
-    return QByteArray(1, Protocol::kReadCommand) + char(address >> 8) + char(address & 0xFF) +
-           Protocol::kBlockLength;
+    return wireHeader(Protocol::kReadCommand, index);
 }
 
 QByteArray frame(int index, quint8 fill) {
@@ -21,8 +16,6 @@ QByteArray frame(int index, quint8 fill) {
     f[0] = Protocol::kWriteCommand;
     return f + QByteArray(kBlockSize, char(fill));
 }
-
-const QByteArray kHandshake = Protocol::kWakeUp + QByteArray(1, Protocol::kComplete);
 
 // What the radio answers, block by block (0-based), to a read of `blocks` blocks: reply + answer to 06.
 struct ReadTrace {

@@ -1,13 +1,10 @@
 #include <QtTest>
 
+#include "../support/wire_bytes.h"
 #include "link/protocol.h"
 #include "sim/radio_machine.h"
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
 
 // A memory whose every byte tells where it lives, so a reply for the wrong block cannot pass.
 MemoryImage patterned(int iData) {
@@ -17,16 +14,6 @@ MemoryImage patterned(int iData) {
             image.blocks[b][i] = quint8(b * 7 + i * 31 + 3);
     }
     return image;
-}
-
-QByteArray header(char letter, int index) {
-    const int address = index * kBlockSize;
-    QByteArray h;
-    h += letter;
-    h += char(address >> 8);
-    h += char(address & 0xFF);
-    h += Protocol::kBlockLength;
-    return h;
 }
 
 QByteArray blockBytes(const Block& block) {
@@ -43,7 +30,6 @@ Block blockOf(int seed) {
     return b;
 }
 
-const QByteArray kHandshake = Protocol::kWakeUp + QByteArray(1, Protocol::kComplete);
 const QByteArray kHandshakeReply = hex("060606") + hex("06");
 
 RadioReaction feedBytewise(RadioMachine& m, const QByteArray& bytes) {
@@ -114,18 +100,18 @@ private Q_SLOTS:
         QCOMPARE(m.receive(Protocol::kReadMode).reply, hex("06"));
         QVERIFY(m.inTransfer());
         for (int b = 0; b < image.size(); ++b) {
-            const QByteArray request = header(Protocol::kReadCommand, b);
+            const QByteArray request = wireHeader(Protocol::kReadCommand, b);
             QCOMPARE(feedBytewise(m, request).reply, request + blockBytes(image.blocks[b]));
             QCOMPARE(m.receive(Protocol::kAck).reply, hex("06"));
         }
         QCOMPARE(m.blocksRead(), image.size());
         // Past the end of the memory there is nothing to answer.
-        QVERIFY(feedBytewise(m, header(Protocol::kReadCommand, image.size())).reply.isEmpty());
+        QVERIFY(feedBytewise(m, wireHeader(Protocol::kReadCommand, image.size())).reply.isEmpty());
         // The last block ended the session: even block 0 needs a new handshake now.
         QVERIFY(!m.inSession());
-        QVERIFY(feedBytewise(m, hex("05") + header(Protocol::kReadCommand, 0)).reply.isEmpty());
-        QCOMPARE(feedBytewise(m, kHandshake + hex("05") + header(Protocol::kReadCommand, 0)).reply,
-                 kHandshakeReply + hex("06") + header(Protocol::kReadCommand, 0) +
+        QVERIFY(feedBytewise(m, hex("05") + wireHeader(Protocol::kReadCommand, 0)).reply.isEmpty());
+        QCOMPARE(feedBytewise(m, kHandshake + hex("05") + wireHeader(Protocol::kReadCommand, 0)).reply,
+                 kHandshakeReply + hex("06") + wireHeader(Protocol::kReadCommand, 0) +
                      blockBytes(image.blocks[0]));
     }
 
@@ -138,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(m.receive(Protocol::kWriteMode).reply, hex("06"));
         for (int b = 0; b < target.size(); ++b) {
             const RadioReaction r =
-                feedBytewise(m, header(Protocol::kWriteCommand, b) + blockBytes(target.blocks[b]));
+                feedBytewise(m, wireHeader(Protocol::kWriteCommand, b) + blockBytes(target.blocks[b]));
             QCOMPARE(r.reply, hex("06"));
             QVERIFY(r.imageChanged);
         }
@@ -146,13 +132,13 @@ private Q_SLOTS:
         QCOMPARE(m.blocksWritten(), target.size());
         // The last frame ended the session: a frame now is ignored, and needs a new handshake.
         QVERIFY(!m.inSession());
-        const QByteArray frame5 = header(Protocol::kWriteCommand, 5) + blockBytes(blockOf(5));
+        const QByteArray frame5 = wireHeader(Protocol::kWriteCommand, 5) + blockBytes(blockOf(5));
         QVERIFY(m.receive(frame5).reply.isEmpty());
         QCOMPARE(m.image().blocks, target.blocks);
         // Writing the same bytes again is acknowledged but changes nothing.
         feedBytewise(m, kHandshake + hex("0A"));
         const RadioReaction again =
-            m.receive(header(Protocol::kWriteCommand, 5) + blockBytes(target.blocks[5]));
+            m.receive(wireHeader(Protocol::kWriteCommand, 5) + blockBytes(target.blocks[5]));
         QCOMPARE(again.reply, hex("06"));
         QVERIFY(!again.imageChanged);
     }
@@ -163,13 +149,13 @@ private Q_SLOTS:
         QByteArray expected = kHandshakeReply + hex("06");
         const MemoryImage image = patterned(1);
         for (int b : {0, 1, 31, 32, 127}) {
-            input += header(Protocol::kReadCommand, b) + hex("06");
-            expected += header(Protocol::kReadCommand, b) + blockBytes(image.blocks[b]) + hex("06");
+            input += wireHeader(Protocol::kReadCommand, b) + hex("06");
+            expected += wireHeader(Protocol::kReadCommand, b) + blockBytes(image.blocks[b]) + hex("06");
         }
         input += hex("3352000308") + kHandshake + QByteArray(1, Protocol::kWriteMode);
         expected += kHandshakeReply + hex("06");
         for (int b : {0, 2, 127}) {
-            input += header(Protocol::kWriteCommand, b) + blockBytes(blockOf(b));
+            input += wireHeader(Protocol::kWriteCommand, b) + blockBytes(blockOf(b));
             expected += hex("06");
         }
         MemoryImage written = image;
@@ -233,25 +219,28 @@ private Q_SLOTS:
 
     void wakeUpRestartsTransfer() {
         RadioMachine m(patterned(1));
-        feedBytewise(m, kHandshake + hex("05") + header(Protocol::kReadCommand, 3));
+        feedBytewise(m, kHandshake + hex("05") + wireHeader(Protocol::kReadCommand, 3));
         // The tool gave up mid-block and starts over: a new handshake, now writing.
         QCOMPARE(feedBytewise(m, Protocol::kWakeUp).reply, hex("060606"));
         QVERIFY(!m.inTransfer());
         QCOMPARE(m.receive(Protocol::kAck).reply, QByteArray()); // the old reply is not acknowledged
         QCOMPARE(
-            feedBytewise(m, hex("4D0A") + header(Protocol::kWriteCommand, 3) + blockBytes(blockOf(1))).reply,
+            feedBytewise(m, hex("4D0A") + wireHeader(Protocol::kWriteCommand, 3) + blockBytes(blockOf(1)))
+                .reply,
             hex("0606") + hex("06"));
         QCOMPARE(m.image().blocks[3], blockOf(1));
     }
 
     void resetKeepsMemory() {
         RadioMachine m(MemoryImage::blank(1));
-        feedBytewise(m, kHandshake + hex("0A") + header(Protocol::kWriteCommand, 4) + blockBytes(blockOf(2)));
+        feedBytewise(m, kHandshake + hex("0A") + wireHeader(Protocol::kWriteCommand, 4) +
+                            blockBytes(blockOf(2)));
         m.reset();
         QCOMPARE(m.phase(), RadioMachine::Phase::Waking);
-        QVERIFY(feedBytewise(m, hex("05") + header(Protocol::kReadCommand, 4)).reply.isEmpty());
-        QCOMPARE(feedBytewise(m, kHandshake + hex("05") + header(Protocol::kReadCommand, 4)).reply,
-                 kHandshakeReply + hex("06") + header(Protocol::kReadCommand, 4) + blockBytes(blockOf(2)));
+        QVERIFY(feedBytewise(m, hex("05") + wireHeader(Protocol::kReadCommand, 4)).reply.isEmpty());
+        QCOMPARE(feedBytewise(m, kHandshake + hex("05") + wireHeader(Protocol::kReadCommand, 4)).reply,
+                 kHandshakeReply + hex("06") + wireHeader(Protocol::kReadCommand, 4) +
+                     blockBytes(blockOf(2)));
     }
 };
 
