@@ -1,5 +1,6 @@
 #include "ui/prompter.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -79,12 +80,15 @@ Prompter::Answer WidgetPrompter::message(QWidget* parent, Icon icon, const QStri
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
-    box.setButtonText(QMessageBox::Ok, UiText::Ok);
-    box.setButtonText(QMessageBox::Cancel, UiText::Cancel);
-    box.setButtonText(QMessageBox::Yes, UiText::Yes);
-    box.setButtonText(QMessageBox::No, UiText::No);
-    box.setButtonText(QMessageBox::Save, UiText::Save);
-    box.setButtonText(QMessageBox::Discard, UiText::DontSave);
+    // The box's own buttons in Chinese, whatever language Qt's translations would give them.
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+        {QMessageBox::Ok, UiText::Ok},     {QMessageBox::Cancel, UiText::Cancel},
+        {QMessageBox::Yes, UiText::Yes},   {QMessageBox::No, UiText::No},
+        {QMessageBox::Save, UiText::Save}, {QMessageBox::Discard, UiText::DontSave}};
+    for (const auto& [which, caption] : captions) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(caption);
+    }
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
