@@ -323,7 +323,10 @@ void TestReportDrawing::textsKeepApartAndInside() {
             const TextItem& b = items[k + 1];
             if (b.position.y() == a.position.y()) {
                 const double gap =
-                    roomOf(TextItem{QStringLiteral("一"), {}, a.scale, a.fontName, a.bold, a.size}, inches)
+                    roomOf(
+                        TextItem{
+                            QStringLiteral("一"), {}, a.scale, a.fontName, a.bold, a.size, a.color, a.page},
+                        inches)
                         .width() /
                     5;
                 QVERIFY2(b.position.x() - a.position.x() - room.width() >= gap,
