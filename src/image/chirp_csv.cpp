@@ -401,19 +401,21 @@ private:
             parts.size() == 2 ? kindOf(parts[0].trimmed()) : std::nullopt;
         const std::optional<Code::Kind> rxKind =
             parts.size() == 2 ? kindOf(parts[1].trimmed()) : std::nullopt;
-        if (!txKind || !rxKind || (*txKind == Code::None && *rxKind == Code::None))
+        const Code::Kind txAs = txKind.value_or(Code::None);
+        const Code::Kind rxAs = rxKind.value_or(Code::None);
+        if (!txKind || !rxKind || (txAs == Code::None && rxAs == Code::None))
             return noSuchChoice(CrossMode, QStringLiteral("Tone->Tone、Tone->DTCS、DTCS->Tone、DTCS->DTCS、"
                                                           "Tone->、DTCS->、->Tone、->DTCS"));
-        if (*txKind == Code::Tone) {
+        if (txAs == Code::Tone) {
             if (Error e = tone(RToneFreq, tx); e.isError())
                 return e;
-        } else if (*txKind == Code::Dcs) {
+        } else if (txAs == Code::Dcs) {
             if (Error e = dcs(DtcsCode, 0, tx); e.isError())
                 return e;
         }
-        if (*rxKind == Code::Tone)
+        if (rxAs == Code::Tone)
             return tone(CToneFreq, rx);
-        if (*rxKind == Code::Dcs)
+        if (rxAs == Code::Dcs)
             return dcs(RxDtcsCode, 1, rx);
         return Error::none();
     }
@@ -641,25 +643,25 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     const std::optional<Hertz> rxHz = hertzOf(rxCell);
     if (!rxHz)
         return {};
-    const std::optional<qint64> rx = rxHz->value;
+    const qint64 rx = rxHz->value;
     QStringList f;
     for (int c = 0; c < ColumnCount; ++c)
         f << QString();
     f[Location] = QString::number(channel);
-    f[Frequency] = mhzText(*rx);
+    f[Frequency] = mhzText(rx);
 
     const QString txCell = cell(ChannelField::TxFrequency);
     const std::optional<Hertz> txHz = ChannelTable::isEmptyCell(txCell) ? std::nullopt : hertzOf(txCell);
-    const std::optional<qint64> tx = txHz ? std::optional<qint64>(txHz->value) : std::nullopt;
+    const qint64 tx = txHz ? txHz->value : rx;
     f[Offset] = mhzText(0);
-    if (!tx) {
+    if (!txHz) {
         f[Duplex] = QStringLiteral("off");
-    } else if (*tx != *rx && qAbs(*tx - *rx) <= kMaxShiftHz) {
-        f[Duplex] = *tx > *rx ? QStringLiteral("+") : QStringLiteral("-");
-        f[Offset] = mhzText(qAbs(*tx - *rx));
-    } else if (*tx != *rx) {
+    } else if (tx != rx && qAbs(tx - rx) <= kMaxShiftHz) {
+        f[Duplex] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
+        f[Offset] = mhzText(qAbs(tx - rx));
+    } else if (tx != rx) {
         f[Duplex] = QStringLiteral("split");
-        f[Offset] = mhzText(*tx);
+        f[Offset] = mhzText(tx);
     }
 
     writeSignalling(codeOfCell(cell(ChannelField::TxSignalling)),
