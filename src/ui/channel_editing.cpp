@@ -99,7 +99,7 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
 
     for (QLineEdit* edit : {rx_, tx_}) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { frequencyEdited(edit); });
-        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { frequencyEnter(edit); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { confirmFrequency(edit, 1, 0); });
         edit->installEventFilter(this); // Tab
     }
     for (QComboBox* combo : {signalling_, list_}) {
@@ -368,14 +368,14 @@ void ChannelEditing::frequencyEdited(QLineEdit* editor) {
     writeOpenCell(CellRules::formatFrequency(editor->text()), ChannelTableModel::FrequencyMark);
 }
 
-void ChannelEditing::frequencyEnter(QLineEdit* editor) {
+void ChannelEditing::confirmFrequency(QLineEdit* editor, int rowStep, int columnStep) {
     if (editor->isHidden())
         return;
     writeOpenCell(CellRules::formatFrequency(editor->text()), ChannelTableModel::FrequencyMark);
     editor->hide();
     grid_->setFocus(Qt::OtherFocusReason);
     if (leaveCell(openRow_, openColumn_))
-        moveAfterEntry(1, 0);
+        moveAfterEntry(rowStep, columnStep);
     Q_EMIT cellEditDone();
 }
 
@@ -392,7 +392,7 @@ void ChannelEditing::comboChanged(QComboBox* combo) {
     writeOpenCell(combo->currentText(), ChannelTableModel::ListMark);
 }
 
-void ChannelEditing::comboEnter(QComboBox* combo) {
+void ChannelEditing::confirmCombo(QComboBox* combo, int rowStep, int columnStep) {
     if (combo->isHidden())
         return;
     const QString text = combo->currentText();
@@ -407,7 +407,7 @@ void ChannelEditing::comboEnter(QComboBox* combo) {
     writeOpenCell(text, ChannelTableModel::ListMark);
     applyToSelection(text);
     combo->hide();
-    moveAfterEntry(1, 0);
+    moveAfterEntry(rowStep, columnStep);
     Q_EMIT cellEditDone();
 }
 
@@ -434,7 +434,7 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
         for (QComboBox* combo : {signalling_, list_}) {
             if (watched == combo || watched == combo->lineEdit()) {
-                comboEnter(combo);
+                confirmCombo(combo, 1, 0);
                 // An unhandled release in the line edit would reach the combo too and ask twice.
                 return true;
             }
@@ -514,31 +514,16 @@ bool ChannelEditing::editorKey(QObject* watched, QKeyEvent* key) {
         return false;
     // Tab confirms the cell like Enter and goes on to the next column.
     for (QLineEdit* edit : {rx_, tx_}) {
-        if (watched != edit || edit->isHidden())
-            continue;
-        writeOpenCell(CellRules::formatFrequency(edit->text()), ChannelTableModel::FrequencyMark);
-        edit->hide();
-        grid_->setFocus(Qt::OtherFocusReason);
-        if (leaveCell(openRow_, openColumn_))
-            moveAfterEntry(0, 1);
-        Q_EMIT cellEditDone();
-        return true;
-    }
-    for (QComboBox* combo : {signalling_, list_}) {
-        if ((watched != combo && watched != combo->lineEdit()) || combo->isHidden())
-            continue;
-        const QString text = combo->currentText();
-        if (!text.isEmpty() && combo->findText(text, Qt::MatchExactly) < 0) {
-            prompter_->message(frame_->window(), Prompter::Icon::Information, UiText::TitleNotice,
-                               EditingText::UnknownItem);
+        if (watched == edit && !edit->isHidden()) {
+            confirmFrequency(edit, 0, 1);
             return true;
         }
-        writeOpenCell(text, ChannelTableModel::ListMark);
-        applyToSelection(text);
-        combo->hide();
-        moveAfterEntry(0, 1);
-        Q_EMIT cellEditDone();
-        return true;
+    }
+    for (QComboBox* combo : {signalling_, list_}) {
+        if ((watched == combo || watched == combo->lineEdit()) && !combo->isHidden()) {
+            confirmCombo(combo, 0, 1);
+            return true;
+        }
     }
     return false;
 }

@@ -68,9 +68,11 @@ private:
     void applyToSelection(const QString& text);
     void rejectFrequency(int row, int column, const QString& message);
     void frequencyEdited(QLineEdit* editor);
-    void frequencyEnter(QLineEdit* editor);
+    // Enter (rowStep 1) or Tab (columnStep 1) in an editor: the cell takes its text, and the cursor moves
+    // on once the value passed.
+    void confirmFrequency(QLineEdit* editor, int rowStep, int columnStep);
     void comboChanged(QComboBox* combo);
-    void comboEnter(QComboBox* combo);
+    void confirmCombo(QComboBox* combo, int rowStep, int columnStep);
     void writeOpenCell(const QString& text, int mark);
     QLineEdit* frequencyEditorOf(int column) const;
     ChannelField fieldOf(int column) const;
