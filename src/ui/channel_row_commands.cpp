@@ -173,14 +173,15 @@ void ChannelRowCommands::deleteRows() {
 
 void ChannelRowCommands::move(int by) {
     const QList<int> selected = channels();
-    ChannelTable table = window_.document().table();
-    if (selected.isEmpty() || !ChannelRows::move(&table, selected, by))
+    ChannelTable moved = window_.document().table();
+    // A selection that would leave the table moves nothing and records no step.
+    if (selected.isEmpty() || !ChannelRows::move(&moved, selected, by))
         return;
-    changeTable([&](ChannelTable* t) { ChannelRows::move(t, selected, by); });
-    QList<int> moved;
+    changeTable([&](ChannelTable* t) { *t = moved; });
+    QList<int> movedTo;
     for (int channel : selected)
-        moved << channel + by;
-    selectChannels(moved);
+        movedTo << channel + by;
+    selectChannels(movedTo);
 }
 
 void ChannelRowCommands::moveUp() {
