@@ -29,14 +29,6 @@ QStringList unionOfHeaders(const ChannelTable& a, const ChannelTable& b) {
     return headers;
 }
 
-int columnOf(const ChannelTable& t, const QString& header) {
-    for (int c = 1; c < t.columnCount(); ++c) {
-        if (t.cell(0, c) == header)
-            return c;
-    }
-    return -1;
-}
-
 QString cellOf(const ChannelTable& t, int channel, int column) {
     if (column < 0 || channel >= t.rowCount())
         return QString();
@@ -61,7 +53,7 @@ DocumentDifferences compareTables(const ChannelTable& a, const ChannelTable& b) 
     const QStringList headers = unionOfHeaders(a, b);
     QVector<QPair<int, int>> columns; // (column in a, column in b) per header
     for (const QString& h : headers)
-        columns.append({columnOf(a, h), columnOf(b, h)});
+        columns.append({a.columnTitled(h), b.columnTitled(h)});
     const int channels = qMax(a.channelCount(), b.channelCount());
     for (int ch = 1; ch <= channels; ++ch) {
         for (int i = 0; i < headers.size(); ++i) {

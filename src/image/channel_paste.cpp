@@ -8,18 +8,6 @@
 
 namespace ChannelPaste {
 
-namespace {
-
-int columnTitled(const ChannelTable& table, const QString& title) {
-    for (int c = 0; c < table.columnCount(); ++c) {
-        if (table.cell(0, c) == title.trimmed())
-            return c;
-    }
-    return -1;
-}
-
-} // namespace
-
 QString tabText(const ChannelTable& table, const QList<int>& channels) {
     QVector<QStringList> rows;
     QStringList header;
@@ -81,10 +69,10 @@ std::optional<Refusal> read(const QVector<QStringList>& rows, const ChannelTable
     QVector<QStringList> body = rows;
     // Which table column each field of a row goes to (-1: ignored).
     QVector<int> target;
-    if (!body.isEmpty() && columnTitled(table, body.front().value(1)) > 0 &&
-        columnTitled(table, body.front().value(0)) >= 0) {
+    if (!body.isEmpty() && table.columnTitled(body.front().value(1)) > 0 &&
+        table.columnTitled(body.front().value(0)) >= 0) {
         for (const QString& title : body.front())
-            target << columnTitled(table, title);
+            target << table.columnTitled(title);
         body.removeFirst();
     } else if (!body.isEmpty() &&
                std::all_of(body.cbegin(), body.cend(), [](const QStringList& r) { return r.size() == 1; })) {

@@ -34,6 +34,15 @@ bool ChannelTable::isEmptyCell(const QString& text) {
     return text.trimmed().isEmpty() || text == CellToken::Off;
 }
 
+int ChannelTable::columnTitled(const QString& title) const {
+    const QString wanted = title.trimmed();
+    for (int c = 0; c < columnCount(); ++c) {
+        if (cell(0, c) == wanted)
+            return c;
+    }
+    return -1;
+}
+
 int ChannelTable::lastUsedChannel() const {
     const int column = columnOf(layout_, ChannelField::RxFrequency);
     for (int r = channelCount(); r >= 1; --r) {

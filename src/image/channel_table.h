@@ -23,6 +23,8 @@ public:
 
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
+    // The column whose header is `title` (surrounding spaces ignored); -1 when none is.
+    int columnTitled(const QString& title) const;
 
     // A cell counts as empty when it is blank after trimming or holds "OFF".
     static bool isEmptyCell(const QString& text);
