@@ -49,10 +49,7 @@ Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* do
     QByteArray bytes;
     if (Error e = readRegularFile(path, &bytes); e.isError())
         return e;
-    ChirpCsv::ReadOptions options;
-    options.layout = document->table().layout();
-    options.channelCount = document->table().channelCount();
-    options.limits = document->frequencyLimits();
+    ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(document->table(), document->frequencyLimits());
     options.renumber = args.has(QStringLiteral("--renumber"));
     ChirpCsv::ReadResult read;
     if (Error e = ChirpCsv::read(bytes, options, &read); e.isError()) {

@@ -26,12 +26,10 @@ QString tabText(const ChannelTable& table, const QList<int>& channels) {
 Error readChirp(const QVector<DelimitedText::Row>& rows, const ChannelTable& table,
                 const CellRules::FrequencyLimits& limits, Pasted* out) {
     *out = Pasted{};
-    ChirpCsv::ReadOptions options;
-    options.layout = table.layout();
+    ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(table, limits);
     // The rows go where the paste starts: their Locations only need to be numbers, once each.
     options.channelCount = std::numeric_limits<int>::max() / 2;
     options.renumber = true;
-    options.limits = limits;
     ChirpCsv::ReadResult result;
     if (Error e = ChirpCsv::readRows(rows, options, &result); e.isError())
         return e;

@@ -552,6 +552,14 @@ bool isChirpHeader(const QStringList& fields) {
     return location && frequency;
 }
 
+ReadOptions optionsFor(const ChannelTable& table, const CellRules::FrequencyLimits& limits) {
+    ReadOptions options;
+    options.layout = table.layout();
+    options.channelCount = table.channelCount();
+    options.limits = limits;
+    return options;
+}
+
 Error read(const QByteArray& bytes, const ReadOptions& options, ReadResult* out) {
     DelimitedText::ParseOptions parse;
     parse.skipComments = true;

@@ -29,6 +29,9 @@ struct ReadOptions {
     bool renumber = false;             // a file whose smallest Location is 0 is numbered from 1
 };
 
+// The options that read a file into a table like `table` (its layout and channel count) under `limits`.
+ReadOptions optionsFor(const ChannelTable& table, const CellRules::FrequencyLimits& limits);
+
 // One channel of the file: its line, its channel number (after any renumbering) and its cells in the column
 // order of the layout, column 0 the channel number. An empty channel (no or zero Frequency) has empty cells.
 struct ImportedChannel {

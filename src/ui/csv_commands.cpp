@@ -32,10 +32,7 @@ void CsvCommands::importFile(const QString& path) {
         return refuse(e.description);
 
     RadioDocument& document = window_.document();
-    ChirpCsv::ReadOptions options;
-    options.layout = document.table().layout();
-    options.channelCount = document.table().channelCount();
-    options.limits = document.frequencyLimits();
+    ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(document.table(), document.frequencyLimits());
     ChirpCsv::ReadResult result;
     Error error = ChirpCsv::read(bytes, options, &result);
     if (error.isError() && result.startsAtZero &&
