@@ -10,6 +10,9 @@
 // lets the last bytes leave before the port closes, and the wait after which a wake-up that nothing has
 // answered says so.
 enum class LinkTimer { NoResponse, WakeUpPacing, Drain, NoAnswerHint };
+// Every timer, in the order a finishing transfer stops them.
+inline constexpr LinkTimer kLinkTimers[] = {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain,
+                                            LinkTimer::NoAnswerHint};
 
 // What the progress window's caption says; the faces word it. NoAnswer: the wake-up has heard nothing at
 // all for a while (wrong port, cable, power) and goes on trying.

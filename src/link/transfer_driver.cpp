@@ -13,8 +13,7 @@ TransferDriver::TransferDriver(SerialPort& port, TransferMachine& machine, QObje
     drain_.setSingleShot(true);
     drain_.setTimerType(Qt::PreciseTimer);
     hint_.setSingleShot(true);
-    for (LinkTimer t :
-         {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain, LinkTimer::NoAnswerHint})
+    for (LinkTimer t : kLinkTimers)
         connect(&timer(t), &QTimer::timeout, this, [this, t] { expired(t); });
 }
 
@@ -55,8 +54,7 @@ void TransferDriver::pause() {
     if (!running_ || paused_)
         return;
     paused_ = true;
-    for (LinkTimer t :
-         {LinkTimer::NoResponse, LinkTimer::WakeUpPacing, LinkTimer::Drain, LinkTimer::NoAnswerHint}) {
+    for (LinkTimer t : kLinkTimers) {
         QTimer& q = timer(t);
         if (q.isActive()) {
             heldTimers_.append({t, qMax(0, q.remainingTime())});
@@ -162,10 +160,8 @@ void TransferDriver::execute(const Act::ClosePort&) {
 }
 
 void TransferDriver::execute(const Act::Finished& a) {
-    noResponse_.stop();
-    pacing_.stop();
-    drain_.stop();
-    hint_.stop();
+    for (LinkTimer t : kLinkTimers)
+        timer(t).stop();
     for (const auto& c : connections_)
         disconnect(c);
     connections_.clear();

@@ -293,10 +293,8 @@ void TransferMachine::closeAndFinish(const TransferResult& result) {
 }
 
 void TransferMachine::finish(const TransferResult& result) {
-    stopTimer(LinkTimer::NoResponse);
-    stopTimer(LinkTimer::WakeUpPacing);
-    stopTimer(LinkTimer::Drain);
-    stopTimer(LinkTimer::NoAnswerHint);
+    for (LinkTimer t : kLinkTimers)
+        stopTimer(t);
     state_ = State::Finished;
     result_ = result;
     act(Act::Finished{result});
