@@ -69,11 +69,16 @@ void ProgressWindow::Timer1_Timer() {
     job_->start();
 }
 
+QString ProgressWindow::withTraceNote(const QString& text) {
+    // Every message of a transfer is one of its failure; the first one says where the trace is.
+    if (traceNote_.isEmpty())
+        return text;
+    return text + QLatin1Char('\n') + std::exchange(traceNote_, QString());
+}
+
 void ProgressWindow::onMessage(const TransferMessage& message) {
     TransferTexts::Shown shown = TransferTexts::message(message, applicationTitle_);
-    // Every message of a transfer is one of its failure; the first one says where the trace is.
-    if (!traceNote_.isEmpty())
-        shown.text += QLatin1Char('\n') + std::exchange(traceNote_, QString());
+    shown.text = withTraceNote(shown.text);
     prompter_.show(this, shown);
     if (job_)
         job_->messageClosed();
@@ -85,9 +90,8 @@ void ProgressWindow::onFinished(const TransferResult& result) {
         return;
     }
     if (result.escaped && result.error.isError()) {
-        QString text = (blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) + result.error.description;
-        if (!traceNote_.isEmpty())
-            text += QLatin1Char('\n') + std::exchange(traceNote_, QString());
+        const QString text = withTraceNote((blnn ? RadioText::WriteEscaped : RadioText::ReadEscaped) +
+                                           result.error.description);
         prompter_.message(this, Prompter::Icon::Critical, UiText::TitleNotice, text);
         closeSelf();
         return;

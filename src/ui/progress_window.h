@@ -47,6 +47,8 @@ private:
     void onMessage(const TransferMessage& message);
     void onFinished(const TransferResult& result);
     void cancelTransfer();
+    // The text with the trace note after it, for the first message of a transfer only.
+    QString withTraceNote(const QString& text);
     void closeSelf();
 
     Prompter& prompter_;
