@@ -21,6 +21,15 @@ inline const QString kBin = QStringLiteral(RADIOCPS_BIN_DIR);
 inline const QString kConfig = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini");
 inline const QString kSample = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/demo-16.qfd");
 
+// What each command-line test starts with: false when radiocps-sim or the sample is not built; otherwise the
+// transfers' backups go to `dir`, never to the real home.
+inline bool prepareCliTest(const QTemporaryDir& dir) {
+    if (!QFile::exists(kBin + QStringLiteral("/radiocps-sim")) || !QFile::exists(kSample))
+        return false;
+    qputenv("RADIOCPS_BACKUP_DIR", QFile::encodeName(dir.filePath(QStringLiteral("backups"))));
+    return true;
+}
+
 // The virtual radio for one test: started with its arguments, its device path read from stdout.
 struct Sim {
     QProcess process;

@@ -46,10 +46,8 @@ private:
 };
 
 void TestLinkCli::initTestCase() {
-    if (!QFile::exists(kBin + QStringLiteral("/radiocps-sim")) || !QFile::exists(kSample))
+    if (!prepareCliTest(dir_))
         QSKIP("radiocps-sim or the demo sample is not built");
-    // Every transfer of these tests keeps its backups here, never in the real home.
-    qputenv("RADIOCPS_BACKUP_DIR", QFile::encodeName(dir_.filePath(QStringLiteral("backups"))));
 }
 
 void TestLinkCli::transfersLeaveABackup_data() {

@@ -34,10 +34,8 @@ private:
 };
 
 void TestLinkCliChecks::initTestCase() {
-    if (!QFile::exists(kBin + QStringLiteral("/radiocps-sim")) || !QFile::exists(kSample))
+    if (!prepareCliTest(dir_))
         QSKIP("radiocps-sim or the demo sample is not built");
-    // Every transfer of these tests keeps its backups here, never in the real home.
-    qputenv("RADIOCPS_BACKUP_DIR", QFile::encodeName(dir_.filePath(QStringLiteral("backups"))));
 }
 
 void TestLinkCliChecks::writeVerifies_data() {
