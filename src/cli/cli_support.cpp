@@ -12,6 +12,7 @@
 #include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
+#include "texts/validity_texts.h"
 
 namespace Cli {
 
@@ -106,6 +107,12 @@ void printErr(const QString& text) {
     const QByteArray b = (text + QLatin1Char('\n')).toUtf8();
     std::fwrite(b.constData(), 1, b.size(), stderr);
     std::fflush(stderr);
+}
+
+void warnInvalidCells(const RadioDocument& document) {
+    for (const CellRules::CellIssue& issue : document.invalidCells())
+        printErr(CliText::InvalidCell.arg(
+            ValidityText::cell(document.table(), issue, document.frequencyLimits())));
 }
 
 int fail(const Error& error) {

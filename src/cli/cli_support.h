@@ -45,7 +45,9 @@ Error openDocument(const Arguments& args, const QString& path, RadioDocument* do
 
 void printOut(const QString& text); // stdout, UTF-8, with a line end
 void printErr(const QString& text); // stderr, UTF-8, with a line end
-int fail(const Error& error);       // prints the description (and code) on stderr, returns kFailure
-int usage(const QString& text);     // prints the usage on stderr, returns kUsage
+// One warning line on stderr for each cell the document marks (a value the editors would not take).
+void warnInvalidCells(const RadioDocument& document);
+int fail(const Error& error);   // prints the description (and code) on stderr, returns kFailure
+int usage(const QString& text); // prints the usage on stderr, returns kUsage
 
 } // namespace Cli

@@ -109,6 +109,7 @@ int runConvert(const QStringList& args) {
         return Cli::fail(e);
     if (!document.isComplete())
         Cli::printErr(CliText::InputIncomplete);
+    Cli::warnInvalidCells(document);
     if (Error e = writeState(a.positional[1], document); e.isError())
         return Cli::fail(e);
     return Cli::kSuccess;

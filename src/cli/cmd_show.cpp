@@ -22,6 +22,7 @@ int runShow(const QStringList& args) {
     if (Error e = Cli::openDocument(a, a.positional[0], &document, &loaded); e.isError())
         return Cli::fail(e);
     Cli::printOut(Cli::describe(document, a.has(QStringLiteral("--json"))));
+    Cli::warnInvalidCells(document);
     if (!loaded.complete) {
         Cli::printErr(CliText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }

@@ -11,6 +11,7 @@
 #include "link/write_sequence.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
+#include "texts/validity_texts.h"
 
 namespace {
 
@@ -50,6 +51,11 @@ int runWrite(const QStringList& args) {
         if (check.verdict == FrequencyCheck::Verdict::NotANumber)
             return Cli::fail(check.error);
         return Cli::fail({ErrorCode::InvalidArgument, TransferTexts::frequencyOutOfBand(check)});
+    }
+    if (document.invalidCount() > 0) {
+        return Cli::fail({ErrorCode::InvalidArgument,
+                          ValidityText::writeRefused(document.table(), document.invalidCells().constFirst(),
+                                                     document.frequencyLimits(), document.invalidCount())});
     }
     QtSerialPort port;
     WriteSequence job(port, document.models(),

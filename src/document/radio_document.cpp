@@ -3,6 +3,10 @@
 #include "image/block_address.h"
 
 RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {
+    // The limits follow the model, band and range texts; a new table brings new cells. Both are checked
+    // once their announcement has gone out.
+    connect(this, &RadioDocument::modelChanged, this, &RadioDocument::revalidate);
+    connect(this, &RadioDocument::tableReset, this, &RadioDocument::revalidate);
     // No band is selected until the window has filled its band selector.
     model_.band = -1;
     model_.strType = 16;
@@ -78,8 +82,55 @@ void RadioDocument::setCell(int row, int column, const QString& text) {
     if (table_.cell(row, column) == text)
         return;
     table_.setCell(row, column, text);
+    revalidateCell(row, column);
     Q_EMIT cellChanged(row, column);
     setModified(true);
+}
+
+CellRules::Problem RadioDocument::cellProblem(int row, int column) const {
+    return invalid_.value(cellKey(row, column), CellRules::Problem::None);
+}
+
+QVector<CellRules::CellIssue> RadioDocument::invalidCells() const {
+    QVector<CellRules::CellIssue> cells;
+    cells.reserve(invalid_.size());
+    for (auto it = invalid_.cbegin(); it != invalid_.cend(); ++it)
+        cells.append({int(it.key() >> 8), int(it.key() & 0xff), it.value()});
+    return cells;
+}
+
+std::optional<CellRules::CellIssue> RadioDocument::nextInvalid(int row, int column) const {
+    if (invalid_.isEmpty())
+        return std::nullopt;
+    auto it = invalid_.upperBound(cellKey(row, column));
+    if (it == invalid_.cend())
+        it = invalid_.cbegin();
+    return CellRules::CellIssue{int(it.key() >> 8), int(it.key() & 0xff), it.value()};
+}
+
+void RadioDocument::revalidate() {
+    QMap<quint32, CellRules::Problem> found;
+    for (const CellRules::CellIssue& issue : CellRules::invalidCells(table_, frequencyLimits()))
+        found.insert(cellKey(issue.row, issue.column), issue.problem);
+    if (found == invalid_)
+        return;
+    invalid_ = std::move(found);
+    Q_EMIT validityChanged();
+}
+
+void RadioDocument::revalidateCell(int row, int column) {
+    if (row < 1 || column < 1 || column >= table_.columnCount())
+        return;
+    const CellRules::Problem problem =
+        CellRules::problemOf(table_.columns()[column], table_.cell(row, column), frequencyLimits());
+    const quint32 key = cellKey(row, column);
+    if (problem == invalid_.value(key, CellRules::Problem::None))
+        return;
+    if (problem == CellRules::Problem::None)
+        invalid_.remove(key);
+    else
+        invalid_.insert(key, problem);
+    Q_EMIT validityChanged();
 }
 
 void RadioDocument::layOut() {
@@ -89,6 +140,7 @@ void RadioDocument::layOut() {
     table_.layOut(model_.layout(), model_.strType);
     complete_ = true;
     filePath_.clear(); // a new table belongs to no file
+    readFromRadio_ = false;
     Q_EMIT tableReset();
     Q_EMIT fileChanged();
     Q_EMIT modelChanged();
@@ -150,6 +202,7 @@ void RadioDocument::applyLoaded(const LoadedChannelFile& loaded, const QString& 
     Q_EMIT tableAboutToBeReset();
     table_ = loaded.table;
     filePath_ = path;
+    readFromRadio_ = false;
     complete_ = loaded.complete;
     // Channel n lives in blocks 2n and 2n+1, after the two settings blocks.
     presentChannels_ = complete_ ? model_.strType : qBound(0, (loaded.linesRead - 2) / 2, model_.strType);
@@ -166,7 +219,13 @@ Error RadioDocument::openFile(const QString& path, LoadedChannelFile* loaded) {
 }
 
 Error RadioDocument::openReceived(const QString& receivedPath, LoadedChannelFile* loaded) {
-    return decodeFile(receivedPath, QString(), loaded);
+    const Error error = decodeFile(receivedPath, QString(), loaded);
+    if (!error.isError()) {
+        // Untitled, and not modified: what was read is already kept as a backup.
+        readFromRadio_ = true;
+        Q_EMIT fileChanged();
+    }
+    return error;
 }
 
 Error RadioDocument::decodeFile(const QString& path, const QString& documentPath, LoadedChannelFile* loaded) {
@@ -217,6 +276,7 @@ void RadioDocument::restoreState(const DocumentState& state) {
 
 void RadioDocument::markSaved(const QString& path) {
     filePath_ = path;
+    readFromRadio_ = false;
     Q_EMIT fileChanged();
     setModified(false);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "config/app_config.h"
 #include "image/cell_rules.h"
@@ -71,6 +73,17 @@ public:
     // differ change (announced one by one, so the grid keeps its selection); otherwise as setTable.
     void changeTable(const ChannelTable& table);
 
+    // --- Validity. A file or a radio may bring values the editors would not leave in a cell (a frequency
+    // outside the band, an unknown code): they are kept as they came and marked here, for every door a
+    // value comes in by, so that nothing marked reaches a radio.
+    CellRules::Problem cellProblem(int row, int column) const;
+    int invalidCount() const { return invalid_.size(); }
+    // The marked cells, channel by channel, left to right.
+    QVector<CellRules::CellIssue> invalidCells() const;
+    // The first marked cell after (row, column) in that order, from the top again past the last one;
+    // nothing when no cell is marked.
+    std::optional<CellRules::CellIssue> nextInvalid(int row, int column) const;
+
     // --- Radio settings.
     const RadioSettings& settings() const { return settings_; }
     Error setSettingIndex(RadioSettings::List list, int index);
@@ -104,8 +117,11 @@ public:
     bool isComplete() const { return complete_; }
     // The first channel that never arrived, 0 when the table is complete.
     int firstMissingChannel() const { return complete_ ? 0 : presentChannels_ + 1; }
+    // Whether the document differs from the file named in the title (from what was read, while untitled).
     bool isModified() const { return modified_; }
-    // After a save or a write: the document now matches what is stored.
+    // Whether the channels came from a radio and have not been saved to a file since.
+    bool isReadFromRadio() const { return readFromRadio_; }
+    // After a save: the document now matches the file.
     void markSaved(const QString& path);
     void markUnmodified();
 
@@ -119,11 +135,16 @@ Q_SIGNALS:
     void fileChanged(); // the file it came from or its completeness
     // Opened, received or laid out anew: the document is another one, with no history of changes.
     void replaced();
+    // Cells were marked or cleared (after the change that did it was announced).
+    void validityChanged();
 
 private:
     void setModified(bool modified);
     Error decodeFile(const QString& path, const QString& documentPath, LoadedChannelFile* loaded);
     void syncSettingsLayout();
+    void revalidate();
+    void revalidateCell(int row, int column);
+    static quint32 cellKey(int row, int column) { return quint32(row) << 8 | quint32(column & 0xff); }
 
     ModelTable models_;
     CurrentModel model_;
@@ -134,4 +155,6 @@ private:
     bool complete_ = true;
     int presentChannels_ = 0; // channels whose two blocks were in the file or arrived from the radio
     bool modified_ = false;
+    bool readFromRadio_ = false;
+    QMap<quint32, CellRules::Problem> invalid_; // ordered as the table reads: row, then column
 };

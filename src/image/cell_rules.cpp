@@ -187,4 +187,48 @@ std::optional<QString> acceptInput(const ChannelColumn& column, const QString& t
     return std::nullopt;
 }
 
+Problem problemOf(const ChannelColumn& column, const QString& text, const FrequencyLimits& limits) {
+    if (text.isEmpty() || text == CellToken::Off)
+        return Problem::None;
+    switch (column.editor) {
+    case CellEditor::None:
+        return Problem::None;
+    case CellEditor::RxFrequency:
+    case CellEditor::TxFrequency:
+        if (!isAcceptedText(column, text))
+            return Problem::NotAFrequency;
+        if (!limits.valid)
+            return Problem::None;
+        switch (checkFrequency(text, limits)) {
+        case FrequencyVerdict::Accepted:
+            return Problem::None;
+        case FrequencyVerdict::OffRaster:
+            return Problem::OffRaster;
+        case FrequencyVerdict::OutOfRange:
+            return Problem::OutOfBand;
+        case FrequencyVerdict::NotANumber:
+            return Problem::NotAFrequency;
+        }
+        return Problem::None;
+    case CellEditor::Signalling:
+        return Signalling::isKnownCode(text) ? Problem::None : Problem::UnknownSignalling;
+    case CellEditor::List:
+        return isAcceptedText(column, text) ? Problem::None : Problem::NotListed;
+    }
+    return Problem::None;
+}
+
+QVector<CellIssue> invalidCells(const ChannelTable& table, const FrequencyLimits& limits) {
+    QVector<CellIssue> issues;
+    const auto& columns = table.columns();
+    for (int row = 1; row < table.rowCount(); ++row) {
+        for (int column = 1; column < columns.size(); ++column) {
+            const Problem p = problemOf(columns[column], table.cell(row, column), limits);
+            if (p != Problem::None)
+                issues.append({row, column, p});
+        }
+    }
+    return issues;
+}
+
 } // namespace CellRules

@@ -3,7 +3,10 @@
 #include <QString>
 #include <optional>
 
+#include <QVector>
+
 #include "image/channel_columns.h"
+#include "image/channel_table.h"
 
 // The rules of the cell editors, shared by the grid and by the command line's import.
 namespace CellRules {
@@ -54,5 +57,27 @@ bool isAcceptedText(const ChannelColumn& column, const QString& text);
 // when the editors would refuse the value.
 std::optional<QString> acceptInput(const ChannelColumn& column, const QString& text,
                                    const FrequencyLimits& limits);
+
+// Why a cell holds a value the editors would not leave in it. A file or a radio may bring such a value:
+// it is kept as it came, and marked.
+enum class Problem {
+    None,
+    NotAFrequency,     // not in the form "000.00000"
+    OutOfBand,         // whole megahertz outside the limits
+    OffRaster,         // on neither the 6.25 kHz nor the 5 kHz raster
+    UnknownSignalling, // no CTCSS tone or DCS code of the list
+    NotListed,         // not an item of the column's list
+};
+// Frequencies are checked for range only while the limits are valid (without them the editors refuse
+// every frequency, and nothing says which range was meant).
+Problem problemOf(const ChannelColumn& column, const QString& text, const FrequencyLimits& limits);
+
+struct CellIssue {
+    int row = 0;
+    int column = 0;
+    Problem problem = Problem::None;
+};
+// Every marked cell of a table, channel by channel, left to right.
+QVector<CellIssue> invalidCells(const ChannelTable& table, const FrequencyLimits& limits);
 
 } // namespace CellRules

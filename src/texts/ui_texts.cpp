@@ -42,4 +42,8 @@ QString documentTitle(const QString& fileName, bool modified, bool incomplete, c
     return fileName + marks + QStringLiteral(" - ") + caption;
 }
 
+QString readDocumentName(const QString& model) {
+    return model + QLatin1Char(' ') + ToolRead;
+}
+
 } // namespace UiText

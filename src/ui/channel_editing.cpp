@@ -1,5 +1,6 @@
 #include "ui/channel_editing.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
@@ -138,7 +140,7 @@ ChannelEditing::ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableMod
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelEditing::hideEditors);
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelEditing::hideEditors);
     // A new table leaves the editors nothing to cover: an editor left open would write into the new table.
-    connect(model_, &QAbstractItemModel::modelReset, this, &ChannelEditing::hideEditors);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ChannelEditing::dropEditors);
 }
 
 QList<QWidget*> ChannelEditing::editors() const {
@@ -146,9 +148,37 @@ QList<QWidget*> ChannelEditing::editors() const {
 }
 
 void ChannelEditing::hideEditors() {
+    if (!signalling_->isHidden() || !list_->isHidden())
+        revertUnlisted(openRow_, openColumn_);
+    dropEditors();
+}
+
+void ChannelEditing::dropEditors() {
+    // A hidden editor would hand the keyboard to the next widget of the window (the model selector, where
+    // an arrow key changes the band): it goes back to the grid.
+    if (isCellEditor(QApplication::focusWidget()))
+        grid_->setFocus(Qt::OtherFocusReason);
     for (QWidget* w : editors())
         w->hide();
     Q_EMIT cellEditDone();
+}
+
+void ChannelEditing::beginEdit(int row, int column) {
+    openRow_ = row;
+    openColumn_ = column;
+    editStartText_ = model_->cell(row, column);
+}
+
+void ChannelEditing::revertUnlisted(int row, int column) {
+    QComboBox* open = !signalling_->isHidden() ? signalling_ : !list_->isHidden() ? list_ : nullptr;
+    if (!open || row != openRow_ || column != openColumn_)
+        return;
+    const QString text = model_->cell(row, column);
+    // Exactly one of the editor's items, as Enter demands (the list editor holds a raw byte as an item).
+    if (text.isEmpty() || open->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+        return;
+    model_->setCell(row, column, editStartText_);
+    model_->setCellMark(row, column, ChannelTableModel::NoMark);
 }
 
 QList<int> ChannelEditing::selectedChannels() const {
@@ -282,8 +312,7 @@ void ChannelEditing::openEditor(const QModelIndex& clicked) {
 }
 
 void ChannelEditing::openFrequencyEditor(QLineEdit* editor, int row, int column) {
-    openRow_ = row;
-    openColumn_ = column;
+    beginEdit(row, column);
     filling_ = true;
     editor->setText(CellRules::editorFrequency(model_->cell(row, column)));
     filling_ = false;
@@ -295,13 +324,12 @@ void ChannelEditing::openFrequencyEditor(QLineEdit* editor, int row, int column)
 }
 
 void ChannelEditing::openSignallingEditor(int row, int column) {
+    const bool wasOpen = !signalling_->isHidden();
+    beginEdit(row, column);
     if (fieldOf(column) == ChannelField::TxSignalling) {
         // Transmit tones are kept in their short form ("67.0" -> "67"); both forms store the same bytes.
         model_->setCell(row, column, CellRules::normaliseTxSignalling(model_->cell(row, column)));
     }
-    const bool wasOpen = !signalling_->isHidden();
-    openRow_ = row;
-    openColumn_ = column;
     const int found = prefixSearch(signalling_, model_->cell(row, column));
     if (found >= 0) {
         filling_ = true;
@@ -320,8 +348,7 @@ void ChannelEditing::openSignallingEditor(int row, int column) {
 
 void ChannelEditing::openListEditor(int row, int column) {
     const bool wasOpen = !list_->isHidden();
-    openRow_ = row;
-    openColumn_ = column;
+    beginEdit(row, column);
     filling_ = true;
     list_->clear();
     const ChannelColumn& described = model_->table().columns().at(column);
@@ -400,8 +427,12 @@ void ChannelEditing::confirmCombo(QComboBox* combo, int rowStep, int columnStep)
     for (int i = 0; !listed && i < combo->count(); ++i)
         listed = combo->itemText(i) == text;
     if (!listed) {
+        checking_ = true;
         prompter_->message(frame_->window(), Prompter::Icon::Information, UiText::TitleNotice,
                            EditingText::UnknownItem);
+        checking_ = false;
+        // The editor stays open for a correction, with the keyboard.
+        focusCombo(combo);
         return;
     }
     writeOpenCell(text, ChannelTableModel::ListMark);
@@ -444,9 +475,12 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelEditing::leaveCell(int row, int column) {
-    const QString text = model_->cell(row, column);
     if (row < 1 || row >= model_->table().rowCount() || column < 1 || column >= model_->table().columnCount())
         return true;
+    // From the first keystroke to the verdict, whatever the check writes belongs to the same edit.
+    const QScopedValueRollback<bool> checking(checking_, true);
+    revertUnlisted(row, column);
+    const QString text = model_->cell(row, column);
     if (text.isEmpty()) {
         model_->setCell(row, column, CellToken::Off);
         return true;
@@ -533,6 +567,7 @@ void ChannelEditing::rejectFrequency(int row, int column, const QString& message
     model_->setCell(row, column, CellToken::Off);
     // Emptying the editor is not a user edit, so the cell keeps "OFF".
     QLineEdit* editor = frequencyEditorOf(column);
+    grid_->setFocus(Qt::OtherFocusReason); // not to the next widget of the window, as hiding would
     editor->hide();
     editor->clear();
     // A click on another cell raised the message: the grid may never see the release that makes the

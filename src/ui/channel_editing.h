@@ -30,9 +30,13 @@ public:
     ChannelEditing(QWidget* frame, QTableView* grid, ChannelTableModel* model, Prompter* prompter,
                    LimitsProvider limits, QObject* parent = nullptr);
 
-    // Hides all four editors without writing into the cell (scroll, focus loss, housekeeping timer).
+    // Hides all four editors (scroll, focus loss, housekeeping timer). Only a text a list editor does not
+    // hold is taken back: the cell returns to its value before the edit.
     void hideEditors();
     bool anyEditorVisible() const;
+    // Whether an edit is in progress: an editor is open, or the value just left is being checked (its
+    // message may be on screen). Its changes wait to become one step.
+    bool isEditing() const { return anyEditorVisible() || checking_; }
     // Whether the widget is one of the cell editors or the text box inside one.
     bool isCellEditor(const QWidget* widget) const;
 
@@ -74,6 +78,12 @@ private:
     void comboChanged(QComboBox* combo);
     void confirmCombo(QComboBox* combo, int rowStep, int columnStep);
     void writeOpenCell(const QString& text, int mark);
+    // Remembers the open cell's value before the edit, for a list text that must not survive the edit.
+    void beginEdit(int row, int column);
+    // A list or signalling cell left with a text that is not one of its items gets its earlier value back.
+    void revertUnlisted(int row, int column);
+    // Hides the editors without touching any cell (the table they covered is gone).
+    void dropEditors();
     QLineEdit* frequencyEditorOf(int column) const;
     ChannelField fieldOf(int column) const;
     QList<QWidget*> editors() const;
@@ -94,6 +104,10 @@ private:
     int openColumn_ = 0;
     // Set while an editor is being refilled, so that filling it does not count as an edit.
     bool filling_ = false;
+    // Set while a cell's value is checked as it is left.
+    bool checking_ = false;
+    // The open cell's text when its editor opened.
+    QString editStartText_;
     // The grid's viewport, where its mouse presses arrive; compared only, as the grid may go first.
     QObject* viewport_ = nullptr;
     // The cell under the mouse press that the grid is handling, until its release or a key in the grid.

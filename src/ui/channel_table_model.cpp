@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "document/radio_document.h"
+#include "texts/validity_texts.h"
 
 namespace {
 
@@ -37,6 +38,12 @@ ChannelTableModel::ChannelTableModel(RadioDocument& document, QObject* parent)
         endResetModel();
     });
     connect(&document_, &RadioDocument::cellChanged, this, &ChannelTableModel::cellChanged);
+    // A new band or range can mark or clear any cell.
+    connect(&document_, &RadioDocument::validityChanged, this, [this] {
+        if (rowCount() > 0 && columnCount() > 0)
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                               {Qt::ForegroundRole, Qt::ToolTipRole});
+    });
 }
 
 const ChannelTable& ChannelTableModel::table() const {
@@ -88,8 +95,17 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
             return {};
         return static_cast<int>(columnAlignment(table().columns().at(index.column())));
     case Qt::ForegroundRole: {
+        // A value the editors would not take shows in red, whoever wrote it last.
+        if (document_.cellProblem(row, index.column()) != CellRules::Problem::None)
+            return QBrush(QColor(200, 0, 0));
         const QColor c = markColour(cellMark(row, index.column()));
         return c.isValid() ? QVariant(QBrush(c)) : QVariant();
+    }
+    case Qt::ToolTipRole: {
+        const CellRules::Problem problem = document_.cellProblem(row, index.column());
+        if (problem == CellRules::Problem::None)
+            return {};
+        return ValidityText::problem(problem, document_.frequencyLimits());
     }
     default:
         return {};

@@ -67,6 +67,8 @@ MainWindow::MainWindow(const QString& configPath, Prompter* prompter, QWidget* p
     createToolBar();
     captionPanel_ = createStatusPanels(statusBar());
     documentPanel_ = addNotePanel(statusBar(), QStringLiteral("sbDocument"));
+    validityPanel_ = addNotePanel(statusBar(), QStringLiteral("sbInvalid"));
+    connect(document_, &RadioDocument::validityChanged, this, &MainWindow::showValidity);
     notePanel_ = addNotePanel(statusBar(), QStringLiteral("sbNote"));
     resize(kWindowSize);
     setAcceptDrops(true);
@@ -135,7 +137,7 @@ void MainWindow::createWidgets() {
         this);
     history_ = new DocumentHistory(*document_, this);
     // Keystrokes in an open editor gather into the step of their cell.
-    history_->setHolding([this] { return editing_->anyEditorVisible(); });
+    history_->setHolding([this] { return editing_->isEditing(); });
     connect(editing_, &ChannelEditing::cellEditDone, history_, &DocumentHistory::closeStep);
     rows_ = new ChannelRowCommands(*this);
     csv_ = new CsvCommands(*this);

@@ -101,7 +101,10 @@ private:
     void closePort();
     void initialiseStage(); // main_window_startup.cpp
     bool loadStage();
-    void showTitle(); // the caption with the document's file, once the load stage has set the caption
+    // F8: the next cell whose value is marked invalid, after the current one.
+    void selectNextInvalid();
+    void showValidity(); // the count of marked cells in the status bar
+    void showTitle();    // the caption with the document's file, once the load stage has set the caption
 
     QString configPath_;
     std::unique_ptr<Prompter> ownPrompter_;
@@ -118,6 +121,7 @@ private:
     QTableView* gridXDSZ_ = nullptr;
     QLabel* captionPanel_ = nullptr;
     QLabel* documentPanel_ = nullptr; // says when channels are missing
+    QLabel* validityPanel_ = nullptr; // counts the marked cells
     QLabel* notePanel_ = nullptr;
     ChannelTableModel* channelModel_ = nullptr;
     ChannelEditing* editing_ = nullptr;

@@ -17,8 +17,10 @@
 #include "document/radio_document.h"
 #include "image/json_form.h"
 #include "texts/ui_texts.h"
+#include "texts/validity_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/channel_row_commands.h"
+#include "ui/channel_table_model.h"
 #include "ui/csv_commands.h"
 #include "ui/document_history.h"
 #include "ui/file_commands.h"
@@ -120,6 +122,12 @@ void MainWindow::createEditMenu(QMenu* edit) {
     redo->setEnabled(false);
     connect(&history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&history_->stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    QAction* nextInvalid = addCommand(edit, QStringLiteral("mnuNextInvalid"), ValidityText::MenuNextInvalid,
+                                      QKeySequence(Qt::Key_F8));
+    connect(nextInvalid, &QAction::triggered, this, &MainWindow::selectNextInvalid);
+    auto enableNextInvalid = [this, nextInvalid] { nextInvalid->setEnabled(document_->invalidCount() > 0); };
+    connect(document_, &RadioDocument::validityChanged, nextInvalid, enableNextInvalid);
+    enableNextInvalid();
     edit->addSeparator();
 
     // The channel commands, also in the grid's context menu.
@@ -157,6 +165,20 @@ void MainWindow::createEditMenu(QMenu* edit) {
     gridXDSZ_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(gridXDSZ_, &QWidget::customContextMenuRequested, this,
             [this, context](const QPoint& at) { context->popup(gridXDSZ_->viewport()->mapToGlobal(at)); });
+}
+
+void MainWindow::selectNextInvalid() {
+    const QModelIndex current = gridXDSZ_->currentIndex();
+    const int row = current.isValid() ? ChannelTableModel::tableRow(current) : 0;
+    const std::optional<CellRules::CellIssue> next =
+        document_->nextInvalid(row, current.isValid() ? current.column() : 0);
+    if (!next)
+        return;
+    editing_->hideEditors();
+    const QModelIndex target = channelModel_->indexOf(next->row, next->column);
+    gridXDSZ_->setCurrentIndex(target);
+    gridXDSZ_->scrollTo(target);
+    gridXDSZ_->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindow::createToolBar() {

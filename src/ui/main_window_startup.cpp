@@ -16,6 +16,7 @@
 #include "config/error_texts.h"
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
+#include "texts/validity_texts.h"
 #include "ui/file_commands.h"
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
@@ -75,12 +76,21 @@ bool MainWindow::loadStage() {
     return true;
 }
 
+void MainWindow::showValidity() {
+    showNote(validityPanel_, ValidityText::count(document_->invalidCount()));
+}
+
 void MainWindow::showTitle() {
     if (!titled_)
         return; // a window whose load stage failed keeps its design-time title
     const QString path = document_->filePath();
-    setWindowTitle(UiText::documentTitle(path.isEmpty() ? QString() : QFileInfo(path).fileName(),
-                                         document_->isModified(), !document_->isComplete(), caption_));
+    QString name = path.isEmpty() ? QString() : QFileInfo(path).fileName();
+    // A read names what was read until it is saved: "RC-160(U) 读频".
+    if (name.isEmpty() && document_->isReadFromRadio()) {
+        const CurrentModel& m = document_->model();
+        name = UiText::readDocumentName(m.strPc + (m.band == 1 ? UiText::BandSuffixV : UiText::BandSuffixU));
+    }
+    setWindowTitle(UiText::documentTitle(name, document_->isModified(), !document_->isComplete(), caption_));
     showNote(documentPanel_,
              document_->isComplete()
                  ? QString()

@@ -12,6 +12,7 @@
 #include "link/write_sequence.h"
 #include "texts/transfer_texts.h"
 #include "texts/ui_texts.h"
+#include "texts/validity_texts.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/port_dialog.h"
@@ -131,6 +132,13 @@ void RadioCommands::mnuWrite_Click() {
         prompter.show(&window_, TransferTexts::writeCheck(check));
         return;
     }
+    // A value the editors would not take (from a file or a radio) never reaches a radio.
+    if (document.invalidCount() > 0) {
+        prompter.message(&window_, Prompter::Icon::Information, UiText::TitleNotice,
+                         ValidityText::writeRefused(document.table(), document.invalidCells().constFirst(),
+                                                    document.frequencyLimits(), document.invalidCount()));
+        return;
+    }
     // A table that lacks channels would blank them on the radio: said first, named, and only on request.
     if (!document.isComplete() &&
         !prompter.confirm(
@@ -152,10 +160,9 @@ void RadioCommands::mnuWrite_Click() {
     });
     if (!openPort())
         return;
+    // The modified mark stays: it says whether the file named in the title has the edits, and a write
+    // does not put them there.
     runInProgressWindow(job, true);
-    // The radio now holds what the document holds.
-    if (job.report().written())
-        window_.document().markUnmodified();
     showWriteReport(job.report());
     backups_.afterWrite(job, document.model().strPc);
 }

@@ -139,7 +139,7 @@ private Q_SLOTS:
     void emptiedCellBecomesOff();
     void comboEnterChecksTheTextExactly_data();
     void comboEnterChecksTheTextExactly();
-    void leavingKeepsUnlistedComboText();
+    void leavingRestoresUnlistedComboText();
     void listItemsFollowTheColumn_data();
     void listItemsFollowTheColumn();
     void openingSearchesIgnoringCase_data();
@@ -537,15 +537,18 @@ void TestChannelEditing::comboEnterChecksTheTextExactly() {
     }
 }
 
-void TestChannelEditing::leavingKeepsUnlistedComboText() {
+void TestChannelEditing::leavingRestoresUnlistedComboText() {
     ChannelArea area;
+    area.document.setCell(2, 3, QStringLiteral("D023N"));
+    area.document.setCell(2, 5, QStringLiteral("是"));
     area.click(2, 3);
     area.typeInto(area.signalling(), QStringLiteral("d023n"));
     area.click(2, 5);
-    QCOMPARE(area.cell(2, 3), QStringLiteral("d023n"));
+    // A text that is not an item never survives leaving the cell: the value before the edit is back.
+    QCOMPARE(area.cell(2, 3), QStringLiteral("D023N"));
     area.typeInto(area.list(), QStringLiteral("也许"));
     area.click(2, 1);
-    QCOMPARE(area.cell(2, 5), QStringLiteral("也许"));
+    QCOMPARE(area.cell(2, 5), QStringLiteral("是"));
     QVERIFY(area.prompter.shown.isEmpty());
 }
 
@@ -785,7 +788,8 @@ void TestChannelEditing::scrollingHidesWithoutValidating() {
         area.typeInto(editor, column == 1 ? QStringLiteral("480") : QStringLiteral("x"));
         bar->setValue(bar->maximum());
         QVERIFY(!area.editing->anyEditorVisible());
-        QCOMPARE(area.cell(1, column), column == 1 ? QStringLiteral("480.00000") : QStringLiteral("x"));
+        // A typed frequency stays (and is marked); a text no list holds goes back to what was there.
+        QCOMPARE(area.cell(1, column), column == 1 ? QStringLiteral("480.00000") : QString());
         QVERIFY(area.prompter.shown.isEmpty());
     }
 }

@@ -14,6 +14,7 @@
 #include "image/channel_rows.h"
 #include "main_window_fixture.h"
 #include "private_settings.h"
+#include "texts/ui_texts.h"
 #include "ui/bulk_edit_dialog.h"
 #include "ui/channel_editing.h"
 #include "ui/document_history.h"
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void insertAsksBeforeLastChannelFallsOff();
     void undoRedoEachKindOfChange_data();
     void undoRedoEachKindOfChange();
+    void refusedEditIsOneStep_data();
+    void refusedEditIsOneStep();
     void modifiedMarkFollowsCleanState();
     void openingClearsHistory();
     void keyboardEntryOfThreeChannels();
@@ -336,6 +339,68 @@ void TestMainEditing::undoRedoEachKindOfChange() {
     QVERIFY(s.doc().state() == before);
     s.run("mnuRedo");
     QVERIFY(s.doc().state() == after);
+}
+
+void TestMainEditing::refusedEditIsOneStep_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave"); // how the cell is left: Enter, Tab, or a click on channel 11
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("after");
+    const QString off = CellToken::Off;
+    QTest::newRow("out of band, Enter") << 1 << "480"
+                                        << "enter" << EditingText::OutOfRange << off;
+    QTest::newRow("off raster, Tab") << 1 << "430.001"
+                                     << "tab" << EditingText::OffRaster << off;
+    QTest::newRow("out of band, click") << 1 << "480"
+                                        << "click" << EditingText::OutOfRange << off;
+    QTest::newRow("unknown code, Enter, click") << 3 << "67"
+                                                << "enter click" << EditingText::UnknownItem << off;
+    QTest::newRow("lower-case code, click") << 4 << "d023n"
+                                            << "click" << QString() << off;
+    QTest::newRow("unknown item, click") << 5 << "也许"
+                                         << "click" << QString() << QStringLiteral("否");
+}
+
+// A refused value never becomes a state of the history, and the whole edit, refusal included, is one
+// step back to the value before it; the keyboard stays with the grid.
+void TestMainEditing::refusedEditIsOneStep() {
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    QFETCH(QString, message);
+    QFETCH(QString, after);
+    EditingWindow s;
+    s.fill(10, QStringLiteral("431.00000"));
+    const QString before = s.doc().cell(10, column);
+    const int steps = s.w->history().stack().count();
+    // A message is modal: the event loop runs while it is up.
+    s.f.prompter.whileShown = [](const ScriptedPrompter::Shown&) { QTest::qWait(5); };
+    s.clickCell(10, column);
+    for (QChar c : typed) // any character, as an input method would hand it over
+        QTest::sendKeyEvent(QTest::Click, s.w->focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const QString& key : leave.split(QLatin1Char(' '))) {
+        if (key == QLatin1String("click"))
+            s.clickCell(11, column);
+        else
+            QTest::keyClick(s.w->focusWidget(), key == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Return);
+    }
+    QTest::qWait(5);
+    QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(s.doc().cell(10, column), after);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus == s.grid() || s.w->channelEditing()->isCellEditor(focus),
+             qPrintable(focus ? focus->objectName() : QStringLiteral("none")));
+    s.w->channelEditing()->hideEditors();
+    QCOMPARE(s.w->history().stack().count(), steps + (after == before ? 0 : 1));
+    if (after != before) {
+        s.run("mnuUndo");
+        QCOMPARE(s.doc().cell(10, column), before);
+        s.run("mnuRedo");
+        QCOMPARE(s.doc().cell(10, column), after);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the model selector would take the band
+    QCOMPARE(s.doc().model().band, 0);
 }
 
 void TestMainEditing::modifiedMarkFollowsCleanState() {

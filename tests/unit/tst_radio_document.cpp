@@ -1,6 +1,7 @@
 // The open channel set as one object: what each change does to the model, the table, the limits and the
 // modified flag, and what it announces.
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "document/radio_document.h"
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void modifiedFollowsChanges();
     void loadedFileReplacesEverything();
     void tableResetsAreAnnouncedInPairs();
+    void everyDoorMarksWhatTheRulesRefuse_data();
+    void everyDoorMarksWhatTheRulesRefuse();
 };
 
 void TestRadioDocument::modelChoiceLaysOutTable_data() {
@@ -212,3 +215,68 @@ void TestRadioDocument::tableResetsAreAnnouncedInPairs() {
 
 QTEST_MAIN(TestRadioDocument)
 #include "tst_radio_document.moc"
+
+void TestRadioDocument::everyDoorMarksWhatTheRulesRefuse_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("problem");
+    using P = CellRules::Problem;
+    QTest::newRow("in band") << 1 << "430.12500" << int(P::None);
+    QTest::newRow("above the band") << 1 << "480.00000" << int(P::OutOfBand);
+    QTest::newRow("transmit below the band") << 2 << "399.00000" << int(P::OutOfBand);
+    QTest::newRow("off the raster") << 1 << "430.00100" << int(P::OffRaster);
+    QTest::newRow("no frequency") << 2 << "4A0.50000" << int(P::NotAFrequency);
+    QTest::newRow("tone") << 3 << "67.0" << int(P::None);
+    QTest::newRow("short transmit tone") << 4 << "67" << int(P::None);
+    QTest::newRow("unknown code") << 3 << "D999N" << int(P::UnknownSignalling);
+    QTest::newRow("lower-case code") << 4 << "d023n" << int(P::UnknownSignalling);
+    QTest::newRow("unlisted item") << 5 << "也许" << int(P::NotListed);
+    QTest::newRow("power byte kept raw") << 10 << "3C" << int(P::None);
+}
+
+// Typing, a file, a read, undo and a change of band all come under the same rules; a file keeps what it
+// had, marked.
+void TestRadioDocument::everyDoorMarksWhatTheRulesRefuse() {
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(int, problem);
+    const auto expected = CellRules::Problem(problem);
+    const int count = expected == CellRules::Problem::None ? 0 : 1;
+    Opened o;
+    o.document.setCell(1, 1, QStringLiteral("430.00000"));
+    const DocumentState clean = o.document.state();
+    QSignalSpy validity(&o.document, &RadioDocument::validityChanged);
+    o.document.setCell(3, column, text);
+    QCOMPARE(o.document.cellProblem(3, column), expected);
+    QCOMPARE(o.document.invalidCount(), count);
+    QCOMPARE(validity.count(), count);
+
+    // Undo back and forth.
+    const DocumentState marked = o.document.state();
+    o.document.restoreState(clean);
+    QCOMPARE(o.document.invalidCount(), 0);
+    o.document.restoreState(marked);
+    QCOMPARE(o.document.cellProblem(3, column), expected);
+
+    // A narrower band range marks a frequency that was within the old one.
+    o.document.setBandRange(1, QStringLiteral("440MHz---470MHz"));
+    QCOMPARE(o.document.cellProblem(1, 1), CellRules::Problem::OutOfBand);
+
+    // Saved and opened again, as a file and as a read: the cell is the same, and marked the same. Only a
+    // frequency has bytes for every such text.
+    if (column > 2 || expected == CellRules::Problem::NotAFrequency)
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.qfd"));
+    QVERIFY(!o.document.saveFile(path).isError());
+    for (bool received : {false, true}) {
+        Opened again;
+        QVERIFY(!(received ? again.document.openReceived(path) : again.document.openFile(path)).isError());
+        QCOMPARE(again.document.cell(3, column), text);
+        QCOMPARE(again.document.invalidCount(), count);
+        if (count) {
+            QCOMPARE(again.document.nextInvalid(16, 10)->row, 3); // from the last cell round to the first
+            QCOMPARE(again.document.invalidCells().constFirst().column, column);
+        }
+    }
+}
