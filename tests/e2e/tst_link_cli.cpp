@@ -27,6 +27,7 @@ private Q_SLOTS:
     void interruptCancels();
     void readKeepsFileUnlessComplete_data();
     void readKeepsFileUnlessComplete();
+    void writeChecksFrequencies_data();
     void writeChecksFrequencies();
     void writeOfShortFile_data();
     void writeOfShortFile();
@@ -329,19 +330,40 @@ void TestLinkCli::readKeepsFileUnlessComplete() {
     }
 }
 
+void TestLinkCli::writeChecksFrequencies_data() {
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("outside every band")
+        << "700.00000"
+        << "第3个信道数据的接收频率不合法，请在正确频率范围（300Mhz--650Mhz）内输入";
+    QTest::newRow("outside the model's band") << "480.00000"
+                                              << "第 3 信道 接收频率“480.00000”：超出频段 400–470 MHz";
+}
+
+// Refused before the port is touched: not a byte reaches the radio.
 void TestLinkCli::writeChecksFrequencies() {
+    QFETCH(QString, frequency);
+    QFETCH(QString, message);
     LinkTestState s(0, 0, 4);
-    s.table.setCell(3, 1, QStringLiteral("700.00000"));
+    s.table.setCell(3, 1, frequency);
     const QString file = dir_.filePath(QStringLiteral("bad.qfd"));
     QVERIFY(!SaveChannelFile(file, s.model, s.table, s.settings).isError());
-    Sim sim;
-    QVERIFY(sim.start({}));
-    const Result r = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, file,
-                          QStringLiteral("--config"), kConfig});
-    QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(
-                 QStringLiteral("第3个信道数据的接收频率不合法，请在正确频率范围（300Mhz--650Mhz）内输入")),
-             qPrintable(r.err));
+    const QString stats = dir_.filePath(QStringLiteral("stats-%1").arg(QTest::currentDataTag()));
+    {
+        Sim sim;
+        QVERIFY(sim.start({QStringLiteral("--stats"), stats}));
+        const Result r = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, file,
+                              QStringLiteral("--config"), kConfig});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
+    QFile counts(stats);
+    QVERIFY(counts.open(QIODevice::ReadOnly));
+    QVERIFY(counts.readAll().startsWith("bytes_in=0\n"));
+    // show and convert keep the value and warn about it.
+    const Result shown = cli({QStringLiteral("show"), file, QStringLiteral("--config"), kConfig});
+    QCOMPARE(shown.code, 0);
+    QCOMPARE(shown.err.count(QStringLiteral("警告：")), 1);
 }
 
 void TestLinkCli::writeOfShortFile_data() {

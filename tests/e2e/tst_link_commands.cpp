@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QApplication>
+#include <QBrush>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -6,6 +8,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +20,7 @@
 #include "private_settings.h"
 #include "scripted_prompter.h"
 #include "sim/pty_radio.h"
+#include "ui/channel_table_model.h"
 #include "ui/port_dialog.h"
 #include "ui/progress_window.h"
 #include "ui/radio_commands.h"
@@ -90,6 +94,7 @@ private Q_SLOTS:
     void readLinkGoneDuringHandshake();
     void writeCompletes();
     void writeRejectsFrequency();
+    void markedFileIsKeptButNeverWritten();
     void writeNotAcknowledged();
     void failedTransferNamesItsTrace_data();
     void failedTransferNamesItsTrace();
@@ -194,6 +199,9 @@ void TestLinkCommands::readCompletes() {
     QCOMPARE(decoded_->size(), 1);
     QVERIFY(window_->document().table() == state_.table);
     QVERIFY(window_->document().isComplete());
+    // Untitled and unmodified: what was read is kept as a backup.
+    QVERIFY(!window_->document().isModified());
+    QCOMPARE(window_->windowTitle(), QStringLiteral("RC-160(U) 读频 - ") + window_->applicationTitle());
     QVERIFY(!commands_->port().isOpen());
     QCOMPARE(transferStarts_, 1);
     // The read is backed up as the received file holds it, named after its model; the status bar says where.
@@ -245,7 +253,9 @@ void TestLinkCommands::readCancelConfirmed() {
     QVERIFY2(got >= 20 && got < 128, qPrintable(QString::number(got)));
     QCOMPARE(decoded_->size(), 1); // the partial file is decoded
     QVERIFY(!window_->document().isComplete());
-    QCOMPARE(window_->windowTitle(), window_->applicationTitle() + QStringLiteral("（不完整）"));
+    // Untitled, named after what was read.
+    QCOMPARE(window_->windowTitle(),
+             QStringLiteral("RC-160(U) 读频（不完整） - ") + window_->applicationTitle());
     const int missing = (got - 2) / 2 + 1;
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("sbDocument"))->text(),
              QStringLiteral("信道数据不完整：第 %1–16 信道没有读到").arg(missing));
@@ -357,12 +367,12 @@ void TestLinkCommands::readLinkGoneDuringHandshake() {
 
 void TestLinkCommands::writeCompletes() {
     startRadio(MemoryImage::blank(1));
-    // An edit makes the document differ from the radio until the write has gone through.
+    // The edit is not in a file: the write leaves the document modified.
     state_.table.setCell(1, 3, QStringLiteral("D754I"));
     window_->document().setCell(1, 3, QStringLiteral("D754I"));
     QVERIFY(window_->document().isModified());
     commands_->mnuWrite_Click();
-    QVERIFY(!window_->document().isModified());
+    QVERIFY(window_->document().isModified());
     QCOMPARE(prompter().shown.size(), 1);
     QCOMPARE(prompter().shown[0].text, QStringLiteral("确定要开始写频吗?"));
     QCOMPARE(prompter().shown[0].title, QStringLiteral("写频进度显示"));
@@ -390,6 +400,37 @@ void TestLinkCommands::writeRejectsFrequency() {
     QCOMPARE(prompter().shown[0].title, QStringLiteral("提示"));
     QCOMPARE(radio_->machine().blocksWritten(), 0);
     QVERIFY(backupsIn(commands_->backups().folder()).isEmpty());
+}
+
+// A file's value outside the editor's band is kept, shown, counted and saved as it came, and 写频 sends
+// nothing while it is there.
+void TestLinkCommands::markedFileIsKeptButNeverWritten() {
+    startRadio(MemoryImage::blank(1));
+    RadioDocument& document = window_->document();
+    document.setCell(4, 1, QStringLiteral("480.00000"));
+    const QString path = dir_.filePath(QStringLiteral("marked.qfd"));
+    QVERIFY(!document.saveFile(path).isError());
+    document.setCell(4, 1, QStringLiteral("440.00000"));
+    prompter().answers = {Prompter::Answer::Discard};
+    window_->openPath(path);
+    prompter().clear();
+    QCOMPARE(document.cell(4, 1), QStringLiteral("480.00000"));
+    const QModelIndex cell = window_->channelModel()->indexOf(4, 1);
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("超出频段 400–470 MHz"));
+    QCOMPARE(cell.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("sbInvalid"))->text(),
+             QStringLiteral("1 个单元格的数据无效"));
+    window_->findChild<QAction*>(QStringLiteral("mnuNextInvalid"))->trigger();
+    QCOMPARE(window_->findChild<QTableView*>(QStringLiteral("gridXDSZ"))->currentIndex(), cell);
+
+    commands_->mnuWrite_Click();
+    QCOMPARE(prompter().texts(),
+             QStringList{QStringLiteral("第 4 信道 接收频率“480.00000”：超出频段 400–470 MHz\n"
+                                        "共 1 个单元格的数据无效，改正后才能写频，对讲机未作任何改动。")});
+    QCOMPARE(radio_->machine().blocksWritten() + radio_->machine().blocksRead(), 0);
+    const QString again = dir_.filePath(QStringLiteral("again.qfd"));
+    QVERIFY(!document.saveFile(again).isError());
+    QCOMPARE(bytesOf(again), bytesOf(path));
 }
 
 void TestLinkCommands::writeNotAcknowledged() {
@@ -528,8 +569,8 @@ void TestLinkCommands::writeVerifies() {
     QCOMPARE(window_->statusNote().split(QStringLiteral("；")).contains(QStringLiteral("写频完成，校验一致")),
              !status.isEmpty());
     QCOMPARE(windows, 1);
-    // The write went through either way; the read-back reached the radio.
-    QVERIFY(!window_->document().isModified());
+    // The write went through either way; the read-back reached the radio. No file has the edit.
+    QVERIFY(window_->document().isModified());
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::Completed);
     QVERIFY(radio_->machine().blocksRead() >= (fault.startsWith(QLatin1String("short")) ? 3 : 128));
     QVERIFY(!commands_->port().isOpen());
