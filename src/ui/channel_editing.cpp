@@ -163,6 +163,15 @@ void ChannelEditing::dropEditors() {
     Q_EMIT cellEditDone();
 }
 
+bool ChannelEditing::cancelEdit() {
+    if (!anyEditorVisible())
+        return false;
+    const bool changed = model_->cell(openRow_, openColumn_) != editStartText_;
+    model_->setCell(openRow_, openColumn_, editStartText_);
+    dropEditors();
+    return changed;
+}
+
 void ChannelEditing::beginEdit(int row, int column) {
     openRow_ = row;
     openColumn_ = column;

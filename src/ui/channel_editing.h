@@ -37,6 +37,9 @@ public:
     // Whether an edit is in progress: an editor is open, or the value just left is being checked (its
     // message may be on screen). Its changes wait to become one step.
     bool isEditing() const { return anyEditorVisible() || checking_; }
+    // Undo while an editor is open takes back the edit in progress: the cell gets its value from before the
+    // edit and the editor closes, unchecked. False when there was nothing to take back.
+    bool cancelEdit();
     // Whether the widget is one of the cell editors or the text box inside one.
     bool isCellEditor(const QWidget* widget) const;
 

@@ -139,6 +139,7 @@ void MainWindow::createWidgets() {
     // Keystrokes in an open editor gather into the step of their cell.
     history_->setHolding([this] { return editing_->isEditing(); });
     connect(editing_, &ChannelEditing::cellEditDone, history_, &DocumentHistory::closeStep);
+    connect(editing_, &ChannelEditing::cellEditDone, this, &MainWindow::showValidity);
     rows_ = new ChannelRowCommands(*this);
     csv_ = new CsvCommands(*this);
 }

@@ -114,10 +114,17 @@ QMenu* MainWindow::createMenus() {
 
 void MainWindow::createEditMenu(QMenu* edit) {
     QAction* undo = addCommand(edit, QStringLiteral("mnuUndo"), RowText::MenuUndo, QKeySequence::Undo);
-    connect(undo, &QAction::triggered, history_, &DocumentHistory::undo);
+    connect(undo, &QAction::triggered, this, [this] {
+        // An edit in progress is taken back first, so that no unchecked value becomes a step.
+        if (!editing_->cancelEdit())
+            history_->undo();
+    });
     QAction* redo =
         addCommand(edit, QStringLiteral("mnuRedo"), RowText::MenuRedo, QKeySequence(Qt::CTRL | Qt::Key_Y));
-    connect(redo, &QAction::triggered, history_, &DocumentHistory::redo);
+    connect(redo, &QAction::triggered, this, [this] {
+        if (!editing_->cancelEdit())
+            history_->redo();
+    });
     undo->setEnabled(false);
     redo->setEnabled(false);
     connect(&history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);

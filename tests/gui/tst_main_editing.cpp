@@ -344,22 +344,30 @@ void TestMainEditing::undoRedoEachKindOfChange() {
 void TestMainEditing::refusedEditIsOneStep_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("leave"); // how the cell is left: Enter, Tab, or a click on channel 11
+    QTest::addColumn<QString>("leave"); // how the edit ends: Enter, Tab, a click on channel 11, or 撤销
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("after");
     const QString off = CellToken::Off;
-    QTest::newRow("out of band, Enter") << 1 << "480"
-                                        << "enter" << EditingText::OutOfRange << off;
-    QTest::newRow("off raster, Tab") << 1 << "430.001"
-                                     << "tab" << EditingText::OffRaster << off;
-    QTest::newRow("out of band, click") << 1 << "480"
-                                        << "click" << EditingText::OutOfRange << off;
-    QTest::newRow("unknown code, Enter, click") << 3 << "67"
-                                                << "enter click" << EditingText::UnknownItem << off;
-    QTest::newRow("lower-case code, click") << 4 << "d023n"
-                                            << "click" << QString() << off;
-    QTest::newRow("unknown item, click") << 5 << "也许"
-                                         << "click" << QString() << QStringLiteral("否");
+    const struct {
+        const char* name;
+        int column;
+        const char* typed;
+        const char* leave;
+        QString message;
+        QString after;
+    } rows[] = {
+        {"out of band, Enter", 1, "480", "enter", EditingText::OutOfRange, off},
+        {"off raster, Tab", 1, "430.001", "tab", EditingText::OffRaster, off},
+        {"out of band, click", 1, "480", "click", EditingText::OutOfRange, off},
+        {"unknown code, Enter, click", 3, "67", "enter click", EditingText::UnknownItem, off},
+        {"lower-case code, click", 4, "d023n", "click", {}, off},
+        {"unknown item, click", 5, "也许", "click", {}, CellToken::No},
+        {"undo while typing", 1, "480", "undo", {}, QStringLiteral("431.00000")},
+    };
+    for (const auto& r : rows) {
+        QTest::newRow(r.name) << r.column << QString::fromUtf8(r.typed) << QString::fromLatin1(r.leave)
+                              << r.message << r.after;
+    }
 }
 
 // A refused value never becomes a state of the history, and the whole edit, refusal included, is one
@@ -382,6 +390,8 @@ void TestMainEditing::refusedEditIsOneStep() {
     for (const QString& key : leave.split(QLatin1Char(' '))) {
         if (key == QLatin1String("click"))
             s.clickCell(11, column);
+        else if (key == QLatin1String("undo"))
+            s.run("mnuUndo");
         else
             QTest::keyClick(s.w->focusWidget(), key == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Return);
     }
