@@ -93,4 +93,8 @@ inline const QString JsonTune =
 inline const QString JsonGridRows = QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行");
 inline const QString JsonRowColumns = QStringLiteral("第 %1 行应有 %2 列，实有 %3 列");
 inline const QString JsonCell = QStringLiteral("第 %1 行第 %2 列（%3）的 \"%4\" 不是信道编辑器接受的值");
+inline const QString JsonKeptBytesType = QStringLiteral("\"keptBytes\" 必须是数组");
+inline const QString JsonKeptByte = QStringLiteral(
+    "\"keptBytes\" 的第 %1 项不成立：须为 {\"row\", \"column\", \"byte\"}，\"byte\" 是该列列表中没有的"
+    "两位大写十六进制数，且该单元格的文本正是这个字节的含义");
 } // namespace JsonText

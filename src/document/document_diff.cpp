@@ -32,6 +32,9 @@ QStringList unionOfHeaders(const ChannelTable& a, const ChannelTable& b) {
 QString cellOf(const ChannelTable& t, int channel, int column) {
     if (column < 0 || channel >= t.rowCount())
         return QString();
+    // Two files may differ only in the byte behind a text ("窄" from FD or from FC).
+    if (const std::optional<quint8> kept = t.keptByte(channel, column))
+        return QStringLiteral("%1 (%2)").arg(t.cell(channel, column), rawByteText(*kept));
     return t.cell(channel, column);
 }
 

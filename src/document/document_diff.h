@@ -7,7 +7,8 @@
 
 // What differs between two channel sets, in the order a reader goes through them: the model, then channel
 // by channel and column by column, then the settings lists, the tune values and the kept bytes. Values are
-// the canonical texts the document holds (cell texts, list items, numbers); the faces word the names.
+// the canonical texts the document holds (cell texts, list items, numbers; a cell with a kept byte adds it
+// in brackets, "窄 (FD)"); the faces word the names.
 struct DocumentDifference {
     enum class Kind {
         Model,    // name: "model", "code", "channels" or "layout"

@@ -1,6 +1,7 @@
 #include "image/channel_codec.h"
 
 #include <array>
+#include <optional>
 
 #include "image/hex.h"
 #include "image/signalling.h"
@@ -66,8 +67,14 @@ QString wholeByteText(const ChannelColumn& column, quint8 byte) {
             return QString::number(digits.toInt());
     } else if (const StoredChoice* choice = choiceOfBits(s, byte)) {
         return choice->text;
+    } else if (s.unnamedByte == UnnamedByte::LastChoice && !s.choices.isEmpty()) {
+        return s.choices.last().text;
     }
     return rawByteText(byte);
+}
+
+bool isKeptBehindText(const CellStorage& storage, quint8 byte) {
+    return storage.keepsByteBehindText() && !choiceOfBits(storage, byte);
 }
 
 QString decodeFrequency(const quint8* b) {
@@ -107,8 +114,10 @@ void decode(const Block& first, const Block& second, ChannelTable& table, int ro
             break;
         case CellCoding::Choice:
         case CellCoding::Scrambler:
-            if (s.keepsRawByte()) {
+            if (s.ownsWholeByte()) {
                 table.setCell(row, c, wholeByteText(columns[c], bytes[0]));
+                const bool kept = isKeptBehindText(s, bytes[0]);
+                table.keepByte(row, c, kept ? std::optional<quint8>(bytes[0]) : std::nullopt);
             } else if (const StoredChoice* choice = choiceOfBits(s, bytes[0])) {
                 table.setCell(row, c, choice->text);
             } else if (!s.choices.isEmpty()) {
@@ -150,13 +159,16 @@ std::pair<Block, Block> encode(const ChannelTable& table, int row) {
             bytes[1] = pair.second;
             break;
         }
-        case CellCoding::Choice:
+        case CellCoding::Choice: {
             if (!started[s.offset]) {
                 bytes[0] = 0x00;
                 started[s.offset] = true;
             }
-            bytes[0] = quint8((bytes[0] & ~s.mask) | (bitsOfText(s, text) & s.mask));
+            const std::optional<quint8> kept =
+                s.keepsByteBehindText() ? table.keptByte(row, c) : std::nullopt;
+            bytes[0] = quint8((bytes[0] & ~s.mask) | (kept.value_or(bitsOfText(s, text)) & s.mask));
             break;
+        }
         case CellCoding::Scrambler:
             bytes[0] = scramblerByte(text);
             break;

@@ -35,6 +35,13 @@ CellStorage choice(int offset, quint8 mask, QVector<StoredChoice> choices, Chann
     return {CellCoding::Choice, offset, 1, mask, std::move(choices), writtenWith};
 }
 
+// A whole byte of which one value names the first entry and every other the second.
+CellStorage twoWayByte(int offset, StoredChoice first, StoredChoice rest, ChannelField writtenWith) {
+    CellStorage s = choice(offset, 0xFF, {std::move(first), std::move(rest)}, writtenWith);
+    s.unnamedByte = UnnamedByte::LastChoice;
+    return s;
+}
+
 // The flags byte of layout 1 holds three cells; a set bit means "是" except for the busy lock.
 CellStorage flagBit(quint8 bit, bool setMeansYes) {
     const quint8 yes = setMeansYes ? bit : 0;
@@ -75,7 +82,7 @@ QVector<ChannelColumn> common(const CellStorage& busyLock) {
          signalling(kTxSignallingAt)},
         {ChannelField::BusyLock, QStringLiteral("繁忙锁定"), CellEditor::List, kYesNo, No, busyLock},
         {ChannelField::Bandwidth, QStringLiteral("宽/窄"), CellEditor::List, kBandwidth, Wide,
-         choice(kBandwidthAt, 0xFF, {{0xFF, Wide}, {0xFC, Narrow}}, ChannelField::Bandwidth)},
+         twoWayByte(kBandwidthAt, {0xFF, Wide}, {0xFC, Narrow}, ChannelField::Bandwidth)},
     };
 }
 
@@ -83,8 +90,8 @@ QVector<ChannelColumn> common(const CellStorage& busyLock) {
 
 const QVector<ChannelColumn>& channelColumns(Layout layout) {
     static const QVector<ChannelColumn> layout0 = [] {
-        // The whole flags byte is the busy lock: 00 locks.
-        auto c = common(choice(kFlagsAt, 0xFF, {{0x00, Yes}, {0xFF, No}}, ChannelField::BusyLock));
+        // The whole flags byte is the busy lock: 00 locks, any other byte does not.
+        auto c = common(twoWayByte(kFlagsAt, {0x00, Yes}, {0xFF, No}, ChannelField::BusyLock));
         c.append({ChannelField::Power, QStringLiteral("发射功率"), CellEditor::List, kPower, High, power()});
         return c;
     }();

@@ -57,6 +57,12 @@ struct StoredChoice {
     QString text;
 };
 
+// What a whole-byte list cell shows for a byte its list does not name.
+enum class UnnamedByte {
+    RawText,    // the byte's raw text: such a byte has no meaning of its own
+    LastChoice, // the last entry, which every such byte means; the table keeps the byte behind the text
+};
+
 // Where a cell lives in the 16-byte channel record (bytes 0-7 the first block, 8-15 the second) and how it
 // is coded. The codec is a loop over these declarations in both directions.
 struct CellStorage {
@@ -65,16 +71,25 @@ struct CellStorage {
     int size = 0;       // bytes
     quint8 mask = 0xFF; // Choice: the bits this cell owns; a byte shared by several cells starts from 00
     // Choice: written as the entry whose text the cell holds, else as the last entry; read as the entry
-    // whose bits are stored, else as the last entry. A whole-byte cell keeps a byte no entry names instead.
+    // whose bits are stored, else as the last entry. A whole-byte cell keeps a byte no entry names instead,
+    // as `unnamedByte` says.
     QVector<StoredChoice> choices;
     // The cell is written only when this field's cell is not empty; otherwise the fill stays. Always
     // written when unset.
     std::optional<ChannelField> writtenWith;
+    UnnamedByte unnamedByte = UnnamedByte::RawText;
 
-    // Whether the cell owns a whole byte, so that any stored value can be kept: a byte the list does not
-    // name is read as its raw text and written back unchanged. A bit field has no value outside its list.
-    bool keepsRawByte() const {
+    // Whether the cell owns a whole byte, so that any stored value can be kept. A bit field has no value
+    // outside its list.
+    bool ownsWholeByte() const {
         return size == 1 && mask == 0xFF && (coding == CellCoding::Choice || coding == CellCoding::Scrambler);
+    }
+    // Whether a byte the list does not name shows as its raw text, which is written back unchanged.
+    bool keepsRawByte() const { return ownsWholeByte() && unnamedByte == UnnamedByte::RawText; }
+    // Whether a byte the list does not name shows as the last entry while the table keeps the byte itself
+    // (ChannelTable::keptByte), written back until the cell changes.
+    bool keepsByteBehindText() const {
+        return ownsWholeByte() && coding == CellCoding::Choice && unnamedByte == UnnamedByte::LastChoice;
     }
 };
 

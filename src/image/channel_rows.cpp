@@ -38,7 +38,7 @@ void insertEmpty(ChannelTable* table, int channel) {
     if (channel < 1 || channel > table->channelCount())
         return;
     for (int r = table->channelCount(); r > channel; --r)
-        setCells(table, r, cells(*table, r - 1));
+        table->copyChannel(r - 1, r);
     clear(table, channel);
 }
 
@@ -51,7 +51,7 @@ void remove(ChannelTable* table, QList<int> channels) {
         if (std::binary_search(channels.begin(), channels.end(), from))
             continue;
         if (to != from)
-            setCells(table, to, cells(*table, from));
+            table->copyChannel(from, to);
         ++to;
     }
     for (; to <= count; ++to)
@@ -68,11 +68,8 @@ bool move(ChannelTable* table, QList<int> channels, int by) {
     // Moving up walks from the top, moving down from the bottom, so that a block moves as a whole.
     if (by > 0)
         std::reverse(channels.begin(), channels.end());
-    for (int channel : channels) {
-        const QStringList moving = cells(*table, channel);
-        setCells(table, channel, cells(*table, channel + by));
-        setCells(table, channel + by, moving);
-    }
+    for (int channel : channels)
+        table->swapChannels(channel, channel + by);
     return true;
 }
 

@@ -6,7 +6,8 @@
 #include "image/channel_table.h"
 
 // Whole channels of a table moved, emptied or replaced as one unit. Channel numbers (column 0) stay where
-// they are: a channel that moves takes its cells to the number of its new place.
+// they are: a channel that moves takes its cells, and the bytes kept for them, to the number of its new
+// place.
 namespace ChannelRows {
 
 // The cells of a channel after the number (columns 1 ...).

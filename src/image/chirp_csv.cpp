@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "config/error_texts.h"
+#include "image/channel_codec.h"
 #include "image/signalling.h"
 
 namespace ChirpCsv {
@@ -210,7 +211,7 @@ QString flagTag(const QString& cell) {
         return QStringLiteral("1");
     if (cell == CellToken::No || cell.isEmpty())
         return QStringLiteral("0");
-    return cell; // a raw byte
+    return cell; // a raw byte, or a text no list has
 }
 
 // The record of one data line, looked up by column; a missing column reads as empty.
@@ -233,11 +234,20 @@ private:
     const std::array<int, ColumnCount>& at_;
 };
 
+// The byte of a tag value that the cell keeps behind the text it shows ("FD" for the bandwidth, "窄");
+// nothing for any other value, the raw form of a listed byte included.
+std::optional<quint8> keptByteOf(const ChannelColumn& column, const QString& value) {
+    const std::optional<quint8> byte = parseRawByte(value);
+    if (!byte || !ChannelCodec::isKeptBehindText(column.storage, *byte))
+        return std::nullopt;
+    return byte;
+}
+
 // Reads one line into our cells; the channel number is already in cells[0].
 class LineReader {
 public:
-    LineReader(const Record& record, const ReadOptions& options, QStringList* cells)
-        : r_(record), o_(options), cells_(cells) {}
+    LineReader(const Record& record, const ReadOptions& options, ImportedChannel* channel)
+        : r_(record), o_(options), cells_(&channel->cells), kept_(&channel->keptBytes) {}
 
     Error read() {
         const std::optional<Hertz> rx = hertzOf(r_.value(Frequency, QStringLiteral("0")));
@@ -267,10 +277,15 @@ public:
     }
 
 private:
-    void set(ChannelField field, const QString& text) {
+    void set(ChannelField field, const QString& text, std::optional<quint8> kept = std::nullopt) {
         const int c = columnOf(o_.layout, field);
-        if (c >= 0 && c < cells_->size())
-            (*cells_)[c] = text;
+        if (c < 0 || c >= cells_->size())
+            return;
+        (*cells_)[c] = text;
+        if (kept)
+            kept_->insert(c, *kept);
+        else
+            kept_->remove(c);
     }
     Error notANumber(Column column) const {
         return {ErrorCode::TypeMismatch,
@@ -497,8 +512,11 @@ private:
             return true;
         const ChannelColumn& column = channelColumns(o_.layout)[c];
         QString text;
+        const std::optional<quint8> kept = keptByteOf(column, value);
         if (CellRules::isRawByteOf(column, value))
             text = value;
+        else if (kept)
+            text = ChannelCodec::wholeByteText(column, *kept);
         else if ((*it == ChannelField::BusyLock || *it == ChannelField::Compander) &&
                  value == QLatin1String("1"))
             text = CellToken::Yes;
@@ -511,13 +529,14 @@ private:
             text = value;
         else
             return false;
-        set(*it, text);
+        set(*it, text, kept);
         return true;
     }
 
     const Record& r_;
     const ReadOptions& o_;
     QStringList* cells_;
+    QMap<int, quint8>* kept_;
 };
 
 bool isBlank(const QStringList& fields) {
@@ -622,7 +641,7 @@ Error readRows(const QVector<DelimitedText::Row>& rows, const ReadOptions& optio
         for (int c = 0; c < columnCount; ++c)
             channel.cells << QString();
         channel.cells[0] = QString::number(location);
-        if (Error e = LineReader(record, options, &channel.cells).read(); e.isError())
+        if (Error e = LineReader(record, options, &channel).read(); e.isError())
             return e;
         out->channels.append(channel);
     }
@@ -635,6 +654,8 @@ ChannelTable tableOf(const QVector<ImportedChannel>& channels, Layout layout, in
     for (const ImportedChannel& channel : channels) {
         for (int c = 1; c < channel.cells.size() && c < table.columnCount(); ++c)
             table.setCell(channel.location, c, channel.cells[c]);
+        for (auto it = channel.keptBytes.cbegin(); it != channel.keptBytes.cend(); ++it)
+            table.keepByte(channel.location, it.key(), it.value());
     }
     return table;
 }
@@ -645,6 +666,7 @@ QStringList rowOf(const ChannelTable& table, int channel) {
         const int c = columnOf(layout, field);
         return c < 0 ? QString() : table.cell(channel, c);
     };
+    const auto kept = [&](ChannelField field) { return table.keptByte(channel, columnOf(layout, field)); };
     const QString rxCell = cell(ChannelField::RxFrequency);
     if (channel < 1 || channel > table.channelCount() || ChannelTable::isEmptyCell(rxCell))
         return {};
@@ -675,8 +697,11 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     writeSignalling(codeOfCell(cell(ChannelField::TxSignalling)),
                     codeOfCell(cell(ChannelField::RxSignalling)), f);
 
-    // Raw bytes travel in the tag; the CHIRP column then shows the column's default.
-    QStringList tag{QStringLiteral("bcl=") + flagTag(cell(ChannelField::BusyLock))};
+    // Raw and kept bytes travel in the tag; the CHIRP column then shows the column's default or, for a kept
+    // byte, the meaning it is shown with.
+    const std::optional<quint8> busyByte = kept(ChannelField::BusyLock);
+    QStringList tag{QStringLiteral("bcl=") +
+                    (busyByte ? rawByteText(*busyByte) : flagTag(cell(ChannelField::BusyLock)))};
     if (columnOf(layout, ChannelField::Compander) >= 0)
         tag << QStringLiteral("comp=") + flagTag(cell(ChannelField::Compander));
     if (columnOf(layout, ChannelField::Scrambler) >= 0) {
@@ -687,8 +712,8 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     }
     const QString bandwidth = cell(ChannelField::Bandwidth);
     f[Mode] = bandwidth == CellToken::Narrow ? QStringLiteral("NFM") : QStringLiteral("FM");
-    if (parseRawByte(bandwidth))
-        tag << QStringLiteral("bw=") + bandwidth;
+    if (const std::optional<quint8> byte = kept(ChannelField::Bandwidth))
+        tag << QStringLiteral("bw=") + rawByteText(*byte);
     f[TStep] = kTuningStep;
     if (columnOf(layout, ChannelField::ScanAdd) >= 0 && cell(ChannelField::ScanAdd) == CellToken::No)
         f[Skip] = QStringLiteral("S");

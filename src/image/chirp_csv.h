@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,6 +14,7 @@
 // CHIRP's generic CSV format, so channels can be exchanged with it and with the spreadsheets people keep
 // their frequency lists in. What CHIRP has no column for (busy lock, compander, scrambler, and bytes the
 // power and bandwidth lists do not name) travels in the Comment column as "radiocps:bcl=1;comp=0;scr=3".
+// A byte the table keeps behind a cell's text travels there too ("bw=FD") and comes back kept.
 namespace ChirpCsv {
 
 // Location,Name,Frequency,Duplex,Offset,Tone,... in CHIRP's order and case.
@@ -38,6 +40,7 @@ struct ImportedChannel {
     int line = 0;
     int location = 0;
     QStringList cells;
+    QMap<int, quint8> keptBytes; // column -> the byte kept behind its cell (ChannelTable::keptByte)
 };
 
 struct ReadResult {

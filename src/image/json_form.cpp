@@ -8,6 +8,7 @@
 #include "config/error_texts.h"
 #include "config/safe_file.h"
 #include "image/cell_rules.h"
+#include "image/channel_codec.h"
 #include "image/hex.h"
 
 namespace JsonForm {
@@ -36,6 +37,43 @@ bool integer(const QJsonValue& v, int* out) {
     return true;
 }
 
+QJsonArray keptBytesOf(const ChannelTable& table) {
+    QJsonArray kept;
+    for (int r = 1; r < table.rowCount(); ++r) {
+        for (int c = 1; c < table.columnCount(); ++c) {
+            if (const std::optional<quint8> byte = table.keptByte(r, c)) {
+                kept.append(QJsonObject{{QStringLiteral("row"), r},
+                                        {QStringLiteral("column"), c},
+                                        {QStringLiteral("byte"), rawByteText(*byte)}});
+            }
+        }
+    }
+    return kept;
+}
+
+// Each kept byte must be one its cell shows by the meaning the cell's text gives it.
+Error readKeptBytes(const QJsonValue& value, ChannelTable* table) {
+    if (value.isUndefined())
+        return Error::none();
+    if (!value.isArray())
+        return invalid(JsonText::JsonKeptBytesType);
+    const QJsonArray items = value.toArray();
+    for (int i = 0; i < items.size(); ++i) {
+        const QJsonObject item = items[i].toObject();
+        int row = -1;
+        int column = -1;
+        const std::optional<quint8> byte = parseRawByte(item.value(QStringLiteral("byte")).toString());
+        const bool inTable = integer(item.value(QStringLiteral("row")), &row) &&
+                             integer(item.value(QStringLiteral("column")), &column) && row >= 1 &&
+                             row < table->rowCount() && column >= 1 && column < table->columnCount();
+        if (!inTable || !byte || !ChannelCodec::isKeptBehindText(table->columns()[column].storage, *byte) ||
+            ChannelCodec::wholeByteText(table->columns()[column], *byte) != table->cell(row, column))
+            return invalid(JsonText::JsonKeptByte.arg(i + 1));
+        table->keepByte(row, column, byte);
+    }
+    return Error::none();
+}
+
 } // namespace
 
 QJsonObject toJson(const LoadedChannelFile& loaded) {
@@ -56,16 +94,20 @@ QJsonObject toJson(const LoadedChannelFile& loaded) {
             row.append(loaded.table.cell(r, c));
         grid.append(row);
     }
-    return {{QStringLiteral("model"), m.strPc},
-            {QStringLiteral("band"), m.band},
-            {QStringLiteral("layout"), m.layoutName()},
-            {QStringLiteral("channelCount"), m.strType},
-            {QStringLiteral("blocks"), blockCount(m.I_data)},
-            {QStringLiteral("modelCode"), m.strBandCode},
-            {QStringLiteral("complete"), loaded.complete},
-            {QStringLiteral("settings"), settings},
-            {QStringLiteral("tune"), tune},
-            {QStringLiteral("grid"), grid}};
+    QJsonObject json{{QStringLiteral("model"), m.strPc},
+                     {QStringLiteral("band"), m.band},
+                     {QStringLiteral("layout"), m.layoutName()},
+                     {QStringLiteral("channelCount"), m.strType},
+                     {QStringLiteral("blocks"), blockCount(m.I_data)},
+                     {QStringLiteral("modelCode"), m.strBandCode},
+                     {QStringLiteral("complete"), loaded.complete},
+                     {QStringLiteral("settings"), settings},
+                     {QStringLiteral("tune"), tune},
+                     {QStringLiteral("grid"), grid}};
+    const QJsonArray kept = keptBytesOf(loaded.table);
+    if (!kept.isEmpty())
+        json.insert(QStringLiteral("keptBytes"), kept);
+    return json;
 }
 
 Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupConfig& config,
@@ -183,6 +225,8 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
             r.table.setCell(row, c, text);
         }
     }
+    if (Error e = readKeptBytes(json.value(QStringLiteral("keptBytes")), &r.table); e.isError())
+        return e;
     r.linesRead = blockCount(m.I_data);
     *out = r;
     return Error::none();

@@ -8,7 +8,9 @@
 
 // The JSON form of a channel file:
 // {"model", "band", "layout", "channelCount", "blocks", "modelCode", "complete",
-//  "settings": {"cboFuncMoni": text|null, ...}, "tune": {"optJT", "Option1", "sPower"}, "grid": [[...], ...]}
+//  "settings": {"cboFuncMoni": text|null, ...}, "tune": {"optJT", "Option1", "sPower"}, "grid": [[...], ...],
+//  "keptBytes": [{"row", "column", "byte": "FD"}, ...]}, the last only when the table keeps a byte behind a
+// cell's text (ChannelTable::keptByte).
 namespace JsonForm {
 
 QJsonObject toJson(const LoadedChannelFile& loaded);

@@ -694,12 +694,9 @@ void TestChannelEditing::listEditorKeepsARawByte_data() {
     QTest::newRow("scrambler, Enter") << "1" << 9 << "5A"
                                       << "enter"
                                       << "5A" << 0x5A;
-    QTest::newRow("bandwidth, open editor moved back") << "1" << 6 << "FE"
+    QTest::newRow("scrambler, open editor moved back") << "1" << 9 << "FE"
                                                        << "reopen"
                                                        << "FE" << 0xFE;
-    QTest::newRow("busy lock, layout 0, left") << "0" << 5 << "01"
-                                               << "leave"
-                                               << "01" << 0x01;
     QTest::newRow("power, a listed pick") << "0" << 7 << "3C"
                                           << "中"
                                           << "中" << 0x55;

@@ -170,12 +170,12 @@ private Q_SLOTS:
                                                << "09" << true;
         QTest::newRow("raw form of a listed scrambler") << 9 << "1"
                                                         << "01" << false;
-        QTest::newRow("raw bandwidth") << 6 << "1"
-                                       << "FE" << true;
+        QTest::newRow("bandwidth byte, shown as its meaning") << 6 << "1"
+                                                              << "FE" << false;
         QTest::newRow("raw form of narrow") << 6 << "0"
                                             << "FC" << false;
-        QTest::newRow("raw busy lock, whole byte") << 5 << "0"
-                                                   << "01" << true;
+        QTest::newRow("busy lock byte, shown as its meaning") << 5 << "0"
+                                                              << "01" << false;
         QTest::newRow("raw busy lock, bit field") << 5 << "1"
                                                   << "01" << false;
     }

@@ -202,20 +202,24 @@ private Q_SLOTS:
         compareTables(loaded.table, s.table);
     }
 
-    // Bytes the lists do not name open as their raw texts and are saved back unchanged.
+    // Bytes the lists do not name open as their raw texts or, for the bandwidth and the busy lock of layout
+    // 0, as their meaning, and are saved back unchanged.
     void unknownBytesSurviveOpenAndSave_data() {
         QTest::addColumn<int>("entry");
         QTest::addColumn<QByteArray>("line");   // the second block of channel 1
         QTest::addColumn<QStringList>("cells"); // columns 5 ...
         QTest::newRow("layout 1") << int(TestModels::Rc160)
                                   << QByteArray("52 00 18 08 70 06 23 80 00 FE 3C 5A")
-                                  << QStringList{"是", "FE", "否", "否", "5A", "3C"};
+                                  << QStringList{"是", "窄", "否", "否", "5A", "3C"};
         QTest::newRow("layout 1, 99 channels, decimal scrambler")
             << int(TestModels::Rc996) << QByteArray("52 00 18 08 FF FF FF FF 07 FF AA 09")
             << QStringList{"否", "宽", "是", "是", "09", "AA"};
         QTest::newRow("layout 0") << int(TestModels::Rc168)
                                   << QByteArray("52 00 18 08 FF FF FF FF 01 00 54 FF")
-                                  << QStringList{"01", "00", "54"};
+                                  << QStringList{"否", "窄", "54"};
+        QTest::newRow("layout 0, busy 5A, bandwidth FD")
+            << int(TestModels::Rc168) << QByteArray("52 00 18 08 FF FF FF FF 5A FD 55 FF")
+            << QStringList{"否", "窄", "中"};
     }
     void unknownBytesSurviveOpenAndSave() {
         QFETCH(int, entry);

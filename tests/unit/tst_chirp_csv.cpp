@@ -9,7 +9,8 @@ class TestChirpCsv : public QObject {
     using Fields = QList<QPair<QString, QString>>;
     using Cells = QHash<ChannelField, QString>;
 
-    // Channel 1 of a fresh table holds an ordinary channel, changed where `cells` says.
+    // Channel 1 of a fresh table holds an ordinary channel, changed where `cells` says; "窄=FD" is the text
+    // with the byte FD kept behind it.
     static ChannelTable tableWith(Layout layout, const Cells& cells) {
         Cells all{{ChannelField::RxFrequency, "438.50000"},
                   {ChannelField::TxFrequency, "438.50000"},
@@ -24,8 +25,12 @@ class TestChirpCsv : public QObject {
         all.insert(cells);
         ChannelTable table;
         table.layOut(layout, 16);
-        for (auto it = all.begin(); it != all.end(); ++it)
-            table.setCell(1, columnOf(layout, it.key()), it.value());
+        for (auto it = all.begin(); it != all.end(); ++it) {
+            const QStringList textAndByte = it.value().split('=');
+            table.setCell(1, columnOf(layout, it.key()), textAndByte[0]);
+            if (textAndByte.size() == 2)
+                table.keepByte(1, columnOf(layout, it.key()), parseRawByte(textAndByte[1]));
+        }
         return table;
     }
     // The written fields of the only channel, by CHIRP column.
@@ -67,8 +72,12 @@ class TestChirpCsv : public QObject {
         return text.toUtf8();
     }
     static QByteArray csvOf(const Fields& fields) { return csvOf(QList<Fields>{fields}); }
+    // The cell as tableWith takes it: "窄=FD" when a byte is kept behind the text.
     static QString cellOf(const ChirpCsv::ImportedChannel& channel, Layout layout, ChannelField field) {
-        return channel.cells.value(columnOf(layout, field));
+        const int column = columnOf(layout, field);
+        const QString text = channel.cells.value(column);
+        return channel.keptBytes.contains(column) ? text + '=' + rawByteText(channel.keptBytes[column])
+                                                  : text;
     }
     static ChirpCsv::ImportedChannel readOne(const QByteArray& csv, Layout layout = Layout::One) {
         ChirpCsv::ReadResult read;
@@ -222,9 +231,10 @@ private Q_SLOTS:
         row("plain", true, "否 宽 是 否 无 高", "FM _ 5.0W radiocps:bcl=0;comp=0;scr=0");
         row("all set", true, "是 窄 否 是 3 中", "NFM S 2.0W radiocps:bcl=1;comp=1;scr=3");
         row("low, scrambler 8", true, "否 宽 是 否 8 低", "FM _ 1.0W radiocps:bcl=0;comp=0;scr=8");
-        row("raw bytes", true, "否 FE 是 否 0A 3C", "FM _ 5.0W radiocps:bcl=0;comp=0;scr=0A;bw=FE;pwr=3C");
+        row("raw and kept bytes", true, "否 窄=FE 是 否 0A 3C",
+            "NFM _ 5.0W radiocps:bcl=0;comp=0;scr=0A;bw=FE;pwr=3C");
         row("layout 0", false, "是 窄 - - - 低", "NFM _ 1.0W radiocps:bcl=1");
-        row("layout 0 raw busy lock", false, "5A 宽 - - - 中", "FM _ 2.0W radiocps:bcl=5A");
+        row("layout 0 kept busy lock", false, "否=5A 宽 - - - 中", "FM _ 2.0W radiocps:bcl=5A");
     }
     void otherCells() {
         QFETCH(bool, layoutOne);
@@ -264,7 +274,7 @@ private Q_SLOTS:
                                          << QStringList{"是", "宽", "是", "是", "5", "高"};
         QTest::newRow("raw tags win over columns")
             << Fields{{"Power", "1.0W"}, {"Comment", "radiocps:pwr=3C;bw=FE"}}
-            << QStringList{"否", "FE", "是", "否", "无", "3C"};
+            << QStringList{"否", "窄=FE", "是", "否", "无", "3C"};
         QTest::newRow("unknown tag key passed over") << Fields{{"Comment", "radiocps:future=1;scr=2"}}
                                                      << QStringList{"否", "宽", "是", "否", "2", "高"};
     }
@@ -320,6 +330,7 @@ private Q_SLOTS:
         QTest::newRow("tag value") << Fields{{"Comment", "radiocps:scr=9"}} << "scr=9";
         QTest::newRow("raw byte in a bit") << Fields{{"Comment", "radiocps:comp=3C"}} << "comp=3C";
         QTest::newRow("listed byte as raw") << Fields{{"Comment", "radiocps:pwr=FF"}} << "pwr=FF";
+        QTest::newRow("listed bandwidth byte") << Fields{{"Comment", "radiocps:bw=FC"}} << "bw=FC";
     }
     void refusals() {
         QFETCH(Fields, fields);

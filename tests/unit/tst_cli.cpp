@@ -153,6 +153,7 @@ private Q_SLOTS:
         QTest::newRow("raw form of a listed power") << 7 << 10 << "FF";
         QTest::newRow("raw form of a listed scrambler") << 7 << 9 << "03";
         QTest::newRow("raw byte in a bit field") << 7 << 7 << "3C";
+        QTest::newRow("bandwidth byte instead of its meaning") << 7 << 6 << "FE";
     }
     void convertRefusesWhatTheEditorsWouldNot() {
         QFETCH(int, row);
@@ -175,8 +176,9 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
-    // Bytes the lists do not name: shown by show, in the JSON form as their raw texts, and back in the file
-    // unchanged; a raw text in the JSON form is written as that byte.
+    // Bytes the lists do not name: shown by show, in the JSON form as their raw texts (or as their meaning,
+    // with the byte kept beside the grid), and back in the file unchanged; a raw text in the JSON form is
+    // written as that byte.
     void convertKeepsRawBytes_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
@@ -184,7 +186,6 @@ private Q_SLOTS:
         QTest::newRow("power") << 10 << "77" << 10;
         QTest::newRow("scrambler") << 9 << "0A" << 11;
         QTest::newRow("decimal scrambler") << 9 << "10" << 11;
-        QTest::newRow("bandwidth") << 6 << "FE" << 9;
     }
     void convertKeepsRawBytes() {
         QFETCH(int, column);
@@ -197,7 +198,7 @@ private Q_SLOTS:
 
         const Run shown = run({"show", qfd, "--config", config});
         QCOMPARE(shown.code, 0);
-        QVERIFY2(shown.out.contains("\tFE\t是\t否\t5A\t3C\n"), shown.out.constData());
+        QVERIFY2(shown.out.contains("\t窄\t是\t否\t5A\t3C\n"), shown.out.constData());
         const QString json = dir.filePath("raw.json");
         QCOMPARE(run({"convert", qfd, json, "--config", config}).code, 0);
         QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
@@ -258,6 +259,14 @@ private Q_SLOTS:
         QTest::newRow("polarity missing") << QStringList{"tune", "Option1"} << absent << 0 << "\"Option1\"";
         QTest::newRow("power fraction")
             << QStringList{"tune", "sPower"} << QJsonValue(2.5) << 0 << "\"sPower\"";
+        const auto kept = [](const char* byte) {
+            return QJsonValue(QJsonArray{QJsonObject{{"row", 2}, {"column", 6}, {"byte", byte}}});
+        };
+        // Channel 2 is wide: FD would read narrow, and FF is wide's own byte.
+        QTest::newRow("kept byte of another meaning")
+            << QStringList{"keptBytes"} << kept("FD") << 0 << "\"keptBytes\" 的第 1 项";
+        QTest::newRow("kept byte the list names")
+            << QStringList{"keptBytes"} << kept("FF") << 0 << "\"keptBytes\" 的第 1 项";
     }
     void convertRefusesIncompleteJson() {
         QFETCH(QStringList, path);

@@ -10,7 +10,8 @@ namespace {
 
 using Kind = DocumentDifference::Kind;
 
-// A table of `channels` rows of `layout` whose cells are set by (channel, header, text) triples.
+// A table of `channels` rows of `layout` whose cells are set by (channel, header, text) triples; "窄=FD"
+// keeps the byte FD behind the text.
 struct Cells {
     Layout layout = Layout::Zero;
     int channels = 16;
@@ -21,8 +22,12 @@ struct Cells {
         t.layOut(layout, channels);
         for (const auto& [row, header, text] : set) {
             for (int c = 0; c < t.columnCount(); ++c) {
-                if (t.cell(0, c) == header)
-                    t.setCell(row, c, text);
+                if (t.cell(0, c) != header)
+                    continue;
+                const QStringList textAndByte = text.split(QLatin1Char('='));
+                t.setCell(row, c, textAndByte[0]);
+                if (textAndByte.size() == 2)
+                    t.keepByte(row, c, parseRawByte(textAndByte[1]));
             }
         }
         return t;
@@ -83,6 +88,10 @@ void TestDocumentDiff::tables_data() {
         << Cells{Layout::Zero, 16, {{1, rx, "438.50000"}}}
         << Cells{Layout::One, 16, {{1, rx, "438.50000"}, {1, scrambler, "3"}}}
         << DocumentDifferences{{Kind::Cell, 1, scrambler, "", "3"}};
+    const QString bandwidth = QStringLiteral("宽/窄");
+    QTest::newRow("only the byte behind a text")
+        << Cells{Layout::One, 16, {{3, bandwidth, "窄=FD"}}} << Cells{Layout::One, 16, {{3, bandwidth, "窄"}}}
+        << DocumentDifferences{{Kind::Cell, 3, bandwidth, "窄 (FD)", "窄"}};
 }
 
 void TestDocumentDiff::tables() {
