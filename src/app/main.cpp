@@ -21,8 +21,8 @@ namespace {
 // How long the window is given to settle before the picture is taken.
 constexpr int kScreenshotDelayMs = 400;
 
-// For the README picture: the model dialog is answered with its default button, as a user pressing
-// Enter would; once the first activation has opened the channel file the window is saved as an image.
+// For the README picture: a model dialog, shown when no channel file opens, is answered with its default
+// button, as a user pressing Enter would; then the window is saved as an image.
 void arrangeScreenshot(MainWindow* window, const QString& imagePath) {
     window->setDialogRunner([](QDialog* dialog) {
         QTimer::singleShot(0, dialog, [dialog] {

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QWidget>
 
+#include "config/error_texts.h"
 #include "document/radio_document.h"
 #include "image/block_address.h"
 #include "texts/ui_texts.h"
@@ -37,13 +39,20 @@ void FileCommands::openChannelFile() {
     loadChannelFile(path);
 }
 
-void FileCommands::loadChannelFile(const QString& path) {
+bool FileCommands::loadChannelFile(const QString& path, MissingFile missing) {
+    if (missing == MissingFile::Reported && !QFileInfo(path).isFile()) {
+        prompter_.message(window_, Prompter::Icon::Information, QString::number(ErrorCode::FileNotFound),
+                          ErrorText::fileNotFound(path));
+        return false;
+    }
     // Decoded completely before anything changes: a malformed file leaves the document as it was.
-    decodeWithMessages([this, &path](LoadedChannelFile* loaded) { return document_.openFile(path, loaded); });
+    return !decodeWithMessages([this, &path](LoadedChannelFile* loaded) {
+                return document_.openFile(path, loaded);
+            }).isError();
 }
 
-void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
-                                      const QString& note) {
+Error FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
+                                       const QString& note) {
     LoadedChannelFile loaded;
     Error error;
     {
@@ -68,6 +77,7 @@ void FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFil
     }
     if (!text.isEmpty())
         prompter_.message(window_, Prompter::Icon::Information, title, text);
+    return error;
 }
 
 bool FileCommands::saveChannelFile() {

@@ -26,13 +26,16 @@ public:
     // and 取消. Whether the command may go on: the document was not modified, was saved, or the user
     // chose not to save it.
     bool offerToSave();
-    // Decodes and applies a file with its messages; silent when the file is missing.
-    void loadChannelFile(const QString& path);
+    enum class MissingFile { Silent, Reported };
+    // Decodes and applies a file with its messages; a missing file is reported only when asked to be, as
+    // for a file named on the command line. Whether the document now holds the file.
+    bool loadChannelFile(const QString& path, MissingFile missing = MissingFile::Silent);
     // Runs a decode into the document under the busy pointer, then shows what Open shows: nothing for a
     // missing file, an error titled with its code, or the notice of a file that ended early. A `note` is
-    // added to that message as a line of its own, or shown alone when there is none.
-    void decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
-                            const QString& note = QString());
+    // added to that message as a line of its own, or shown alone when there is none. Returns the decode's
+    // error.
+    Error decodeWithMessages(const std::function<Error(LoadedChannelFile*)>& decode,
+                             const QString& note = QString());
     // The title of "保存成功": the main window's caption.
     void setMessageTitle(const QString& title) { messageTitle_ = title; }
 

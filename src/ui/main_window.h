@@ -56,7 +56,8 @@ public:
     int execDialog(QDialog* dialog) { return runner_.execDialog(dialog); }
     void setDialogRunner(CommandRunner::DialogRunner runner) { runner_.setDialogRunner(std::move(runner)); }
     void runCommand(const std::function<void()>& body) { runner_.run(body); }
-    // A channel file to open at the end of the first activation, after the model question.
+    // A channel file that the first activation opens instead of asking for the model; the model question
+    // follows only when the file cannot be opened.
     void setStartupFile(const QString& path) { startupFile_ = path; }
 
     // A note in the status bar about the last command (the outcome of a transfer, a backup); empty hides it.

@@ -133,12 +133,17 @@ void MainWindow::activate() {
         // The tune window may have changed the crystal or polarity option.
         document_->recomputeFunctionByte();
         housekeeping_->start();
-        if (blnAskModel_) {
-            // Cleared first: the dialog's closing activates the window again, and it must ask only once.
-            blnAskModel_ = false;
-            models_->chooseModel();
+        // Cleared first: closing a message or the dialog activates the window again, and each must come once.
+        const bool askModel = std::exchange(blnAskModel_, false);
+        const QString file = std::exchange(startupFile_, QString());
+        // A file given at start names its model: it opens without the model question, which comes only when
+        // there is no such file or it cannot be opened.
+        if (!file.isEmpty()) {
+            models_->loadModels();
+            if (files_->loadChannelFile(file, FileCommands::MissingFile::Reported))
+                return;
         }
-        if (!startupFile_.isEmpty())
-            files_->loadChannelFile(std::exchange(startupFile_, QString()));
+        if (askModel)
+            models_->chooseModel();
     });
 }

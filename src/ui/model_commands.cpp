@@ -51,6 +51,11 @@ void ModelCommands::chooseModel() {
     });
 }
 
+void ModelCommands::loadModels() {
+    frmJXXZ_->load();
+    buildModelMenu(frmJXXZ_->menuItems());
+}
+
 void ModelCommands::buildModelMenu(const QString& nameList) {
     if (!blnMenuBuilt_) {
         // The list ends with ";;": the last two pieces are not names.

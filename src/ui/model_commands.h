@@ -23,6 +23,9 @@ public:
     // New: the model dialog, then the model menu and the band list. A dialog closed without a choice changes
     // nothing.
     void chooseModel();
+    // The model table and the model menu as the dialog fills them, without asking for a model: a file
+    // opened at start is looked up among the configured models.
+    void loadModels();
     // A model item of the "新建" menu: that model with band "(U)" and an empty table.
     void modelMenuClick(int index);
     // A band picked in the selector; an empty table is laid out again.

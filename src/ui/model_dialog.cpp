@@ -42,10 +42,14 @@ void ModelDialog::confirm() {
     }
     chosen_ = i;
     strjx = table_->entries[i].name;
+    strMenuItem = menuItems();
+    accept();
+}
+
+QString ModelDialog::menuItems() const {
     // Every item followed by ";", and one more for the empty position past the last item.
     QString list;
     for (int n = 0; n < cmbJX_->count(); ++n)
         list += cmbJX_->itemText(n) + QLatin1Char(';');
-    strMenuItem = list + QLatin1Char(';');
-    accept();
+    return list + QLatin1Char(';');
 }

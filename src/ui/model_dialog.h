@@ -18,6 +18,9 @@ public:
     // Loading: refills cmbJX and the model table from the configuration file, selects the first item.
     void load();
 
+    // Every listed model followed by ";", and one more ";": the form of strMenuItem.
+    QString menuItems() const;
+
     // Results of the last confirmation.
     QString strjx;
     QString strMenuItem;

@@ -29,7 +29,8 @@ private Q_SLOTS:
     void malformedFileLeavesWindowUnchanged();
     void incompleteFileIsShownAndReported();
     void pointerIsRestoredBeforeMessages();
-    void startupFileOpensAfterModelQuestion();
+    void startupFile_data();
+    void startupFile();
 };
 
 namespace {
@@ -279,21 +280,42 @@ void TestMainFiles::pointerIsRestoredBeforeMessages() {
     QVERIFY(!QApplication::overrideCursor());
 }
 
-void TestMainFiles::startupFileOpensAfterModelQuestion() {
+void TestMainFiles::startupFile_data() {
+    QTest::addColumn<QByteArray>("content");   // of the file given at start; null: no such file
+    QTest::addColumn<QStringList>("messages"); // their titles, the error numbers
+    QTest::addColumn<int>("dialogs");          // model dialogs, each after the messages; it answers RC-160
+    QTest::addColumn<QString>("model");
+    const QByteArray good = fileBytes(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
+    QTest::newRow("file") << good << QStringList{} << 0 << "RC-80";
+    QTest::newRow("missing file") << QByteArray() << QStringList{"53"} << 1 << "RC-160";
+    QTest::newRow("malformed file") << QByteArray("52 00 00 08 GG\r\n") << QStringList{"13"} << 1 << "RC-160";
+}
+
+// A file given at start names its model, so it opens without the model question; a file that cannot be
+// opened is reported, and then the model is asked for as at a start without a file. Both happen once.
+void TestMainFiles::startupFile() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, dialogs);
     MainWindowFixture f;
     f.writeIni(shippedIni());
     MainWindow* w = f.create();
-    w->setStartupFile(QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/rc80-uhf.qfd"));
-    f.modelAnswer = 0; // RC-160, replaced by the file's model
+    const QString path = f.path(QStringLiteral("start.qfd"));
+    if (!content.isNull())
+        writeFile(path, content);
+    w->setStartupFile(path);
+    QStringList messages;
+    f.prompter.whileShown = [&](const ScriptedPrompter::Shown& shown) {
+        QCOMPARE(f.modelDialogRuns, 0);
+        messages << shown.title;
+    };
     w->activate();
-    QCOMPARE(f.modelDialogRuns, 1);
-    QVERIFY(f.prompter.shown.isEmpty());
-    QCOMPARE(w->document().model().strPc, QStringLiteral("RC-80"));
-    QVERIFY(!w->document().table().cell(1, 1).isEmpty());
-    // Only once.
-    w->channelModel()->setCell(1, 1, QString());
     w->activate();
-    QCOMPARE(w->document().table().cell(1, 1), QString());
+    QTEST(messages, "messages");
+    QCOMPARE(f.modelDialogRuns, dialogs);
+    QTEST(w->document().model().strPc, "model");
+    QVERIFY(w->models().isModelMenuBuilt());
+    QCOMPARE(w->windowTitle().contains(QStringLiteral("start.qfd")), dialogs == 0);
+    QCOMPARE(w->document().table().cell(1, 1).isEmpty(), dialogs != 0);
 }
 
 void TestMainFiles::discardingCommandsAsk_data() {
