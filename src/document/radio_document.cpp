@@ -165,6 +165,11 @@ void RadioDocument::changeTable(const ChannelTable& table) {
         for (int column = 0; column < table.columnCount(); ++column)
             setCell(row, column, table.cell(row, column));
     }
+    // The texts are equal now; a byte kept behind a text may still differ (a moved channel, an undo).
+    if (!(table_ == table)) {
+        table_ = table;
+        setModified(true);
+    }
 }
 
 Error RadioDocument::setSettingIndex(RadioSettings::List list, int index) {

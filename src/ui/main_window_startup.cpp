@@ -17,6 +17,7 @@
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "texts/validity_texts.h"
+#include "ui/channel_editing.h"
 #include "ui/file_commands.h"
 #include "ui/housekeeping.h"
 #include "ui/main_window.h"
@@ -77,6 +78,10 @@ bool MainWindow::loadStage() {
 }
 
 void MainWindow::showValidity() {
+    // A number being typed passes through values outside the band ("4" is 004.00000): counted once the
+    // edit is over.
+    if (editing_->isEditing())
+        return;
     showNote(validityPanel_, ValidityText::count(document_->invalidCount()));
 }
 

@@ -196,6 +196,18 @@ void TestRadioDocument::loadedFileReplacesEverything() {
     QCOMPARE(o.document.filePath(), QStringLiteral("/tmp/short.qfd"));
     QVERIFY(!o.document.isComplete());
     QVERIFY(!o.document.isModified());
+    // A byte kept behind a text comes back with an undo, and goes with a channel that moves.
+    ChannelTable moved = loaded.table;
+    moved.setCell(5, 6, CellToken::Narrow);
+    moved.keepByte(5, 6, 0xFD);
+    o.document.changeTable(moved);
+    const DocumentState kept = o.document.state();
+    o.document.setCell(5, 6, CellToken::Wide);
+    o.document.restoreState(kept);
+    QCOMPARE(o.document.table().keptByte(5, 6), std::optional<quint8>(0xFD));
+    moved.swapChannels(5, 6);
+    o.document.changeTable(moved);
+    QCOMPARE(o.document.table().keptByte(6, 6), std::optional<quint8>(0xFD));
     o.document.chooseModel(0);
     QVERIFY(o.document.isComplete()); // a new table has every channel
 }
