@@ -148,6 +148,9 @@ QList<QWidget*> ChannelEditing::editors() const {
 }
 
 void ChannelEditing::hideEditors() {
+    // A validation message has the focus for a while: the edit it speaks of is not over.
+    if (checking_)
+        return;
     if (!signalling_->isHidden() || !list_->isHidden())
         revertUnlisted(openRow_, openColumn_);
     dropEditors();

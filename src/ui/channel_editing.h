@@ -31,7 +31,8 @@ public:
                    LimitsProvider limits, QObject* parent = nullptr);
 
     // Hides all four editors (scroll, focus loss, housekeeping timer). Only a text a list editor does not
-    // hold is taken back: the cell returns to its value before the edit.
+    // hold is taken back: the cell returns to its value before the edit. Nothing happens while a validation
+    // message is up.
     void hideEditors();
     bool anyEditorVisible() const;
     // Whether an edit is in progress: an editor is open, or the value just left is being checked (its

@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -382,8 +384,16 @@ void TestMainEditing::refusedEditIsOneStep() {
     s.fill(10, QStringLiteral("431.00000"));
     const QString before = s.doc().cell(10, column);
     const int steps = s.w->history().stack().count();
-    // A message is modal: the event loop runs while it is up.
-    s.f.prompter.whileShown = [](const ScriptedPrompter::Shown&) { QTest::qWait(5); };
+    // A message is modal: it takes the keyboard, the event loop and the housekeeping timer run while it is
+    // up, and closing it gives the keyboard back.
+    s.w->findChild<QTimer*>(QStringLiteral("Timer"))->setInterval(1);
+    s.f.prompter.whileShown = [&s](const ScriptedPrompter::Shown&) {
+        QPointer<QWidget> had = QApplication::focusWidget();
+        s.f.combo(QStringLiteral("cboFuncMoni"))->setFocus();
+        QTest::qWait(20);
+        if (had)
+            had->setFocus();
+    };
     s.clickCell(10, column);
     for (QChar c : typed) // any character, as an input method would hand it over
         QTest::sendKeyEvent(QTest::Click, s.w->focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
