@@ -474,13 +474,20 @@ bool ChannelEditing::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress && editorKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
-    if (event->type() == QEvent::KeyRelease && isEnterKey(event)) {
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && isEnterKey(event)) {
         for (QComboBox* combo : {signalling_, list_}) {
-            if (watched == combo || watched == combo->lineEdit()) {
-                confirmCombo(combo, 1, 0);
-                // An unhandled release in the line edit would reach the combo too and ask twice.
-                return true;
+            if (watched != combo && watched != combo->lineEdit())
+                continue;
+            if (event->type() == QEvent::KeyPress) {
+                enterPressedIn_ = combo;
+                return QObject::eventFilter(watched, event);
             }
+            // Only the release of an Enter pressed here: the one that closed a message ends in the combo
+            // too, and would ask again.
+            if (std::exchange(enterPressedIn_, nullptr) == combo)
+                confirmCombo(combo, 1, 0);
+            // An unhandled release in the line edit would reach the combo too and ask twice.
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);

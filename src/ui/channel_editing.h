@@ -112,6 +112,8 @@ private:
     bool checking_ = false;
     // The open cell's text when its editor opened.
     QString editStartText_;
+    // The combo that saw the press of the Enter key whose release confirms it.
+    QComboBox* enterPressedIn_ = nullptr;
     // The grid's viewport, where its mouse presses arrive; compared only, as the grid may go first.
     QObject* viewport_ = nullptr;
     // The cell under the mouse press that the grid is handling, until its release or a key in the grid.
