@@ -63,8 +63,12 @@ void DocumentHistory::closeStep() {
     if (restoring_)
         return;
     DocumentState now = document_.state();
-    if (now == recorded_)
+    if (now == recorded_) {
+        // Changed and changed back (a text taken back as the cell was left): as stored, if the step was.
+        if (stack_->isClean())
+            document_.markUnmodified();
         return;
+    }
     // Only the user's changes mark the document; the rest (the start-up selections, a band range kept for
     // this run) become the ground the steps stand on.
     if (!document_.isModified() && stack_->isClean()) {
