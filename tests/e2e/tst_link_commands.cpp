@@ -438,9 +438,7 @@ void TestLinkCommands::writeNotAcknowledged() {
     startRadio(MemoryImage::blank(1), QStringLiteral("noack:7"));
     window_->document().setCell(1, 3, QStringLiteral("D754I"));
     commands_->mnuWrite_Click();
-    QVERIFY(window_->document().isModified());
-    QVERIFY(window_->windowTitle().startsWith(window_->applicationTitle() +
-                                              QLatin1Char('*'))); // the radio did not take it
+    QVERIFY(window_->document().isModified()); // the radio did not take it
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
     QCOMPARE(withoutTrace(prompter().texts()), (QStringList{QStringLiteral("确定要开始写频吗?"),
                                                             wording(TransferMessage::communicationError())}));

@@ -259,36 +259,29 @@ void TestRadioDocument::everyDoorMarksWhatTheRulesRefuse() {
     const DocumentState clean = o.document.state();
     QSignalSpy validity(&o.document, &RadioDocument::validityChanged);
     o.document.setCell(3, column, text);
-    QCOMPARE(o.document.cellProblem(3, column), expected);
-    QCOMPARE(o.document.invalidCount(), count);
     QCOMPARE(validity.count(), count);
-
-    // Undo back and forth.
     const DocumentState marked = o.document.state();
-    o.document.restoreState(clean);
+    o.document.restoreState(clean); // undo and redo
     QCOMPARE(o.document.invalidCount(), 0);
     o.document.restoreState(marked);
     QCOMPARE(o.document.cellProblem(3, column), expected);
-
+    QCOMPARE(o.document.invalidCount(), count);
     // A narrower band range marks a frequency that was within the old one.
     o.document.setBandRange(1, QStringLiteral("440MHz---470MHz"));
     QCOMPARE(o.document.cellProblem(1, 1), CellRules::Problem::OutOfBand);
 
-    // Saved and opened again, as a file and as a read: the cell is the same, and marked the same. Only a
-    // frequency has bytes for every such text.
-    if (column > 2 || expected == CellRules::Problem::NotAFrequency)
-        return;
+    // Saved, then opened as a file and as a read: the same text, marked the same (only a frequency has bytes
+    // for every such text).
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.qfd"));
     QVERIFY(!o.document.saveFile(path).isError());
     for (bool received : {false, true}) {
         Opened again;
         QVERIFY(!(received ? again.document.openReceived(path) : again.document.openFile(path)).isError());
-        QCOMPARE(again.document.cell(3, column), text);
-        QCOMPARE(again.document.invalidCount(), count);
-        if (count) {
-            QCOMPARE(again.document.nextInvalid(16, 10)->row, 3); // from the last cell round to the first
-            QCOMPARE(again.document.invalidCells().constFirst().column, column);
+        if (column <= 2 && expected != CellRules::Problem::NotAFrequency) {
+            QCOMPARE(again.document.cell(3, column), text);
+            // From the last cell round to the first marked one.
+            QCOMPARE(again.document.nextInvalid(16, 10).value_or(CellRules::CellIssue{}).row, 3 * count);
         }
     }
 }
