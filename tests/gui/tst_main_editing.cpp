@@ -343,44 +343,43 @@ void TestMainEditing::undoRedoEachKindOfChange() {
     QVERIFY(s.doc().state() == after);
 }
 
+namespace {
+
+struct RefusedEdit {
+    const char* name;
+    int column;
+    const char* typed;
+    const char* leave; // how the edit ends: Enter, Tab, a click on channel 11, 撤销
+    QString message;
+    QString after;
+};
+
+const RefusedEdit kRefusedEdits[] = {
+    {"out of band, Enter", 1, "480", "enter", EditingText::OutOfRange, CellToken::Off},
+    {"off raster, Tab", 1, "430.001", "tab", EditingText::OffRaster, CellToken::Off},
+    {"out of band, click", 1, "480", "click", EditingText::OutOfRange, CellToken::Off},
+    // The release of the Enter that closed the message reaches the combo, and must not ask again.
+    {"unknown code, Enter, click", 3, "67", "enter release click", EditingText::UnknownItem, CellToken::Off},
+    {"lower-case code, click", 4, "d023n", "click", {}, CellToken::Off},
+    {"unknown item, click", 5, "也许", "click", {}, CellToken::No},
+    {"undo while typing", 1, "480", "undo", {}, QStringLiteral("431.00000")},
+};
+
+} // namespace
+
 void TestMainEditing::refusedEditIsOneStep_data() {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("leave"); // how the edit ends: Enter, Tab, a click on channel 11, 撤销
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("after");
-    const QString off = CellToken::Off;
-    const struct {
-        const char* name;
-        int column;
-        const char* typed;
-        const char* leave;
-        QString message;
-        QString after;
-    } rows[] = {
-        {"out of band, Enter", 1, "480", "enter", EditingText::OutOfRange, off},
-        {"off raster, Tab", 1, "430.001", "tab", EditingText::OffRaster, off},
-        {"out of band, click", 1, "480", "click", EditingText::OutOfRange, off},
-        // The release of the Enter that closed the message reaches the combo, and must not ask again.
-        {"unknown code, Enter, click", 3, "67", "enter release click", EditingText::UnknownItem, off},
-        {"lower-case code, click", 4, "d023n", "click", {}, off},
-        {"unknown item, click", 5, "也许", "click", {}, CellToken::No},
-        {"undo while typing", 1, "480", "undo", {}, QStringLiteral("431.00000")},
-    };
-    for (const auto& r : rows) {
-        QTest::newRow(r.name) << r.column << QString::fromUtf8(r.typed) << QString::fromLatin1(r.leave)
-                              << r.message << r.after;
-    }
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kRefusedEdits)); ++i)
+        QTest::newRow(kRefusedEdits[i].name) << i;
 }
 
 // A refused value never becomes a state of the history, and the whole edit, refusal included, is one
 // step back to the value before it; the keyboard stays with the grid.
 void TestMainEditing::refusedEditIsOneStep() {
-    QFETCH(int, column);
-    QFETCH(QString, typed);
-    QFETCH(QString, leave);
-    QFETCH(QString, message);
-    QFETCH(QString, after);
+    QFETCH(int, row);
+    const RefusedEdit& r = kRefusedEdits[row];
+    const int column = r.column;
+    const QString after = r.after;
     EditingWindow s;
     s.fill(10, QStringLiteral("431.00000"));
     const QString before = s.doc().cell(10, column);
@@ -396,9 +395,9 @@ void TestMainEditing::refusedEditIsOneStep() {
             had->setFocus();
     };
     s.clickCell(10, column);
-    for (QChar c : typed) // any character, as an input method would hand it over
+    for (QChar c : QString::fromUtf8(r.typed)) // any character, as an input method would hand it over
         QTest::sendKeyEvent(QTest::Click, s.w->focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-    for (const QString& key : leave.split(QLatin1Char(' '))) {
+    for (const QString& key : QString::fromLatin1(r.leave).split(QLatin1Char(' '))) {
         if (key == QLatin1String("click"))
             s.clickCell(11, column);
         else if (key == QLatin1String("undo"))
@@ -409,11 +408,10 @@ void TestMainEditing::refusedEditIsOneStep() {
             QTest::keyClick(s.w->focusWidget(), key == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Return);
     }
     QTest::qWait(5);
-    QCOMPARE(s.f.prompter.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(s.f.prompter.texts(), r.message.isEmpty() ? QStringList() : QStringList{r.message});
     QCOMPARE(s.doc().cell(10, column), after);
     QWidget* focus = QApplication::focusWidget();
-    QVERIFY2(focus == s.grid() || s.w->channelEditing()->isCellEditor(focus),
-             qPrintable(focus ? focus->objectName() : QStringLiteral("none")));
+    QVERIFY(focus == s.grid() || s.w->channelEditing()->isCellEditor(focus));
     s.w->channelEditing()->hideEditors();
     QCOMPARE(s.w->history().stack().count(), steps + (after == before ? 0 : 1));
     if (after != before) {
