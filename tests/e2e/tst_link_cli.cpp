@@ -357,10 +357,8 @@ void TestLinkCli::writeChecksFrequencies() {
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
     }
-    QFile counts(stats);
-    QVERIFY(counts.open(QIODevice::ReadOnly));
-    QVERIFY(counts.readAll().startsWith("bytes_in=0\n"));
-    // show and convert keep the value and warn about it.
+    QVERIFY(fileBytes(stats).startsWith("bytes_in=0\n"));
+    // show keeps the value and warns about it.
     const Result shown = cli({QStringLiteral("show"), file, QStringLiteral("--config"), kConfig});
     QCOMPARE(shown.code, 0);
     QCOMPARE(shown.err.count(QStringLiteral("警告：")), 1);
