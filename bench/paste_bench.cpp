@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "bench_report.h"
 #include "document/radio_document.h"
 #include "image/channel_paste.h"
 #include "ui/main_window.h"
@@ -23,12 +24,6 @@ public:
         return {};
     }
 };
-
-void report(const char* what, QVector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-22s median %7.2f ms   worst %7.2f ms   (%lld runs)\n", what, ms[ms.size() / 2], ms.back(),
-                static_cast<long long>(ms.size()));
-}
 
 } // namespace
 
@@ -74,7 +69,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("%d channels\n", document.table().channelCount());
-    report("paste", pasting);
-    report("undo of the paste", undoing);
+    reportTimes("paste", pasting);
+    reportTimes("undo of the paste", undoing);
     return 0;
 }

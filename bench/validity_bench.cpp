@@ -3,21 +3,11 @@
 // Goal: the check under 5 ms.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <algorithm>
 #include <cstdio>
 
+#include "bench_report.h"
 #include "document/radio_document.h"
 #include "image/cell_rules.h"
-
-namespace {
-
-void report(const char* what, QVector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %7.3f ms   worst %7.3f ms   (%lld runs)\n", what, ms[ms.size() / 2], ms.back(),
-                static_cast<long long>(ms.size()));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -51,7 +41,7 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("%d channels, %d columns\n", table.channelCount(), table.columnCount());
-    report("check of every cell", checking);
-    report("open, decode and check", opening);
+    reportTimes("check of every cell", checking);
+    reportTimes("open, decode and check", opening);
     return 0;
 }
