@@ -1,5 +1,7 @@
 #include "image/signalling.h"
 
+#include <QSet>
+
 #include "image/hex.h"
 
 namespace Signalling {
@@ -126,7 +128,16 @@ std::pair<quint8, quint8> encode(const QString& text) {
 }
 
 bool isKnownCode(const QString& text) {
-    return text == Off || selectorList(0).contains(text) || selectorList(2).contains(text);
+    // Every cell of every door is checked against it: a set, not two scans of 261 items.
+    static const QSet<QString> known = [] {
+        QSet<QString> codes{Off};
+        for (int member : {0, 2}) {
+            for (const QString& code : selectorList(member))
+                codes.insert(code);
+        }
+        return codes;
+    }();
+    return known.contains(text);
 }
 
 } // namespace Signalling
