@@ -4,8 +4,9 @@
 #include "image/current_model.h"
 #include "link/protocol.h"
 
-ReadTransfer::ReadTransfer(const ModelTable& table, Options options)
-    : TransferMachine(options), table_(table) {}
+ReadTransfer::ReadTransfer(const ModelTable& table, Options options, int imageFactor)
+    : TransferMachine(options), table_(table), iData_(imageFactor > 0 ? imageFactor : 1),
+      sizeFixed_(imageFactor > 0) {}
 
 int ReadTransfer::totalBlocks() const {
     return blockCount(iData_);
@@ -61,6 +62,8 @@ void ReadTransfer::stored(const Error& error) {
 }
 
 void ReadTransfer::determineModel(const QByteArray& reply) {
+    if (sizeFixed_)
+        return;
     // The first data byte in upper-case hex without a leading zero ("5", "A1"), as the model table is
     // searched.
     const QString code = QString::number(Protocol::frameData(reply)[0], 16).toUpper();

@@ -28,7 +28,9 @@
 // TransferMachine.
 class ReadTransfer : public TransferMachine {
 public:
-    explicit ReadTransfer(const ModelTable& table, Options options = {});
+    // `imageFactor` above 0 fixes the image size (a read-back of an image of known size), whatever the
+    // first reply's model code says.
+    explicit ReadTransfer(const ModelTable& table, Options options = {}, int imageFactor = 0);
 
     // Blocks of the whole image: I_data x 128, I_data as the model code of the first reply makes it.
     int totalBlocks() const;
@@ -52,5 +54,6 @@ private:
     int block_ = 0; // number of the current block, from 1; 0 until the read-mode byte is acknowledged
     int stored_ = 0;
     int iData_ = 1;
+    bool sizeFixed_ = false;
     QByteArray reply_;
 };

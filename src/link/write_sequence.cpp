@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "document/radio_document.h"
+#include "image/block_address.h"
 #include "image/channel_file.h"
 #include "image/current_model.h"
 #include "image/hex.h"
@@ -41,10 +42,14 @@ void WriteSequence::setStageMachine() {
         return;
     }
     radio_ = {};
-    setMachine(std::make_unique<ReadTransfer>(models_, machineOptions), [this](const QByteArray& reply) {
-        radio_.blocks.append(Protocol::frameData(reply));
-        return Error::none();
-    });
+    // The read-back reads as many blocks as were written: a model code that arrived wrong must show as a
+    // difference in settings block A, not cut the read short or stretch it.
+    const int writtenSize = stage_ == Stage::Verify ? imageFactor(strType_) : 0;
+    setMachine(std::make_unique<ReadTransfer>(models_, machineOptions, writtenSize),
+               [this](const QByteArray& reply) {
+                   radio_.blocks.append(Protocol::frameData(reply));
+                   return Error::none();
+               });
 }
 
 void WriteSequence::machineFinished(const TransferResult& result) {
@@ -77,16 +82,21 @@ void WriteSequence::machineFinished(const TransferResult& result) {
 }
 
 void WriteSequence::preReadFinished(const TransferResult& result) {
-    if (!result.ok() || radio_.blocks.isEmpty()) {
+    if (radio_.blocks.isEmpty()) {
         finishAs(Verdict::PreReadFailed, result);
         return;
     }
     Models& m = report_.models;
     m.radioCode = byteText(radio_.blocks[0][0]);
     m.radioModel = modelNameOfCode(models_, m.radioCode);
-    // The radio's contents are kept whatever follows: they are what a write would have replaced.
+    // The radio's contents are kept whatever follows, as far as they arrived (as a plain read keeps them):
+    // they are what a write would have replaced.
     if (backupHook_)
         backupHook_(m.radioModel.isEmpty() ? m.radioCode : m.radioModel, ChannelFile::format(radio_));
+    if (!result.ok()) {
+        finishAs(Verdict::PreReadFailed, result);
+        return;
+    }
     if (m.radioCode != m.documentCode) {
         finishAs(Verdict::OtherModel, result);
         return;
