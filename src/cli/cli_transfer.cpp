@@ -203,6 +203,13 @@ int writeExit(const WriteSequence::Report& report, const TransferResult& result)
     case V::PreReadFailed:
         printErr(text);
         return transferExit(result);
+    case V::WriteFailed: {
+        const int code = transferExit(result);
+        // After the transfer's own lines: what the radio now holds.
+        if (!text.isEmpty())
+            printErr(text);
+        return code;
+    }
     default:
         return transferExit(result);
     }

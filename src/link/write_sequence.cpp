@@ -59,6 +59,14 @@ void WriteSequence::machineFinished(const TransferResult& result) {
         return;
     case Stage::Write:
         if (!result.ok()) {
+            // Every frame but the last one sent was acknowledged; that one may or may not have been stored.
+            if (result.blocks > 0) {
+                const int acknowledged = result.blocks - 1;
+                Unfinished u;
+                u.settingsBlocks = qMin(acknowledged, 2);
+                u.channels = qBound(0, (acknowledged - 2) / 2, strType_);
+                report_.unfinished = u;
+            }
             finishAs(Verdict::WriteFailed, result);
             return;
         }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "config/app_config.h"
 #include "image/image_compare.h"
@@ -51,11 +52,20 @@ public:
     // The image a write of the document sends, and the document's side of the models.
     static Error imageOf(const RadioDocument& document, MemoryImage* image, Models* models);
 
+    // What a write that ended before its last block has changed on the radio, counted from the blocks it
+    // acknowledged: the settings blocks first, then two blocks a channel.
+    struct Unfinished {
+        int settingsBlocks = 0; // 0, 1 (A) or 2 (A and B) are new
+        int channels = 0;       // channels 1 ... channels are new
+    };
+
     struct Report {
         Verdict verdict = Verdict::Pending;
         Models models;
         ImageDifferences differences;
         TransferResult verifyResult;
+        // Set when the write sent blocks but did not complete: the radio now holds part old, part new.
+        std::optional<Unfinished> unfinished;
 
         // The write has completed: the radio holds the document, whatever the read-back found.
         bool written() const {

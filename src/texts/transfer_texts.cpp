@@ -132,12 +132,30 @@ Shown writeReport(const WriteSequence::Report& report) {
                     QStringLiteral("：机型不同，没有写入。")};
     case V::PreReadFailed:
         return {Icon::Warning, UiText::TitleNotice, QStringLiteral("写频前读取对讲机失败，没有写入。")};
-    case V::Pending:
     case V::WriteFailed:
+        if (report.unfinished)
+            return {Icon::Warning, UiText::TitleNotice, unfinishedWrite(*report.unfinished)};
+        break;
+    case V::Pending:
     case V::Written:
         break;
     }
     return {};
+}
+
+QString unfinishedWrite(const WriteSequence::Unfinished& u) {
+    QString held;
+    if (u.channels > 0) {
+        held = QStringLiteral("对讲机中第 %1 信道已是新数据，其余仍是原来的数据")
+                   .arg(u.channels == 1 ? QStringLiteral("1") : QStringLiteral("1–%1").arg(u.channels));
+    } else if (u.settingsBlocks == 2) {
+        held = QStringLiteral("对讲机中的设置数据块 A、B 已是新数据，信道仍是原来的数据");
+    } else if (u.settingsBlocks == 1) {
+        held = QStringLiteral("对讲机中的设置数据块 A 已是新数据，设置数据块 B 和信道仍是原来的数据");
+    } else {
+        held = QStringLiteral("对讲机中的信道仍是原来的数据，设置数据块 A 可能已是新数据");
+    }
+    return QStringLiteral("写频没有完成：") + held + QStringLiteral("。请重新写频。");
 }
 
 } // namespace TransferTexts

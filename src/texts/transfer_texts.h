@@ -38,9 +38,13 @@ QString frequencyOutOfBand(const FrequencyCheck& check);
 
 // How a write ended beyond the transfers' own messages: "写频完成，校验一致" after a matching read-back,
 // the channels and blocks that differ, why the read-back failed, both models when the radio is another
-// one, or that nothing was written after a failed read before the write. Empty text when there is nothing to
-// add (a plain write, or one that failed and has said so).
+// one, that nothing was written after a failed read before the write, or what the radio holds after a write
+// that stopped part of the way. Empty text when there is nothing to add (a plain write, or one that failed
+// before its first block).
 Shown writeReport(const WriteSequence::Report& report);
+// "写频没有完成：对讲机中第 1–N 信道已是新数据，其余仍是原来的数据。请重新写频。" and its forms for a write
+// that stopped in the settings blocks.
+QString unfinishedWrite(const WriteSequence::Unfinished& unfinished);
 // "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
 QString modelText(const QString& name, const QString& code);
 // The parts of an image that differ, "信道 3、5；设置数据块 A；填充数据块 200".

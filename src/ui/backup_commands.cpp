@@ -41,10 +41,11 @@ void BackupCommands::beforeWrite(const QString& modelName, const QByteArray& con
     note(e, saved);
 }
 
-void BackupCommands::afterWrite(const WriteSequence& job, const QString& modelName) {
+QString BackupCommands::afterWrite(const WriteSequence& job, const QString& modelName) {
     QString saved;
     const Error e = TransferBackup::saveWrite(job, modelName, store_, QDateTime::currentDateTime(), &saved);
     note(e, saved);
+    return saved;
 }
 
 void BackupCommands::openFolder() {

@@ -32,8 +32,8 @@ public:
     QString afterRead(const ReadJob& job, const TransferResult& result);
     // Backs up what the radio held, as the read ahead of a write found it.
     void beforeWrite(const QString& modelName, const QByteArray& contents);
-    // Backs up the image of a write that reached the radio.
-    void afterWrite(const WriteSequence& job, const QString& modelName);
+    // Backs up the image of a write that reached the radio; returns the backup's path, if one was saved.
+    QString afterWrite(const WriteSequence& job, const QString& modelName);
     // Creates the folder if it is missing and opens it.
     void openFolder();
 

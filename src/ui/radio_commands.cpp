@@ -1,6 +1,7 @@
 #include "ui/radio_commands.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStatusBar>
 
 #include "document/radio_document.h"
@@ -163,14 +164,17 @@ void RadioCommands::mnuWrite_Click() {
     // The modified mark stays: it says whether the file named in the title has the edits, and a write
     // does not put them there.
     runInProgressWindow(job, true);
-    showWriteReport(job.report());
-    backups_.afterWrite(job, document.model().strPc);
+    const QString backup = backups_.afterWrite(job, document.model().strPc);
+    showWriteReport(job.report(), backup);
 }
 
-void RadioCommands::showWriteReport(const WriteSequence::Report& report) {
-    const TransferTexts::Shown shown = TransferTexts::writeReport(report);
+void RadioCommands::showWriteReport(const WriteSequence::Report& report, const QString& backup) {
+    TransferTexts::Shown shown = TransferTexts::writeReport(report);
     if (shown.text.isEmpty())
         return;
+    // A radio left half written is rewritten from the backup of what was sent.
+    if (report.unfinished && !backup.isEmpty())
+        shown.text += QLatin1Char('\n') + RadioText::BackupSaved.arg(QFileInfo(backup).fileName());
     if (report.verdict == WriteSequence::Verdict::Verified)
         window_.addStatusNote(shown.text);
     else

@@ -53,7 +53,8 @@ private:
     void runInProgressWindow(TransferJob& job, bool write);
     // After a write: a matching read-back on the status bar; a difference, a failed read-back or the radio
     // of another model in a box.
-    void showWriteReport(const WriteSequence::Report& report);
+    // The verdict of a finished write; `backup` is the saved image of what was sent, if any.
+    void showWriteReport(const WriteSequence::Report& report, const QString& backup);
 
     MainWindow& window_;
     std::unique_ptr<SerialPort> port_;

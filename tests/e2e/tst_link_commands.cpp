@@ -349,6 +349,9 @@ void TestLinkCommands::cancelQuestionHoldsTransfer() {
         QTRY_COMPARE(blocks(), 128);
     else
         QCOMPARE(blocks(), atQuestion);
+    // A write cancelled half way says what the radio now holds.
+    QCOMPARE(prompter().texts().constLast().startsWith(QStringLiteral("写频没有完成：对讲机中第 1–")),
+             write && outcome == TransferResult::Outcome::Cancelled);
 }
 
 void TestLinkCommands::readLinkGoneDuringHandshake() {
@@ -440,12 +443,18 @@ void TestLinkCommands::writeNotAcknowledged() {
     commands_->mnuWrite_Click();
     QVERIFY(window_->document().isModified()); // the radio did not take it
     QCOMPARE(commands_->lastResult().outcome, TransferResult::Outcome::CommunicationError);
-    QCOMPARE(withoutTrace(prompter().texts()), (QStringList{QStringLiteral("确定要开始写频吗?"),
-                                                            wording(TransferMessage::communicationError())}));
+    // Six blocks were acknowledged: both settings blocks and channels 1 and 2 are new on the radio, and the
+    // last message says so, with the backup of what was being written.
+    const QStringList backups = backupsIn(commands_->backups().folder());
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(withoutTrace(prompter().texts()),
+             (QStringList{QStringLiteral("确定要开始写频吗?"), wording(TransferMessage::communicationError()),
+                          QStringLiteral("写频没有完成：对讲机中第 1–2 信道已是新数据，其余仍是原来的数据。"
+                                         "请重新写频。\n已备份到：") +
+                              QFileInfo(backups[0]).fileName()}));
     QCOMPARE(prompter().shown[1].title, window_->applicationTitle());
+    QCOMPARE(prompter().shown[2].icon, Prompter::Icon::Warning);
     QVERIFY(!commands_->port().isOpen());
-    // Blocks went out before the radio stopped answering: what was being written is kept.
-    QCOMPARE(backupsIn(commands_->backups().folder()).size(), 1);
 }
 
 void TestLinkCommands::failedTransferNamesItsTrace_data() {
