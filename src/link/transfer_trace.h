@@ -20,11 +20,17 @@
 //  60120 CANCEL
 //
 // The driver feeds it; the faces save it when the transfer has ended, however it ended.
+//
+// A port that streams bytes without end would otherwise grow the trace (three characters a byte) until
+// memory runs out: the text stops at `limit` bytes, its last line cutNote(limit), and later events are
+// dropped. A limit must leave room for the note.
 class TransferTrace {
 public:
+    static constexpr qsizetype kLimit = 4 * 1024 * 1024;
+
     // The clock in milliseconds; a steady one started now unless a test hands in its own.
     using Clock = std::function<qint64()>;
-    explicit TransferTrace(Clock clock = {});
+    explicit TransferTrace(Clock clock = {}, qsizetype limit = kLimit);
 
     void sent(const QByteArray& bytes);
     void received(const QByteArray& bytes);
@@ -40,11 +46,16 @@ public:
 
     // The word of a timer in the trace: "no-response", "wake-up-pacing", "drain", "no-answer-hint".
     static QByteArray timerName(LinkTimer timer);
+    // The last line of a trace that reached its limit (without the time and the line end).
+    static QByteArray cutNote(qsizetype limit);
 
 private:
     void line(const QByteArray& what);
 
     Clock clock_;
     QElapsedTimer started_;
+    qsizetype limit_;
+    QByteArray note_;
     QByteArray text_;
+    bool cut_ = false;
 };

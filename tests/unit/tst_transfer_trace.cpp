@@ -12,6 +12,8 @@ private Q_SLOTS:
     void lines_data();
     void lines();
     void savedWhole();
+    void floodIsCut_data();
+    void floodIsCut();
     void storeKeepsTheNewest_data();
     void storeKeepsTheNewest();
     void folderFromEnvironment();
@@ -72,6 +74,42 @@ void TestTransferTrace::savedWhole() {
     QCOMPARE(f.readAll(), trace.text());
     // A folder in the way is refused and left alone.
     QVERIFY(trace.save(dir.path()).isError());
+}
+
+void TestTransferTrace::floodIsCut_data() {
+    QTest::addColumn<qsizetype>("limit");
+    QTest::addColumn<int>("burst"); // bytes a burst
+    QTest::addColumn<int>("bursts");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("under the limit") << qsizetype(4096) << 8 << 10 << false;
+    QTest::newRow("many small bursts") << qsizetype(4096) << 8 << 1000 << true;
+    QTest::newRow("one burst larger than the limit") << qsizetype(4096) << 10000 << 1 << true;
+    QTest::newRow("the default, flooded")
+        << TransferTrace::kLimit << 64 * 1024 << int(TransferTrace::kLimit / (64 * 1024)) << true;
+}
+
+// A port that floods cannot grow the trace past its limit; the last line says where it stopped.
+void TestTransferTrace::floodIsCut() {
+    QFETCH(qsizetype, limit);
+    QFETCH(int, burst);
+    QFETCH(int, bursts);
+    QFETCH(bool, cut);
+    TransferTrace trace([] { return 42; }, limit);
+    const QByteArray bytes(burst, char(0xA5));
+    for (int i = 0; i < bursts; ++i)
+        trace.received(bytes);
+    trace.cancelled();
+    const QByteArray& text = trace.text();
+    QVERIFY(text.size() <= limit);
+    QVERIFY(text.startsWith("      42 RX A5 A5"));
+    if (cut) {
+        // Filled up to the limit, but for the rest of a word and a time column.
+        QVERIFY(text.size() > limit - 24);
+        const QByteArray note = "\n      42 " + TransferTrace::cutNote(limit) + '\n';
+        QVERIFY(text.endsWith(note));
+    } else {
+        QVERIFY(text.endsWith("A5\n      42 CANCEL\n"));
+    }
 }
 
 void TestTransferTrace::storeKeepsTheNewest_data() {
