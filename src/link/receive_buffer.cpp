@@ -20,6 +20,19 @@ QString ReceiveBuffer::decimalText(const QByteArray& bytes) {
     return text;
 }
 
+QByteArray ReceiveBuffer::deciding(const QByteArray& bytes) {
+    if (bytes.size() <= kCapacity)
+        return bytes;
+    QByteArray kept = bytes.left(kCapacity);
+    for (qsizetype i = kCapacity; i < bytes.size(); ++i) {
+        if (hasSix(static_cast<quint8>(bytes[i]))) {
+            kept += bytes[i];
+            break;
+        }
+    }
+    return kept;
+}
+
 void ReceiveBuffer::append(const QByteArray& bytes) {
     for (char c : bytes) {
         const quint8 byte = static_cast<quint8>(c);

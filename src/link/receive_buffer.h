@@ -25,6 +25,11 @@ public:
     bool isAcknowledgement() const { return acknowledged_; }
 
     static QString decimalText(const QByteArray& bytes);
+    // Of bytes waiting to be appended (held back while a transfer is on hold), what can still change the
+    // text and the acknowledgement: the first kCapacity bytes, each at least one character, and the first
+    // byte after them that holds a '6'. Keeping only these keeps a hold small whatever the port sends;
+    // as a block reply they are too long exactly when all the bytes would have been.
+    static QByteArray deciding(const QByteArray& bytes);
 
 private:
     QString text_;
