@@ -4,18 +4,13 @@
 #include <QUrl>
 #include <functional>
 
-#include "document/backup_store.h"
-#include "link/trace_store.h"
-#include "link/transfer_action.h"
+#include "link/transfer_session.h"
 
 class MainWindow;
-class ReadJob;
-class TransferTrace;
-class WriteSequence;
 
-// What the desktop program keeps of its transfers: the backups after its reads and writes with
-// "打开备份文件夹", and the serial trace of each transfer with "打开日志文件夹". A backup or trace that
-// cannot be saved never spoils the transfer: it is a note in the status bar, not a message box.
+// Where the desktop program keeps what its transfers leave (the backups of its reads and writes, the serial
+// trace of each transfer), "打开备份文件夹" and "打开日志文件夹", and the status bar notes of what was kept.
+// A backup or trace that cannot be saved never spoils the transfer: it is a note, not a message box.
 class BackupCommands {
 public:
     // Opens a folder in the desktop's file manager; tests record the URL instead.
@@ -23,34 +18,28 @@ public:
 
     explicit BackupCommands(MainWindow& window);
 
-    QString folder() const { return store_.folder(); }
-    void setFolder(const QString& folder) { store_ = BackupStore(folder); }
+    QString folder() const { return folder_; }
+    void setFolder(const QString& folder) { folder_ = folder; }
+    QString traceFolder() const { return traceFolder_; }
+    void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
     void setUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
 
-    // Backs up what a finished read received. After a read that did not complete, returns the line that
-    // names the backup for the message shown next; otherwise nothing.
-    QString afterRead(const ReadJob& job, const TransferResult& result);
-    // Backs up what the radio held, as the read ahead of a write found it.
-    void beforeWrite(const QString& modelName, const QByteArray& contents);
-    // Backs up the image of a write that reached the radio; returns the backup's path, if one was saved.
-    QString afterWrite(const WriteSequence& job, const QString& modelName);
-    // Creates the folder if it is missing and opens it.
-    void openFolder();
+    // Where a transfer keeps its backups and its trace.
+    TransferSession::Keeping keeping() const { return {folder_, QString(), traceFolder_}; }
+    // The status bar note of a backup: its name, or why it was not saved.
+    void noteBackup(const TransferSession::Kept& kept);
+    // The note of a trace that could not be saved.
+    void noteTrace(const TransferSession::Kept& kept);
 
-    QString traceFolder() const { return traces_.folder(); }
-    void setTraceFolder(const QString& folder) { traces_ = TraceStore(folder); }
-    // Where the trace of a transfer of `kind` starting now will be kept.
-    QString tracePath(const QString& kind) const;
-    // Keeps the trace at `path` (see tracePath) and prunes the folder to the newest traces.
-    void keepTrace(const TransferTrace& trace, const QString& path);
+    // Create the folder if it is missing and open it.
+    void openFolder();
     void openTraceFolder();
 
 private:
-    void note(const Error& error, const QString& savedPath);
     void openFolderAt(const QString& folder, const QString& wontOpenText);
 
     MainWindow& window_;
-    BackupStore store_;
-    TraceStore traces_;
+    QString folder_;
+    QString traceFolder_;
     UrlOpener opener_;
 };

@@ -8,7 +8,6 @@
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
 #include "link/read_job.h"
-#include "link/transfer_trace.h"
 #include "link/write_job.h"
 #include "link/write_sequence.h"
 #include "texts/transfer_texts.h"
@@ -78,25 +77,23 @@ bool RadioCommands::openPort() {
     return true;
 }
 
-void RadioCommands::runInProgressWindow(TransferJob& job, bool write) {
+const TransferSession::Outcome& RadioCommands::runInProgressWindow(TransferSession& session, bool write) {
     Q_EMIT transferStarting();
     window_.showStatusNote(QString()); // the notes of an earlier transfer no longer apply
-    TransferTrace trace;
-    const QString tracePath = backups_.tracePath(write ? BackupStore::WriteWord : BackupStore::ReadWord);
-    job.setTrace(&trace);
     {
         ProgressWindow frmWAIT(*window_.prompter(), &window_);
         frmWAIT.blnn = write;
         frmWAIT.setStartDelay(timings_.startDelayMs);
         frmWAIT.setApplicationTitle(window_.applicationTitle());
-        frmWAIT.setTraceNote(RadioText::TraceSaved.arg(QDir::toNativeSeparators(tracePath)));
-        frmWAIT.setTransfer(&job);
+        if (!session.tracePath().isEmpty())
+            frmWAIT.setTraceNote(RadioText::TraceSaved.arg(QDir::toNativeSeparators(session.tracePath())));
+        frmWAIT.setTransfer(&session.job());
         window_.execDialog(&frmWAIT);
     }
     closePort();
-    job.setTrace(nullptr);
-    backups_.keepTrace(trace, tracePath);
-    lastResult_ = job.result();
+    const TransferSession::Outcome& outcome = session.finish();
+    lastResult_ = outcome.result;
+    return outcome;
 }
 
 void RadioCommands::mnuRead_Click() {
@@ -108,18 +105,24 @@ void RadioCommands::mnuRead_Click() {
     if (!openPort())
         return;
     RadioDocument& document = window_.document();
+    TransferSession session(*port_, document.models(), backups_.keeping());
     // The desktop shows what arrived and keeps it in its own data folder, as little as that may be.
-    ReadJob job(*port_, document.models(), receivedPath_, ReadJob::Keep::Arrived, timings_);
-    if (const Error e = job.prepare(); e.isError()) {
+    if (const Error e = session.prepareRead(receivedPath_, ReadJob::Keep::Arrived, timings_); e.isError()) {
         prompter.message(&window_, Prompter::Icon::Information, QString::number(e.code), e.description);
         closePort();
         return;
     }
-    runInProgressWindow(job, false);
+    const TransferSession::Outcome& outcome = runInProgressWindow(session, false);
+    backups_.noteBackup(outcome.backup);
+    backups_.noteTrace(outcome.trace);
+    const ReadJob& job = *session.readJob();
     if (!job.hasReceived())
         return;
-    // Kept before the decode, so that a read that cannot be shown is not lost either.
-    const QString backupNote = backups_.afterRead(job, lastResult_);
+    // After a read that did not complete, the message of what arrived names its backup.
+    const QString backupNote =
+        outcome.result.ok() || outcome.backup.path.isEmpty()
+            ? QString()
+            : RadioText::ReceivedBackedUp.arg(QDir::toNativeSeparators(outcome.backup.path));
     // What arrived is shown exactly as an opened file, with the same messages.
     window_.files().decodeWithMessages(
         [&job, &document](LoadedChannelFile* loaded) { return job.decodeInto(document, loaded); },
@@ -148,24 +151,23 @@ void RadioCommands::mnuWrite_Click() {
         return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
-    WriteSequence job(
-        *port_, document.models(),
-        {WritePreferences::backupBeforeWrite(), WritePreferences::verifyAfterWrite(), timings_});
-    if (const Error e = job.prepare(document); e.isError()) {
+    TransferSession session(*port_, document.models(), backups_.keeping());
+    if (const Error e = session.prepareWrite(document, {WritePreferences::backupBeforeWrite(),
+                                                        WritePreferences::verifyAfterWrite(), timings_});
+        e.isError()) {
         prompter.message(&window_, Prompter::Icon::Warning, UiText::TitleError,
                          TransferTexts::errorNumberText(e));
         return;
     }
-    job.setBackupHook([this](const QString& modelName, const QByteArray& contents) {
-        backups_.beforeWrite(modelName, contents);
-    });
     if (!openPort())
         return;
     // The modified mark stays: it says whether the file named in the title has the edits, and a write
     // does not put them there.
-    runInProgressWindow(job, true);
-    const QString backup = backups_.afterWrite(job, document.model().strPc);
-    showWriteReport(job.report(), backup);
+    const TransferSession::Outcome& outcome = runInProgressWindow(session, true);
+    backups_.noteBackup(outcome.radioBackup);
+    backups_.noteBackup(outcome.backup);
+    backups_.noteTrace(outcome.trace);
+    showWriteReport(session.writeJob()->report(), outcome.backup.path);
 }
 
 void RadioCommands::showWriteReport(const WriteSequence::Report& report, const QString& backup) {

@@ -11,7 +11,6 @@
 class MainWindow;
 class PortDialog;
 class SerialPort;
-class TransferJob;
 
 // The radio commands of the main window: mnuPort_Click (frmDK), mnuRead_Click and mnuWrite_Click (frmWAIT
 // running a read or a write job on the window's document). The main window owns one instance for the whole
@@ -49,11 +48,12 @@ Q_SIGNALS:
 
 private:
     bool openPort();
-    // Shows frmWAIT running the job until it has finished; the port is closed afterwards.
-    void runInProgressWindow(TransferJob& job, bool write);
-    // After a write: a matching read-back on the status bar; a difference, a failed read-back or the radio
-    // of another model in a box.
-    // The verdict of a finished write; `backup` is the saved image of what was sent, if any.
+    // Shows frmWAIT running the session's job until it has finished; the port is closed afterwards, and
+    // the session keeps its backups and trace.
+    const TransferSession::Outcome& runInProgressWindow(TransferSession& session, bool write);
+    // After a write: a matching read-back on the status bar; a difference, a failed read-back, the radio
+    // of another model or a write that stopped part of the way in a box. `backup` is the saved image of
+    // what was sent, if any.
     void showWriteReport(const WriteSequence::Report& report, const QString& backup);
 
     MainWindow& window_;

@@ -1,0 +1,105 @@
+#include "link/transfer_session.h"
+
+#include <QDateTime>
+
+#include "document/backup_store.h"
+#include "document/radio_document.h"
+#include "link/trace_store.h"
+#include "link/transfer_backup.h"
+
+QString TransferSession::defaultBackupFolder() {
+    return BackupStore::defaultFolder();
+}
+
+QString TransferSession::defaultTraceFolder() {
+    return TraceStore::defaultFolder();
+}
+
+TransferSession::TransferSession(SerialPort& port, const ModelTable& models, Keeping keeping)
+    : port_(port), models_(models), keeping_(std::move(keeping)) {}
+
+TransferSession::~TransferSession() {
+    if (job_)
+        job_->setTrace(nullptr);
+}
+
+void TransferSession::chooseTracePath(const QString& kind) {
+    if (!keeping_.traceFile.isEmpty())
+        tracePath_ = keeping_.traceFile;
+    else if (!keeping_.traceFolder.isEmpty())
+        tracePath_ = TraceStore(keeping_.traceFolder).pathFor(kind, QDateTime::currentDateTime());
+}
+
+Error TransferSession::prepareRead(const QString& receivedPath, ReadJob::Keep keep,
+                                   const LinkTimings& timings) {
+    auto job = std::make_unique<ReadJob>(port_, models_, receivedPath, keep, timings);
+    if (const Error e = job->prepare(); e.isError())
+        return e;
+    job_ = std::move(job);
+    job_->setTrace(&trace_);
+    chooseTracePath(BackupStore::ReadWord);
+    return Error::none();
+}
+
+Error TransferSession::prepareWrite(const RadioDocument& document, const WriteSequence::Options& options) {
+    auto job = std::make_unique<WriteSequence>(port_, models_, options);
+    if (const Error e = job->prepare(document); e.isError())
+        return e;
+    // What the radio held is kept before anything is written, as far as it arrived.
+    job->setBackupHook([this](const QString& modelName, const QByteArray& contents) {
+        if (keeping_.backupFolder.isEmpty())
+            return;
+        Kept& kept = outcome_.radioBackup;
+        kept.error = TransferBackup::saveRadio(modelName, contents, BackupStore(keeping_.backupFolder),
+                                               QDateTime::currentDateTime(), &kept.path);
+    });
+    modelName_ = document.model().strPc;
+    job_ = std::move(job);
+    job_->setTrace(&trace_);
+    chooseTracePath(BackupStore::WriteWord);
+    return Error::none();
+}
+
+Error TransferSession::prepareCompare(const RadioDocument& document, const LinkTimings& timings) {
+    auto job = std::make_unique<CompareJob>(port_, models_, timings);
+    if (const Error e = job->prepare(document); e.isError())
+        return e;
+    job_ = std::move(job);
+    job_->setTrace(&trace_);
+    chooseTracePath(BackupStore::ReadWord);
+    return Error::none();
+}
+
+void TransferSession::portOpenFailed(const QString& device, const Error& error) {
+    trace_.openFailed(device, error);
+}
+
+const TransferSession::Outcome& TransferSession::finish() {
+    if (finished_)
+        return outcome_;
+    finished_ = true;
+    if (job_) {
+        job_->setTrace(nullptr);
+        outcome_.result = job_->result();
+    }
+    if (!keeping_.backupFolder.isEmpty()) {
+        const BackupStore store(keeping_.backupFolder);
+        const QDateTime now = QDateTime::currentDateTime();
+        Kept& kept = outcome_.backup;
+        if (const ReadJob* read = readJob())
+            kept.error = TransferBackup::saveRead(*read, models_, store, now, &kept.path);
+        else if (const WriteSequence* write = writeJob())
+            kept.error = TransferBackup::saveWrite(*write, modelName_, store, now, &kept.path);
+    }
+    keepTrace();
+    return outcome_;
+}
+
+void TransferSession::keepTrace() {
+    if (tracePath_.isEmpty())
+        return;
+    outcome_.trace.path = tracePath_;
+    outcome_.trace.error = keeping_.traceFile.isEmpty()
+                               ? TraceStore(keeping_.traceFolder).save(trace_, tracePath_)
+                               : trace_.save(tracePath_);
+}
