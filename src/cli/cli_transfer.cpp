@@ -2,65 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSocketNotifier>
-#include <cerrno>
-#include <csignal>
 #include <unistd.h>
 
+#include "cli/cli_backup.h"
+#include "cli/stop_signals.h"
 #include "link/port_list.h"
 #include "link/serial_port.h"
 #include "link/transfer_job.h"
-#include "link/transfer_trace.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
 namespace Cli {
 
 namespace {
-
-int interruptPipe[2] = {-1, -1};
-
-void onInterrupt(int) {
-    const int saved = errno;
-    const char b = 1;
-    [[maybe_unused]] const ssize_t n = ::write(interruptPipe[1], &b, 1);
-    errno = saved;
-}
-
-// Ctrl+C becomes a byte on a pipe that the event loop watches, for as long as this object lives.
-class InterruptWatch {
-public:
-    explicit InterruptWatch(std::function<void()> onCtrlC) {
-        if (::pipe(interruptPipe) != 0)
-            return;
-        notifier_ = std::make_unique<QSocketNotifier>(interruptPipe[0], QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [onCtrlC] {
-            char b;
-            [[maybe_unused]] const ssize_t n = ::read(interruptPipe[0], &b, 1);
-            onCtrlC();
-        });
-        struct sigaction sa = {};
-        sa.sa_handler = onInterrupt;
-        sigemptyset(&sa.sa_mask);
-        sigaction(SIGINT, &sa, &old_);
-        sigaction(SIGTERM, &sa, &oldTerm_);
-    }
-    ~InterruptWatch() {
-        if (!notifier_)
-            return;
-        sigaction(SIGINT, &old_, nullptr);
-        sigaction(SIGTERM, &oldTerm_, nullptr);
-        notifier_.reset();
-        ::close(interruptPipe[0]);
-        ::close(interruptPipe[1]);
-        interruptPipe[0] = interruptPipe[1] = -1;
-    }
-
-private:
-    std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction old_ = {};
-    struct sigaction oldTerm_ = {};
-};
 
 // The title of the transfer's messages that carry the program's name.
 const QString kApplicationTitle = QStringLiteral("radiocps-cli");
@@ -92,32 +46,25 @@ const QStringList& transferValueOptions() {
     return options;
 }
 
-namespace {
-
-// Writes the trace when asked to (--trace) and names it after a failure; a trace that cannot be written is
-// a warning and never changes the exit code.
-void saveTrace(const TransferTrace& trace, const Arguments& args, bool failed) {
-    const auto path = args.option(QStringLiteral("--trace"));
-    if (!path)
-        return;
-    if (const Error e = trace.save(*path); e.isError())
-        printErr(CliText::TraceFailed.arg(e.description));
-    else if (failed)
-        printErr(CliText::TraceSaved.arg(QDir::toNativeSeparators(*path)));
+TransferSession::Keeping keeping(const Arguments& args, bool backups) {
+    TransferSession::Keeping k;
+    if (backups)
+        k.backupFolder = backupFolder();
+    k.traceFile = args.option(QStringLiteral("--trace")).value_or(QString());
+    return k;
 }
 
-} // namespace
+namespace {
 
-TransferResult runJob(TransferJob& job, SerialPort& port, const Arguments& args, Error* openError) {
-    TransferTrace trace;
-    const QString device = portDevicePath(args.option(QStringLiteral("--port")).value_or(QString()));
-    *openError = port.open(device);
-    if (openError->isError()) {
-        trace.openFailed(device, *openError);
-        saveTrace(trace, args, true);
-        return {};
-    }
-    job.setTrace(&trace);
+// A backup's path, or a warning; neither changes the exit code.
+void reportKept(const TransferSession::Kept& kept, const QString& failedText, const QString& savedText) {
+    if (kept.error.isError())
+        printErr(failedText.arg(kept.error.description));
+    else if (!kept.path.isEmpty() && !savedText.isEmpty())
+        printErr(savedText.arg(QDir::toNativeSeparators(kept.path)));
+}
+
+void runJob(TransferJob& job, const QString& device) {
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     QString caption;
     bool progressShown = false;
@@ -158,14 +105,30 @@ TransferResult runJob(TransferJob& job, SerialPort& port, const Arguments& args,
         endProgressLine();
         QCoreApplication::quit();
     });
-    InterruptWatch interrupt([&] { job.cancel(); });
+    StopSignals stop([&] { job.cancel(); });
     job.start();
     if (!job.isFinished())
         QCoreApplication::exec();
+}
+
+} // namespace
+
+const TransferSession::Outcome& runSession(TransferSession& session, SerialPort& port, const Arguments& args,
+                                           Error* openError) {
+    const QString device = portDevicePath(args.option(QStringLiteral("--port")).value_or(QString()));
+    *openError = port.open(device);
+    if (openError->isError())
+        session.portOpenFailed(device, *openError);
+    else
+        runJob(session.job(), device);
     port.close();
-    job.setTrace(nullptr);
-    saveTrace(trace, args, !job.result().ok());
-    return job.result();
+    const TransferSession::Outcome& outcome = session.finish();
+    // Before anything that can fail later: what was kept, and where.
+    reportKept(outcome.radioBackup, CliText::BackupFailed, CliText::BackupSaved);
+    reportKept(outcome.backup, CliText::BackupFailed, CliText::BackupSaved);
+    const bool failed = openError->isError() || !outcome.result.ok();
+    reportKept(outcome.trace, CliText::TraceFailed, failed ? CliText::TraceSaved : QString());
+    return outcome;
 }
 
 int transferExit(const TransferResult& result) {

@@ -7,10 +7,10 @@
 #include "cli/cli_support.h"
 #include "link/link_timing.h"
 #include "link/transfer_action.h"
+#include "link/transfer_session.h"
 #include "link/write_sequence.h"
 
 class SerialPort;
-class TransferJob;
 
 namespace Cli {
 
@@ -20,13 +20,18 @@ bool transferTimings(const Arguments& args, LinkTimings* timings, QString* probl
 // The options every transfer command takes besides its own.
 const QStringList& transferValueOptions(); // --port, --config, --timeout, --trace
 
-// Opens the device that --port names (a bare name is looked for in /dev) on `port` (the job's port) and
-// runs the job in the event loop until it finishes: messages go to stderr as they come (and count as closed
-// at once), progress is drawn on stderr when it is a terminal, the no-answer hint is printed once, Ctrl+C
-// cancels the transfer cleanly. The port is closed afterwards. An open failure is returned in *openError
-// with no transfer run. With --trace FILE the serial trace is written to FILE however the transfer ended,
-// and a failed transfer (or open) names it on stderr.
-TransferResult runJob(TransferJob& job, SerialPort& port, const Arguments& args, Error* openError);
+// Where a transfer command keeps what it keeps: the backups (when `backups`) and, with --trace FILE, the
+// serial trace.
+TransferSession::Keeping keeping(const Arguments& args, bool backups);
+
+// Opens the device that --port names (a bare name is looked for in /dev) on `port` (the session's port) and
+// runs the session's job in the event loop until it finishes: messages go to stderr as they come (and count
+// as closed at once), progress is drawn on stderr when it is a terminal, the no-answer hint is printed once,
+// Ctrl+C cancels the transfer cleanly. The port is closed afterwards and the session finished: its backups
+// are named on stderr, and its trace (however the transfer ended) when the transfer or the open failed. An
+// open failure is returned in *openError with no transfer run.
+const TransferSession::Outcome& runSession(TransferSession& session, SerialPort& port, const Arguments& args,
+                                           Error* openError);
 
 // Exit code and stderr line of a finished transfer.
 int transferExit(const TransferResult& result);

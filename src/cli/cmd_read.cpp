@@ -1,12 +1,11 @@
 // radiocps-cli read --port DEVICE --out FILE [--config INI] [--timeout S] [--json] [--trace FILE]
-#include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
 #include "cli/show_format.h"
 #include "document/radio_document.h"
 #include "link/qt_serial_port.h"
-#include "link/read_job.h"
+#include "link/transfer_session.h"
 #include "texts/cli_texts.h"
 
 namespace {
@@ -30,18 +29,17 @@ int runRead(const QStringList& args) {
     if (Error e = Cli::prepareDocument(a, &document); e.isError())
         return Cli::fail(e);
     QtSerialPort port;
+    TransferSession session(port, document.models(), Cli::keeping(a, true));
     // The user's FILE is only replaced by a completed read; a failed one leaves it as it was.
-    ReadJob job(port, document.models(), *a.option(QStringLiteral("--out")), ReadJob::Keep::Completed,
-                timings);
-    if (Error e = job.prepare(); e.isError())
+    if (Error e = session.prepareRead(*a.option(QStringLiteral("--out")), ReadJob::Keep::Completed, timings);
+        e.isError())
         return Cli::fail(e);
     Error openError;
-    const TransferResult result = Cli::runJob(job, port, a, &openError);
+    // Whatever arrived is backed up even when FILE cannot take it.
+    const TransferResult result = Cli::runSession(session, port, a, &openError).result;
     if (openError.isError())
         return Cli::fail(openError);
-    // Before anything that can fail: whatever arrived is kept even when FILE cannot take it.
-    Cli::backUpRead(job, document.models());
-
+    const ReadJob& job = *session.readJob();
     if (job.keepError().isError())
         return Cli::fail(job.keepError());
 

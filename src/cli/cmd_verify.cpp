@@ -56,14 +56,15 @@ int runVerify(const QStringList& args) {
     if (!document.isComplete())
         Cli::printErr(CliText::InputIncomplete);
     QtSerialPort port;
-    CompareJob job(port, document.models(), timings);
-    if (Error e = job.prepare(document); e.isError())
+    // A comparison changes nothing on the radio: no backup.
+    TransferSession session(port, document.models(), Cli::keeping(a, false));
+    if (Error e = session.prepareCompare(document, timings); e.isError())
         return Cli::fail(e);
     Error openError;
-    const TransferResult result = Cli::runJob(job, port, a, &openError);
+    const TransferResult result = Cli::runSession(session, port, a, &openError).result;
     if (openError.isError())
         return Cli::fail(openError);
-    return verdictExit(job.report(), result);
+    return verdictExit(session.compareJob()->report(), result);
 }
 
 const CliCommandRegistrar verifyCommand(

@@ -1,17 +1,15 @@
 // radiocps-cli write --port DEVICE FILE [--config INI] [--timeout S] [--allow-incomplete] [--backup]
 //                    [--verify] [--trace FILE]
-#include "cli/cli_backup.h"
 #include "cli/cli_support.h"
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
 #include "document/radio_document.h"
 #include "image/block_address.h"
 #include "link/qt_serial_port.h"
-#include "link/write_job.h"
+#include "link/transfer_session.h"
 #include "link/write_sequence.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
-#include "texts/validity_texts.h"
 
 namespace {
 
@@ -47,29 +45,20 @@ int runWrite(const QStringList& args) {
         Cli::printErr(
             CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
     }
-    if (const FrequencyCheck check = WriteJob::check(document); !check) {
-        if (check.verdict == FrequencyCheck::Verdict::NotANumber)
-            return Cli::fail(check.error);
-        return Cli::fail({ErrorCode::InvalidArgument, TransferTexts::frequencyOutOfBand(check)});
-    }
-    if (document.invalidCount() > 0) {
-        return Cli::fail({ErrorCode::InvalidArgument,
-                          ValidityText::writeRefused(document.table(), document.invalidCells().constFirst(),
-                                                     document.frequencyLimits(), document.invalidCount())});
-    }
+    if (const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(document);
+        refusal.refuses())
+        return Cli::fail(TransferTexts::writeRefusalError(refusal, document.table()));
     QtSerialPort port;
-    WriteSequence job(port, document.models(),
-                      {a.has(QStringLiteral("--backup")), a.has(QStringLiteral("--verify")), timings});
-    if (Error e = job.prepare(document); e.isError())
+    TransferSession session(port, document.models(), Cli::keeping(a, true));
+    if (Error e = session.prepareWrite(
+            document, {a.has(QStringLiteral("--backup")), a.has(QStringLiteral("--verify")), timings});
+        e.isError())
         return Cli::fail(e);
-    job.setBackupHook(&Cli::backUpRadio);
-
     Error openError;
-    const TransferResult result = Cli::runJob(job, port, a, &openError);
+    const TransferResult result = Cli::runSession(session, port, a, &openError).result;
     if (openError.isError())
         return Cli::fail(openError);
-    Cli::backUpWrite(job, document.model().strPc);
-    return Cli::writeExit(job.report(), result);
+    return Cli::writeExit(session.writeJob()->report(), result);
 }
 
 const CliCommandRegistrar writeCommand(

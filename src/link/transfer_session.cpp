@@ -15,6 +15,19 @@ QString TransferSession::defaultTraceFolder() {
     return TraceStore::defaultFolder();
 }
 
+TransferSession::WriteRefusal TransferSession::checkWrite(const RadioDocument& document) {
+    WriteRefusal refusal;
+    refusal.frequency = ValidateFrequencies(document.table(), document.model().band);
+    if (!refusal.frequency)
+        return refusal;
+    // A value a file or a radio brought that the editors would not take never reaches a radio.
+    refusal.invalidCells = document.invalidCount();
+    refusal.limits = document.frequencyLimits();
+    if (refusal.invalidCells > 0)
+        refusal.cell = document.invalidCells().constFirst();
+    return refusal;
+}
+
 TransferSession::TransferSession(SerialPort& port, const ModelTable& models, Keeping keeping)
     : port_(port), models_(models), keeping_(std::move(keeping)) {}
 

@@ -2,9 +2,12 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "config/app_config.h"
 #include "config/error.h"
+#include "image/cell_rules.h"
+#include "image/frequency_check.h"
 #include "link/compare_job.h"
 #include "link/link_timing.h"
 #include "link/read_job.h"
@@ -40,6 +43,18 @@ public:
         Kept backup;      // a read: what arrived; a write: what was sent, once a block went out
         Kept trace;
     };
+
+    // Why a document must not be written: a frequency outside the band (the check a write has always made
+    // first), else the first cell the editors would not take. Empty when it may be written.
+    struct WriteRefusal {
+        FrequencyCheck frequency;
+        std::optional<CellRules::CellIssue> cell;
+        int invalidCells = 0;
+        CellRules::FrequencyLimits limits;
+
+        bool refuses() const { return !frequency || cell.has_value(); }
+    };
+    static WriteRefusal checkWrite(const RadioDocument& document);
 
     TransferSession(SerialPort& port, const ModelTable& models, Keeping keeping);
     ~TransferSession();

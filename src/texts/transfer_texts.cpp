@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "texts/ui_texts.h"
+#include "texts/validity_texts.h"
 
 namespace TransferTexts {
 
@@ -65,6 +66,23 @@ Shown writeCheck(const FrequencyCheck& check) {
     if (check.verdict == FrequencyCheck::Verdict::NotANumber)
         return {Icon::Critical, QString::number(check.error.code), check.error.description};
     return {Icon::Information, UiText::TitleNotice, frequencyOutOfBand(check)};
+}
+
+Shown writeRefusal(const TransferSession::WriteRefusal& refusal, const ChannelTable& table) {
+    if (!refusal.frequency)
+        return writeCheck(refusal.frequency);
+    return {Icon::Information, UiText::TitleNotice, writeRefusalError(refusal, table).description};
+}
+
+Error writeRefusalError(const TransferSession::WriteRefusal& refusal, const ChannelTable& table) {
+    if (refusal.frequency.verdict == FrequencyCheck::Verdict::NotANumber)
+        return refusal.frequency.error;
+    if (!refusal.frequency)
+        return {ErrorCode::InvalidArgument, frequencyOutOfBand(refusal.frequency)};
+    if (refusal.cell)
+        return {ErrorCode::InvalidArgument,
+                ValidityText::writeRefused(table, *refusal.cell, refusal.limits, refusal.invalidCells)};
+    return Error::none();
 }
 
 namespace {

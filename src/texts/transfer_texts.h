@@ -4,6 +4,7 @@
 
 #include "image/frequency_check.h"
 #include "link/transfer_action.h"
+#include "link/transfer_session.h"
 #include "link/write_sequence.h"
 
 // The words of the transfers: the progress window's captions and the messages a read or a write shows.
@@ -35,6 +36,10 @@ QString errorNumberText(const Error& error);
 Shown writeCheck(const FrequencyCheck& check);
 // The out-of-band text alone.
 QString frequencyOutOfBand(const FrequencyCheck& check);
+// A refused write: the frequency check as writeCheck words it, else the first marked cell ("提示").
+Shown writeRefusal(const TransferSession::WriteRefusal& refusal, const ChannelTable& table);
+// The same as an error value, for the command line: the code of a cell that is not a number, else 5.
+Error writeRefusalError(const TransferSession::WriteRefusal& refusal, const ChannelTable& table);
 
 // How a write ended beyond the transfers' own messages: "写频完成，校验一致" after a matching read-back,
 // the channels and blocks that differ, why the read-back failed, both models when the radio is another

@@ -8,11 +8,9 @@
 #include "link/port_list.h"
 #include "link/qt_serial_port.h"
 #include "link/read_job.h"
-#include "link/write_job.h"
 #include "link/write_sequence.h"
 #include "texts/transfer_texts.h"
 #include "texts/ui_texts.h"
-#include "texts/validity_texts.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
 #include "ui/port_dialog.h"
@@ -132,15 +130,9 @@ void RadioCommands::mnuRead_Click() {
 void RadioCommands::mnuWrite_Click() {
     Prompter& prompter = *window_.prompter();
     const RadioDocument& document = window_.document();
-    if (const FrequencyCheck check = WriteJob::check(document); !check) {
-        prompter.show(&window_, TransferTexts::writeCheck(check));
-        return;
-    }
-    // A value the editors would not take (from a file or a radio) never reaches a radio.
-    if (document.invalidCount() > 0) {
-        prompter.message(&window_, Prompter::Icon::Information, UiText::TitleNotice,
-                         ValidityText::writeRefused(document.table(), document.invalidCells().constFirst(),
-                                                    document.frequencyLimits(), document.invalidCount()));
+    if (const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(document);
+        refusal.refuses()) {
+        prompter.show(&window_, TransferTexts::writeRefusal(refusal, document.table()));
         return;
     }
     // A table that lacks channels would blank them on the radio: said first, named, and only on request.
