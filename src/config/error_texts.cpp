@@ -27,6 +27,10 @@ QString notRegularFile(const QString& path) {
     return kFileAccess + path + QStringLiteral(" 不是普通文件（可能是文件夹、管道或设备）");
 }
 
+QString symbolicLink(const QString& path) {
+    return kFileAccess + path + QStringLiteral(" 是符号链接，不是普通文件：程序不经由它写入");
+}
+
 QString pathNotFound(const QString& folder) {
     return QStringLiteral("路径未找到：") + folder;
 }

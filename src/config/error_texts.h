@@ -14,6 +14,7 @@ QString fileAccess(const QString& path, const QString& reason); // PathFileAcces
 QString pathNotFound(const QString& folder);                    // PathNotFound
 QString cannotRemove(const QString& path);                      // PermissionDenied
 QString notRegularFile(const QString& path);                    // PathFileAccess: a folder, FIFO or device
+QString symbolicLink(const QString& path);                      // PathFileAccess: never written through
 
 // The frequency limits of the tune window. Either or both of the limits may be wrong.
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
@@ -18,7 +19,18 @@ Error checkRegularFile(const QString& path);
 // Reads a whole regular file: FileNotFound when it is missing, PathFileAccess when it cannot be read.
 Error readRegularFile(const QString& path, QByteArray* bytes);
 
-// Writes `bytes` to `path` in one go. Refuses a path that exists and is not a regular file.
+// The rule for every file the programs create or replace at `path`:
+// - a symbolic link at the name is refused, never written through (it may point at anything);
+// - so is anything else that is not a regular file (see checkRegularFile);
+// - the folder must be there: a path the user named never gets folders made for it (PathNotFound, naming
+//   the folder); only the program's own per-user folders are made, by makeOwnFolder;
+// - a new file gets the permissions the umask leaves of rw-rw-rw-, a replaced file keeps its own.
+Error checkNewFile(const QString& path);
+
+// Makes a per-user folder the program owns (backups, traces, the received file), with its parents.
+Error makeOwnFolder(const QString& folder);
+
+// Writes `bytes` to `path` in one go, under the rule of checkNewFile.
 Error writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // For writers that stream into a QIODevice (the PDF writer): open(), let the writer use device(), then
@@ -44,4 +56,26 @@ private:
     QString path_;
     QSaveFile file_;
     bool failed_ = false;
+};
+
+// A file that takes the place of `path` whole, written first beside it under a name of its own that can be
+// read while the writing goes on (what a read has received so far). open() and putInPlace() apply the rule
+// of checkNewFile; a file not put in place is removed with this object.
+class FileBeside {
+public:
+    explicit FileBeside(const QString& path);
+    ~FileBeside();
+    FileBeside(const FileBeside&) = delete;
+    FileBeside& operator=(const FileBeside&) = delete;
+
+    Error open();
+    QFile* device() { return &file_; }
+    // The file beside the path, while it is open.
+    QString fileName() const { return file_.fileName(); }
+    // Replaces the file at the path by the one beside it, in one rename.
+    Error putInPlace();
+
+private:
+    QString path_;
+    QFile file_;
 };

@@ -53,8 +53,8 @@ QString BackupStore::fileName(Kind kind, const QString& modelName, const QDateTi
 Error BackupStore::save(Kind kind, const QString& modelName, const QByteArray& channelFileContents,
                         const QDateTime& when, QString* savedPath) const {
     const QDir dir(folder_);
-    if (!QDir().mkpath(folder_))
-        return {ErrorCode::PathNotFound, ErrorText::pathNotFound(folder_)};
+    if (Error e = makeOwnFolder(folder_); e.isError())
+        return e;
     const QString name = fileName(kind, modelName, when);
     QString path = dir.filePath(name);
     for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n) {

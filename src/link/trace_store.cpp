@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "config/error_texts.h"
+#include "config/safe_file.h"
 #include "link/transfer_trace.h"
 
 namespace {
@@ -29,8 +29,8 @@ QString TraceStore::pathFor(const QString& kind, const QDateTime& when) const {
 }
 
 Error TraceStore::save(const TransferTrace& trace, const QString& path) const {
-    if (!QDir().mkpath(folder_))
-        return {ErrorCode::PathNotFound, ErrorText::pathNotFound(folder_)};
+    if (Error e = makeOwnFolder(folder_); e.isError())
+        return e;
     if (Error e = trace.save(path); e.isError())
         return e;
     prune();

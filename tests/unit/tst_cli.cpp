@@ -420,6 +420,15 @@ private Q_SLOTS:
                                         << "文件未找到：" + dir.filePath("none.ini");
         QTest::newRow("config device")
             << QStringList{"show", demo, "--config", "/dev/null"} << "/dev/null" + notFile;
+        // What the tool creates: never through a link, never in a folder it would have to make.
+        const QString link = dir.filePath("link.json");
+        if (!QFileInfo(link).isSymLink())
+            QFile::link(dir.filePath("never.json"), link);
+        QTest::newRow("convert over a link")
+            << QStringList{"convert", demo, link, "--config", config} << link + QStringLiteral(" 是符号链接");
+        QTest::newRow("convert into a missing folder")
+            << QStringList{"convert", demo, dir.filePath("missing/x.json"), "--config", config}
+            << "路径未找到：" + dir.filePath("missing");
     }
     void refusesWhatIsNotAFile() {
         QFETCH(QStringList, args);

@@ -281,10 +281,11 @@ void TestReportPdf::textReadsBack() {
 }
 
 void TestReportPdf::unwritableFileKeepsNothing() {
-    const QString pdf = dir_.filePath(QStringLiteral("missing-folder/report.pdf"));
-    const Error e = writeReportPdf(pdf, report(QStringLiteral("0"), 16));
-    QCOMPARE(e.code, ErrorCode::PathFileAccess);
-    QVERIFY(!QFile::exists(pdf));
+    const QString folder = dir_.filePath(QStringLiteral("missing-folder"));
+    const Error e = writeReportPdf(folder + QStringLiteral("/report.pdf"), report(QStringLiteral("0"), 16));
+    QCOMPARE(e.code, ErrorCode::PathNotFound);
+    QVERIFY(e.description.contains(folder));
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 void TestReportPdf::cli_data() {

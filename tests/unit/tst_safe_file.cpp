@@ -13,6 +13,7 @@
 #include "config/ini_file.h"
 #include "config/safe_file.h"
 #include "image/channel_file.h"
+#include "link/received_file.h"
 #include "print/report_data.h"
 #include "print/report_print.h"
 
@@ -92,6 +93,33 @@ void expectOnlyOld(const QString& folder, const QString& path, const QStringList
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name), expected);
 }
 
+const QByteArray kNew = "new\r\n";
+
+// The writers of files the programs create, each writing kNew.
+void addCreatorRows(const std::function<void(const char*, const Writer&)>& rows) {
+    rows("whole bytes", [](const QString& p) { return writeFileAtomically(p, kNew); });
+    rows("beside", [](const QString& p) {
+        FileBeside f(p);
+        if (Error e = f.open(); e.isError())
+            return e;
+        f.device()->write(kNew);
+        return f.putInPlace();
+    });
+    rows("received file, user's path", [](const QString& p) {
+        ReceivedFile f(p, ReceivedFile::Folder::Named);
+        if (Error e = f.begin(); e.isError())
+            return e;
+        if (Error e = f.append(kNew.left(2)); e.isError())
+            return e;
+        return f.keep();
+    });
+}
+
+int modeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
 bool run(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
@@ -161,6 +189,68 @@ private Q_SLOTS:
         QVERIFY(after.exists() && !after.isFile());
         QCOMPARE(QDir(here.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
                  QStringList{QStringLiteral("target")});
+    }
+
+    // One rule for every file created: the umask decides a new file's permissions, a replaced file keeps
+    // its own; a link at the name and a missing folder are refused, named, and left as they were.
+    void creationRule_data() {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QString>("before"); // at the path: none, file (0640), link, dangling, no folder
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("mode"); // of the file written
+        QTest::addColumn<int>("code"); // the error when refused
+        addCreatorRows([](const char* name, const Writer& w) {
+            const auto row = [&](const char* what) {
+                return &QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(name, what)));
+            };
+            *row("new, umask 022") << w << "none" << 022 << 0644 << 0;
+            *row("new, umask 077") << w << "none" << 077 << 0600 << 0;
+            *row("new, umask 002") << w << "none" << 002 << 0664 << 0;
+            *row("replaced keeps its mode") << w << "file" << 077 << 0640 << 0;
+            *row("link refused") << w << "link" << 022 << 0 << ErrorCode::PathFileAccess;
+            *row("dangling link refused") << w << "dangling" << 022 << 0 << ErrorCode::PathFileAccess;
+            *row("missing folder refused") << w << "no folder" << 022 << 0 << ErrorCode::PathNotFound;
+        });
+    }
+    void creationRule() {
+        QFETCH(Writer, writer);
+        QFETCH(QString, before);
+        QFETCH(int, umask);
+        QFETCH(int, mode);
+        QFETCH(int, code);
+        QTemporaryDir here;
+        const QString target = here.filePath(QStringLiteral("target"));
+        const QString missing = here.filePath(QStringLiteral("missing"));
+        QString path = here.filePath(QStringLiteral("file"));
+        if (before == QLatin1String("file")) {
+            writeOld(path);
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        } else if (before == QLatin1String("link")) {
+            writeOld(target);
+            QVERIFY(QFile::link(target, path));
+        } else if (before == QLatin1String("dangling")) {
+            QVERIFY(QFile::link(target, path));
+        } else if (before == QLatin1String("no folder")) {
+            path = missing + QStringLiteral("/deeper/file");
+        }
+        const QStringList entries = QDir(here.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        const mode_t saved = ::umask(mode_t(umask));
+        const Error e = writer(path);
+        ::umask(saved);
+
+        QCOMPARE(e.code, code);
+        if (code == 0) {
+            QVERIFY(!fileBytes(path).isEmpty() && fileBytes(path) != kOld);
+            QCOMPARE(modeOf(path), mode);
+            return;
+        }
+        QVERIFY2(e.description.contains(
+                     before == QLatin1String("no folder") ? missing + QStringLiteral("/deeper") : path),
+                 qPrintable(e.description));
+        QCOMPARE(QDir(here.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        if (before == QLatin1String("link"))
+            QCOMPARE(fileBytes(target), kOld);
     }
 
     // A file-size limit makes the flush fail the way a full disk does, on any machine and for any user.
