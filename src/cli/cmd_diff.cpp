@@ -70,6 +70,9 @@ int runDiff(const QStringList& args) {
     for (const auto& [document, path] :
          {std::pair{&left, a.positional[0]}, std::pair{&right, a.positional[1]}}) {
         if (Error e = Cli::readChannelSet(a, path, document); e.isError()) {
+            // Say which of the two files it was, unless the message does.
+            if (!e.description.contains(path))
+                e.description = path + QStringLiteral(": ") + e.description;
             Cli::fail(e);
             return kCannotCompare;
         }

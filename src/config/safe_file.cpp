@@ -53,6 +53,9 @@ Error readRegularFile(const QString& path, QByteArray* bytes) {
     if (!file.open(QIODevice::ReadOnly))
         return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
     *bytes = file.readAll();
+    // A read that fails halfway (an I/O error) must not pass for a short file.
+    if (file.error() != QFileDevice::NoError)
+        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(path, file.errorString())};
     return Error::none();
 }
 

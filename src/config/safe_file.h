@@ -17,6 +17,7 @@
 Error checkRegularFile(const QString& path);
 
 // Reads a whole regular file: FileNotFound when it is missing, PathFileAccess when it cannot be read.
+// Every error names the file.
 Error readRegularFile(const QString& path, QByteArray* bytes);
 
 // The rule for every file the programs create or replace at `path`:

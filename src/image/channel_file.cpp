@@ -1,8 +1,5 @@
 #include "image/channel_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "config/error_texts.h"
 #include "config/safe_file.h"
 #include "image/channel_codec.h"
@@ -119,13 +116,11 @@ QByteArray format(const MemoryImage& image) {
 
 Error LoadChannelFile(const QString& path, const ModelTable& table, const RadioSettings& before,
                       LoadedChannelFile* out) {
-    if (!QFileInfo::exists(path))
-        return {ErrorCode::FileNotFound, ErrorText::fileNotFound(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ErrorCode::PathFileAccess, ErrorText::fileAccess(file.errorString())};
+    QByteArray bytes;
+    if (Error e = readRegularFile(path, &bytes); e.isError())
+        return e;
     QVector<Block> blocks;
-    if (Error e = ChannelFile::parse(file.readAll(), &blocks); e.isError())
+    if (Error e = ChannelFile::parse(bytes, &blocks); e.isError())
         return e;
     return ChannelFile::decode(blocks, table, before, out);
 }

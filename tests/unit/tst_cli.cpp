@@ -532,18 +532,27 @@ private Q_SLOTS:
     void diffExitCodes_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
-        QTest::newRow("one file") << QStringList{"diff", samples + "demo-16.qfd"} << 2;
-        QTest::newRow("three files") << QStringList{"diff", "a", "b", "c"} << 2;
+        QTest::addColumn<QString>("named"); // the file a failure names
+        const QString demo = samples + "demo-16.qfd";
+        const QString bad = dir.filePath("bad.qfd");
+        writeAll(bad, "52 00\r\n");
+        QTest::newRow("one file") << QStringList{"diff", demo} << 2 << QString();
+        QTest::newRow("three files") << QStringList{"diff", "a", "b", "c"} << 2 << QString();
         QTest::newRow("missing file")
-            << QStringList{"diff", samples + "demo-16.qfd", "/nonexistent.qfd"} << 5;
-        QTest::newRow("a folder") << QStringList{"diff", dir.path(), samples + "demo-16.qfd"} << 5;
+            << QStringList{"diff", demo, "/nonexistent.qfd"} << 5 << "/nonexistent.qfd";
+        QTest::newRow("a folder") << QStringList{"diff", dir.path(), demo} << 5 << dir.path();
+        // Fails with an I/O error on the first read, even for root.
+        QTest::newRow("unreadable") << QStringList{"diff", "/proc/self/mem", demo} << 5 << "/proc/self/mem";
+        QTest::newRow("undecodable") << QStringList{"diff", demo, bad} << 5 << bad;
     }
     void diffExitCodes() {
         QFETCH(QStringList, args);
+        QFETCH(QString, named);
         const Run r = run(args + QStringList{"--config", config});
         QTEST(r.code, "code");
         QVERIFY(r.out.isEmpty());
         QVERIFY(!r.err.isEmpty());
+        QVERIFY2(QString::fromUtf8(r.err).contains(named), r.err.constData());
     }
 };
 
