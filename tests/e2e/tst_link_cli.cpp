@@ -24,6 +24,7 @@ private Q_SLOTS:
     void writeThenReadBack();
     void silenceTimesOut();
     void failedReadStillShowsPartial();
+    void interruptCancels_data();
     void interruptCancels();
     void readKeepsFileUnlessComplete_data();
     void readKeepsFileUnlessComplete();
@@ -219,17 +220,29 @@ void TestLinkCli::failedReadStillShowsPartial() {
     QVERIFY(!QFile::exists(out));
 }
 
+// Ctrl+C, a kill and a closed terminal all stop the transfer cleanly.
+void TestLinkCli::interruptCancels_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
 void TestLinkCli::interruptCancels() {
+    QFETCH(int, signal);
     Sim sim;
     QVERIFY(sim.start({QStringLiteral("--fault"), QStringLiteral("silent")}));
     QTemporaryDir folder;
     const QString out = folder.filePath(QStringLiteral("int.qfd"));
+    QTemporaryDir traces;
+    const QString trace = traces.filePath(QStringLiteral("trace.txt"));
     QFile own(out);
     QVERIFY(own.open(QIODevice::WriteOnly) && own.write(kOwnBytes) == kOwnBytes.size());
     own.close();
     QProcess p;
     p.start(kBin + QStringLiteral("/radiocps-cli"),
-            {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"), out});
+            {QStringLiteral("read"), QStringLiteral("--port"), sim.device, QStringLiteral("--out"), out,
+             QStringLiteral("--trace"), trace});
     QVERIFY(p.waitForStarted());
     // Interrupted once the transfer runs (its first caption is out), however slowly the program started.
     QByteArray err;
@@ -237,7 +250,7 @@ void TestLinkCli::interruptCancels() {
                                  .contains(TransferTexts::caption(TransferCaption::Connecting).toUtf8()),
                              10000);
     QTest::qWait(200);
-    ::kill(pid_t(p.processId()), SIGINT);
+    ::kill(pid_t(p.processId()), signal);
     QVERIFY(p.waitForFinished(3000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 1);
@@ -246,6 +259,8 @@ void TestLinkCli::interruptCancels() {
     // A cancelled read leaves the user's file as it was, and nothing beside it.
     QCOMPARE(fileBytes(out), kOwnBytes);
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("int.qfd")});
+    // The trace is written up to the cancel.
+    QVERIFY(fileBytes(trace).endsWith(" CANCEL\n"));
 }
 
 void TestLinkCli::readKeepsFileUnlessComplete_data() {
