@@ -18,6 +18,9 @@ inline constexpr LinkTimer kLinkTimers[] = {LinkTimer::NoResponse, LinkTimer::Wa
 // all for a while (wrong port, cable, power) and goes on trying.
 enum class TransferCaption { Connecting, Reading, Writing, NoAnswer };
 
+// The stages of a job, each a session of its own with the radio.
+enum class TransferStage { Read, BackupRead, Write, Verify };
+
 // A message for the user as a kind and the values it names; the faces word it and choose its icon. The
 // transfer waits until the user has closed it (messageClosed).
 struct TransferMessage {

@@ -1,12 +1,19 @@
 #include "link/transfer_job.h"
 
+#include <QTimer>
+
 #include "link/transfer_driver.h"
 #include "link/transfer_machine.h"
 #include "link/transfer_trace.h"
 
 #include <utility>
 
-TransferJob::TransferJob(SerialPort& port, QObject* parent) : QObject(parent), port_(port) {}
+TransferJob::TransferJob(SerialPort& port, QObject* parent)
+    : QObject(parent), port_(port), stageGap_(new QTimer(this)) {
+    stageGap_->setObjectName(QStringLiteral("stageGap"));
+    stageGap_->setSingleShot(true);
+    connect(stageGap_, &QTimer::timeout, this, &TransferJob::gapOver);
+}
 
 TransferJob::~TransferJob() = default;
 
@@ -33,6 +40,7 @@ void TransferJob::start() {
     if (!driver_ || started_)
         return;
     started_ = true;
+    Q_EMIT stageStarted(stageIndex());
     driver_->start();
 }
 
@@ -41,13 +49,22 @@ void TransferJob::startMachine() {
         startHeld_ = true; // between two machines a hold keeps the next one from waking the radio
         return;
     }
-    if (driver_ && started_ && !ended_)
+    if (driver_ && started_ && !ended_) {
+        Q_EMIT stageStarted(stageIndex());
         driver_->start();
+    }
+}
+
+void TransferJob::startMachineAfter(int ms) {
+    gapLeftMs_ = -1;
+    stageGap_->start(qMax(0, ms));
 }
 
 void TransferJob::cancel() {
     paused_ = false;
     startHeld_ = false;
+    stageGap_->stop();
+    gapLeftMs_ = -1;
     if (driver_ && driver_->isRunning()) {
         driver_->cancel();
     } else if (started_ && !ended_) {
@@ -80,6 +97,10 @@ void TransferJob::pause() {
     if (!isRunning())
         return;
     paused_ = true;
+    if (stageGap_->isActive()) {
+        gapLeftMs_ = qMax(0, stageGap_->remainingTime());
+        stageGap_->stop();
+    }
     if (driver_)
         driver_->pause();
 }
@@ -90,6 +111,8 @@ void TransferJob::resume() {
     paused_ = false;
     if (driver_)
         driver_->resume();
+    if (gapLeftMs_ >= 0)
+        stageGap_->start(std::exchange(gapLeftMs_, -1));
     if (std::exchange(startHeld_, false))
         startMachine();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QVector>
 #include <functional>
 #include <memory>
 
 #include "link/transfer_action.h"
 
+class QTimer;
 class SerialPort;
 class TransferDriver;
 class TransferMachine;
@@ -33,7 +35,13 @@ public:
     bool isFinished() const;
     const TransferResult& result() const;
 
+    // The stages of the job in order (a read: one), and the one under way.
+    virtual QVector<TransferStage> stages() const { return {TransferStage::Read}; }
+    virtual int stageIndex() const { return 0; }
+
 Q_SIGNALS:
+    // A stage's machine starts: a face shows which, and its progress from the start.
+    void stageStarted(int index);
     void captionChanged(TransferCaption caption);
     void progressChanged(double value, int maximum);
     void messageRequested(const TransferMessage& message);
@@ -51,6 +59,11 @@ protected:
     // machine's result. A cancel between two machines arrives here as a cancelled result.
     virtual void machineFinished(const TransferResult& result);
     void startMachine();
+    // Waits `ms`, the pause that lets the radio settle into waiting for a wake-up, then calls gapOver();
+    // the wait is held while the job is held and ends with a cancel.
+    void startMachineAfter(int ms);
+    // The pause before the next machine is over: set it and start it.
+    virtual void gapOver() {}
     void endJob(const TransferResult& result);
     SerialPort& port() const { return port_; }
 
@@ -63,5 +76,7 @@ private:
     bool ended_ = false;
     bool paused_ = false;
     bool startHeld_ = false; // the next machine waits for the end of a hold
+    QTimer* stageGap_;       // the pause before the next machine
+    int gapLeftMs_ = -1;     // what a hold left of that pause; -1: none held
     TransferResult result_;
 };

@@ -1,7 +1,5 @@
 #include "link/write_sequence.h"
 
-#include <QTimer>
-
 #include "document/radio_document.h"
 #include "image/block_address.h"
 #include "image/channel_file.h"
@@ -115,10 +113,29 @@ void WriteSequence::preReadFinished(const TransferResult& result) {
 void WriteSequence::goOn(Stage next) {
     // From here a cancel ends the next stage, the one the user is now waiting for.
     stage_ = next;
-    QTimer::singleShot(options_.timings.startDelayMs, this, [this, next] {
-        if (!isFinished())
-            begin(next);
-    });
+    startMachineAfter(options_.timings.startDelayMs);
+}
+
+void WriteSequence::gapOver() {
+    if (!isFinished())
+        begin(stage_);
+}
+
+QVector<TransferStage> WriteSequence::stages() const {
+    QVector<TransferStage> all;
+    if (options_.backup)
+        all << TransferStage::BackupRead;
+    all << TransferStage::Write;
+    if (options_.verify)
+        all << TransferStage::Verify;
+    return all;
+}
+
+int WriteSequence::stageIndex() const {
+    const TransferStage now = stage_ == Stage::PreRead ? TransferStage::BackupRead
+                              : stage_ == Stage::Write ? TransferStage::Write
+                                                       : TransferStage::Verify;
+    return qMax(0, stages().indexOf(now));
 }
 
 void WriteSequence::begin(Stage stage) {

@@ -86,9 +86,12 @@ public:
     const MemoryImage& image() const { return image_; }
     Stage stage() const { return stage_; }
     const Report& report() const { return report_; }
+    QVector<TransferStage> stages() const override;
+    int stageIndex() const override;
 
 protected:
     void machineFinished(const TransferResult& result) override;
+    void gapOver() override;
 
 private:
     void preReadFinished(const TransferResult& result);

@@ -22,6 +22,27 @@ QString caption(TransferCaption caption) {
     return {};
 }
 
+QString stageLine(const QVector<TransferStage>& stages, int index) {
+    if (stages.size() < 2 || index < 0 || index >= stages.size())
+        return {};
+    QString name;
+    switch (stages[index]) {
+    case TransferStage::Read:
+        name = QStringLiteral("读频");
+        break;
+    case TransferStage::BackupRead:
+        name = QStringLiteral("读取备份");
+        break;
+    case TransferStage::Write:
+        name = QStringLiteral("写频");
+        break;
+    case TransferStage::Verify:
+        name = QStringLiteral("校验");
+        break;
+    }
+    return QStringLiteral("第 %1 步，共 %2 步：%3").arg(index + 1).arg(stages.size()).arg(name);
+}
+
 QString errorNumberText(const Error& error) {
     return QStringLiteral("错误号：") + QString::number(error.code) + error.description;
 }

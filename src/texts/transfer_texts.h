@@ -23,6 +23,8 @@ struct Shown {
 };
 
 QString caption(TransferCaption caption);
+// The stage under way, for a job of several: "第 1 步，共 3 步：读取备份"; empty for a job of one stage.
+QString stageLine(const QVector<TransferStage>& stages, int index);
 
 // `applicationTitle` is the title of the messages that carry the program's name.
 Shown message(const TransferMessage& message, const QString& applicationTitle);

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,6 +25,15 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
     setWindowTitle(RadioText::ProgressCaption);
     setModal(true);
     auto* layout = new QVBoxLayout(this);
+    lblStage_ = new QLabel(this);
+    lblStage_->setObjectName(QStringLiteral("lblStage"));
+    lblStage_->hide();
+    layout->addWidget(lblStage_);
+    lblHint_ = new QLabel(this);
+    lblHint_->setObjectName(QStringLiteral("lblHint"));
+    lblHint_->setWordWrap(true);
+    lblHint_->hide();
+    layout->addWidget(lblHint_);
     pgbCount_ = new QProgressBar(this);
     pgbCount_->setObjectName(QStringLiteral("pgbCount"));
     pgbCount_->setRange(0, kBarMaximum);
@@ -44,8 +54,24 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
 
 void ProgressWindow::setTransfer(TransferJob* job) {
     job_ = job;
-    connect(job, &TransferJob::captionChanged, this,
-            [this](TransferCaption caption) { setWindowTitle(TransferTexts::caption(caption)); });
+    connect(job, &TransferJob::stageStarted, this, [this](int index) {
+        // Each stage's bar starts from nothing, and an earlier stage's hint no longer applies.
+        const QString line = TransferTexts::stageLine(job_->stages(), index);
+        lblStage_->setText(line);
+        lblStage_->setVisible(!line.isEmpty());
+        lblHint_->hide();
+        pgbCount_->setValue(0);
+    });
+    connect(job, &TransferJob::captionChanged, this, [this](TransferCaption caption) {
+        setWindowTitle(TransferTexts::caption(caption));
+        // The hint stays in the body until the radio answers: a title is easily missed.
+        if (caption == TransferCaption::NoAnswer) {
+            lblHint_->setText(TransferTexts::caption(caption));
+            lblHint_->show();
+        } else if (caption != TransferCaption::Connecting) {
+            lblHint_->hide();
+        }
+    });
     connect(job, &TransferJob::progressChanged, this, [this](double value, int maximum) {
         pgbCount_->setMaximum(maximum);
         pgbCount_->setValue(qBound(0, static_cast<int>(value), maximum));

@@ -7,6 +7,7 @@
 #include "link/transfer_action.h"
 
 class Prompter;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class TransferJob;
@@ -32,6 +33,9 @@ public:
     bool blnReandOrWrite = true; // the continue flag; cleared by a confirmed cancel
 
     QProgressBar* pgbCount() const { return pgbCount_; }
+    // The stage of a job of several ("第 1 步，共 3 步：读取备份") and the no-answer hint, in the body.
+    QLabel* lblStage() const { return lblStage_; }
+    QLabel* lblHint() const { return lblHint_; }
     QPushButton* cmdCancel() const { return cmdCancel_; }
     QTimer* timer1() { return &timer1_; }
 
@@ -53,6 +57,8 @@ private:
 
     Prompter& prompter_;
     TransferJob* job_ = nullptr;
+    QLabel* lblStage_ = nullptr;
+    QLabel* lblHint_ = nullptr;
     QProgressBar* pgbCount_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QTimer timer1_;

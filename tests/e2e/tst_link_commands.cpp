@@ -472,10 +472,28 @@ void TestLinkCommands::failedTransferNamesItsTrace() {
     QFETCH(QString, faultText);
     QFETCH(QString, mark);
     startRadio(write ? MemoryImage::blank(1) : stateImage(), faultText);
+    // A radio that never answers gets the hint in the window's body, not only in its title.
+    LinkTimings t;
+    t.startDelayMs = 20;
+    t.noResponseMs = 500;
+    t.wakeUpPacingMs = 5;
+    t.noAnswerHintMs = 100;
+    commands_->setTimings(t);
+    QString hint;
+    duringDialog_ = [&hint](QDialog* d) {
+        auto* look = new QTimer(d);
+        QObject::connect(look, &QTimer::timeout, d, [d, &hint] {
+            if (const auto* label = d->findChild<QLabel*>(QStringLiteral("lblHint")); label->isVisible())
+                hint = label->text();
+        });
+        look->start(5);
+    };
     if (write)
         commands_->mnuWrite_Click();
     else
         commands_->mnuRead_Click();
+    QCOMPARE(hint, faultText == QStringLiteral("silent") ? TransferTexts::caption(TransferCaption::NoAnswer)
+                                                         : QString());
     const QString folder = commands_->backups().traceFolder();
     const QStringList traces = QDir(folder).entryList(QDir::Files);
     QCOMPARE(traces.size(), 1);

@@ -1,10 +1,13 @@
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "image/channel_file.h"
@@ -160,13 +163,27 @@ private Q_SLOTS:
         const int readBefore = radio->machine().blocksRead();
         const int writtenBefore = radio->machine().blocksWritten();
         int windows = 0;
-        window->setDialogRunner([&windows](QDialog* dialog) {
+        // The body names each stage, and each stage's bar starts from nothing.
+        QStringList stages;
+        window->setDialogRunner([&](QDialog* dialog) {
             ++windows;
+            QTimer look;
+            QObject::connect(&look, &QTimer::timeout, [&] {
+                const auto* line = dialog->findChild<QLabel*>(QStringLiteral("lblStage"));
+                const auto* bar = dialog->findChild<QProgressBar*>(QStringLiteral("pgbCount"));
+                const QString seen = line->text() + (bar->value() == bar->maximum() ? " 100%" : "");
+                if (line->isVisible() && (stages.isEmpty() || !stages.last().startsWith(line->text())))
+                    stages << seen;
+            });
+            look.start(1);
             return dialog->exec();
         });
         fixture.prompter.clear();
         fixture.prompter.answers = {Prompter::Answer::Ok}; // "确定要开始写频吗?"
         runCommand(MainWindow::Command::Write);
+        QCOMPARE(stages, (QStringList{QStringLiteral("第 1 步，共 3 步：读取备份"),
+                                      QStringLiteral("第 2 步，共 3 步：写频"),
+                                      QStringLiteral("第 3 步，共 3 步：校验")}));
         window->setDialogRunner([](QDialog* dialog) { return dialog->exec(); });
         for (const char* name : {"mnuBackupBeforeWrite", "mnuVerifyAfterWrite"})
             window->findChild<QAction*>(QLatin1String(name))->trigger();
