@@ -438,6 +438,7 @@ private Q_SLOTS:
         QVERIFY2(r.code == 1, qPrintable(QStringLiteral("exit %1: %2").arg(r.code).arg(err)));
         QVERIFY2(err.contains(named), qPrintable(err));
         QVERIFY(!QFile::exists(dir.filePath("never.json")));
+        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
     }
 
     // Every command answers --help and -h with its usage and options on stdout, and nothing on stderr.
