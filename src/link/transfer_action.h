@@ -26,6 +26,7 @@ enum class TransferStage { Read, BackupRead, Write, Verify };
 struct TransferMessage {
     enum class Kind {
         NoResponse,         // the radio did not answer in time
+        LeftDuringHold,     // no answer since a hold ended: the radio left programming mode meanwhile
         CommunicationError, // the radio answered, but not with an acknowledgement
         CodedError,         // `error`, titled with its code
         ReadBlocksSent,     // after a failure in the block loop of a read: `blocks` (current block), `iData`

@@ -1,5 +1,6 @@
 #include "link/transfer_driver.h"
 
+#include "link/receive_buffer.h"
 #include "link/serial_port.h"
 #include "link/transfer_trace.h"
 
@@ -67,6 +68,7 @@ void TransferDriver::resume() {
     if (!paused_)
         return;
     paused_ = false;
+    quietSinceResume_ = true;
     for (const auto& [t, left] : std::as_const(heldTimers_))
         timer(t).start(left);
     heldTimers_.clear();
@@ -82,9 +84,11 @@ void TransferDriver::onReceived(const QByteArray& bytes) {
     if (trace_)
         trace_->received(bytes);
     if (paused_) {
-        heldInput_ += bytes;
+        // Only what can still decide is held: a port that floods during a hold cannot grow it.
+        heldInput_ = ReceiveBuffer::deciding(heldInput_ + bytes);
         return;
     }
+    quietSinceResume_ = false;
     dispatch(machine_.bytesReceived(bytes));
 }
 
@@ -147,6 +151,14 @@ void TransferDriver::execute(const Act::Progress& a) {
 }
 
 void TransferDriver::execute(const Act::Message& a) {
+    // A radio waits only so long for the next byte: one that has not answered since a long question was
+    // closed left programming mode meanwhile; the cable is not to blame.
+    if (quietSinceResume_ && a.message.kind == TransferMessage::Kind::NoResponse) {
+        TransferMessage left = a.message;
+        left.kind = TransferMessage::Kind::LeftDuringHold;
+        Q_EMIT messageRequested(left);
+        return;
+    }
     Q_EMIT messageRequested(a.message);
 }
 

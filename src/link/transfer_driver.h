@@ -89,6 +89,8 @@ private:
     QList<QMetaObject::Connection> connections_;
     bool draining_ = false;
     bool paused_ = false;
+    // Resumed, and nothing has arrived from the port since: a radio silent now went quiet during the hold.
+    bool quietSinceResume_ = false;
     QByteArray heldInput_;                    // what the radio sent during a hold
     Error heldLinkLoss_;                      // a link lost during a hold
     QList<QPair<LinkTimer, int>> heldTimers_; // the timers a hold stopped, with the ms they had left

@@ -53,6 +53,9 @@ Shown message(const TransferMessage& m, const QString& applicationTitle) {
     case Kind::NoResponse:
         return {Icon::Information, QStringLiteral("信息提示"),
                 QStringLiteral("通信端口没有响应，请确保连接正确和电源打开")};
+    case Kind::LeftDuringHold:
+        return {Icon::Information, QStringLiteral("信息提示"),
+                QStringLiteral("询问是否取消期间，对讲机已退出编程状态，之后没有应答。请重新开始。")};
     case Kind::CommunicationError:
         return {Icon::None, applicationTitle, QStringLiteral("通信错误")};
     case Kind::CodedError:

@@ -312,6 +312,11 @@ void TestLinkCommands::cancelQuestionHoldsTransfer_data() {
     QTest::newRow("write, goes on") << true << Answer::Cancel << TransferResult::Outcome::Completed;
     QTest::newRow("read, cancel confirmed") << false << Answer::Ok << TransferResult::Outcome::Cancelled;
     QTest::newRow("read, goes on") << false << Answer::Cancel << TransferResult::Outcome::Completed;
+    // The radio gives up waiting during the question (after 100 ms here): it does not answer any more.
+    QTest::newRow("read, radio left meanwhile")
+        << false << Answer::Cancel << TransferResult::Outcome::NoResponse;
+    QTest::newRow("write, radio left meanwhile")
+        << true << Answer::Cancel << TransferResult::Outcome::NoResponse;
 }
 
 // While "确定要取消吗" is open the transfer holds: no block goes out, and the no-response time (500 ms here)
@@ -321,6 +326,9 @@ void TestLinkCommands::cancelQuestionHoldsTransfer() {
     QFETCH(Answer, answer);
     QFETCH(TransferResult::Outcome, outcome);
     startRadio(write ? MemoryImage::blank(1) : stateImage(), {}, 9600);
+    const bool radioLeaves = outcome == TransferResult::Outcome::NoResponse;
+    if (radioLeaves)
+        radio_->setIdleTimeout(100);
     const auto blocks = [this, write] {
         return write ? radio_->machine().blocksWritten() : radio_->machine().blocksRead();
     };
@@ -349,9 +357,13 @@ void TestLinkCommands::cancelQuestionHoldsTransfer() {
         QTRY_COMPARE(blocks(), 128);
     else
         QCOMPARE(blocks(), atQuestion);
-    // A write cancelled half way says what the radio now holds.
+    // A write that stopped half way says what the radio now holds; a radio that left during the question
+    // is said to have, instead of blaming the cable.
     QCOMPARE(prompter().texts().constLast().startsWith(QStringLiteral("写频没有完成：对讲机中第 1–")),
-             write && outcome == TransferResult::Outcome::Cancelled);
+             write && outcome != TransferResult::Outcome::Completed);
+    const QStringList texts = withoutTrace(prompter().texts());
+    QCOMPARE(texts.contains(wording({TransferMessage::Kind::LeftDuringHold, {}})), radioLeaves);
+    QVERIFY(!texts.contains(wording(TransferMessage::noResponse())));
 }
 
 void TestLinkCommands::readLinkGoneDuringHandshake() {
