@@ -1,9 +1,14 @@
 #include "link/transfer_session.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QHash>
 
 #include "document/backup_store.h"
 #include "document/radio_document.h"
+#include "image/channel_file.h"
+#include "image/hex.h"
+#include "link/serial_port.h"
 #include "link/trace_store.h"
 #include "link/transfer_backup.h"
 
@@ -26,6 +31,43 @@ TransferSession::WriteRefusal TransferSession::checkWrite(const RadioDocument& d
     if (refusal.invalidCells > 0)
         refusal.cell = document.invalidCells().constFirst();
     return refusal;
+}
+
+namespace {
+
+// Port device -> the model code of the radio last seen on it.
+QHash<QString, QString>& lastModels() {
+    static QHash<QString, QString> models;
+    return models;
+}
+
+// The model code in the first block of a channel file, empty when it holds none.
+QString firstBlockCode(const QString& path) {
+    QFile file(path);
+    QVector<Block> blocks;
+    if (!file.open(QIODevice::ReadOnly) || ChannelFile::parse(file.readAll(), &blocks).isError() ||
+        blocks.isEmpty())
+        return {};
+    return byteText(blocks[0][0]);
+}
+
+} // namespace
+
+QString TransferSession::lastModelCode(const QString& device) {
+    return lastModels().value(device);
+}
+
+void TransferSession::rememberModel() {
+    QString code;
+    if (const ReadJob* read = readJob(); read && read->hasReceived())
+        code = firstBlockCode(read->receivedDataPath());
+    else if (const WriteSequence* write = writeJob())
+        code = write->report().written() ? write->report().models.documentCode
+                                         : write->report().models.radioCode;
+    else if (const CompareJob* compare = compareJob())
+        code = compare->report().models.radioCode;
+    if (!code.isEmpty())
+        lastModels().insert(port_.device(), code);
 }
 
 TransferSession::TransferSession(SerialPort& port, const ModelTable& models, Keeping keeping)
@@ -94,6 +136,7 @@ const TransferSession::Outcome& TransferSession::finish() {
     if (job_) {
         job_->setTrace(nullptr);
         outcome_.result = job_->result();
+        rememberModel();
     }
     if (!keeping_.backupFolder.isEmpty()) {
         const BackupStore store(keeping_.backupFolder);

@@ -56,6 +56,10 @@ public:
     };
     static WriteRefusal checkWrite(const RadioDocument& document);
 
+    // The model code (two hex digits) of the radio last read, written or compared on a port during this
+    // run; empty when none is known. Nothing is sent to learn it.
+    static QString lastModelCode(const QString& device);
+
     TransferSession(SerialPort& port, const ModelTable& models, Keeping keeping);
     ~TransferSession();
     TransferSession(const TransferSession&) = delete;
@@ -82,6 +86,7 @@ public:
 
 private:
     void chooseTracePath(const QString& kind);
+    void rememberModel();
     void keepTrace();
 
     SerialPort& port_;

@@ -153,6 +153,13 @@ QString differencesText(const ImageDifferences& d) {
     return parts.join(QStringLiteral("；"));
 }
 
+QString confirmOtherModel(const QString& radioModel, const QString& radioCode, const QString& documentModel,
+                          const QString& documentCode) {
+    return QStringLiteral("这个端口上次连接的对讲机是") + modelText(radioModel, radioCode) +
+           QStringLiteral("，要写入的是") + modelText(documentModel, documentCode) +
+           QStringLiteral("，机型不同。确定要写入吗？");
+}
+
 Shown writeReport(const WriteSequence::Report& report) {
     using V = WriteSequence::Verdict;
     switch (report.verdict) {

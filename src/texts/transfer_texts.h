@@ -38,6 +38,9 @@ QString errorNumberText(const Error& error);
 Shown writeCheck(const FrequencyCheck& check);
 // The out-of-band text alone.
 QString frequencyOutOfBand(const FrequencyCheck& check);
+// Before a write to a port whose last radio was another model: both models named, and the question.
+QString confirmOtherModel(const QString& radioModel, const QString& radioCode, const QString& documentModel,
+                          const QString& documentCode);
 // A refused write: the frequency check as writeCheck words it, else the first marked cell ("提示").
 Shown writeRefusal(const TransferSession::WriteRefusal& refusal, const ChannelTable& table);
 // The same as an error value, for the command line: the code of a cell that is not a number, else 5.

@@ -141,6 +141,14 @@ void RadioCommands::mnuWrite_Click() {
             &window_, RadioText::WriteCaption,
             RadioText::confirmIncompleteWrite(document.firstMissingChannel(), document.model().strType)))
         return;
+    // The radio last seen on this port was another model: asked first, from what this run knows.
+    const QString lastCode = TransferSession::lastModelCode(portDevice());
+    const CurrentModel& model = document.model();
+    if (!lastCode.isEmpty() && lastCode.compare(model.strBandCode, Qt::CaseInsensitive) != 0 &&
+        !prompter.confirm(&window_, RadioText::WriteCaption,
+                          TransferTexts::confirmOtherModel(modelNameOfCode(document.models(), lastCode),
+                                                           lastCode, model.strPc, model.strBandCode)))
+        return;
     if (!prompter.confirm(&window_, RadioText::WriteCaption, RadioText::ConfirmWrite))
         return;
     TransferSession session(*port_, document.models(), backups_.keeping());

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void writeCompletes();
     void writeRejectsFrequency();
     void markedFileIsKeptButNeverWritten();
+    void writeAsksWhenThePortHadAnotherModel();
     void writeNotAcknowledged();
     void failedTransferNamesItsTrace_data();
     void failedTransferNamesItsTrace();
@@ -447,6 +448,23 @@ void TestLinkCommands::markedFileIsKeptButNeverWritten() {
     const QString again = dir_.filePath(QStringLiteral("again.qfd"));
     QVERIFY(!document.saveFile(again).isError());
     QCOMPARE(bytesOf(again), bytesOf(path));
+}
+
+// The radio read last on this port is an RC-160: a document of another model is written only on request,
+// and nothing is sent to find that out.
+void TestLinkCommands::writeAsksWhenThePortHadAnotherModel() {
+    startRadio(stateImage());
+    commands_->mnuRead_Click();
+    const int readBlocks = radio_->machine().blocksRead();
+    window_->document().chooseModel(TestModels::Rc168);
+    prompter().clear();
+    prompter().answers = {Answer::Cancel};
+    commands_->mnuWrite_Click();
+    QCOMPARE(prompter().texts(), QStringList{QStringLiteral(
+                                     "这个端口上次连接的对讲机是RC-160（机型代码 71），要写入的是RC-168（机型"
+                                     "代码 31），机型不同。确定要写入吗？")});
+    QCOMPARE(radio_->machine().blocksWritten(), 0);
+    QCOMPARE(radio_->machine().blocksRead(), readBlocks);
 }
 
 void TestLinkCommands::writeNotAcknowledged() {
