@@ -6,8 +6,8 @@
 #include "cli/command_registry.h"
 #include "document/radio_document.h"
 #include "image/block_address.h"
-#include "link/compare_job.h"
 #include "link/qt_serial_port.h"
+#include "link/transfer_session.h"
 #include "texts/cli_texts.h"
 #include "texts/transfer_texts.h"
 
@@ -16,11 +16,11 @@ namespace {
 const QString kVerifyUsage =
     QStringLiteral("verify --port DEVICE FILE [--config INI] [--timeout S] [--trace FILE]");
 
-int verdictExit(const CompareJob::Report& report, const TransferResult& result) {
-    using V = CompareJob::Verdict;
+int verdictExit(const WriteSequence::Report& report, const TransferResult& result) {
+    using V = WriteSequence::Verdict;
     const WriteSequence::Models& m = report.models;
     switch (report.verdict) {
-    case V::Same:
+    case V::Verified:
         Cli::printOut(CliText::VerifySame);
         return Cli::kSuccess;
     case V::Differs:
@@ -31,8 +31,7 @@ int verdictExit(const CompareJob::Report& report, const TransferResult& result) 
             CliText::VerifyOtherModel.arg(TransferTexts::modelText(m.radioModel, m.radioCode),
                                           TransferTexts::modelText(m.documentModel, m.documentCode)));
         return Cli::kOtherModel;
-    case V::ReadFailed:
-    case V::Pending:
+    default:
         break;
     }
     return Cli::transferExit(result);
@@ -64,7 +63,7 @@ int runVerify(const QStringList& args) {
     const TransferResult result = Cli::runSession(session, port, a, &openError).result;
     if (openError.isError())
         return Cli::fail(openError);
-    return verdictExit(session.compareJob()->report(), result);
+    return verdictExit(session.writeJob()->report(), result);
 }
 
 const CliCommandRegistrar verifyCommand(

@@ -64,8 +64,6 @@ void TransferSession::rememberModel() {
     else if (const WriteSequence* write = writeJob())
         code = write->report().written() ? write->report().models.documentCode
                                          : write->report().models.radioCode;
-    else if (const CompareJob* compare = compareJob())
-        code = compare->report().models.radioCode;
     if (!code.isEmpty())
         lastModels().insert(port_.device(), code);
 }
@@ -116,7 +114,10 @@ Error TransferSession::prepareWrite(const RadioDocument& document, const WriteSe
 }
 
 Error TransferSession::prepareCompare(const RadioDocument& document, const LinkTimings& timings) {
-    auto job = std::make_unique<CompareJob>(port_, models_, timings);
+    WriteSequence::Options options;
+    options.timings = timings;
+    options.compareOnly = true;
+    auto job = std::make_unique<WriteSequence>(port_, models_, options);
     if (const Error e = job->prepare(document); e.isError())
         return e;
     job_ = std::move(job);

@@ -8,7 +8,6 @@
 #include "config/error.h"
 #include "image/cell_rules.h"
 #include "image/frequency_check.h"
-#include "link/compare_job.h"
 #include "link/link_timing.h"
 #include "link/read_job.h"
 #include "link/transfer_trace.h"
@@ -72,8 +71,8 @@ public:
 
     TransferJob& job() const { return *job_; }
     ReadJob* readJob() const { return dynamic_cast<ReadJob*>(job_.get()); }
+    // A write, or a comparison (WriteSequence::Options::compareOnly).
     WriteSequence* writeJob() const { return dynamic_cast<WriteSequence*>(job_.get()); }
-    CompareJob* compareJob() const { return dynamic_cast<CompareJob*>(job_.get()); }
 
     // Where the trace will be kept, decided before the transfer starts so that its messages can name it;
     // empty when none is kept.

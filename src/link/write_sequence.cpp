@@ -28,7 +28,8 @@ Error WriteSequence::prepare(const RadioDocument& document) {
     if (const Error e = imageOf(document, &image_, &report_.models); e.isError())
         return e;
     strType_ = document.model().strType;
-    stage_ = options_.backup ? Stage::PreRead : Stage::Write;
+    report_.compareOnly = options_.compareOnly;
+    stage_ = options_.compareOnly ? Stage::Verify : options_.backup ? Stage::PreRead : Stage::Write;
     setStageMachine();
     return Error::none();
 }
@@ -42,7 +43,7 @@ void WriteSequence::setStageMachine() {
     radio_ = {};
     // The read-back reads as many blocks as were written: a model code that arrived wrong must show as a
     // difference in settings block A, not cut the read short or stretch it.
-    const int writtenSize = stage_ == Stage::Verify ? imageFactor(strType_) : 0;
+    const int writtenSize = stage_ == Stage::Verify && !options_.compareOnly ? imageFactor(strType_) : 0;
     setMachine(std::make_unique<ReadTransfer>(models_, machineOptions, writtenSize),
                [this](const QByteArray& reply) {
                    radio_.blocks.append(Protocol::frameData(reply));
@@ -75,15 +76,23 @@ void WriteSequence::machineFinished(const TransferResult& result) {
         }
         goOn(Stage::Verify);
         return;
-    case Stage::Verify:
+    case Stage::Verify: {
         report_.verifyResult = result;
-        if (!result.ok()) {
-            finishAs(Verdict::VerifyFailed, writeResult_);
+        // A read-back ends as the write did; a comparison as its read.
+        const TransferResult& ending = options_.compareOnly ? result : writeResult_;
+        if (!result.ok() || radio_.blocks.isEmpty()) {
+            finishAs(Verdict::VerifyFailed, ending);
             return;
         }
+        if (options_.compareOnly && !isDocumentModel()) {
+            finishAs(Verdict::OtherModel, result);
+            return;
+        }
+        // The same comparison for a read-back and for a comparison, so that both name the same parts.
         report_.differences = compareWritten(image_, radio_, strType_);
-        finishAs(report_.differences.isEmpty() ? Verdict::Verified : Verdict::Differs, writeResult_);
+        finishAs(report_.differences.isEmpty() ? Verdict::Verified : Verdict::Differs, ending);
         return;
+    }
     }
 }
 
@@ -92,9 +101,8 @@ void WriteSequence::preReadFinished(const TransferResult& result) {
         finishAs(Verdict::PreReadFailed, result);
         return;
     }
-    Models& m = report_.models;
-    m.radioCode = byteText(radio_.blocks[0][0]);
-    m.radioModel = modelNameOfCode(models_, m.radioCode);
+    const bool documentModel = isDocumentModel();
+    const Models& m = report_.models;
     // The radio's contents are kept whatever follows, as far as they arrived (as a plain read keeps them):
     // they are what a write would have replaced.
     if (backupHook_)
@@ -103,11 +111,18 @@ void WriteSequence::preReadFinished(const TransferResult& result) {
         finishAs(Verdict::PreReadFailed, result);
         return;
     }
-    if (m.radioCode != m.documentCode) {
+    if (!documentModel) {
         finishAs(Verdict::OtherModel, result);
         return;
     }
     goOn(Stage::Write);
+}
+
+bool WriteSequence::isDocumentModel() {
+    Models& m = report_.models;
+    m.radioCode = byteText(radio_.blocks[0][0]);
+    m.radioModel = modelNameOfCode(models_, m.radioCode);
+    return m.radioCode == m.documentCode;
 }
 
 void WriteSequence::goOn(Stage next) {
@@ -122,6 +137,8 @@ void WriteSequence::gapOver() {
 }
 
 QVector<TransferStage> WriteSequence::stages() const {
+    if (options_.compareOnly)
+        return {TransferStage::Read};
     QVector<TransferStage> all;
     if (options_.backup)
         all << TransferStage::BackupRead;
@@ -132,6 +149,8 @@ QVector<TransferStage> WriteSequence::stages() const {
 }
 
 int WriteSequence::stageIndex() const {
+    if (options_.compareOnly)
+        return 0;
     const TransferStage now = stage_ == Stage::PreRead ? TransferStage::BackupRead
                               : stage_ == Stage::Write ? TransferStage::Write
                                                        : TransferStage::Verify;

@@ -19,6 +19,8 @@ class RadioDocument;
 //      model code compared with the document's - another model ends the sequence with nothing written;
 //   2. the write;
 //   3. when asked (verify): the radio read back and compared with every block the write had acknowledged.
+// A comparison (compareOnly) is the third stage alone, without a write: the radio read and compared with
+// the image a write would send, unless it is another model.
 //
 // The job's result is the write's once the write has completed (a failed read-back does not undo it), else
 // the result of the stage that ended the job; report() tells the rest.
@@ -40,6 +42,7 @@ public:
         bool backup = false;
         bool verify = false;
         LinkTimings timings;
+        bool compareOnly = false; // no write: read the radio and compare it (backup and verify unused)
     };
     // The model codes (two hex digits) and the models they name in the table (empty: none), as the read
     // before the write found the radio's.
@@ -67,10 +70,12 @@ public:
         // Set when the write sent blocks but did not complete: the radio now holds part old, part new.
         std::optional<Unfinished> unfinished;
 
+        bool compareOnly = false;
+
         // The write has completed: the radio holds the document, whatever the read-back found.
         bool written() const {
-            return verdict == Verdict::Written || verdict == Verdict::Verified ||
-                   verdict == Verdict::Differs || verdict == Verdict::VerifyFailed;
+            return !compareOnly && (verdict == Verdict::Written || verdict == Verdict::Verified ||
+                                    verdict == Verdict::Differs || verdict == Verdict::VerifyFailed);
         }
     };
     // Receives the radio's contents as the read before the write found them, as a channel file, with the
@@ -95,6 +100,8 @@ protected:
 
 private:
     void preReadFinished(const TransferResult& result);
+    // Takes the radio's model code from the first block read, and says whether it is the document's.
+    bool isDocumentModel();
     // The next stage, after the pause that lets the radio settle into waiting for a wake-up.
     void goOn(Stage next);
     void begin(Stage stage);
