@@ -12,7 +12,12 @@ TransferJob::TransferJob(SerialPort& port, QObject* parent)
     : QObject(parent), port_(port), stageGap_(new QTimer(this)) {
     stageGap_->setObjectName(QStringLiteral("stageGap"));
     stageGap_->setSingleShot(true);
-    connect(stageGap_, &QTimer::timeout, this, &TransferJob::gapOver);
+    connect(stageGap_, &QTimer::timeout, this, [this] {
+        if (std::exchange(firstPending_, false))
+            startFirst();
+        else
+            gapOver();
+    });
 }
 
 TransferJob::~TransferJob() = default;
@@ -36,10 +41,19 @@ void TransferJob::setTrace(TransferTrace* trace) {
         driver_->setTrace(trace);
 }
 
-void TransferJob::start() {
+void TransferJob::start(int delayMs) {
     if (!driver_ || started_)
         return;
     started_ = true;
+    if (delayMs <= 0) {
+        startFirst();
+        return;
+    }
+    firstPending_ = true;
+    startMachineAfter(delayMs);
+}
+
+void TransferJob::startFirst() {
     Q_EMIT stageStarted(stageIndex());
     driver_->start();
 }
@@ -65,6 +79,7 @@ void TransferJob::cancel() {
     startHeld_ = false;
     stageGap_->stop();
     gapLeftMs_ = -1;
+    firstPending_ = false;
     if (driver_ && driver_->isRunning()) {
         driver_->cancel();
     } else if (started_ && !ended_) {

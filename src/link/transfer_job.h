@@ -21,7 +21,9 @@ class TransferJob : public QObject {
 public:
     ~TransferJob() override;
 
-    void start();
+    // Starts the first machine after `delayMs` (the progress window's half second, which lets the window
+    // show first); a hold holds that wait too, and a cancel ends it.
+    void start(int delayMs = 0);
     void cancel();
     void messageClosed();
     // Holds the transfer while the user decides whether to cancel it (see TransferDriver::pause).
@@ -64,6 +66,7 @@ protected:
     void startMachineAfter(int ms);
     // The pause before the next machine is over: set it and start it.
     virtual void gapOver() {}
+    void startFirst();
     void endJob(const TransferResult& result);
     SerialPort& port() const { return port_; }
 
@@ -75,8 +78,9 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool paused_ = false;
-    bool startHeld_ = false; // the next machine waits for the end of a hold
-    QTimer* stageGap_;       // the pause before the next machine
-    int gapLeftMs_ = -1;     // what a hold left of that pause; -1: none held
+    bool startHeld_ = false;    // the next machine waits for the end of a hold
+    bool firstPending_ = false; // the wait before the first machine is under way
+    QTimer* stageGap_;          // the pause before the next machine
+    int gapLeftMs_ = -1;        // what a hold left of that pause; -1: none held
     TransferResult result_;
 };

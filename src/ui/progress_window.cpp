@@ -45,11 +45,6 @@ ProgressWindow::ProgressWindow(Prompter& prompter, QWidget* parent)
     cmdCancel_->setAutoDefault(false);
     layout->addWidget(cmdCancel_, 0, Qt::AlignHCenter);
     connect(cmdCancel_, &QPushButton::clicked, this, &ProgressWindow::cmdCancel_Click);
-
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setSingleShot(true);
-    timer1_.setInterval(LinkTiming::kStartDelayMs);
-    connect(&timer1_, &QTimer::timeout, this, &ProgressWindow::Timer1_Timer);
 }
 
 void ProgressWindow::setTransfer(TransferJob* job) {
@@ -82,17 +77,13 @@ void ProgressWindow::setTransfer(TransferJob* job) {
 
 void ProgressWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!closing_ && !timer1_.isActive() && job_ && !job_->isRunning() && !job_->isFinished())
-        timer1_.start();
-}
-
-void ProgressWindow::Timer1_Timer() {
-    timer1_.stop();
-    if (!job_ || !blnReandOrWrite) {
+    if (closing_ || !job_ || job_->isRunning() || job_->isFinished())
+        return;
+    if (!blnReandOrWrite) {
         closeSelf();
         return;
     }
-    job_->start();
+    job_->start(startDelayMs_);
 }
 
 QString ProgressWindow::withTraceNote(const QString& text) {
@@ -132,15 +123,11 @@ void ProgressWindow::cmdCancel_Click() {
         closeSelf();
         return;
     }
-    // The question is asked inside the transfer's wait: nothing is sent and no timer runs out meanwhile.
-    const bool startPending = timer1_.isActive();
-    const int startLeft = timer1_.remainingTime();
-    timer1_.stop();
+    // The question is asked inside the transfer's wait: nothing is sent and no timer runs out meanwhile,
+    // the wait before the start included.
     if (job_)
         job_->pause();
     if (!prompter_.confirm(this, UiText::TitleNotice, RadioText::ConfirmCancel)) {
-        if (startPending)
-            timer1_.start(qMax(0, startLeft));
         if (job_)
             job_->resume();
         return;
@@ -151,7 +138,6 @@ void ProgressWindow::cmdCancel_Click() {
 
 void ProgressWindow::cancelTransfer() {
     blnReandOrWrite = false;
-    timer1_.stop();
     if (job_)
         job_->cancel();
 }
@@ -160,7 +146,6 @@ void ProgressWindow::closeSelf() {
     if (closing_)
         return;
     closing_ = true;
-    timer1_.stop();
     done(QDialog::Accepted);
 }
 

@@ -12,8 +12,9 @@ class QProgressBar;
 class QPushButton;
 class TransferJob;
 
-// frmWAIT: the modal window that hosts a transfer. Half a second after it shows it starts the transfer
-// (Timer1), shows captions and progress (pgbCount), offers cmdCancel, shows the transfer's messages and
+// frmWAIT: the modal window that hosts a transfer. Half a second after it shows the transfer starts (the
+// job keeps that wait, so that a hold holds it too), shows captions and progress (pgbCount), offers
+// cmdCancel, shows the transfer's messages and
 // closes itself when the transfer has finished. Its close box counts as a confirmed cancel; Esc does
 // nothing, so that a stray key cannot stop a write.
 class ProgressWindow : public QDialog {
@@ -23,7 +24,8 @@ public:
 
     // The transfer to run; the job must outlive the window's exec.
     void setTransfer(TransferJob* job);
-    void setStartDelay(int ms) { timer1_.setInterval(ms); }
+    // How long after the window shows the transfer starts; the job holds that wait with the transfer.
+    void setStartDelay(int ms) { startDelayMs_ = ms; }
     // The title of the transfer's messages that carry the program's name; the application name by default.
     void setApplicationTitle(const QString& title) { applicationTitle_ = title; }
     // A line added to the first message of a failed transfer: where its serial trace is kept.
@@ -37,7 +39,6 @@ public:
     QLabel* lblStage() const { return lblStage_; }
     QLabel* lblHint() const { return lblHint_; }
     QPushButton* cmdCancel() const { return cmdCancel_; }
-    QTimer* timer1() { return &timer1_; }
 
     void cmdCancel_Click();
 
@@ -47,7 +48,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Timer1_Timer();
     void onMessage(const TransferMessage& message);
     void onFinished(const TransferResult& result);
     void cancelTransfer();
@@ -61,7 +61,7 @@ private:
     QLabel* lblHint_ = nullptr;
     QProgressBar* pgbCount_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QTimer timer1_;
+    int startDelayMs_ = LinkTiming::kStartDelayMs;
     QString applicationTitle_;
     QString traceNote_; // until the first message has taken it
     bool closing_ = false;

@@ -126,8 +126,8 @@ private Q_SLOTS:
         QCOMPARE(radio.machine().blocksWritten(), 0);
     }
 
-    // A hold (the cancel question) in the pause between two stages keeps the next stage from waking the
-    // radio until it ends; then the sequence goes on.
+    // A hold (the cancel question) in the wait before the first stage, and in the pause between two
+    // stages, keeps the stage from waking the radio until it ends; then the sequence goes on.
     void holdBetweenStages() {
         const LinkTestState state(TestModels::Rc160, 0, 4);
         RadioDocument document;
@@ -142,7 +142,11 @@ private Q_SLOTS:
         WriteSequence sequence(port, document.models(), {true, false, timings});
         QVERIFY(!sequence.prepare(document).isError());
         QSignalSpy finished(&sequence, &TransferJob::finished);
-        sequence.start();
+        sequence.start(200);
+        sequence.pause();
+        QTest::qWait(400);
+        QCOMPARE(radio.stats().bytesIn, 0); // not even a wake-up byte
+        sequence.resume();
         QDeadlineTimer deadline(20000);
         while (sequence.stage() != WriteSequence::Stage::Write && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
