@@ -255,7 +255,7 @@ void TestLinkCli::interruptCancels() {
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 1);
     err += p.readAllStandardError();
-    QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("已取消")));
+    QVERIFY2(QString::fromUtf8(err).contains(QStringLiteral("已取消")), err.constData());
     // A cancelled read leaves the user's file as it was, and nothing beside it.
     QCOMPARE(fileBytes(out), kOwnBytes);
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("int.qfd")});
