@@ -8,7 +8,11 @@
 
 ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath, Keep keep,
                  const LinkTimings& timings, QObject* parent)
-    : TransferJob(port, parent), received_(receivedPath), keep_(keep) {
+    : TransferJob(port, parent),
+      // Only a completed read replaces the user's FILE, and its folder must be there already.
+      received_(receivedPath,
+                keep == Keep::Completed ? ReceivedFile::Folder::Named : ReceivedFile::Folder::Own),
+      keep_(keep) {
     setMachine(std::make_unique<ReadTransfer>(models, TransferMachine::Options{timings}),
                [this](const QByteArray& reply) { return received_.append(reply); });
     // Connected before any face, so the received path is settled when the faces hear of the end.

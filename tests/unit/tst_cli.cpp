@@ -429,6 +429,10 @@ private Q_SLOTS:
         QTest::newRow("convert into a missing folder")
             << QStringList{"convert", demo, dir.filePath("missing/x.json"), "--config", config}
             << "路径未找到：" + dir.filePath("missing");
+        QTest::newRow("read into a missing folder")
+            << QStringList{"read",     "--port", "/dev/null", "--out", dir.filePath("missing/x.qfd"),
+                           "--config", config}
+            << "路径未找到：" + dir.filePath("missing");
     }
     void refusesWhatIsNotAFile() {
         QFETCH(QStringList, args);
