@@ -7,8 +7,10 @@
 #include <cstdio>
 
 #include "config/app_config.h"
+#include "config/config_check.h"
 #include "config/data_folder.h"
 #include "config/error_texts.h"
+#include "config/ini_file.h"
 #include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
@@ -75,6 +77,14 @@ Error prepareDocument(const Arguments& args, RadioDocument* document) {
             return {ErrorCode::FileNotFound, ErrorText::fileNotFound(config)};
         if (!file.open(QIODevice::ReadOnly))
             return {ErrorCode::PathFileAccess, ErrorText::fileAccess(config, file.errorString())};
+    }
+    // Checked as it is read: a bad entry is named here, not later as the fault of some cell.
+    if (const QVector<ConfigProblem> problems = checkConfig(IniFile::load(config)); !problems.isEmpty()) {
+        QStringList lines;
+        for (const ConfigProblem& p : problems)
+            lines << p.text();
+        return {ErrorCode::InvalidPropertyValue,
+                CliText::ConfigProblems.arg(QDir::toNativeSeparators(config), lines.join(QLatin1Char('\n')))};
     }
     document->models().readFrom(config);
     document->setBandRanges(StartupConfig::read(config, appFolder()).bandRanges);

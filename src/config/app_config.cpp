@@ -44,9 +44,17 @@ bool isThreeDigits(const QString& text) {
 Error BandRange::checkLimits(const QString& low, const QString& high) {
     const bool lowOk = isThreeDigits(low);
     const bool highOk = isThreeDigits(high);
-    if (lowOk && highOk)
-        return Error::none();
-    return {ErrorCode::InvalidPropertyValue, ErrorText::limitsNotThreeDigits(low, !lowOk, high, !highOk)};
+    if (!lowOk || !highOk)
+        return {ErrorCode::InvalidPropertyValue, ErrorText::limitsNotThreeDigits(low, !lowOk, high, !highOk)};
+    if (low.toInt() >= high.toInt())
+        return {ErrorCode::InvalidPropertyValue, ErrorText::limitsNotAscending(low, high)};
+    return Error::none();
+}
+
+Error BandRange::check() const {
+    if (fromLimits(lowText(), highText()).text != text)
+        return {ErrorCode::InvalidPropertyValue, ErrorText::bandRangeForm(text)};
+    return checkLimits(lowText(), highText());
 }
 
 QStringList ModelTable::readFrom(const QString& iniPath) {

@@ -18,9 +18,12 @@ struct BandRange {
     // Both slices read as whole numbers; false when either is not a number.
     bool limits(int* low, int* high) const;
     static BandRange fromLimits(const QString& low, const QString& high);
-    // The slices only read limits of exactly three digits: anything else is refused with 380 before a
-    // range is formed, naming the limit that is wrong.
+    // The slices only read limits of exactly three digits, the low one below the high one: anything else
+    // is refused with 380 before a range is formed, naming what is wrong. The tune window and the check of
+    // the configuration file both use it.
     static Error checkLimits(const QString& low, const QString& high);
+    // The whole text: "DDDMHz---DDDMHz" with limits checkLimits accepts.
+    Error check() const;
 };
 
 // One model entry: name, channel count, layout type ("0"/"1"), code A ("(U)"), code B ("(V)").

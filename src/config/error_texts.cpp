@@ -50,6 +50,14 @@ QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& h
     return QStringLiteral("%1不是三位整数（MHz），例如 400。频率范围未保存。").arg(which);
 }
 
+QString limitsNotAscending(const QString& low, const QString& high) {
+    return QStringLiteral("低端频率“%1”应小于高端频率“%2”（MHz）。频率范围未保存。").arg(low, high);
+}
+
+QString bandRangeForm(const QString& text) {
+    return QStringLiteral("“%1”不是“400MHz---470MHz”这样的频率范围").arg(text);
+}
+
 QString blankLine(int line) {
     return kTypeMismatch + QStringLiteral("第 %1 行是空行").arg(line);
 }

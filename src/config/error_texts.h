@@ -17,6 +17,8 @@ QString notRegularFile(const QString& path);                    // PathFileAcces
 QString symbolicLink(const QString& path);                      // PathFileAccess: never written through
 
 // The frequency limits of the tune window. Either or both of the limits may be wrong.
+QString limitsNotAscending(const QString& low, const QString& high);
+QString bandRangeForm(const QString& text);
 QString limitsNotThreeDigits(const QString& low, bool lowWrong, const QString& high, bool highWrong);
 
 // Channel files; lines and bytes count from 1.

@@ -16,6 +16,7 @@ public:
 
     QString value(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
+    bool hasSection(const QString& section) const { return findSection(section) >= 0; }
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QByteArray toBytes() const;

@@ -433,6 +433,15 @@ private Q_SLOTS:
             << QStringList{"read",     "--port", "/dev/null", "--out", dir.filePath("missing/x.qfd"),
                            "--config", config}
             << "路径未找到：" + dir.filePath("missing");
+        // A configuration entry that cannot be used is named as it is read, before any channel.
+        const QString badIni = dir.filePath("bad.ini");
+        QFile bad(badIni);
+        if (bad.open(QIODevice::WriteOnly))
+            bad.write(
+                "[Frequent]\nPL1=470MHz---400MHz\nPL2=136MHz---174MHz\n[PcStyle]\nPc1=RC-160;-5;1;71;72\n");
+        bad.close();
+        QTest::newRow("unusable configuration")
+            << QStringList{"show", demo, "--config", badIni} << "[PcStyle] Pc1=RC-160;-5;1;71;72：信道数";
     }
     void refusesWhatIsNotAFile() {
         QFETCH(QStringList, args);

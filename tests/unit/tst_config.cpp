@@ -2,6 +2,8 @@
 #include <QtTest>
 
 #include "config/app_config.h"
+#include "config/config_check.h"
+#include "config/ini_file.h"
 
 class TestConfig : public QObject {
     Q_OBJECT
@@ -77,6 +79,10 @@ private Q_SLOTS:
                                 << "470" << false;
         QTest::newRow("full-width digits") << "４００"
                                            << "470" << false;
+        QTest::newRow("upside down") << "470"
+                                     << "400" << false;
+        QTest::newRow("no width") << "400"
+                                  << "400" << false;
     }
     void limitChecks() {
         QFETCH(QString, low);
@@ -112,6 +118,41 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         ModelTable table;
         QCOMPARE(table.readFrom(write("[PcStyle]\n" + style)), names);
+    }
+
+    // Every entry the programs use as more than text is named when it is wrong: the section, the key and
+    // what it should hold. The good lines around it change nothing.
+    void configProblems_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QStringList>("keys"); // "Section Key" of each problem; "Section" for a missing one
+        const QByteArray bands = "[Frequent]\nPL1=400MHz---470MHz\nPL2=136MHz---174MHz\n";
+        const QByteArray models = "[PcStyle]\nPc1=RC-160;16;1;71;72\n";
+        const auto row = [&](const char* name, const QByteArray& ini, const QStringList& keys) {
+            QTest::newRow(name) << ini << keys;
+        };
+        row("good", bands + "PL6=066MHz---088MHz\n" + models + "Pc2=X;99;0;5;6\n", {});
+        row("negative channels", bands + "[PcStyle]\nPc1=RC-160;-5;1;71;72\n", {"PcStyle Pc1"});
+        for (const char* count : {"0", "abc", "99999999999", "1000", "128"})
+            row(count, bands + "[PcStyle]\nPc1=A;" + QByteArray(count) + ";0;71;72\n", {"PcStyle Pc1"});
+        row("layout 5", bands + models + "Pc2=B;8;5;41;42\n", {"PcStyle Pc2"});
+        row("code of three digits", bands + models + "Pc2=B;8;0;410;42\n", {"PcStyle Pc2"});
+        row("short model line", bands + models + "Pc2=B;8\n", {"PcStyle Pc2"});
+        row("no models", bands, {"PcStyle"});
+        row("no bands", models, {"Frequent"});
+        row("garbage range", "[Frequent]\nPL1=garbage\nPL2=136MHz---174MHz\n" + models, {"Frequent PL1"});
+        row("range upside down", "[Frequent]\nPL1=470MHz---400MHz\nPL2=000MHz---000MHz\n" + models,
+            {"Frequent PL1", "Frequent PL2"});
+        row("second band missing", "[Frequent]\nPL1=400MHz---470MHz\n" + models, {"Frequent PL2"});
+        row("optional band wrong", bands + "PL5=1\n" + models, {"Frequent PL5"});
+    }
+    void configProblems() {
+        QFETCH(QByteArray, ini);
+        QStringList keys;
+        for (const ConfigProblem& p : checkConfig(IniFile::fromBytes(ini))) {
+            keys << QString(p.section + QLatin1Char(' ') + p.key).trimmed();
+            QVERIFY(p.text().contains(p.section) && p.text().contains(p.value));
+        }
+        QTEST(keys, "keys");
     }
 
     void modelTableKeepsEntriesNotReached() {
