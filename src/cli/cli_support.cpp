@@ -14,6 +14,7 @@
 #include "config/safe_file.h"
 #include "document/radio_document.h"
 #include "texts/cli_texts.h"
+#include "texts/ui_texts.h"
 #include "texts/validity_texts.h"
 
 namespace Cli {
@@ -79,13 +80,9 @@ Error prepareDocument(const Arguments& args, RadioDocument* document) {
             return {ErrorCode::PathFileAccess, ErrorText::fileAccess(config, file.errorString())};
     }
     // Checked as it is read: a bad entry is named here, not later as the fault of some cell.
-    if (const QVector<ConfigProblem> problems = checkConfig(IniFile::load(config)); !problems.isEmpty()) {
-        QStringList lines;
-        for (const ConfigProblem& p : problems)
-            lines << p.text();
+    if (const QVector<ConfigProblem> problems = checkConfig(IniFile::load(config)); !problems.isEmpty())
         return {ErrorCode::InvalidPropertyValue,
-                CliText::ConfigProblems.arg(QDir::toNativeSeparators(config), lines.join(QLatin1Char('\n')))};
-    }
+                UiText::configProblems(QDir::toNativeSeparators(config), problems)};
     document->models().readFrom(config);
     document->setBandRanges(StartupConfig::read(config, appFolder()).bandRanges);
     document->selectStartupSettings();

@@ -96,7 +96,6 @@ inline const QString Cancelled = QStringLiteral("已取消");
 // The backup of a read or a write, on stderr.
 inline const QString BackupSaved = QStringLiteral("已备份到：%1");
 inline const QString InvalidCell = QStringLiteral("警告：%1");
-inline const QString ConfigProblems = QStringLiteral("配置文件 %1 中有不能使用的项：\n%2");
 inline const QString BackupFailed = QStringLiteral("警告：备份没有保存：%1");
 
 // The no-answer hint of a transfer, printed once; the port that did not answer follows.

@@ -42,6 +42,13 @@ QString documentTitle(const QString& fileName, bool modified, bool incomplete, c
     return fileName + marks + QStringLiteral(" - ") + caption;
 }
 
+QString configProblems(const QString& path, const QVector<ConfigProblem>& problems) {
+    QStringList lines;
+    for (const ConfigProblem& p : problems)
+        lines << p.text();
+    return QStringLiteral("配置文件 %1 中有不能使用的项：\n%2").arg(path, lines.join(QLatin1Char('\n')));
+}
+
 QString readDocumentName(const QString& model) {
     return model + QLatin1Char(' ') + ToolRead;
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include "config/config_check.h"
 
 // Every text the desktop program shows, one definition per text, in sections by window. The data tokens
 // the codec stores (cell values, settings list items, column headers) stay beside the codec in image/,
@@ -84,6 +87,8 @@ inline const QString IconInvalid = QStringLiteral("无效的图片：%1");
 QString documentTitle(const QString& fileName, bool modified, bool incomplete, const QString& caption);
 // What stands for the file's name after a read, until the channels are saved: "RC-160(U) 读频".
 QString readDocumentName(const QString& model);
+// The entries of the configuration file that cannot be used, one a line, under the file's name.
+QString configProblems(const QString& path, const QVector<ConfigProblem>& problems);
 inline const QString Incomplete = QStringLiteral("（不完整）");
 // Between two notes of one command in the status bar.
 inline const QString NoteSeparator = QStringLiteral("；");

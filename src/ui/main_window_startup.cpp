@@ -1,6 +1,7 @@
 // The start-up stages and the activation of the main window.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -13,7 +14,9 @@
 #include <QTimer>
 #include <utility>
 
+#include "config/config_check.h"
 #include "config/error_texts.h"
+#include "config/ini_file.h"
 #include "document/radio_document.h"
 #include "texts/ui_texts.h"
 #include "texts/validity_texts.h"
@@ -73,6 +76,10 @@ bool MainWindow::loadStage() {
     document_->layOut();
     document_->selectStartupSettings(); // the lists, then both kept bytes
     blnAskModel_ = true;
+    // Said at once, naming each entry, rather than later as the fault of a cell or a model.
+    if (const QVector<ConfigProblem> problems = checkConfig(IniFile::load(configPath_)); !problems.isEmpty())
+        prompter_->message(this, Prompter::Icon::Warning, UiText::TitleInformation,
+                           UiText::configProblems(QDir::toNativeSeparators(configPath_), problems));
     closePort();
     return true;
 }

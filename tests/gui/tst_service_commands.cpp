@@ -493,7 +493,9 @@ void TestServiceCommands::emptyBandRangeEmptiesBoxWithMessage() {
         QVERIFY(child<QLineEdit>(w, QStringLiteral("Text2"))->text().isEmpty());
         QVERIFY(child<QLineEdit>(w, QStringLiteral("Text1"))->text().isEmpty());
     });
-    QCOMPARE(t.f.prompter.texts(), (QStringList{"请输入数字", "请输入数字"}));
+    // The missing range is said at start-up, naming the entry.
+    QVERIFY(t.f.prompter.texts().value(0).contains(QStringLiteral("[Frequent] PL2=：")));
+    QCOMPARE(t.f.prompter.texts().mid(1), (QStringList{"请输入数字", "请输入数字"}));
 }
 
 void TestServiceCommands::optionsReachSavedFile_data() {
