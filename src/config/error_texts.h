@@ -96,6 +96,12 @@ inline const QString JsonTune =
 inline const QString JsonGridRows = QStringLiteral("\"grid\" 应有 %1 行（含标题行），实有 %2 行");
 inline const QString JsonRowColumns = QStringLiteral("第 %1 行应有 %2 列，实有 %3 列");
 inline const QString JsonCell = QStringLiteral("第 %1 行第 %2 列（%3）的 \"%4\" 不是信道编辑器接受的值");
+inline const QString JsonBlocks = QStringLiteral("\"blocks\" 与机型不符：应为 %1");
+inline const QString JsonComplete = QStringLiteral("\"complete\" 必须是 true 或 false");
+inline const QString JsonUnknownColumn = QStringLiteral("\"grid\" 的标题行中的 \"%1\" 不是本机型的列");
+inline const QString JsonRepeatedColumn = QStringLiteral("\"grid\" 的标题行中 \"%1\" 出现了两次");
+inline const QString JsonMissingColumn = QStringLiteral("\"grid\" 的标题行缺少 \"%1\" 列");
+inline const QString JsonChannelNumber = QStringLiteral("\"grid\" 第 %1 行的信道号应为 %1，实为 \"%2\"");
 inline const QString JsonKeptBytesType = QStringLiteral("\"keptBytes\" 必须是数组");
 inline const QString JsonKeptByte = QStringLiteral(
     "\"keptBytes\" 的第 %1 项不成立：须为 {\"row\", \"column\", \"byte\"}，\"byte\" 是该列列表中没有的"

@@ -197,10 +197,34 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     s.recomputeVoiceByte();
 
     r.table.layOut(m.layout(), m.strType);
+    // Said once and checked: a file whose size contradicts its model was not written by us.
+    const QJsonValue blocks = json.value(QStringLiteral("blocks"));
+    if (!blocks.isUndefined() && blocks.toInt(-1) != blockCount(m.I_data))
+        return invalid(JsonText::JsonBlocks.arg(blockCount(m.I_data)));
+    const QJsonValue complete = json.value(QStringLiteral("complete"));
+    if (!complete.isUndefined() && !complete.isBool())
+        return invalid(JsonText::JsonComplete);
     const QJsonArray grid = json.value(QStringLiteral("grid")).toArray();
     if (grid.size() != r.table.rowCount())
         return invalid(JsonText::JsonGridRows.arg(r.table.rowCount()).arg(grid.size()));
     const auto& columns = r.table.columns();
+    // Columns are read by their titles, so that a file whose columns are in another order (or swapped in
+    // the title row and every row) keeps each value in its column.
+    QVector<int> at(columns.size(), -1); // table column -> position in the rows
+    const QJsonArray titles = grid[0].toArray();
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString title = titles[i].toString();
+        const int c = r.table.columnTitled(title);
+        if (c < 0)
+            return invalid(JsonText::JsonUnknownColumn.arg(title));
+        if (at[c] >= 0)
+            return invalid(JsonText::JsonRepeatedColumn.arg(title));
+        at[c] = i;
+    }
+    for (int c = 0; c < columns.size(); ++c) {
+        if (at[c] < 0)
+            return invalid(JsonText::JsonMissingColumn.arg(columns[c].header));
+    }
     const int bandIndex = m.band;
     const QString range = config.bandRanges[bandIndex];
     const CellRules::FrequencyLimits limits = CellRules::limitsFor(m.I_data, bandIndex, range);
@@ -208,12 +232,17 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         const QJsonArray cells = grid[row].toArray();
         if (cells.size() != columns.size())
             return invalid(JsonText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
+        // Channels in order, each once: a row out of place would land in another channel.
+        const QJsonValue number = cells[at[0]];
+        if (number.toVariant().toString() != QString::number(row))
+            return invalid(JsonText::JsonChannelNumber.arg(row).arg(number.toVariant().toString()));
         for (int c = 1; c < columns.size(); ++c) {
-            if (!cells[c].isString()) {
+            const QJsonValue cell = cells[at[c]];
+            if (!cell.isString()) {
                 return invalid(
                     JsonText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
             }
-            const QString text = cells[c].toString();
+            const QString text = cell.toString();
             bool accepted = CellRules::isAcceptedText(columns[c], text);
             const bool isFrequency =
                 columns[c].editor == CellEditor::RxFrequency || columns[c].editor == CellEditor::TxFrequency;

@@ -267,6 +267,39 @@ private Q_SLOTS:
             << QStringList{"keptBytes"} << kept("FD") << 0 << "\"keptBytes\" 的第 1 项";
         QTest::newRow("kept byte the list names")
             << QStringList{"keptBytes"} << kept("FF") << 0 << "\"keptBytes\" 的第 1 项";
+        // The grid is read by its title row, each channel once and in order.
+        QTest::newRow("unknown title")
+            << QStringList{"grid", "0", "3"} << QJsonValue("信令") << 0 << "\"信令\"";
+        QTest::newRow("title twice") << QStringList{"grid", "0", "4"} << QJsonValue("接收信令") << 0
+                                     << "\"接收信令\" 出现了两次";
+        QTest::newRow("empty title row")
+            << QStringList{"grid", "0"} << QJsonValue(QJsonArray{}) << 0 << "缺少 \"信道\" 列";
+        QTest::newRow("channel out of order")
+            << QStringList{"grid", "3", "0"} << QJsonValue("4") << 0 << "第 3 行的信道号";
+        QTest::newRow("blocks of another size")
+            << QStringList{"blocks"} << QJsonValue(256) << 0 << "\"blocks\"";
+        QTest::newRow("complete as text")
+            << QStringList{"complete"} << QJsonValue("yes") << 0 << "\"complete\"";
+    }
+
+    // Columns swapped in the title row and in every row keep their values: the same file comes out.
+    void convertReadsJsonColumnsByTitle() {
+        const QString json = dir.filePath("swapped.json");
+        QCOMPARE(run({"convert", samples + "demo-16.qfd", json, "--config", config}).code, 0);
+        QJsonObject o = QJsonDocument::fromJson(fileBytes(json)).object();
+        QJsonArray grid = o.value("grid").toArray();
+        for (int r = 0; r < grid.size(); ++r) {
+            QJsonArray row = grid[r].toArray();
+            const QJsonValue rx = row[3];
+            row[3] = row[4];
+            row[4] = rx;
+            grid[r] = row;
+        }
+        o["grid"] = grid;
+        writeAll(json, QJsonDocument(o).toJson());
+        const QString out = dir.filePath("swapped.qfd");
+        QCOMPARE(run({"convert", json, out, "--config", config}).code, 0);
+        QCOMPARE(fileBytes(out), fileBytes(samples + "demo-16.qfd"));
     }
     void convertRefusesIncompleteJson() {
         QFETCH(QStringList, path);
