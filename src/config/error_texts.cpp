@@ -207,6 +207,18 @@ QString csvLocationOutOfRange(int line, int location, int channels) {
         .arg(channels);
 }
 
+QString csvFieldCount(int line, int fields, int headerFields) {
+    return kTypeMismatch + QStringLiteral("第 %1 行有 %2 个字段，标题行有 %3 个（值中的分隔符要加引号）")
+                               .arg(line)
+                               .arg(fields)
+                               .arg(headerFields);
+}
+
+QString csvNoSuchValue(int line, const QString& column, const QString& text) {
+    return kInvalidValue +
+           QStringLiteral("第 %1 行 %2 列的 \"%3\" 不是 CHIRP 的值").arg(line).arg(column, text);
+}
+
 QString csvLocationRepeated(int line, int location, int firstLine) {
     return kInvalidValue +
            QStringLiteral("第 %1 行的 Location %2 与第 %3 行重复").arg(line).arg(location).arg(firstLine);

@@ -42,9 +42,11 @@ QString csvReverseSquelch(int line, const QString& mode);                    // 
 QString csvOutOfBand(int line, const QString& column, const QString& mhz, int lower,
                      int upper);                                           // InvalidPropertyValue
 QString csvOffRaster(int line, const QString& column, const QString& mhz); // InvalidPropertyValue
-QString csvLocationOutOfRange(int line, int location, int channels);       // SubscriptOutOfRange
-QString csvLocationRepeated(int line, int location, int firstLine);        // InvalidPropertyValue
-QString csvBadTag(int line, const QString& tag);                           // InvalidPropertyValue
+QString csvLocationOutOfRange(int line, int location, int channels);
+QString csvFieldCount(int line, int fields, int headerFields);                // TypeMismatch
+QString csvNoSuchValue(int line, const QString& column, const QString& text); // SubscriptOutOfRange
+QString csvLocationRepeated(int line, int location, int firstLine);           // InvalidPropertyValue
+QString csvBadTag(int line, const QString& tag);                              // InvalidPropertyValue
 
 // The settings lists and the settings blocks.
 QString noSuchItem(const QString& list, int index);

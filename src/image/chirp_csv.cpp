@@ -80,7 +80,10 @@ struct Hertz {
 };
 
 std::optional<Hertz> hertzOf(const QString& text) {
-    const QString t = text.trimmed();
+    QString t = text.trimmed();
+    // Lists written by hand give the unit ("146.52 MHz"); it is the one CHIRP means.
+    if (t.endsWith(QLatin1String("mhz"), Qt::CaseInsensitive))
+        t = t.chopped(3).trimmed();
     if (!isNumber(t))
         return std::nullopt;
     const int point = t.indexOf(QLatin1Char('.'));
@@ -219,6 +222,7 @@ class Record {
 public:
     Record(const DelimitedText::Row& row, const std::array<int, ColumnCount>& at) : row_(row), at_(at) {}
     int line() const { return row_.line; }
+    bool has(Column column) const { return at_[column] >= 0; }
     QString value(Column column) const {
         const int i = at_[column];
         return i >= 0 && i < row_.fields.size() ? row_.fields[i].trimmed() : QString();
@@ -345,7 +349,10 @@ private:
     }
 
     Error tone(Column column, Code* code) const {
-        const QString text = r_.value(column, kDefaultTone);
+        // A file with one tone column means that tone both ways, as CHIRP copies the column there is.
+        const Column other = column == RToneFreq ? CToneFreq : RToneFreq;
+        const Column from = !r_.has(column) && r_.has(other) ? other : column;
+        const QString text = r_.value(from, kDefaultTone);
         if (!isNumber(text))
             return notANumber(column);
         const QString t = QString::number(text.toDouble(), 'f', 1);
@@ -467,7 +474,12 @@ private:
     }
 
     Error skip() {
-        const bool skipped = r_.value(Skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0;
+        // CHIRP knows "" (scanned), "S" (skipped) and "P" (scanned first); nothing else.
+        const QString value = r_.value(Skip).toUpper();
+        if (!value.isEmpty() && value != QLatin1String("S") && value != QLatin1String("P"))
+            return {ErrorCode::InvalidPropertyValue,
+                    ErrorText::csvNoSuchValue(r_.line(), columnName(Skip), value)};
+        const bool skipped = value == QLatin1String("S");
         set(ChannelField::ScanAdd, skipped ? CellToken::No : CellToken::Yes);
         return Error::none();
     }
@@ -610,10 +622,15 @@ Error readRows(const QVector<DelimitedText::Row>& rows, const ReadOptions& optio
     }
 
     // The locations first: whether the file counts from 0 decides the numbering of every line.
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
+    static const QRegularExpression digits(QStringLiteral("^-?\\d{1,9}$"));
     QVector<int> locations;
     for (int i = 1; i < records.size(); ++i) {
         const Record record(records[i], at);
+        // A row of another length has lost or gained a field (a separator inside a value): every value
+        // after it would land in the wrong column.
+        if (records[i].fields.size() != head.fields.size())
+            return {ErrorCode::TypeMismatch,
+                    ErrorText::csvFieldCount(record.line(), records[i].fields.size(), head.fields.size())};
         const QString text = record.value(Location);
         if (!digits.match(text).hasMatch())
             return {ErrorCode::TypeMismatch,

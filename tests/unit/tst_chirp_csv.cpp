@@ -152,6 +152,13 @@ private Q_SLOTS:
                                               << "100.0";
         QTest::newRow("missing tone column is 88.5") << Fields{{"Tone", "TSQL"}} << "88.5"
                                                      << "88.5";
+        // CHIRP copies the one tone column a file has into the other.
+        QTest::newRow("one tone column is both")
+            << Fields{{"Tone", "TSQL"}, {"rToneFreq", "100.0"}} << "100.0"
+            << "100.0";
+        QTest::newRow("frequency with its unit")
+            << Fields{{"Frequency", "146.52 MHz"}, {"Tone", "Tone"}, {"rToneFreq", "67.0"}} << "OFF"
+            << "67.0";
         QTest::newRow("missing code columns are 023 NN") << Fields{{"Tone", "DTCS"}} << "D023N"
                                                          << "D023N";
         QTest::newRow("unused columns not checked")
@@ -322,7 +329,9 @@ private Q_SLOTS:
         QTest::newRow("location 0 not first") << Fields{{"Location", "0"}} << "Location 0";
         QTest::newRow("location repeated") << Fields{{"Location", "1"}} << "与第 3 行重复";
         QTest::newRow("location not a number") << Fields{{"Location", "2a"}} << "\"2a\" 不是数字";
-        QTest::newRow("frequency not a number") << Fields{{"Frequency", "438.5 MHz"}} << "Frequency";
+        QTest::newRow("frequency not a number") << Fields{{"Frequency", "438.5 kHz"}} << "Frequency";
+        QTest::newRow("location below 1") << Fields{{"Location", "-1"}} << "信道 1 到 16";
+        QTest::newRow("skip not CHIRP's") << Fields{{"Skip", "Q"}} << "Skip";
         QTest::newRow("offset not a number")
             << Fields{{"Duplex", "+"}, {"Offset", "five"}} << "\"five\" 不是数字";
         QTest::newRow("tone not a number") << Fields{{"Tone", "Tone"}, {"rToneFreq", "high"}} << "不是数字";
@@ -351,6 +360,11 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray("\r\n# nothing\r\n") << "标题行";
         QTest::newRow("our grid") << QByteArray("信道,接收频率\r\n1,438.50000\r\n") << "Location";
         QTest::newRow("no frequency") << QByteArray("Location,Name\r\n1,a\r\n") << "Frequency";
+        // A row shorter or longer than the title row (an unquoted separator in a value) is refused.
+        QTest::newRow("short row") << QByteArray("Location,Frequency,Tone\r\n1,146.52\r\n")
+                                   << "第 2 行有 2 个字段，标题行有 3 个";
+        QTest::newRow("long row") << QByteArray("Location,Frequency,Comment\r\n1,146.52,a,b\r\n")
+                                  << "第 2 行有 4 个字段";
     }
     void refusesWhatIsNoChirpFile() {
         QFETCH(QByteArray, csv);
