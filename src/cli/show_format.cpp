@@ -17,9 +17,8 @@ QString describe(const RadioDocument& document, bool json) {
             .trimmed();
     }
     const CurrentModel& m = document.model();
-    const QString bandName = m.band == 1 ? UiText::BandSuffixV : UiText::BandSuffixU;
     QStringList out;
-    out << UiText::LabelModel + m.strPc + bandName;
+    out << UiText::LabelModel + UiText::modelAndBand(m.strPc, m.band);
     out << UiText::LabelRange + document.rangeText();
     out << CliText::ShowModelCodes.arg(m.strBandCode, m.layoutName())
                .arg(m.strType)

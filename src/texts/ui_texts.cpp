@@ -49,8 +49,12 @@ QString configProblems(const QString& path, const QVector<ConfigProblem>& proble
     return QStringLiteral("配置文件 %1 中有不能使用的项：\n%2").arg(path, lines.join(QLatin1Char('\n')));
 }
 
-QString readDocumentName(const QString& model) {
-    return model + QLatin1Char(' ') + ToolRead;
+QString modelAndBand(const QString& model, int band) {
+    return model + (band == 1 ? BandSuffixV : BandSuffixU);
+}
+
+QString readDocumentName(const QString& model, int band) {
+    return modelAndBand(model, band) + QLatin1Char(' ') + ToolRead;
 }
 
 } // namespace UiText

@@ -85,8 +85,10 @@ inline const QString IconInvalid = QStringLiteral("无效的图片：%1");
 // The main window's title: the file's name with "*" while the table differs from it and a word when
 // channels are missing, then the caption ("信道表.qfd* - 编程软件"); the caption alone for a new table.
 QString documentTitle(const QString& fileName, bool modified, bool incomplete, const QString& caption);
+// The model with its band: "RC-160(U)".
+QString modelAndBand(const QString& model, int band);
 // What stands for the file's name after a read, until the channels are saved: "RC-160(U) 读频".
-QString readDocumentName(const QString& model);
+QString readDocumentName(const QString& model, int band);
 // The entries of the configuration file that cannot be used, one a line, under the file's name.
 QString configProblems(const QString& path, const QVector<ConfigProblem>& problems);
 inline const QString Incomplete = QStringLiteral("（不完整）");

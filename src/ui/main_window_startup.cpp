@@ -98,10 +98,8 @@ void MainWindow::showTitle() {
     const QString path = document_->filePath();
     QString name = path.isEmpty() ? QString() : QFileInfo(path).fileName();
     // A read names what was read until it is saved: "RC-160(U) 读频".
-    if (name.isEmpty() && document_->isReadFromRadio()) {
-        const CurrentModel& m = document_->model();
-        name = UiText::readDocumentName(m.strPc + (m.band == 1 ? UiText::BandSuffixV : UiText::BandSuffixU));
-    }
+    if (name.isEmpty() && document_->isReadFromRadio())
+        name = UiText::readDocumentName(document_->model().strPc, document_->model().band);
     setWindowTitle(UiText::documentTitle(name, document_->isModified(), !document_->isComplete(), caption_));
     showNote(documentPanel_,
              document_->isComplete()
