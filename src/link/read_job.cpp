@@ -4,6 +4,8 @@
 
 #include "config/error_texts.h"
 #include "document/radio_document.h"
+#include "image/hex.h"
+#include "link/protocol.h"
 #include "link/read_transfer.h"
 
 ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& receivedPath, Keep keep,
@@ -14,7 +16,11 @@ ReadJob::ReadJob(SerialPort& port, const ModelTable& models, const QString& rece
                 keep == Keep::Completed ? ReceivedFile::Folder::Named : ReceivedFile::Folder::Own),
       keep_(keep) {
     setMachine(std::make_unique<ReadTransfer>(models, TransferMachine::Options{timings}),
-               [this](const QByteArray& reply) { return received_.append(reply); });
+               [this](const QByteArray& reply) {
+                   if (modelCode_.isEmpty())
+                       modelCode_ = byteText(Protocol::frameData(reply)[0]);
+                   return received_.append(reply);
+               });
     // Connected before any face, so the received path is settled when the faces hear of the end.
     connect(this, &TransferJob::finished, this, &ReadJob::settle);
 }

@@ -37,6 +37,8 @@ public:
 
     // Whether the job has finished with something to decode.
     bool hasReceived() const;
+    // The model code of the first block received (two hex digits); empty before one has arrived.
+    QString modelCode() const { return modelCode_; }
     // Decodes the received file into the document against its model table, its settings supplying what
     // the file leaves alone. On an error the document stays as it was. `loaded` tells how much arrived.
     Error decodeInto(RadioDocument& document, LoadedChannelFile* loaded = nullptr) const;
@@ -47,4 +49,5 @@ private:
     ReceivedFile received_;
     Keep keep_;
     Error keepError_;
+    QString modelCode_;
 };

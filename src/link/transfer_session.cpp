@@ -1,13 +1,10 @@
 #include "link/transfer_session.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QHash>
 
 #include "document/backup_store.h"
 #include "document/radio_document.h"
-#include "image/channel_file.h"
-#include "image/hex.h"
 #include "link/serial_port.h"
 #include "link/trace_store.h"
 #include "link/transfer_backup.h"
@@ -41,16 +38,6 @@ QHash<QString, QString>& lastModels() {
     return models;
 }
 
-// The model code in the first block of a channel file, empty when it holds none.
-QString firstBlockCode(const QString& path) {
-    QFile file(path);
-    QVector<Block> blocks;
-    if (!file.open(QIODevice::ReadOnly) || ChannelFile::parse(file.readAll(), &blocks).isError() ||
-        blocks.isEmpty())
-        return {};
-    return byteText(blocks[0][0]);
-}
-
 } // namespace
 
 QString TransferSession::lastModelCode(const QString& device) {
@@ -59,8 +46,8 @@ QString TransferSession::lastModelCode(const QString& device) {
 
 void TransferSession::rememberModel() {
     QString code;
-    if (const ReadJob* read = readJob(); read && read->hasReceived())
-        code = firstBlockCode(read->receivedDataPath());
+    if (const ReadJob* read = readJob())
+        code = read->modelCode();
     else if (const WriteSequence* write = writeJob())
         code = write->report().written() ? write->report().models.documentCode
                                          : write->report().models.radioCode;
@@ -76,7 +63,9 @@ TransferSession::~TransferSession() {
         job_->setTrace(nullptr);
 }
 
-void TransferSession::chooseTracePath(const QString& kind) {
+void TransferSession::adopt(std::unique_ptr<TransferJob> job, const QString& kind) {
+    job_ = std::move(job);
+    job_->setTrace(&trace_);
     if (!keeping_.traceFile.isEmpty())
         tracePath_ = keeping_.traceFile;
     else if (!keeping_.traceFolder.isEmpty())
@@ -88,9 +77,7 @@ Error TransferSession::prepareRead(const QString& receivedPath, ReadJob::Keep ke
     auto job = std::make_unique<ReadJob>(port_, models_, receivedPath, keep, timings);
     if (const Error e = job->prepare(); e.isError())
         return e;
-    job_ = std::move(job);
-    job_->setTrace(&trace_);
-    chooseTracePath(BackupStore::ReadWord);
+    adopt(std::move(job), BackupStore::ReadWord);
     return Error::none();
 }
 
@@ -107,9 +94,7 @@ Error TransferSession::prepareWrite(const RadioDocument& document, const WriteSe
                                                QDateTime::currentDateTime(), &kept.path);
     });
     modelName_ = document.model().strPc;
-    job_ = std::move(job);
-    job_->setTrace(&trace_);
-    chooseTracePath(BackupStore::WriteWord);
+    adopt(std::move(job), BackupStore::WriteWord);
     return Error::none();
 }
 
@@ -120,9 +105,7 @@ Error TransferSession::prepareCompare(const RadioDocument& document, const LinkT
     auto job = std::make_unique<WriteSequence>(port_, models_, options);
     if (const Error e = job->prepare(document); e.isError())
         return e;
-    job_ = std::move(job);
-    job_->setTrace(&trace_);
-    chooseTracePath(BackupStore::ReadWord);
+    adopt(std::move(job), BackupStore::ReadWord);
     return Error::none();
 }
 

@@ -84,7 +84,8 @@ public:
     const Outcome& finish();
 
 private:
-    void chooseTracePath(const QString& kind);
+    // Takes the prepared job: its trace, and where the trace of a transfer of `kind` goes.
+    void adopt(std::unique_ptr<TransferJob> job, const QString& kind);
     void rememberModel();
     void keepTrace();
 
