@@ -3,9 +3,8 @@
 #include "image/block_address.h"
 
 RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {
-    // The limits follow the model, band and range texts; a new table brings new cells. Both are checked
-    // once their announcement has gone out.
-    connect(this, &RadioDocument::modelChanged, this, &RadioDocument::revalidate);
+    // A new table brings new cells, checked once its announcement has gone out; the setters that move the
+    // limits (band, range texts) check the table themselves.
     connect(this, &RadioDocument::tableReset, this, &RadioDocument::revalidate);
     // No band is selected until the window has filled its band selector.
     model_.band = -1;
@@ -47,6 +46,7 @@ void RadioDocument::selectBand(int band, bool relayOutWhenEmpty) {
             setModified(true); // the band is stored with the channels, as the model code
     }
     Q_EMIT modelChanged();
+    revalidate();
     // A table that holds data is kept when only the band changes.
     if (relayOutWhenEmpty && table_.cell(1, columnOf(table_.layout(), ChannelField::RxFrequency)).isEmpty())
         layOut();
@@ -61,11 +61,13 @@ void RadioDocument::setBandRange(int n, const QString& text) {
         return;
     bandRanges_[n - 1] = text;
     Q_EMIT modelChanged();
+    revalidate();
 }
 
 void RadioDocument::setBandRanges(const std::array<QString, kBandRangeCount>& ranges) {
     bandRanges_ = ranges;
     Q_EMIT modelChanged();
+    revalidate();
 }
 
 QString RadioDocument::rangeText() const {
@@ -271,8 +273,10 @@ void RadioDocument::restoreState(const DocumentState& state) {
     settings_ = state.settings;
     syncSettingsLayout();
     changeTable(state.table);
-    if (modelDiffers)
+    if (modelDiffers) {
         Q_EMIT modelChanged();
+        revalidate();
+    }
     if (settingsDiffer)
         Q_EMIT settingsChanged();
     if (modelDiffers || settingsDiffer)
