@@ -1,5 +1,5 @@
-// radiocps-cli convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]:
-// .qfd, .json and CHIRP's .csv, by extension
+// radiocps-cli convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]
+// [--skip-unfit]: .qfd, .json and CHIRP's .csv, by extension
 #include <QJsonDocument>
 
 #include "cli/channel_input.h"
@@ -11,11 +11,13 @@
 #include "image/chirp_csv.h"
 #include "image/json_form.h"
 #include "texts/cli_texts.h"
+#include "texts/import_texts.h"
 
 namespace {
 
 const QString kConvertUsage =
-    QStringLiteral("convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber]");
+    QStringLiteral("convert IN OUT [--config INI] [--base FILE.qfd | --model NAME --band 0|1] [--renumber] "
+                   "[--skip-unfit]");
 const QString kConvertHelp =
     kConvertUsage + QStringLiteral("   between .qfd, .json and CHIRP's .csv (by extension); "
                                    "a .csv is read into --base's model or a new --model table");
@@ -43,20 +45,37 @@ Error prepareModel(const Cli::Arguments& args, RadioDocument* document) {
     return {ErrorCode::InvalidArgument, CliText::NoSuchModel.arg(name)};
 }
 
+// By default a list is taken whole or not at all, every problem named; with --skip-unfit the channels that
+// fit are taken and the rest is said on stderr. What the channels lose is said either way.
 Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* document) {
     if (Error e = prepareModel(args, document); e.isError())
         return e;
     QByteArray bytes;
     if (Error e = readRegularFile(path, &bytes); e.isError())
         return e;
+    const bool skipUnfit = args.has(QStringLiteral("--skip-unfit"));
+    const bool renumber = args.has(QStringLiteral("--renumber"));
     ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(document->table(), document->frequencyLimits());
-    options.renumber = args.has(QStringLiteral("--renumber"));
+    options.renumber = renumber && !skipUnfit;
+    options.inFileOrder = renumber && skipUnfit;
     ChirpCsv::ReadResult read;
-    if (Error e = ChirpCsv::read(bytes, options, &read); e.isError()) {
+    const Error refusal = ChirpCsv::read(bytes, options, &read);
+    if (!read.isChirpFile)
+        return refusal;
+    if (refusal.isError() && !skipUnfit) {
         if (read.startsAtZero && !options.renumber)
             Cli::printErr(CliText::CsvStartsAtZero);
-        return e;
+        Cli::printErr(ImportTexts::SkipUnfitHint);
+        return refusal;
     }
+    for (const QString& line : ImportTexts::problemLines(read))
+        Cli::printErr(ImportTexts::SkippedLine.arg(line));
+    for (const QString& line : ImportTexts::lossLines(read))
+        Cli::printErr(ImportTexts::LostLine.arg(line));
+    if (ImportTexts::usableCount(read) == 0)
+        return {ErrorCode::InvalidArgument, ImportTexts::NothingToImport};
+    if (skipUnfit)
+        Cli::printErr(ImportTexts::SkipUnfitDone.arg(ImportTexts::usableCount(read)).arg(ImportTexts::leftOutCount(read)));
     document->setTable(ChirpCsv::tableOf(read.channels, options.layout, options.channelCount));
     return Error::none();
 }
@@ -82,8 +101,10 @@ QString optionProblem(const Cli::Arguments& a) {
     const bool model = a.option(QStringLiteral("--model")).has_value();
     const auto band = a.option(QStringLiteral("--band"));
     if (!hasSuffix(a.positional[0], ".csv"))
-        return base || model || band || a.has(QStringLiteral("--renumber")) ? CliText::CsvOptionsWithoutCsv
-                                                                            : QString();
+        return base || model || band || a.has(QStringLiteral("--renumber")) ||
+                       a.has(QStringLiteral("--skip-unfit"))
+                   ? CliText::CsvOptionsWithoutCsv
+                   : QString();
     if (base == model)
         return CliText::CsvNeedsModel;
     if (model && (!band || (*band != QLatin1String("0") && *band != QLatin1String("1"))))
@@ -98,7 +119,8 @@ int runConvert(const QStringList& args) {
     QString problem;
     const QStringList valueOptions{QStringLiteral("--config"), QStringLiteral("--base"),
                                    QStringLiteral("--model"), QStringLiteral("--band")};
-    if (!Cli::parse(args, valueOptions, {QStringLiteral("--renumber")}, &a, &problem) ||
+    if (!Cli::parse(args, valueOptions, {QStringLiteral("--renumber"), QStringLiteral("--skip-unfit")}, &a,
+                    &problem) ||
         a.positional.size() != 2 || !(problem = optionProblem(a)).isEmpty()) {
         if (!problem.isEmpty())
             Cli::printErr(problem);

@@ -207,6 +207,10 @@ QString csvLocationOutOfRange(int line, int location, int channels) {
         .arg(channels);
 }
 
+QString csvPastLastChannel(int line, int channels) {
+    return QStringLiteral("下标越界：第 %1 行排在本机型的 %2 个信道之后").arg(line).arg(channels);
+}
+
 QString csvFieldCount(int line, int fields, int headerFields) {
     return kTypeMismatch + QStringLiteral("第 %1 行有 %2 个字段，标题行有 %3 个（值中的分隔符要加引号）")
                                .arg(line)

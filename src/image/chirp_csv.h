@@ -29,6 +29,10 @@ struct ReadOptions {
     int channelCount = 16;
     CellRules::FrequencyLimits limits; // the frequencies are checked as the cell editors check them
     bool renumber = false;             // a file whose smallest Location is 0 is numbered from 1
+    // The channels that fit are numbered 1, 2, ... in file order whatever their Location says, so a long or
+    // mixed list fills the radio from its first channel; empty lines are passed over and lines past the
+    // channel count are left out.
+    bool inFileOrder = false;
 };
 
 // The options that read a file into a table like `table` (its layout and channel count) under `limits`.
@@ -41,21 +45,50 @@ struct ImportedChannel {
     int location = 0;
     QStringList cells;
     QMap<int, quint8> keptBytes; // column -> the byte kept behind its cell (ChannelTable::keptByte)
+
+    bool isEmpty() const { return cells.mid(1).join(QString()).isEmpty(); }
+};
+
+// A line left out, and why (its description names the line and the column).
+struct LineProblem {
+    int line = 0;
+    Error error;
+};
+
+// What a channel that is read loses, because our radios have nowhere to keep it.
+struct Loss {
+    enum class Kind {
+        Name,         // value: the name
+        Comment,      // value: the comment without our tag
+        Power,        // value: the power as written, cell: the level it became
+        PriorityScan, // Skip=P: scanned, but not first
+        Skip,         // value: S or P, on a model without a scan column
+        TuningStep,   // value: the step in kHz
+    };
+    int line = 0;
+    Kind kind = Kind::Name;
+    QString value;
+    QString cell;
 };
 
 struct ReadResult {
-    QVector<ImportedChannel> channels; // in file order
+    QVector<ImportedChannel> channels; // the lines that fit, in file order
+    QVector<LineProblem> problems;     // the lines left out, in file order
+    QVector<Loss> losses;              // of the channels read, in file order
+    bool isChirpFile = false; // the header was found; when not, nothing else is set
     // The smallest Location is 0, as in files of radios that count from 0. Set even when reading failed
     // because of it, so the caller can offer to read the file again with `renumber`.
     bool startsAtZero = false;
 };
 
-// Reads a whole file: UTF-8 with or without BOM, '#' comment lines, ',' ';' or tab as detected. Refuses the
-// first line it cannot take, naming the line and what is wrong; `out` is then not to be used (but see
-// startsAtZero).
+// Reads a whole file: UTF-8 with or without BOM, '#' comment lines, ',' ';' or tab as detected. Every line is
+// read: one that cannot be taken is left out with its problems, the others are in `out->channels`. Returns
+// the refusal of the whole file: no CHIRP header (then `out` holds nothing), else every problem at once.
 Error read(const QByteArray& bytes, const ReadOptions& options, ReadResult* out);
 // The same for records already split (a paste); the first record is the header.
 Error readRows(const QVector<DelimitedText::Row>& rows, const ReadOptions& options, ReadResult* out);
+// Every problem of a result as one error (the first problem's code, one line each); none when there are none.
+Error refusal(const ReadResult& result);
 
 // A table of the layout and channel count holding the channels read, every other channel empty as layOut
 // leaves it.

@@ -9,7 +9,9 @@
 #include "texts/ui_texts.h"
 #include "ui/channel_editing.h"
 #include "ui/document_history.h"
+#include "texts/import_texts.h"
 #include "ui/file_choice.h"
+#include "ui/import_report_dialog.h"
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
@@ -34,15 +36,31 @@ void CsvCommands::importFile(const QString& path) {
     RadioDocument& document = window_.document();
     ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(document.table(), document.frequencyLimits());
     ChirpCsv::ReadResult result;
-    Error error = ChirpCsv::read(bytes, options, &result);
-    if (error.isError() && result.startsAtZero &&
+    const Error error = ChirpCsv::read(bytes, options, &result);
+    if (!result.isChirpFile)
+        return refuse(error.description);
+    if (result.startsAtZero &&
         prompter.message(&window_, Prompter::Icon::Question, UiText::TitleNotice, CsvText::StartsAtZero,
                          Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
         options.renumber = true;
-        error = ChirpCsv::read(bytes, options, &result);
+        ChirpCsv::read(bytes, options, &result);
     }
-    if (error.isError())
-        return refuse(error.description);
+    if (ImportTexts::hasNews(result)) {
+        // What would be left out or lost is shown before anything changes; the same list in file order is
+        // one tick away, for long lists and lists of several bands.
+        ChirpCsv::ReadOptions inOrder = options;
+        inOrder.inFileOrder = true;
+        ChirpCsv::ReadResult ordered;
+        ChirpCsv::read(bytes, inOrder, &ordered);
+        ImportReportDialog dialog(result, ordered, &window_);
+        if (window_.execDialog(&dialog) != QDialog::Accepted)
+            return;
+        result = dialog.chosen();
+    } else if (ImportTexts::usableCount(result) == 0) {
+        prompter.message(&window_, Prompter::Icon::Information, UiText::TitleNotice,
+                         ImportTexts::NothingToImport);
+        return;
+    }
 
     window_.channelEditing()->hideEditors();
     const ChannelTable table = ChirpCsv::tableOf(result.channels, options.layout, options.channelCount);

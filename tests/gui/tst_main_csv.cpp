@@ -1,7 +1,11 @@
-// CHIRP-compatible CSV in the real window: export and import through the 文件 menu, a refused file, a file
-// numbered from 0, CHIRP rows on the clipboard, and dropped CSV and JSON files.
+// CHIRP-compatible CSV in the real window: export and import through the 文件 menu, the report of lines left
+// out and information lost with both answers, a file numbered from 0, CHIRP rows on the clipboard, and dropped CSV and JSON files.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QClipboard>
 #include <QFile>
 #include <QJsonDocument>
@@ -21,8 +25,8 @@ class TestMainCsv : public QObject {
 private Q_SLOTS:
     void initTestCase() { usePrivateSettings(); }
     void exportThenImport();
-    void refusedFileChangesNothing_data();
-    void refusedFileChangesNothing();
+    void importReport_data();
+    void importReport();
     void fileNumberedFromZero_data();
     void fileNumberedFromZero();
     void copyOffersChirpCsv();
@@ -55,6 +59,25 @@ struct CsvWindow : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
         ChannelRows::setCells(&t, 4, {"439.00000", "OFF", "OFF", "OFF", "否", "宽", "是", "否", "无", "中"});
         doc().changeTable(t);
         w->history().closeStep();
+    }
+    // Answers the import report by its buttons, as a user would, and keeps what it showed.
+    enum class Answer { Import, Cancel, ImportInFileOrder };
+    QString report;
+    QString importButton;
+    void answerImport(Answer answer) {
+        f.otherDialog = [this, answer](QDialog* d) {
+            if (d->objectName() != QLatin1String("frmImportReport"))
+                return int(QDialog::Rejected);
+            if (answer == Answer::ImportInFileOrder)
+                d->findChild<QCheckBox*>(QStringLiteral("chkImportFileOrder"))->click();
+            report = d->findChild<QPlainTextEdit*>(QStringLiteral("txtImportReport"))->toPlainText();
+            auto* import = d->findChild<QPushButton*>(QStringLiteral("cmdImportFit"));
+            importButton = import->isEnabled() ? import->text() : QString();
+            d->findChild<QPushButton*>(answer == Answer::Cancel ? QStringLiteral("cmdImportCancel")
+                                                                : QStringLiteral("cmdImportFit"))
+                ->click();
+            return d->result();
+        };
     }
 };
 
@@ -90,28 +113,63 @@ void TestMainCsv::exportThenImport() {
     QVERIFY(s.doc().table() == empty);
 }
 
-void TestMainCsv::refusedFileChangesNothing_data() {
+// A club list of two bands for a 400-470 MHz radio: line 2 is outside the band, line 5 has a tone this radio
+// lacks; the rest fits with a name and a rounded power lost.
+const QByteArray kMixedList = "Location,Name,Frequency,Tone,rToneFreq,Power\n"
+                              "1,2m call,146.520000,,88.5,5W\n"
+                              "5,Club,438.500000,Tone,67.0,0.5W\n"
+                              "6,,439.000000,,88.5,\n"
+                              "7,,439.500000,Tone,69.4,\n";
+
+void TestMainCsv::importReport_data() {
     QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("reverse squelch") << QByteArray("Location,Frequency,Tone\n1,438.5,TSQL\n2,439.0,TSQL-R\n")
-                                     << QStringLiteral("第 3 行");
-    QTest::newRow("outside the band")
-        << QByteArray("Location,Frequency\r\n1,146.520000\r\n") << QStringLiteral("第 2 行");
-    QTest::newRow("mode") << QByteArray("# a comment\nLocation,Frequency,Mode\n1,438.5,AM\n")
-                          << QStringLiteral("第 3 行");
+    QTest::addColumn<int>("answer"); // CsvWindow::Answer
+    QTest::addColumn<QString>("button"); // the import button's text; empty when disabled
+    QTest::addColumn<QStringList>("reported");
+    QTest::addColumn<QStringList>("channels"); // receive frequencies of channels 1-7 after the answer
+    const QStringList report{"第 2 行 Frequency 列：频率 146.520000 MHz 超出 400–470 MHz",
+                             "第 5 行 rToneFreq 列的 \"69.4\" 不是本机的亚音频率",
+                             "第 3 行：名称“Club”不保存；功率 0.5W 取为“低”"};
+    const QStringList unchanged{"438.50000", "", "", "439.00000", "", "", ""};
+    QTest::newRow("import what fits")
+        << kMixedList << int(CsvWindow::Answer::Import) << "导入可用的 2 个信道" << report
+        << QStringList{"", "", "", "", "438.50000", "439.00000", ""};
+    QTest::newRow("cancel") << kMixedList << int(CsvWindow::Answer::Cancel) << "导入可用的 2 个信道" << report
+                            << unchanged;
+    QTest::newRow("in file order") << kMixedList << int(CsvWindow::Answer::ImportInFileOrder)
+                                   << "导入可用的 2 个信道" << report
+                                   << QStringList{"438.50000", "439.00000", "", "", "", "", ""};
+    QTest::newRow("nothing fits")
+        << QByteArray("Location,Frequency,Tone\n1,438.5,TSQL-R\n2,146.52,\n") << int(CsvWindow::Answer::Import)
+        << QString() << QStringList{"文件中没有可以导入的信道", "第 2 行 Tone 列的 \"TSQL-R\" 是反向静噪"}
+        << unchanged;
 }
 
-void TestMainCsv::refusedFileChangesNothing() {
+void TestMainCsv::importReport() {
     QFETCH(QByteArray, csv);
-    QFETCH(QString, named);
+    QFETCH(int, answer);
     CsvWindow s;
     s.fillDemo();
     const ChannelTable before = s.doc().table();
-    s.f.prompter.fileNames = {s.write(QStringLiteral("bad.csv"), csv)};
+    const int steps = s.w->history().stack().count();
+    s.answerImport(CsvWindow::Answer(answer));
+    s.f.prompter.fileNames = {s.write(QStringLiteral("list.csv"), csv)};
     s.run("mnuImport");
-    QCOMPARE(s.f.prompter.shown.size(), 1);
-    QCOMPARE(s.f.prompter.shown[0].icon, Prompter::Icon::Critical);
-    QVERIFY2(s.f.prompter.shown[0].text.contains(named), qPrintable(s.f.prompter.shown[0].text));
+    QCOMPARE(s.f.prompter.texts(), QStringList{});
+    QTEST(s.importButton, "button");
+    QFETCH(QStringList, reported);
+    for (const QString& line : reported)
+        QVERIFY2(s.report.contains(line), qPrintable(s.report));
+    QFETCH(QStringList, channels);
+    for (int c = 0; c < channels.size(); ++c)
+        QCOMPARE(s.doc().cell(c + 1, 1), channels[c]);
+    if (s.doc().table() == before) {
+        QCOMPARE(s.w->history().stack().count(), steps);
+        return;
+    }
+    QCOMPARE(s.doc().cell(channels.indexOf(QStringLiteral("438.50000")) + 1, 10), QStringLiteral("低"));
+    QCOMPARE(s.w->history().stack().count(), steps + 1); // one step, which undo takes back whole
+    s.run("mnuUndo");
     QVERIFY(s.doc().table() == before);
 }
 
@@ -133,8 +191,8 @@ void TestMainCsv::fileNumberedFromZero() {
     QCOMPARE(s.doc().cell(1, 1), channel1);
     if (answer == Prompter::Answer::Yes)
         QCOMPARE(s.doc().cell(2, 1), QStringLiteral("439.00000"));
-    else
-        QCOMPARE(s.f.prompter.shown.last().icon, Prompter::Icon::Critical);
+    else // line 2 is then outside the channels, and the report (cancelled unseen here) says so
+        QCOMPARE(s.f.otherDialogRuns, 1);
 }
 
 void TestMainCsv::copyOffersChirpCsv() {
@@ -165,6 +223,7 @@ void TestMainCsv::pasteChirpRows() {
 
 void TestMainCsv::droppedCsvImports() {
     CsvWindow s;
+    s.answerImport(CsvWindow::Answer::Import); // the file's 0.5 W and its 6.25 kHz step are reported
     const QString path = s.write(QStringLiteral("dropped.csv"), kChirpFile);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});

@@ -417,6 +417,58 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    // A club list of forty lines of two bands into a 16-channel UHF radio: refused whole with every problem
+    // named, or with --skip-unfit the UHF channels at their Location or, with --renumber, in file order.
+    void convertLongMixedList_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QList<int>>("placed"); // the channels holding a frequency afterwards
+        QTest::addColumn<QStringList>("said"); // on stderr
+        QTest::newRow("refused whole") << QStringList{} << 1 << QList<int>{}
+                                       << QStringList{"第 2 行 Frequency 列", "第 40 行 Frequency 列",
+                                                      "第 41 行的 Location 40", "--skip-unfit"};
+        QTest::newRow("at their Location")
+            << QStringList{"--skip-unfit"} << 0 << QList<int>{2, 4, 6, 8, 10, 12, 14, 16}
+            << QStringList{"跳过：", "第 3 行：名称“UHF 2”不保存", "已导入 8 个信道，跳过 32 行"};
+        QTest::newRow("in file order")
+            << QStringList{"--skip-unfit", "--renumber"} << 0
+            << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}
+            << QStringList{"第 35 行排在本机型的 16 个信道之后", "已导入 16 个信道，跳过 24 行"};
+    }
+    void convertLongMixedList() {
+        QFETCH(QStringList, options);
+        QByteArray list = "Location,Name,Frequency\n";
+        for (int i = 1; i <= 40; ++i) {
+            const bool uhf = i % 2 == 0;
+            list += QStringLiteral("%1,%2 %1,%3\n")
+                        .arg(i)
+                        .arg(uhf ? "UHF" : "VHF")
+                        .arg(uhf ? 430.0 + i * 0.025 : 145.0 + i * 0.0125, 0, 'f', 5)
+                        .toUtf8();
+        }
+        const QString csv = dir.filePath("club.csv");
+        writeAll(csv, list);
+        const QString out = dir.filePath("club.json");
+        QFile::remove(out);
+        const Run r = run(QStringList{"convert", csv, out, "--config", config, "--model", "RC-160", "--band",
+                                      "0"} +
+                          options);
+        const QString err = QString::fromUtf8(r.err);
+        QTEST(r.code, "code");
+        QFETCH(QStringList, said);
+        for (const QString& text : said)
+            QVERIFY2(err.contains(text), qPrintable(err));
+        QFETCH(QList<int>, placed);
+        QCOMPARE(QFile::exists(out), !placed.isEmpty());
+        const QJsonArray grid = QJsonDocument::fromJson(fileBytes(out)).object().value("grid").toArray();
+        QList<int> used;
+        for (int row = 1; row < grid.size(); ++row) {
+            if (!grid[row].toArray()[1].toString().isEmpty())
+                used << row;
+        }
+        QCOMPARE(used, placed);
+    }
+
     // Anything that exists and is not a regular file is refused before it is opened, so a FIFO cannot
     // block the tool; a configuration file that cannot be read is named rather than taken as empty.
     void refusesWhatIsNotAFile_data() {
