@@ -75,12 +75,12 @@ QString summary(const ChirpCsv::ReadResult& result) {
 }
 
 QString report(const ChirpCsv::ReadResult& result) {
-    QStringList text{summary(result)};
+    QStringList text;
     if (const QStringList problems = problemLines(result); !problems.isEmpty())
-        text << QString() << LeftOutHeading << problems;
+        text << LeftOutHeading << problems << QString();
     if (const QStringList losses = lossLines(result); !losses.isEmpty())
-        text << QString() << LostHeading << losses;
-    return text.join(QLatin1Char('\n'));
+        text << LostHeading << losses;
+    return text.join(QLatin1Char('\n')).trimmed();
 }
 
 bool hasNews(const ChirpCsv::ReadResult& result) {

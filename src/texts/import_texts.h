@@ -20,7 +20,7 @@ QStringList lossLines(const ChirpCsv::ReadResult& result);
 // "可以导入 12 个信道；8 行不能导入；3 个信道会失去一些信息。"
 QString summary(const ChirpCsv::ReadResult& result);
 
-// The whole report as text to read or copy: the summary, then the lines left out, then the losses.
+// The report as text to read or copy: the lines left out, then the losses.
 QString report(const ChirpCsv::ReadResult& result);
 
 // Whether the user should see the report before the import: anything left out or lost.

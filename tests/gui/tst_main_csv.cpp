@@ -1,15 +1,17 @@
 // CHIRP-compatible CSV in the real window: export and import through the 文件 menu, the report of lines left
-// out and information lost with both answers, a file numbered from 0, CHIRP rows on the clipboard, and dropped CSV and JSON files.
+// out and information lost with both answers, a file numbered from 0, CHIRP rows on the clipboard, and
+// dropped CSV and JSON files.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
 #include <QtTest>
@@ -70,7 +72,8 @@ struct CsvWindow : ShownWindow { // model 0: 16 channels, layout 1, 400-470 MHz
                 return int(QDialog::Rejected);
             if (answer == Answer::ImportInFileOrder)
                 d->findChild<QCheckBox*>(QStringLiteral("chkImportFileOrder"))->click();
-            report = d->findChild<QPlainTextEdit*>(QStringLiteral("txtImportReport"))->toPlainText();
+            report = d->findChild<QLabel*>(QStringLiteral("lblImportSummary"))->text() + QLatin1Char('\n') +
+                     d->findChild<QPlainTextEdit*>(QStringLiteral("txtImportReport"))->toPlainText();
             auto* import = d->findChild<QPushButton*>(QStringLiteral("cmdImportFit"));
             importButton = import->isEnabled() ? import->text() : QString();
             d->findChild<QPushButton*>(answer == Answer::Cancel ? QStringLiteral("cmdImportCancel")
@@ -123,7 +126,7 @@ const QByteArray kMixedList = "Location,Name,Frequency,Tone,rToneFreq,Power\n"
 
 void TestMainCsv::importReport_data() {
     QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<int>("answer"); // CsvWindow::Answer
+    QTest::addColumn<int>("answer");     // CsvWindow::Answer
     QTest::addColumn<QString>("button"); // the import button's text; empty when disabled
     QTest::addColumn<QStringList>("reported");
     QTest::addColumn<QStringList>("channels"); // receive frequencies of channels 1-7 after the answer
@@ -131,18 +134,18 @@ void TestMainCsv::importReport_data() {
                              "第 5 行 rToneFreq 列的 \"69.4\" 不是本机的亚音频率",
                              "第 3 行：名称“Club”不保存；功率 0.5W 取为“低”"};
     const QStringList unchanged{"438.50000", "", "", "439.00000", "", "", ""};
-    QTest::newRow("import what fits")
-        << kMixedList << int(CsvWindow::Answer::Import) << "导入可用的 2 个信道" << report
-        << QStringList{"", "", "", "", "438.50000", "439.00000", ""};
+    QTest::newRow("import what fits") << kMixedList << int(CsvWindow::Answer::Import) << "导入可用的 2 个信道"
+                                      << report << QStringList{"", "", "", "", "438.50000", "439.00000", ""};
     QTest::newRow("cancel") << kMixedList << int(CsvWindow::Answer::Cancel) << "导入可用的 2 个信道" << report
                             << unchanged;
     QTest::newRow("in file order") << kMixedList << int(CsvWindow::Answer::ImportInFileOrder)
                                    << "导入可用的 2 个信道" << report
                                    << QStringList{"438.50000", "439.00000", "", "", "", "", ""};
-    QTest::newRow("nothing fits")
-        << QByteArray("Location,Frequency,Tone\n1,438.5,TSQL-R\n2,146.52,\n") << int(CsvWindow::Answer::Import)
-        << QString() << QStringList{"文件中没有可以导入的信道", "第 2 行 Tone 列的 \"TSQL-R\" 是反向静噪"}
-        << unchanged;
+    QTest::newRow("nothing fits") << QByteArray("Location,Frequency,Tone\n1,438.5,TSQL-R\n2,146.52,\n")
+                                  << int(CsvWindow::Answer::Import) << QString()
+                                  << QStringList{"文件中没有可以导入的信道",
+                                                 "第 2 行 Tone 列的 \"TSQL-R\" 是反向静噪"}
+                                  << unchanged;
 }
 
 void TestMainCsv::importReport() {
