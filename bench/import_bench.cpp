@@ -20,7 +20,8 @@ QByteArray longList() {
                      "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
     for (int i = 1; i <= kLines; ++i) {
         const bool uhf = i % 2 == 0;
-        const QString mhz = QString::number(uhf ? 430.0 + (i % 400) * 0.0125 : 145.0 + (i % 200) * 0.0125, 'f', 6);
+        const QString mhz =
+            QString::number(uhf ? 430.0 + (i % 400) * 0.0125 : 145.0 + (i % 200) * 0.0125, 'f', 6);
         csv += QStringLiteral("%1,Ch %1,%2,-,7.600000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,NFM,12.50,,0.5W,"
                               "club list,,,,\r\n")
                    .arg(i)

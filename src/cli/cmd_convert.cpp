@@ -65,8 +65,7 @@ Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* do
     if (refusal.isError() && !skipUnfit) {
         if (read.startsAtZero && !options.renumber)
             Cli::printErr(CliText::CsvStartsAtZero);
-        Cli::printErr(ImportTexts::SkipUnfitHint);
-        return refusal;
+        return {refusal.code, refusal.description + QLatin1Char('\n') + ImportTexts::SkipUnfitHint};
     }
     for (const QString& line : ImportTexts::problemLines(read))
         Cli::printErr(ImportTexts::SkippedLine.arg(line));
@@ -75,7 +74,8 @@ Error readCsv(const Cli::Arguments& args, const QString& path, RadioDocument* do
     if (ImportTexts::usableCount(read) == 0)
         return {ErrorCode::InvalidArgument, ImportTexts::NothingToImport};
     if (skipUnfit)
-        Cli::printErr(ImportTexts::SkipUnfitDone.arg(ImportTexts::usableCount(read)).arg(ImportTexts::leftOutCount(read)));
+        Cli::printErr(ImportTexts::SkipUnfitDone.arg(ImportTexts::usableCount(read))
+                          .arg(ImportTexts::leftOutCount(read)));
     document->setTable(ChirpCsv::tableOf(read.channels, options.layout, options.channelCount));
     return Error::none();
 }

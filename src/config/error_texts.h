@@ -43,7 +43,7 @@ QString csvOutOfBand(int line, const QString& column, const QString& mhz, int lo
                      int upper);                                           // InvalidPropertyValue
 QString csvOffRaster(int line, const QString& column, const QString& mhz); // InvalidPropertyValue
 QString csvLocationOutOfRange(int line, int location, int channels);
-QString csvPastLastChannel(int line, int channels); // SubscriptOutOfRange
+QString csvPastLastChannel(int line, int channels);                           // SubscriptOutOfRange
 QString csvFieldCount(int line, int fields, int headerFields);                // TypeMismatch
 QString csvNoSuchValue(int line, const QString& column, const QString& text); // SubscriptOutOfRange
 QString csvLocationRepeated(int line, int location, int firstLine);           // InvalidPropertyValue

@@ -75,7 +75,7 @@ struct ReadResult {
     QVector<ImportedChannel> channels; // the lines that fit, in file order
     QVector<LineProblem> problems;     // the lines left out, in file order
     QVector<Loss> losses;              // of the channels read, in file order
-    bool isChirpFile = false; // the header was found; when not, nothing else is set
+    bool isChirpFile = false;          // the header was found; when not, nothing else is set
     // The smallest Location is 0, as in files of radios that count from 0. Set even when reading failed
     // because of it, so the caller can offer to read the file again with `renumber`.
     bool startsAtZero = false;

@@ -345,8 +345,8 @@ private:
 
 } // namespace
 
-void read(const Record& record, const ReadOptions& options, ImportedChannel* channel, QVector<Error>* problems,
-          QVector<Loss>* losses) {
+void read(const Record& record, const ReadOptions& options, ImportedChannel* channel,
+          QVector<Error>* problems, QVector<Loss>* losses) {
     LineReader(record, options, channel, problems, losses).read();
 }
 

@@ -36,7 +36,7 @@ private:
 // Reads the record into the channel, whose cells hold the channel number in cells[0] and are otherwise
 // empty. Every problem of the line goes to `problems` (the line is then not to be used), what the channel
 // loses to `losses`. A line without a frequency is an empty channel and leaves the cells empty.
-void read(const Record& record, const ReadOptions& options, ImportedChannel* channel, QVector<Error>* problems,
-          QVector<Loss>* losses);
+void read(const Record& record, const ReadOptions& options, ImportedChannel* channel,
+          QVector<Error>* problems, QVector<Loss>* losses);
 
 } // namespace ChirpCsv::Line

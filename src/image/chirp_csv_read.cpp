@@ -58,9 +58,9 @@ private:
             // A row of another length has lost or gained a field (a separator inside a value): every value
             // after it would land in the wrong column.
             if (records_[i].fields.size() != headFields)
-                problem(record.line(), {ErrorCode::TypeMismatch,
-                                        ErrorText::csvFieldCount(record.line(), records_[i].fields.size(),
-                                                                 headFields)});
+                problem(record.line(),
+                        {ErrorCode::TypeMismatch,
+                         ErrorText::csvFieldCount(record.line(), records_[i].fields.size(), headFields)});
             else if (options_.inFileOrder)
                 location = 0; // given below, once the line has been read
             else if (!digits.match(text).hasMatch())
@@ -102,8 +102,8 @@ private:
 
     void placementProblem(int line, int location, QVector<Error>* problems) const {
         if (options_.inFileOrder && location > options_.channelCount)
-            problems->append({ErrorCode::SubscriptOutOfRange,
-                              ErrorText::csvPastLastChannel(line, options_.channelCount)});
+            problems->append(
+                {ErrorCode::SubscriptOutOfRange, ErrorText::csvPastLastChannel(line, options_.channelCount)});
         else if (location < 1 || location > options_.channelCount)
             problems->append({ErrorCode::SubscriptOutOfRange,
                               ErrorText::csvLocationOutOfRange(line, location, options_.channelCount)});

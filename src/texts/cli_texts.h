@@ -39,18 +39,18 @@ inline const QString ShowHelp =
                    "  --json         以 JSON 形式输出（convert 能读回）\n"
                    "数据在标准输出，提示在标准错误。\n"
                    "退出码：0 成功，1 失败，2 用法错误");
-inline const QString ConvertHelp =
-    QStringLiteral("  --config INI        机型表所在的配置文件（默认为程序旁的 Sfc.ini）\n"
-                   "  --base FILE.qfd     读入 .csv 时：机型、频段和设置取自该信道文件，信道换成 CSV 中的\n"
-                   "  --model NAME --band 0|1\n"
-                   "                      读入 .csv 时：按该机型和频段新建信道表（默认设置）\n"
-                   "  --renumber          CSV 的信道从 0 开始编号时，改为从 1 开始；与 --skip-unfit 一起时，\n"
-                   "                      可用的信道按文件中的顺序从信道 1 起编号\n"
-                   "  --skip-unfit        只导入本机型放得下的信道：不能导入的行和不保存的信息列在标准\n"
-                   "                      错误上；默认列出所有问题后整个文件不导入\n"
-                   "按扩展名转换：.json 为 JSON 形式，.csv 为 CHIRP 的 CSV 格式，其余为信道文件。\n"
-                   "OUT 只有在全部写好后才被替换。\n"
-                   "退出码：0 成功，1 失败，2 用法错误");
+inline const QString ConvertHelp = QStringLiteral(
+    "  --config INI        机型表所在的配置文件（默认为程序旁的 Sfc.ini）\n"
+    "  --base FILE.qfd     读入 .csv 时：机型、频段和设置取自该信道文件，信道换成 CSV 中的\n"
+    "  --model NAME --band 0|1\n"
+    "                      读入 .csv 时：按该机型和频段新建信道表（默认设置）\n"
+    "  --renumber          CSV 的信道从 0 开始编号时，改为从 1 开始；与 --skip-unfit 一起时，\n"
+    "                      可用的信道按文件中的顺序从信道 1 起编号\n"
+    "  --skip-unfit        只导入本机型放得下的信道：不能导入的行和不保存的信息列在标准\n"
+    "                      错误上；默认列出所有问题后整个文件不导入\n"
+    "按扩展名转换：.json 为 JSON 形式，.csv 为 CHIRP 的 CSV 格式，其余为信道文件。\n"
+    "OUT 只有在全部写好后才被替换。\n"
+    "退出码：0 成功，1 失败，2 用法错误");
 inline const QString ReportHelp =
     QStringLiteral("  --config INI   机型表所在的配置文件（默认为程序旁的 Sfc.ini）\n"
                    "  --pdf OUT.pdf  设置报表写入的 PDF 文件（A4 纵向）\n"

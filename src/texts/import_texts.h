@@ -42,7 +42,7 @@ inline const QString LostHeading = QStringLiteral("导入后不保存的信息�
 
 // radiocps-cli convert.
 inline const QString SkippedLine = QStringLiteral("跳过：%1");
-inline const QString LostLine = QStringLiteral("不保存：%1");
+inline const QString LostLine = QStringLiteral("警告：%1");
 inline const QString SkipUnfitHint = QStringLiteral("加 --skip-unfit 只导入可用的信道");
 inline const QString SkipUnfitDone = QStringLiteral("已导入 %1 个信道，跳过 %2 行");
 

@@ -464,33 +464,35 @@ private Q_SLOTS:
                                  "1,480.0,Tone,69.4,AM\n" // out of band: the rest of the line is not read
                                  "2,438.5,Tone,69.4,AM\n" // two problems, both named
                                  "3,439.0,,88.5,FM\n"
-                                 "3,439.5,,88.5,FM\n"   // repeated: the first stays
-                                 "4,0,,88.5,FM\n"       // empty
+                                 "3,439.5,,88.5,FM\n" // repeated: the first stays
+                                 "4,0,,88.5,FM\n"     // empty
                                  "5,440.0,,88.5,FM\n";
-        QTest::newRow("at Location") << mixed << Layout::One << false << QList<int>{3, 5} << QList<int>{2, 3, 3, 5}
-                                     << QStringList{};
-        QTest::newRow("in file order") << mixed << Layout::One << true << QList<int>{1, 2, 3}
-                                       << QList<int>{2, 3, 3} << QStringList{};
+        QTest::newRow("at Location") << mixed << Layout::One << false << QList<int>{3, 5}
+                                     << QList<int>{2, 3, 3, 5} << QStringList{};
+        QTest::newRow("in file order")
+            << mixed << Layout::One << true << QList<int>{1, 2, 3} << QList<int>{2, 3, 3} << QStringList{};
         QByteArray long20 = "Location,Frequency\n";
         for (int i = 1; i <= 20; ++i)
             long20 += QByteArray::number(i + 100) + ",438.5\n";
         QList<int> sixteen;
         for (int i = 1; i <= 16; ++i)
             sixteen << i;
-        QTest::newRow("past the channel count") << long20 << Layout::One << true << sixteen
-                                                << QList<int>{18, 19, 20, 21} << QStringList{};
+        QTest::newRow("past the channel count")
+            << long20 << Layout::One << true << sixteen << QList<int>{18, 19, 20, 21} << QStringList{};
         QTest::newRow("losses")
             << QByteArray("Location,Name,Frequency,TStep,Skip,Power,Comment\n"
                           "1,Club,438.5,12.50,P,0.5W,rpt radiocps:bcl=1\n"
                           "2,,439.0,5.0,S,4W,radiocps:bcl=0\n"
                           "3,,439.5,,,1.0W,\n")
             << Layout::One << false << QList<int>{1, 2, 3} << QList<int>{}
-            << QStringList{"第 2 行：名称“Club”不保存；备注“rpt”不保存；步进 12.50 kHz 不保存；功率 0.5W 取为“低”；"
-                           "优先扫描（Skip=P）按普通扫描",
-                           "第 3 行：功率 4W 取为“高”"};
+            << QStringList{
+                   "第 2 行：名称“Club”不保存；备注“rpt”不保存；步进 12.50 kHz 不保存；功率 0.5W 取为“低”；"
+                   "优先扫描（Skip=P）按普通扫描",
+                   "第 3 行：功率 4W 取为“高”"};
         QTest::newRow("skip without a scan column")
             << QByteArray("Location,Frequency,Skip\n1,438.5,S\n2,439,\n") << Layout::Zero << false
-            << QList<int>{1, 2} << QList<int>{} << QStringList{"第 2 行：本机型没有扫描添加项，Skip=S 不保存"};
+            << QList<int>{1, 2} << QList<int>{}
+            << QStringList{"第 2 行：本机型没有扫描添加项，Skip=S 不保存"};
     }
     void importWhatFits() {
         QFETCH(QByteArray, csv);

@@ -423,7 +423,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("code");
         QTest::addColumn<QList<int>>("placed"); // the channels holding a frequency afterwards
-        QTest::addColumn<QStringList>("said"); // on stderr
+        QTest::addColumn<QStringList>("said");  // on stderr
         QTest::newRow("refused whole") << QStringList{} << 1 << QList<int>{}
                                        << QStringList{"第 2 行 Frequency 列", "第 40 行 Frequency 列",
                                                       "第 41 行的 Location 40", "--skip-unfit"};
@@ -450,9 +450,9 @@ private Q_SLOTS:
         writeAll(csv, list);
         const QString out = dir.filePath("club.json");
         QFile::remove(out);
-        const Run r = run(QStringList{"convert", csv, out, "--config", config, "--model", "RC-160", "--band",
-                                      "0"} +
-                          options);
+        const Run r =
+            run(QStringList{"convert", csv, out, "--config", config, "--model", "RC-160", "--band", "0"} +
+                options);
         const QString err = QString::fromUtf8(r.err);
         QTEST(r.code, "code");
         QFETCH(QStringList, said);
