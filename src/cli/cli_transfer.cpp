@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <unistd.h>
 
 #include "cli/cli_backup.h"
+#include "cli/console.h"
 #include "cli/stop_signals.h"
 #include "link/port_list.h"
 #include "link/serial_port.h"
@@ -32,7 +32,7 @@ bool transferTimings(const Arguments& args, LinkTimings* timings, QString* probl
         bool ok = false;
         const double seconds = t->toDouble(&ok);
         if (!ok || seconds <= 0 || seconds > 24 * 3600) {
-            *problem = QStringLiteral("--timeout needs a number of seconds above 0");
+            *problem = CliText::TimeoutSeconds;
             return false;
         }
         timings->noResponseMs = qMax(1, int(seconds * 1000));
@@ -65,7 +65,7 @@ void reportKept(const TransferSession::Kept& kept, const QString& failedText, co
 }
 
 void runJob(TransferJob& job, const QString& device) {
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const bool terminal = stderrIsTerminal();
     QString caption;
     bool progressShown = false;
     const auto endProgressLine = [&] {
