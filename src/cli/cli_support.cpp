@@ -44,7 +44,7 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
             if (valueOptions.contains(name)) {
                 if (!inlineValue) {
                     if (i + 1 >= args.size()) {
-                        *error = QStringLiteral("option %1 needs a value").arg(name);
+                        *error = CliText::OptionNeedsValue.arg(name);
                         return false;
                     }
                     value = args[++i];
@@ -53,7 +53,7 @@ bool parse(const QStringList& args, const QStringList& valueOptions, const QStri
             } else if (flagOptions.contains(name) && !inlineValue) {
                 out->flags << name;
             } else {
-                *error = QStringLiteral("unknown option %1").arg(a);
+                *error = CliText::UnknownOption.arg(a);
                 return false;
             }
         } else {
@@ -128,7 +128,7 @@ int fail(const Error& error) {
 }
 
 int usage(const QString& text) {
-    printErr(QStringLiteral("usage: radiocps-cli ") + text);
+    printErr(CliText::Usage.arg(text));
     return kUsage;
 }
 

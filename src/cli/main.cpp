@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/command_registry.h"
+#include "texts/cli_texts.h"
 #include "texts/version_text.h"
 
 std::map<QString, CliCommand>& cliCommands() {
@@ -13,8 +14,7 @@ std::map<QString, CliCommand>& cliCommands() {
 namespace {
 
 int printHelp(int code) {
-    QString text =
-        QStringLiteral("radiocps-cli: channel files and radio transfers from the command line\n\ncommands:");
+    QString text = CliText::Commands;
     for (const auto& [name, command] : cliCommands())
         text += QStringLiteral("\n  ") + command.usage;
     if (code == 0)
@@ -56,12 +56,11 @@ int main(int argc, char* argv[]) {
     }
     const auto it = cliCommands().find(name);
     if (it == cliCommands().end()) {
-        Cli::printErr(QStringLiteral("unknown command: ") + name);
+        Cli::printErr(CliText::UnknownCommand.arg(name));
         return printHelp(Cli::kUsage);
     }
     if (asksForHelp(args)) {
-        Cli::printOut(QStringLiteral("usage: radiocps-cli ") + it->second.usage + QLatin1Char('\n') +
-                      it->second.help);
+        Cli::printOut(CliText::Usage.arg(it->second.usage) + QLatin1Char('\n') + it->second.help);
         return Cli::kSuccess;
     }
     return it->second.run(args);

@@ -9,6 +9,14 @@ namespace CliText {
 // Every failure: the error's code and description.
 inline const QString Failure = QStringLiteral("错误 %1: %2");
 
+// The command line itself: usage lines, unknown commands and options (exit 2).
+inline const QString Usage = QStringLiteral("用法：radiocps-cli %1");
+inline const QString Commands = QStringLiteral("radiocps-cli：在命令行上处理信道文件、读写对讲机\n\n命令：");
+inline const QString UnknownCommand = QStringLiteral("未知的命令：%1");
+inline const QString UnknownOption = QStringLiteral("未知的选项 %1");
+inline const QString OptionNeedsValue = QStringLiteral("选项 %1 需要一个值");
+inline const QString TimeoutSeconds = QStringLiteral("--timeout 需要大于 0、不超过 86400 的秒数");
+
 // show and convert.
 inline const QString FileIncomplete =
     QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道为空。");

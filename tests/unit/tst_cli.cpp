@@ -565,7 +565,7 @@ private Q_SLOTS:
                 QString::fromUtf8(r.err).remove(QRegularExpression("^QStandardPaths:[^\n]*\n")).isEmpty(),
                 r.err.constData());
             const QString out = QString::fromUtf8(r.out);
-            QVERIFY2(out.startsWith("usage: radiocps-cli " + command + ' '), qPrintable(out));
+            QVERIFY2(out.startsWith("用法：radiocps-cli " + command + ' '), qPrintable(out));
             for (const QString& word : words)
                 QVERIFY2(out.contains(word), qPrintable(command + ": " + word));
         }
