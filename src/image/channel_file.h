@@ -10,7 +10,7 @@
 #include "image/memory_image.h"
 #include "image/radio_settings.h"
 
-// What a channel file decodes to; applied to the window only when decoding succeeded.
+// What a channel file decodes to; applied to a document only when decoding succeeded.
 struct LoadedChannelFile {
     CurrentModel model;     // from the model code of line 0 (entry, band, code of the band)
     ChannelTable table;     // laid out afresh for the model, filled with the channels present

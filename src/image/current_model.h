@@ -5,7 +5,7 @@
 #include "config/app_config.h"
 #include "image/layout.h"
 
-// The model being edited, as the main window keeps it.
+// The model of a document: its entry in the model table, its band and the codes and limits they give.
 struct CurrentModel {
     QString strPc;       // model name; empty until a model has been chosen
     int strType = 16;    // the channel count as an int; "strType" is its documented name

@@ -15,7 +15,7 @@ namespace JsonForm {
 
 QJsonObject toJson(const LoadedChannelFile& loaded);
 
-// Reads the JSON form back into the window state that SaveChannelFile encodes. Refuses anything the window
+// Reads the JSON form back into the document state that SaveChannelFile encodes. Refuses anything a document
 // could not hold: unknown list texts, cell texts the cell editors would not accept (naming row and column),
 // a grid of the wrong shape. The kept bytes are recomputed from the settings and the tune options.
 Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupConfig& config,

@@ -32,7 +32,7 @@ public:
     static QString objectName(List list); // "cboFuncMoni", "cbosd", ...
     static QString label(List list);      // "监听：", ...
 
-    // The layout that the function byte and the priority channel follow (the main window's model's).
+    // The layout that the function byte and the priority channel follow (the document's model's).
     void setLayout(Layout layout) { layout_ = layout; }
     Layout layout() const { return layout_; }
 

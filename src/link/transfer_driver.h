@@ -36,7 +36,6 @@ public:
     void resume();
 
     bool isRunning() const { return running_; }
-    bool isPaused() const { return paused_; }
     bool isFinished() const { return finished_; }
     const TransferResult& result() const { return result_; }
 

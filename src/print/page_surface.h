@@ -59,14 +59,12 @@ public:
     void setFontName(const QString& name) override { item_.fontName = name; }
     QString fontName() const override { return item_.fontName; }
     void setFontBold(bool bold) override { item_.bold = bold; }
-    bool fontBold() const { return item_.bold; }
     void setFontSize(double points) override { item_.size = points; }
     double fontSize() const { return item_.size; }
     void setForeColor(const QColor& color) override { item_.color = color; }
     QColor foreColor() const override { return item_.color; }
 
     void setCurrentPosition(double x, double y) override { item_.position = {x, y}; }
-    QPointF currentPosition() const { return item_.position; }
     void printText(const QString& text) override;
     QSizeF textSize(const QString& text) const override;
 

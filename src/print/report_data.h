@@ -10,7 +10,7 @@
 #include "image/current_model.h"
 #include "image/radio_settings.h"
 
-// What the report shows, taken from the main window at the moment a report command is chosen: the eleven
+// What the report shows, taken from the document at the moment a report command is chosen: the eleven
 // settings texts and the report table (the channel grid's cells, "OFF" where a cell is empty).
 struct ReportData {
     // The snapshot texts, in the order they are taken.
@@ -41,7 +41,7 @@ struct ReportData {
 
 class RadioDocument;
 
-// The snapshot of a document as the main window shows it: the band selector's text, the range label, the
+// The snapshot of a document as both faces show it: the band selector's text, the range label, the
 // nine lists' texts and the channel table.
 ReportData reportOf(const RadioDocument& document);
 

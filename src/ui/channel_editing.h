@@ -48,7 +48,6 @@ public:
     QList<int> selectedChannels() const;
 
     QLineEdit* rxFrequencyEditor() const { return rx_; }
-    QLineEdit* txFrequencyEditor() const { return tx_; }
     QComboBox* signallingEditor() const { return signalling_; }
     QComboBox* listEditor() const { return list_; }
 

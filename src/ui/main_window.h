@@ -79,7 +79,6 @@ public:
     // Opens a channel file (or imports a CSV or JSON file) as a dropped file or a recent file is opened,
     // after the save question.
     void openPath(const QString& path);
-    RecentFiles& recentFiles() const { return *recent_; }
 
     // Shorthands of commands() and housekeeping() for the command wiring.
     void setCommandHandler(Command command, CommandRouter::Handler handler);

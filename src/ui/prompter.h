@@ -30,9 +30,6 @@ public:
     void information(QWidget* p, const QString& title, const QString& text) {
         message(p, Icon::Information, title, text);
     }
-    void critical(QWidget* p, const QString& title, const QString& text) {
-        message(p, Icon::Critical, title, text);
-    }
     // Plain OK/Cancel questions, such as those before and during a transfer, show no icon.
     bool confirm(QWidget* p, const QString& title, const QString& text, Icon icon = Icon::None) {
         return message(p, icon, title, text, Buttons::OkCancel) == Answer::Ok;

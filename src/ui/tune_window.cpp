@@ -196,13 +196,11 @@ void TuneWindow::checkNumber(QLineEdit* box, const QString& text) {
 }
 
 void TuneWindow::showFrequencyPage() {
-    frequencyPage_ = true;
     showPage(powerPageWidgets_, false);
     showPage(frequencyPageWidgets_, true);
 }
 
 void TuneWindow::showPowerPage() {
-    frequencyPage_ = false;
     showPage(frequencyPageWidgets_, false);
     showPage(powerPageWidgets_, true);
 }

@@ -45,7 +45,6 @@ public:
     void nodeClicked(QTreeWidgetItem* node);
     void showFrequencyPage();
     void showPowerPage();
-    bool isFrequencyPageShown() const { return frequencyPage_; }
 
     Exit exit() const { return exit_; }
     // Set when the window was left with both boxes holding three-digit limits and a band item chosen.
@@ -70,7 +69,6 @@ private:
     Prompter& prompter_;
     Exit exit_ = Exit::Open;
     std::optional<StoredRange> stored_;
-    bool frequencyPage_ = true;
     bool emptying_ = false;
 
     QTreeWidget* tremode_ = nullptr;
