@@ -110,10 +110,35 @@ QJsonObject toJson(const LoadedChannelFile& loaded) {
     return json;
 }
 
-Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupConfig& config,
-               LoadedChannelFile* out) {
-    LoadedChannelFile r;
-    CurrentModel& m = r.model;
+namespace {
+
+// The entry found for the file's model name must have the file's channel count, layout and band code.
+Error checkModelEntry(const ModelTable& table, const QString& givenCode, quint8 given, CurrentModel* model) {
+    CurrentModel& m = *model;
+    const ModelEntry& entry = table.entries[m.modelIndex];
+    CurrentModel named;
+    named.applyEntry(entry);
+    if (named.strType != m.strType) {
+        return invalid(JsonText::JsonChannelCountOfModel.arg(QString::number(m.strType), entry.name,
+                                                             QString::number(named.strType)));
+    }
+    if (named.layoutName() != m.strStype)
+        return invalid(JsonText::JsonLayoutOfModel.arg(m.strStype, entry.name, named.layoutName()));
+    m.selectBand(table, m.band);
+    quint8 code = 0;
+    if (!m.modelCodeByte(&code))
+        return invalid(JsonText::JsonModelCode.arg(m.strPc));
+    if (!givenCode.isEmpty() && given != code) {
+        return invalid(JsonText::JsonModelCodeOfModel.arg(givenCode, entry.name, QString::number(m.band),
+                                                          m.strBandCode));
+    }
+    return Error::none();
+}
+
+// The model the file names, with its channel count, layout and band code as the configuration has them: a
+// file written otherwise would open as another model and lose or misplace channels.
+Error readModel(const QJsonObject& json, const ModelTable& table, CurrentModel* model) {
+    CurrentModel& m = *model;
     m.strPc = json.value(QStringLiteral("model")).toString();
     m.strStype = json.value(QStringLiteral("layout")).toString();
     // Only the texts of layouts 0 and 1 come back from their own parse.
@@ -123,12 +148,9 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     if (m.strType < 1 || m.strType > 126)
         return invalid(JsonText::JsonChannelCount);
     m.I_data = imageFactor(m.strType);
-    const QJsonValue bandValue = json.value(QStringLiteral("band"));
-    m.band = bandValue.toInt(-1);
+    m.band = json.value(QStringLiteral("band")).toInt(-1);
     if (m.band != 0 && m.band != 1)
         return invalid(JsonText::JsonBand);
-    // The model must be one of the configuration, with its channel count, layout and band code: a file
-    // written otherwise would open as another model and lose or misplace channels.
     const QJsonValue codeValue = json.value(QStringLiteral("modelCode"));
     if (!codeValue.isUndefined() && !codeValue.isString())
         return invalid(JsonText::JsonModelCodeType);
@@ -152,31 +174,18 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     }
     if (m.modelIndex < 0)
         return invalid(JsonText::JsonModel.arg(m.strPc));
-    const ModelEntry& entry = table.entries[m.modelIndex];
-    CurrentModel named;
-    named.applyEntry(entry);
-    if (named.strType != m.strType) {
-        return invalid(JsonText::JsonChannelCountOfModel.arg(QString::number(m.strType), entry.name,
-                                                             QString::number(named.strType)));
-    }
-    if (named.layoutName() != m.strStype)
-        return invalid(JsonText::JsonLayoutOfModel.arg(m.strStype, entry.name, named.layoutName()));
-    m.selectBand(table, m.band);
-    quint8 code = 0;
-    if (!m.modelCodeByte(&code))
-        return invalid(JsonText::JsonModelCode.arg(m.strPc));
-    if (!givenCode.isEmpty() && given != code) {
-        return invalid(JsonText::JsonModelCodeOfModel.arg(givenCode, entry.name, QString::number(m.band),
-                                                          m.strBandCode));
-    }
+    return checkModelEntry(table, givenCode, given, model);
+}
 
-    RadioSettings& s = r.settings;
-    s.setLayout(m.layout());
-    const QJsonObject settings = json.value(QStringLiteral("settings")).toObject();
+// The nine lists by their texts and the tune options, every one present: a missing one would become a byte
+// nobody chose.
+Error readSettings(const QJsonObject& json, Layout layout, RadioSettings* settings) {
+    RadioSettings& s = *settings;
+    s.setLayout(layout);
+    const QJsonObject lists = json.value(QStringLiteral("settings")).toObject();
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);
-        const QJsonValue v = settings.value(RadioSettings::objectName(list));
-        // Every list is written by the encoder; a missing one would become a byte nobody chose.
+        const QJsonValue v = lists.value(RadioSettings::objectName(list));
         if (!v.isString())
             return invalid(JsonText::JsonSetting.arg(RadioSettings::objectName(list)));
         const int index = RadioSettings::items(list).indexOf(v.toString());
@@ -195,8 +204,61 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
         return invalid(JsonText::JsonTune);
     s.recomputeFunctionByte();
     s.recomputeVoiceByte();
+    return Error::none();
+}
 
-    r.table.layOut(m.layout(), m.strType);
+// Columns are read by their titles, so that a file whose columns are in another order (or swapped in the
+// title row and every row) keeps each value in its column. `at`: table column -> position in the rows.
+Error readTitles(const QJsonArray& titles, const ChannelTable& table, QVector<int>* at) {
+    const auto& columns = table.columns();
+    *at = QVector<int>(columns.size(), -1);
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString title = titles[i].toString();
+        const int c = table.columnTitled(title);
+        if (c < 0)
+            return invalid(JsonText::JsonUnknownColumn.arg(title));
+        if ((*at)[c] >= 0)
+            return invalid(JsonText::JsonRepeatedColumn.arg(title));
+        (*at)[c] = i;
+    }
+    for (int c = 0; c < columns.size(); ++c) {
+        if ((*at)[c] < 0)
+            return invalid(JsonText::JsonMissingColumn.arg(columns[c].header));
+    }
+    return Error::none();
+}
+
+// One channel's row, each cell as the cell editors would take it.
+Error readRow(const QJsonArray& cells, int row, const QVector<int>& at,
+              const CellRules::FrequencyLimits& limits, ChannelTable* table) {
+    const auto& columns = table->columns();
+    if (cells.size() != columns.size())
+        return invalid(JsonText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
+    // Channels in order, each once: a row out of place would land in another channel.
+    const QJsonValue number = cells[at[0]];
+    if (number.toVariant().toString() != QString::number(row))
+        return invalid(JsonText::JsonChannelNumber.arg(row).arg(number.toVariant().toString()));
+    for (int c = 1; c < columns.size(); ++c) {
+        const QJsonValue cell = cells[at[c]];
+        if (!cell.isString())
+            return invalid(
+                JsonText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
+        const QString text = cell.toString();
+        bool accepted = CellRules::isAcceptedText(columns[c], text);
+        const bool isFrequency =
+            columns[c].editor == CellEditor::RxFrequency || columns[c].editor == CellEditor::TxFrequency;
+        if (accepted && isFrequency && !ChannelTable::isEmptyCell(text))
+            accepted = CellRules::checkFrequency(text, limits) == CellRules::FrequencyVerdict::Accepted;
+        if (!accepted)
+            return invalid(JsonText::JsonCell.arg(row).arg(c).arg(columns[c].header, text));
+        table->setCell(row, c, text);
+    }
+    return Error::none();
+}
+
+// The grid and what is said about its size; `table` is laid out for the model already.
+Error readGrid(const QJsonObject& json, const CurrentModel& m, const StartupConfig& config,
+               ChannelTable* table) {
     // Said once and checked: a file whose size contradicts its model was not written by us.
     const QJsonValue blocks = json.value(QStringLiteral("blocks"));
     if (!blocks.isUndefined() && blocks.toInt(-1) != blockCount(m.I_data))
@@ -205,58 +267,33 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     if (!complete.isUndefined() && !complete.isBool())
         return invalid(JsonText::JsonComplete);
     const QJsonArray grid = json.value(QStringLiteral("grid")).toArray();
-    if (grid.size() != r.table.rowCount())
-        return invalid(JsonText::JsonGridRows.arg(r.table.rowCount()).arg(grid.size()));
-    const auto& columns = r.table.columns();
-    // Columns are read by their titles, so that a file whose columns are in another order (or swapped in
-    // the title row and every row) keeps each value in its column.
-    QVector<int> at(columns.size(), -1); // table column -> position in the rows
-    const QJsonArray titles = grid[0].toArray();
-    for (int i = 0; i < titles.size(); ++i) {
-        const QString title = titles[i].toString();
-        const int c = r.table.columnTitled(title);
-        if (c < 0)
-            return invalid(JsonText::JsonUnknownColumn.arg(title));
-        if (at[c] >= 0)
-            return invalid(JsonText::JsonRepeatedColumn.arg(title));
-        at[c] = i;
-    }
-    for (int c = 0; c < columns.size(); ++c) {
-        if (at[c] < 0)
-            return invalid(JsonText::JsonMissingColumn.arg(columns[c].header));
-    }
-    const int bandIndex = m.band;
-    const QString range = config.bandRanges[bandIndex];
-    const CellRules::FrequencyLimits limits = CellRules::limitsFor(m.I_data, bandIndex, range);
-    for (int row = 1; row < grid.size(); ++row) {
-        const QJsonArray cells = grid[row].toArray();
-        if (cells.size() != columns.size())
-            return invalid(JsonText::JsonRowColumns.arg(row).arg(columns.size()).arg(cells.size()));
-        // Channels in order, each once: a row out of place would land in another channel.
-        const QJsonValue number = cells[at[0]];
-        if (number.toVariant().toString() != QString::number(row))
-            return invalid(JsonText::JsonChannelNumber.arg(row).arg(number.toVariant().toString()));
-        for (int c = 1; c < columns.size(); ++c) {
-            const QJsonValue cell = cells[at[c]];
-            if (!cell.isString()) {
-                return invalid(
-                    JsonText::JsonCellType.arg(QString::number(row), QString::number(c), columns[c].header));
-            }
-            const QString text = cell.toString();
-            bool accepted = CellRules::isAcceptedText(columns[c], text);
-            const bool isFrequency =
-                columns[c].editor == CellEditor::RxFrequency || columns[c].editor == CellEditor::TxFrequency;
-            if (accepted && isFrequency && !ChannelTable::isEmptyCell(text))
-                accepted = CellRules::checkFrequency(text, limits) == CellRules::FrequencyVerdict::Accepted;
-            if (!accepted) {
-                return invalid(JsonText::JsonCell.arg(row).arg(c).arg(columns[c].header, text));
-            }
-            r.table.setCell(row, c, text);
-        }
-    }
-    if (Error e = readKeptBytes(json.value(QStringLiteral("keptBytes")), &r.table); e.isError())
+    if (grid.size() != table->rowCount())
+        return invalid(JsonText::JsonGridRows.arg(table->rowCount()).arg(grid.size()));
+    QVector<int> at;
+    if (Error e = readTitles(grid[0].toArray(), *table, &at); e.isError())
         return e;
-    r.linesRead = blockCount(m.I_data);
+    const CellRules::FrequencyLimits limits =
+        CellRules::limitsFor(m.I_data, m.band, config.bandRanges[m.band]);
+    for (int row = 1; row < grid.size(); ++row) {
+        if (Error e = readRow(grid[row].toArray(), row, at, limits, table); e.isError())
+            return e;
+    }
+    return readKeptBytes(json.value(QStringLiteral("keptBytes")), table);
+}
+
+} // namespace
+
+Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupConfig& config,
+               LoadedChannelFile* out) {
+    LoadedChannelFile r;
+    if (Error e = readModel(json, table, &r.model); e.isError())
+        return e;
+    if (Error e = readSettings(json, r.model.layout(), &r.settings); e.isError())
+        return e;
+    r.table.layOut(r.model.layout(), r.model.strType);
+    if (Error e = readGrid(json, r.model, config, &r.table); e.isError())
+        return e;
+    r.linesRead = blockCount(r.model.I_data);
     *out = r;
     return Error::none();
 }
