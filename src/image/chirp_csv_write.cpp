@@ -75,29 +75,27 @@ QString flagTag(const QString& cell) {
     return cell; // a raw byte, or a text no list has
 }
 
-} // namespace
+// The cells of one channel by field; an empty text for a field the layout lacks.
+class ChannelCells {
+public:
+    ChannelCells(const ChannelTable& table, int channel) : table_(table), channel_(channel) {}
+    bool has(ChannelField field) const { return columnOf(table_.layout(), field) >= 0; }
+    QString cell(ChannelField field) const {
+        const int c = columnOf(table_.layout(), field);
+        return c < 0 ? QString() : table_.cell(channel_, c);
+    }
+    std::optional<quint8> kept(ChannelField field) const {
+        return table_.keptByte(channel_, columnOf(table_.layout(), field));
+    }
 
-QStringList rowOf(const ChannelTable& table, int channel) {
-    const Layout layout = table.layout();
-    const auto cell = [&](ChannelField field) {
-        const int c = columnOf(layout, field);
-        return c < 0 ? QString() : table.cell(channel, c);
-    };
-    const auto kept = [&](ChannelField field) { return table.keptByte(channel, columnOf(layout, field)); };
-    const QString rxCell = cell(ChannelField::RxFrequency);
-    if (channel < 1 || channel > table.channelCount() || ChannelTable::isEmptyCell(rxCell))
-        return {};
-    const std::optional<Hertz> rxHz = hertzOf(rxCell);
-    if (!rxHz)
-        return {};
-    const qint64 rx = rxHz->value;
-    QStringList f;
-    for (int c = 0; c < ColumnCount; ++c)
-        f << QString();
-    f[Location] = QString::number(channel);
-    f[Frequency] = mhzText(rx);
+private:
+    const ChannelTable& table_;
+    int channel_;
+};
 
-    const QString txCell = cell(ChannelField::TxFrequency);
+// Duplex and Offset: a transmit frequency switched off, a repeater shift, or a split.
+void writeTransmit(qint64 rx, const ChannelCells& c, QStringList& f) {
+    const QString txCell = c.cell(ChannelField::TxFrequency);
     const std::optional<Hertz> txHz = ChannelTable::isEmptyCell(txCell) ? std::nullopt : hertzOf(txCell);
     const qint64 tx = txHz ? txHz->value : rx;
     f[Offset] = mhzText(0);
@@ -110,31 +108,30 @@ QStringList rowOf(const ChannelTable& table, int channel) {
         f[Duplex] = QStringLiteral("split");
         f[Offset] = mhzText(tx);
     }
+}
 
-    writeSignalling(codeOfCell(cell(ChannelField::TxSignalling)),
-                    codeOfCell(cell(ChannelField::RxSignalling)), f);
-
-    // Raw and kept bytes travel in the tag; the CHIRP column then shows the column's default or, for a kept
-    // byte, the meaning it is shown with.
-    const std::optional<quint8> busyByte = kept(ChannelField::BusyLock);
+// Mode, TStep, Skip, Power and the Comment tag. Raw and kept bytes travel in the tag; the CHIRP column then
+// shows the column's default or, for a kept byte, the meaning it is shown with.
+void writeOthers(const ChannelCells& c, QStringList& f) {
+    const std::optional<quint8> busyByte = c.kept(ChannelField::BusyLock);
     QStringList tag{QStringLiteral("bcl=") +
-                    (busyByte ? rawByteText(*busyByte) : flagTag(cell(ChannelField::BusyLock)))};
-    if (columnOf(layout, ChannelField::Compander) >= 0)
-        tag << QStringLiteral("comp=") + flagTag(cell(ChannelField::Compander));
-    if (columnOf(layout, ChannelField::Scrambler) >= 0) {
-        const QString scrambler = cell(ChannelField::Scrambler);
+                    (busyByte ? rawByteText(*busyByte) : flagTag(c.cell(ChannelField::BusyLock)))};
+    if (c.has(ChannelField::Compander))
+        tag << QStringLiteral("comp=") + flagTag(c.cell(ChannelField::Compander));
+    if (c.has(ChannelField::Scrambler)) {
+        const QString scrambler = c.cell(ChannelField::Scrambler);
         tag << QStringLiteral("scr=") + (scrambler == CellToken::NoScrambler || scrambler.isEmpty()
                                              ? QStringLiteral("0")
                                              : scrambler);
     }
-    const QString bandwidth = cell(ChannelField::Bandwidth);
-    f[Mode] = bandwidth == CellToken::Narrow ? QStringLiteral("NFM") : QStringLiteral("FM");
-    if (const std::optional<quint8> byte = kept(ChannelField::Bandwidth))
+    f[Mode] =
+        c.cell(ChannelField::Bandwidth) == CellToken::Narrow ? QStringLiteral("NFM") : QStringLiteral("FM");
+    if (const std::optional<quint8> byte = c.kept(ChannelField::Bandwidth))
         tag << QStringLiteral("bw=") + rawByteText(*byte);
     f[TStep] = kTuningStep;
-    if (columnOf(layout, ChannelField::ScanAdd) >= 0 && cell(ChannelField::ScanAdd) == CellToken::No)
+    if (c.has(ChannelField::ScanAdd) && c.cell(ChannelField::ScanAdd) == CellToken::No)
         f[Skip] = QStringLiteral("S");
-    const QString power = cell(ChannelField::Power);
+    const QString power = c.cell(ChannelField::Power);
     f[Power] = powerLevels()[0].text;
     for (const PowerLevel& level : powerLevels()) {
         if (level.cell == power)
@@ -143,6 +140,27 @@ QStringList rowOf(const ChannelTable& table, int channel) {
     if (parseRawByte(power))
         tag << QStringLiteral("pwr=") + power;
     f[Comment] = kTagPrefix + tag.join(QLatin1Char(';'));
+}
+
+} // namespace
+
+QStringList rowOf(const ChannelTable& table, int channel) {
+    const ChannelCells cells(table, channel);
+    const QString rxCell = cells.cell(ChannelField::RxFrequency);
+    if (channel < 1 || channel > table.channelCount() || ChannelTable::isEmptyCell(rxCell))
+        return {};
+    const std::optional<Hertz> rx = hertzOf(rxCell);
+    if (!rx)
+        return {};
+    QStringList f;
+    for (int c = 0; c < ColumnCount; ++c)
+        f << QString();
+    f[Location] = QString::number(channel);
+    f[Frequency] = mhzText(rx->value);
+    writeTransmit(rx->value, cells, f);
+    writeSignalling(codeOfCell(cells.cell(ChannelField::TxSignalling)),
+                    codeOfCell(cells.cell(ChannelField::RxSignalling)), f);
+    writeOthers(cells, f);
     return f;
 }
 
