@@ -73,6 +73,41 @@ void TuneWindow::buildTree() {
             [this](QTreeWidgetItem* item) { nodeClicked(item); });
 }
 
+namespace {
+
+// Two exclusive choices in a row, named name_0 and name_1 as the rest of the program knows them.
+void addChoices(QBoxLayout* row, const std::array<QString, 2>& texts, const QString& name,
+                QButtonGroup* group, std::array<QRadioButton*, 2>& buttons) {
+    for (int i = 0; i < 2; ++i) {
+        buttons[i] = new QRadioButton(texts[i], row->parentWidget());
+        buttons[i]->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        group->addButton(buttons[i], i);
+        row->addWidget(buttons[i]);
+    }
+    row->addStretch(1);
+}
+
+// A label and its field per row; a row without a label spans both columns. Both pages share the grid, so
+// that their labels line up under the model label; the hidden page's rows take no room.
+QGridLayout* pageGrid(const QVector<QPair<QWidget*, QWidget*>>& rows) {
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (const auto& [label, field] : rows) {
+        if (label) {
+            grid->addWidget(label, row, 0, Qt::AlignRight);
+            grid->addWidget(field, row, 1);
+        } else {
+            grid->addWidget(field, row, 0, 1, 2);
+        }
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+} // namespace
+
 void TuneWindow::buildPages() {
     lblRadiomodel_ = label(TuneText::RadioModel, QStringLiteral("lblRadiomodel"), this);
     for (int i = 0; i < 2; ++i) {
@@ -89,28 +124,15 @@ void TuneWindow::buildPages() {
     Text1_->setObjectName(QStringLiteral("Text1"));
     auto* polarity = new QWidget(this);
     polarityGroup_ = new QButtonGroup(this);
-    const QString polarityTexts[2] = {TuneText::Positive, TuneText::Negative};
     auto* polarityRow = new QHBoxLayout(polarity);
     polarityRow->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < 2; ++i) {
-        Option1_[i] = new QRadioButton(polarityTexts[i], polarity);
-        Option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        polarityGroup_->addButton(Option1_[i], i);
-        polarityRow->addWidget(Option1_[i]);
-    }
-    polarityRow->addStretch(1);
+    addChoices(polarityRow, {TuneText::Positive, TuneText::Negative}, QStringLiteral("Option1"),
+               polarityGroup_, Option1_);
     auto* crystalFrame = new QGroupBox(TuneText::Crystal, this);
     crystalFrame->setObjectName(QStringLiteral("Frame1"));
     crystalGroup_ = new QButtonGroup(this);
-    const QString crystalTexts[2] = {TuneText::Crystal13, TuneText::Crystal144};
-    auto* crystalRow = new QHBoxLayout(crystalFrame);
-    for (int i = 0; i < 2; ++i) {
-        optJT_[i] = new QRadioButton(crystalTexts[i], crystalFrame);
-        optJT_[i]->setObjectName(QStringLiteral("optJT_%1").arg(i));
-        crystalGroup_->addButton(optJT_[i], i);
-        crystalRow->addWidget(optJT_[i]);
-    }
-    crystalRow->addStretch(1);
+    addChoices(new QHBoxLayout(crystalFrame), {TuneText::Crystal13, TuneText::Crystal144},
+               QStringLiteral("optJT"), crystalGroup_, optJT_);
     QLabel* lowLabel = label(TuneText::LowEnd, QStringLiteral("lblLow"), this);
     QLabel* highLabel = label(TuneText::HighEnd, QStringLiteral("lblHigh"), this);
     QLabel* polarityLabel = label(TuneText::IntermediateFrequency, QStringLiteral("lblIF"), this);
@@ -127,25 +149,14 @@ void TuneWindow::buildPages() {
                              polarity,       Option1_[0], Option1_[1], crystalFrame, optJT_[0], optJT_[1]};
     powerPageWidgets_ = {cboPCmodel_[1], rangeLabel, freQuent_, powerLabel, cboFrequent_};
 
-    // One grid for both pages, so that their labels line up under the model label; the hidden page's
-    // rows take no room. The two band combos share the first row.
-    auto* pages = new QGridLayout;
-    pages->addWidget(lblRadiomodel_, 0, 0, Qt::AlignRight);
-    pages->addWidget(cboPCmodel_[0], 0, 1);
-    pages->addWidget(cboPCmodel_[1], 0, 1);
-    pages->addWidget(lowLabel, 1, 0, Qt::AlignRight);
-    pages->addWidget(Text2_, 1, 1);
-    pages->addWidget(highLabel, 2, 0, Qt::AlignRight);
-    pages->addWidget(Text1_, 2, 1);
-    pages->addWidget(polarityLabel, 3, 0, Qt::AlignRight);
-    pages->addWidget(polarity, 3, 1);
-    pages->addWidget(crystalFrame, 4, 0, 1, 2);
-    pages->addWidget(rangeLabel, 5, 0, Qt::AlignRight);
-    pages->addWidget(freQuent_, 5, 1);
-    pages->addWidget(powerLabel, 6, 0, Qt::AlignRight);
-    pages->addWidget(cboFrequent_, 6, 1);
-    pages->setRowStretch(7, 1);
-    pages->setColumnStretch(1, 1);
+    QGridLayout* pages = pageGrid({{lblRadiomodel_, cboPCmodel_[0]},
+                                   {lowLabel, Text2_},
+                                   {highLabel, Text1_},
+                                   {polarityLabel, polarity},
+                                   {nullptr, crystalFrame},
+                                   {rangeLabel, freQuent_},
+                                   {powerLabel, cboFrequent_}});
+    pages->addWidget(cboPCmodel_[1], 0, 1); // the two band combos share the first row
     auto* box = new QHBoxLayout(this);
     box->addWidget(tremode_);
     box->addLayout(pages, 1);
