@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/test_models.h"
+
 #include "../support/wire_bytes.h"
 #include "image/channel_file.h"
 #include "link/protocol.h"
@@ -17,15 +19,6 @@ QByteArray bytesOf(const Block& block) {
     for (quint8 b : block)
         out += char(b);
     return out;
-}
-
-MemoryImage patterned(int iData) {
-    MemoryImage image = MemoryImage::blank(iData);
-    for (int b = 0; b < image.size(); ++b) {
-        for (int i = 0; i < kBlockSize; ++i)
-            image.blocks[b][i] = quint8(b * 5 + i * 17 + 1);
-    }
-    return image;
 }
 
 // The virtual radio as a child process; the device path is the first line it prints.
@@ -164,7 +157,7 @@ private Q_SLOTS:
     void readWriteAndSave() {
         QFETCH(int, iData);
         QFETCH(QString, pacing);
-        const MemoryImage image = patterned(iData);
+        const MemoryImage image = TestModels::patternedImage(iData);
         const QString saved = path(QStringLiteral("saved-%1.qfd").arg(iData));
         const QString link = path(QStringLiteral("radio-%1").arg(iData));
         QStringList args{QStringLiteral("--image"), writeImage(QStringLiteral("in.qfd"), image),
@@ -230,7 +223,7 @@ private Q_SLOTS:
         QFETCH(QString, first);
         QFETCH(QStringList, args);
         QFETCH(int, flipped);
-        const MemoryImage image = patterned(1);
+        const MemoryImage image = TestModels::patternedImage(1);
         MemoryImage written = MemoryImage::blank(1);
         for (int b = 0; b < written.size(); ++b)
             written.blocks[b] = filledBlock(quint8(b));

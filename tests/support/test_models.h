@@ -45,13 +45,19 @@ inline ModelTable withFallback() {
     return t;
 }
 
-// An image with a model code in block 0 and a different pattern in every other block, so that a block put
-// in the wrong place shows.
-inline MemoryImage patternedImage(quint8 modelCode, int iData) {
+// An image whose every byte tells where it lives, so that a block put in the wrong place, or a reply for
+// the wrong block, shows. Its first byte is 01.
+inline MemoryImage patternedImage(int iData) {
     MemoryImage image = MemoryImage::blank(iData);
     for (int b = 0; b < image.size(); ++b)
         for (int i = 0; i < kBlockSize; ++i)
             image.blocks[b][i] = quint8((b * 7 + i * 13 + 1) & 0xFF);
+    return image;
+}
+
+// The same with a model code in block 0.
+inline MemoryImage patternedImage(quint8 modelCode, int iData) {
+    MemoryImage image = patternedImage(iData);
     image.blocks[0][0] = modelCode;
     return image;
 }

@@ -1,20 +1,13 @@
 #include <QtTest>
 
+#include "../support/test_models.h"
+
 #include "image/image_compare.h"
 #include "texts/transfer_texts.h"
 
 // A read-back compared with the image a write sent, mapped to settings blocks, channels and filler, and
 // the words both faces show for it.
-namespace {
-
-MemoryImage patterned(int iData) {
-    MemoryImage image = MemoryImage::blank(iData);
-    for (int b = 0; b < image.size(); ++b)
-        image.blocks[b].fill(quint8(b));
-    return image;
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestImageCompare : public QObject {
     Q_OBJECT
@@ -60,7 +53,7 @@ private Q_SLOTS:
         QFETCH(QVector<int>, changed);
         QFETCH(int, readBlocks);
         QFETCH(QString, text);
-        const MemoryImage sent = patterned(1);
+        const MemoryImage sent = TestModels::patternedImage(1);
         MemoryImage back = sent;
         for (int b : changed)
             back.blocks[b][3] ^= 0x40;

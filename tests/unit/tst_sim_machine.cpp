@@ -1,20 +1,12 @@
 #include <QtTest>
 
+#include "../support/test_models.h"
+
 #include "../support/wire_bytes.h"
 #include "link/protocol.h"
 #include "sim/radio_machine.h"
 
 namespace {
-
-// A memory whose every byte tells where it lives, so a reply for the wrong block cannot pass.
-MemoryImage patterned(int iData) {
-    MemoryImage image = MemoryImage::blank(iData);
-    for (int b = 0; b < image.size(); ++b) {
-        for (int i = 0; i < kBlockSize; ++i)
-            image.blocks[b][i] = quint8(b * 7 + i * 31 + 3);
-    }
-    return image;
-}
 
 QByteArray blockBytes(const Block& block) {
     QByteArray out;
@@ -94,7 +86,7 @@ private Q_SLOTS:
     }
     void fullRead() {
         QFETCH(int, iData);
-        const MemoryImage image = patterned(iData);
+        const MemoryImage image = TestModels::patternedImage(iData);
         RadioMachine m(image);
         QCOMPARE(feedBytewise(m, kHandshake).reply, kHandshakeReply);
         QCOMPARE(m.receive(Protocol::kReadMode).reply, hex("06"));
@@ -118,7 +110,7 @@ private Q_SLOTS:
     void fullWrite_data() { fullRead_data(); }
     void fullWrite() {
         QFETCH(int, iData);
-        const MemoryImage target = patterned(iData);
+        const MemoryImage target = TestModels::patternedImage(iData);
         RadioMachine m(MemoryImage::blank(iData));
         feedBytewise(m, kHandshake);
         QCOMPARE(m.receive(Protocol::kWriteMode).reply, hex("06"));
@@ -147,7 +139,7 @@ private Q_SLOTS:
     void everySplit() {
         QByteArray input = hex("FFFF02") + kHandshake + QByteArray(1, Protocol::kReadMode);
         QByteArray expected = kHandshakeReply + hex("06");
-        const MemoryImage image = patterned(1);
+        const MemoryImage image = TestModels::patternedImage(1);
         for (int b : {0, 1, 31, 32, 127}) {
             input += wireHeader(Protocol::kReadCommand, b) + hex("06");
             expected += wireHeader(Protocol::kReadCommand, b) + blockBytes(image.blocks[b]) + hex("06");
@@ -178,7 +170,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("iData");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("expected");
-        const MemoryImage image = patterned(2);
+        const MemoryImage image = TestModels::patternedImage(2);
         const QByteArray block1 = hex("52000808") + blockBytes(image.blocks[1]);
         const char read = Protocol::kReadMode;
         const char write = Protocol::kWriteMode;
@@ -208,7 +200,7 @@ private Q_SLOTS:
         QFETCH(int, iData);
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, expected);
-        MemoryImage image = patterned(2);
+        MemoryImage image = TestModels::patternedImage(2);
         image.blocks.resize(blockCount(iData));
         RadioMachine m(image);
         feedBytewise(m, kHandshake);
@@ -218,7 +210,7 @@ private Q_SLOTS:
     }
 
     void wakeUpRestartsTransfer() {
-        RadioMachine m(patterned(1));
+        RadioMachine m(TestModels::patternedImage(1));
         feedBytewise(m, kHandshake + hex("05") + wireHeader(Protocol::kReadCommand, 3));
         // The tool gave up mid-block and starts over: a new handshake, now writing.
         QCOMPARE(feedBytewise(m, Protocol::kWakeUp).reply, hex("060606"));
