@@ -43,8 +43,19 @@ QString stageLine(const QVector<TransferStage>& stages, int index) {
     return QStringLiteral("第 %1 步，共 %2 步：%3").arg(index + 1).arg(stages.size()).arg(name);
 }
 
-QString errorNumberText(const Error& error) {
-    return QStringLiteral("错误号：") + QString::number(error.code) + error.description;
+Shown error(const Error& error, ErrorForm form) {
+    switch (form) {
+    case ErrorForm::Coded:
+        return {Icon::Information, QString::number(error.code), error.description};
+    case ErrorForm::Numbered:
+        return {Icon::Warning, UiText::TitleError,
+                QStringLiteral("错误号：") + QString::number(error.code) + error.description};
+    case ErrorForm::Failed:
+        return {Icon::Critical, UiText::TitleError, error.description};
+    case ErrorForm::Refused:
+        return {Icon::Warning, UiText::TitleError, error.description};
+    }
+    return {};
 }
 
 Shown message(const TransferMessage& m, const QString& applicationTitle) {
@@ -59,13 +70,13 @@ Shown message(const TransferMessage& m, const QString& applicationTitle) {
     case Kind::CommunicationError:
         return {Icon::None, applicationTitle, QStringLiteral("通信错误")};
     case Kind::CodedError:
-        return {Icon::Information, QString::number(m.error.code), m.error.description};
+        return error(m.error, ErrorForm::Coded);
     case Kind::ReadBlocksSent:
         return {Icon::None, applicationTitle,
                 QStringLiteral("总共发送了") + QString::number(m.blocks) +
                     QStringLiteral("组数据,其中I_data的值为") + QString::number(m.iData)};
     case Kind::SettingsBlockError:
-        return {Icon::Warning, UiText::TitleError, errorNumberText(m.error)};
+        return error(m.error, ErrorForm::Numbered);
     case Kind::WriteProgress:
         return {Icon::None, applicationTitle,
                 QStringLiteral("其中进度条的值为") + QString::number(m.progress)};

@@ -29,9 +29,15 @@ QString stageLine(const QVector<TransferStage>& stages, int index);
 // `applicationTitle` is the title of the messages that carry the program's name.
 Shown message(const TransferMessage& message, const QString& applicationTitle);
 
-// "错误号：" code and description: an error in the settings blocks of a write, found while building the
-// image or while sending it.
-QString errorNumberText(const Error& error);
+// How an error value is shown, by both faces and by every command: the one mapping from an error to a
+// message.
+enum class ErrorForm {
+    Coded,    // titled with its code, as the program reports a failed operation (a port, a read)
+    Numbered, // "错误号：" code and description, titled "错误": an error in the settings blocks of a write
+    Failed,  // a file that could not be written or read for a command, titled "错误"
+    Refused, // input the program will not take, titled "错误"
+};
+Shown error(const Error& error, ErrorForm form = ErrorForm::Coded);
 
 // A failed check before a write: a cell that is not a number as its error, titled with the code; a
 // frequency outside the band naming the channel, the direction and the limits, titled "提示".

@@ -65,6 +65,5 @@ void CommandRouter::run(Command command) const {
     if (h == handlers_.end())
         return;
     if (const Error e = h->second(); e.isError())
-        prompter_.message(messageParent_, Prompter::Icon::Information, QString::number(e.code),
-                          e.description);
+        prompter_.showError(messageParent_, e);
 }

@@ -26,19 +26,17 @@ void CsvCommands::importCsv() {
 
 void CsvCommands::importFile(const QString& path) {
     Prompter& prompter = *window_.prompter();
-    auto refuse = [&](const QString& text) {
-        prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, text);
-    };
+    auto refuse = [&](const Error& e) { prompter.showError(&window_, e, TransferTexts::ErrorForm::Failed); };
     QByteArray bytes;
     if (const Error e = readRegularFile(path, &bytes); e.isError())
-        return refuse(e.description);
+        return refuse(e);
 
     RadioDocument& document = window_.document();
     ChirpCsv::ReadOptions options = ChirpCsv::optionsFor(document.table(), document.frequencyLimits());
     ChirpCsv::ReadResult result;
     const Error error = ChirpCsv::read(bytes, options, &result);
     if (!result.isChirpFile)
-        return refuse(error.description);
+        return refuse(error);
     if (result.startsAtZero &&
         prompter.message(&window_, Prompter::Icon::Question, UiText::TitleNotice, CsvText::StartsAtZero,
                          Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
@@ -83,7 +81,7 @@ void CsvCommands::exportCsv() {
         return;
     const QByteArray bytes = ChirpCsv::write(table);
     if (const Error e = writeFileAtomically(path, bytes); e.isError()) {
-        prompter.message(&window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
+        prompter.showError(&window_, e, TransferTexts::ErrorForm::Failed);
         return;
     }
     window_.showStatusNote(

@@ -64,8 +64,9 @@ Error FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFi
     if (error.code == ErrorCode::FileNotFound) {
         // Silent: there is nothing to show.
     } else if (error.isError()) {
-        title = QString::number(error.code);
-        text = error.description;
+        const TransferTexts::Shown shown = TransferTexts::error(error);
+        title = shown.title;
+        text = shown.text;
     } else if (!loaded.complete) {
         title = QString::number(ErrorCode::InputPastEnd);
         text = UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data));
@@ -86,7 +87,7 @@ bool FileCommands::saveChannelFile() {
     if (path.isEmpty())
         return false; // cancelled
     if (const Error e = document_.saveFile(path); e.isError()) {
-        prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError, e.description);
+        prompter_.showError(window_, e, TransferTexts::ErrorForm::Failed);
         return false;
     }
     prompter_.message(window_, Prompter::Icon::Information, messageTitle_, UiText::Saved);

@@ -36,6 +36,11 @@ public:
     }
     // A message of a read or a write, as texts/transfer_texts.h words it.
     void show(QWidget* p, const TransferTexts::Shown& shown);
+    // An error value, in the form the situation calls for; the one way the program shows an error.
+    void showError(QWidget* p, const Error& error,
+                   TransferTexts::ErrorForm form = TransferTexts::ErrorForm::Coded) {
+        show(p, TransferTexts::error(error, form));
+    }
 };
 
 // The real one: QMessageBox and QFileDialog.

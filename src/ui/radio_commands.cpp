@@ -67,8 +67,7 @@ bool RadioCommands::openPort() {
         return true;
     const Error e = port_->open(portDevice());
     if (e.isError()) {
-        window_.prompter()->message(&window_, Prompter::Icon::Information, QString::number(e.code),
-                                    e.description);
+        window_.prompter()->showError(&window_, e);
         closePort();
         return false;
     }
@@ -106,7 +105,7 @@ void RadioCommands::mnuRead_Click() {
     TransferSession session(*port_, document.models(), backups_.keeping());
     // The desktop shows what arrived and keeps it in its own data folder, as little as that may be.
     if (const Error e = session.prepareRead(receivedPath_, ReadJob::Keep::Arrived, timings_); e.isError()) {
-        prompter.message(&window_, Prompter::Icon::Information, QString::number(e.code), e.description);
+        prompter.showError(&window_, e);
         closePort();
         return;
     }
@@ -155,8 +154,7 @@ void RadioCommands::mnuWrite_Click() {
     if (const Error e = session.prepareWrite(document, {WritePreferences::backupBeforeWrite(),
                                                         WritePreferences::verifyAfterWrite(), timings_});
         e.isError()) {
-        prompter.message(&window_, Prompter::Icon::Warning, UiText::TitleError,
-                         TransferTexts::errorNumberText(e));
+        prompter.showError(&window_, e, TransferTexts::ErrorForm::Numbered);
         return;
     }
     if (!openPort())

@@ -53,8 +53,8 @@ void ReportCommands::mnuPrint() {
     printing.load();
     const Error e = printing.PrintF(printers_);
     if (e.isError()) {
-        prompter_.message(window_, Prompter::Icon::Critical, UiText::TitleError,
-                          ReportText::PrintFailed.arg(e.description));
+        prompter_.showError(window_, {e.code, ReportText::PrintFailed.arg(e.description)},
+                            TransferTexts::ErrorForm::Failed);
         return;
     }
     if (preview_)
@@ -73,7 +73,7 @@ void ReportCommands::offerPdf() {
         return;
     const Error e = writeReportPdf(path, report_, printers_.paper());
     if (e.isError()) {
-        prompter.message(parent, Prompter::Icon::Critical, UiText::TitleError,
-                         ReportText::PdfFailed.arg(e.description));
+        prompter.showError(parent, {e.code, ReportText::PdfFailed.arg(e.description)},
+                           TransferTexts::ErrorForm::Failed);
     }
 }

@@ -261,7 +261,7 @@ void TuneWindow::store(Exit how) {
     if (!low.isEmpty() && !high.isEmpty() && (band == 0 || band == 1)) {
         // Other readers slice the range text by position, so limits that are not three digits are refused.
         if (const Error e = BandRange::checkLimits(low, high); e.isError())
-            prompter_.message(this, Prompter::Icon::Warning, UiText::TitleError, e.description);
+            prompter_.showError(this, e, TransferTexts::ErrorForm::Refused);
         else
             stored_ = StoredRange{band + 1, BandRange::fromLimits(low, high).text};
     }
