@@ -8,17 +8,14 @@
 #include "image/layout.h"
 
 // The tune window's values that the image carries: crystal (optJT member), IF polarity (Option1 member)
-// and the power step, plus the two texts it stores on leaving.
+// and the power step.
 struct TuneValues {
     int optJT = 0;   // 0 "13MHz ", 1 "14.4MHz"
     int Option1 = 0; // 0 "正", 1 "负"
     int sPower = 5;  // 0 ... 10, the step "0" is 5
-    QString jtlx = QStringLiteral("0");
-    QString bjlx = QStringLiteral("0");
 
     bool operator==(const TuneValues& o) const {
-        return optJT == o.optJT && Option1 == o.Option1 && sPower == o.sPower && jtlx == o.jtlx &&
-               bjlx == o.bjlx;
+        return optJT == o.optJT && Option1 == o.Option1 && sPower == o.sPower;
     }
 };
 

@@ -181,8 +181,8 @@ void TuneWindow::load() {
     }
     freQuent_->setText(context_.rangeLabel);
     cboFrequent_->setCurrentIndex(qBound(0, values_.sPower, int(TuneText::PowerSteps.size()) - 1));
-    // The option controls are the ones the settings panel and the codec use; after each leaving they equal
-    // jtlx and bjlx, and a loaded image may have changed them since, which must not be undone here.
+    // The option controls show the values the codec uses; a loaded image may have changed them since the
+    // window was last left, which must not be undone here.
     optJT_[values_.optJT == 1 ? 1 : 0]->setChecked(true);
     Option1_[values_.Option1 == 1 ? 1 : 0]->setChecked(true);
     showFrequencyPage();
@@ -253,8 +253,6 @@ void TuneWindow::store(Exit how) {
     exit_ = how;
     values_.optJT = optJT_[0]->isChecked() ? 0 : 1;
     values_.Option1 = Option1_[0]->isChecked() ? 0 : 1;
-    values_.jtlx = values_.optJT == 0 ? QStringLiteral("0") : QStringLiteral("1");
-    values_.bjlx = values_.Option1 == 0 ? QStringLiteral("0") : QStringLiteral("1");
     const int band = cboPCmodel_[0]->currentIndex();
     const QString low = Text2_->text();
     const QString high = Text1_->text();

@@ -374,8 +374,8 @@ void TestServiceCommands::rangeNotStored() {
     QCOMPARE(fileBytes(t.f.iniPath()), before);
     // The other choices are stored all the same.
     const TuneValues& v = t.window->document().settings().tune;
-    QCOMPARE(v.jtlx, QStringLiteral("1"));
-    QCOMPARE(v.bjlx, QStringLiteral("1"));
+    QCOMPARE(v.optJT, 1);
+    QCOMPARE(v.Option1, 1);
     QCOMPARE(v.sPower, 9);
 }
 
@@ -393,7 +393,7 @@ void TestServiceCommands::closeBoxKeepsRangeForThisRun() {
     QCOMPARE(t.window->document().bandRange(1), QStringLiteral("410MHz---480MHz"));
     QCOMPARE(t.f.label(QStringLiteral("Label2"))->text(), QStringLiteral("410MHz---480MHz"));
     QCOMPARE(fileBytes(t.f.iniPath()), before);
-    QCOMPARE(t.window->document().settings().tune.jtlx, QStringLiteral("1"));
+    QCOMPARE(t.window->document().settings().tune.optJT, 1);
     QCOMPARE(t.window->document().settings().tune.sPower, 0);
 }
 
@@ -532,8 +532,8 @@ void TestServiceCommands::optionsReachSavedFile() {
         clickNode(w, QStringLiteral("node2"));
     });
     const TuneValues& v = t.window->document().settings().tune;
-    QCOMPARE(v.jtlx, QString::number(crystal));
-    QCOMPARE(v.bjlx, QString::number(polarity));
+    QCOMPARE(v.optJT, crystal);
+    QCOMPARE(v.Option1, polarity);
     QCOMPARE(v.sPower, step);
 
     const QString saved = t.f.path(QStringLiteral("tuned.qfd"));
@@ -577,7 +577,8 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
         maker.window->files().saveChannelFile();
         made = fileBytes(path);
     }
-    // ...opened in a fresh run, whose jtlx is still "0": visiting tune mode must not undo the crystal.
+    // ...opened in a fresh run whose tune window was never left: visiting tune mode must not undo the
+    // crystal.
     TuneFixture t(1);
     const QString opened = t.f.path(QStringLiteral("made.qfd"));
     QFile file(opened);
@@ -589,7 +590,7 @@ void TestServiceCommands::loadedCrystalSurvivesAVisit() {
         QVERIFY(child<QRadioButton>(w, QStringLiteral("optJT_1"))->isChecked());
         clickNode(w, QStringLiteral("node2"));
     });
-    QCOMPARE(t.window->document().settings().tune.jtlx, QStringLiteral("1"));
+    QCOMPARE(t.window->document().settings().tune.optJT, 1);
     const QString again = t.f.path(QStringLiteral("again.qfd"));
     t.f.prompter.fileNames << again;
     t.window->files().saveChannelFile();
