@@ -24,7 +24,7 @@ int runShow(const QStringList& args) {
     Cli::printOut(Cli::describe(document, a.has(QStringLiteral("--json"))));
     Cli::warnInvalidCells(document);
     if (!loaded.complete) {
-        Cli::printErr(CliText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
+        Cli::printErr(CliText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data())));
     }
     return Cli::kSuccess;
 }

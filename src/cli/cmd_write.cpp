@@ -38,12 +38,11 @@ int runWrite(const QStringList& args) {
     if (!loaded.complete) {
         // The channels a short file lacks would reach the radio as empty ones: only on request.
         if (!a.has(QStringLiteral("--allow-incomplete"))) {
-            return Cli::fail(
-                {ErrorCode::InputPastEnd,
-                 CliText::WriteRefusesIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data))});
+            return Cli::fail({ErrorCode::InputPastEnd, CliText::WriteRefusesIncomplete.arg(loaded.linesRead)
+                                                           .arg(blockCount(loaded.model.I_data()))});
         }
         Cli::printErr(
-            CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data)));
+            CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data())));
     }
     if (const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(document);
         refusal.refuses())

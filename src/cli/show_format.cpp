@@ -22,7 +22,7 @@ QString describe(const RadioDocument& document, bool json) {
     out << UiText::LabelRange + document.rangeText();
     out << CliText::ShowModelCodes.arg(m.strBandCode, m.layoutName())
                .arg(m.strType)
-               .arg(blockCount(m.I_data));
+               .arg(blockCount(m.I_data()));
     out << CliText::ShowSettings;
     for (int l = 0; l < RadioSettings::ListCount; ++l) {
         const auto list = RadioSettings::List(l);

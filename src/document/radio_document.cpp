@@ -19,7 +19,6 @@ void RadioDocument::chooseModel(int entryIndex) {
     model_.strPc = entry.name;
     model_.strType = qMax(0, entry.channels());
     model_.strStype = entry.layout;
-    model_.I_data = imageFactor(model_.strType);
     model_.modelIndex = entryIndex;
     syncSettingsLayout();
     selectBand(0);
@@ -34,7 +33,6 @@ void RadioDocument::setModelName(const QString& name, int entryIndex) {
 }
 
 void RadioDocument::selectBand(int band, bool relayOutWhenEmpty) {
-    model_.I_data = imageFactor(model_.strType);
     if (band == 0 || band == 1) {
         const bool changed = model_.band != band && (model_.band == 0 || model_.band == 1);
         model_.band = band;
@@ -75,7 +73,7 @@ QString RadioDocument::rangeText() const {
 }
 
 CellRules::FrequencyLimits RadioDocument::frequencyLimits() const {
-    return CellRules::limitsFor(model_.I_data, model_.band, rangeText());
+    return CellRules::limitsFor(model_.I_data(), model_.band, rangeText());
 }
 
 void RadioDocument::setCell(int row, int column, const QString& text) {

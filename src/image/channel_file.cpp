@@ -75,7 +75,7 @@ Error decode(const QVector<Block>& blocks, const ModelTable& table, const RadioS
             break;
         ChannelCodec::decode(blocks[first], blocks[first + 1], r.table, n);
     }
-    r.complete = blocks.size() >= blockCount(r.model.I_data);
+    r.complete = blocks.size() >= blockCount(r.model.I_data());
     *out = r;
     return Error::none();
 }
@@ -85,7 +85,7 @@ Error encodeImage(const CurrentModel& model, const ChannelTable& table, const Ra
     quint8 code = 0;
     if (!model.modelCodeByte(&code))
         return {ErrorCode::InvalidArgument, ErrorText::noModelChosen()};
-    MemoryImage img = MemoryImage::blank(model.I_data);
+    MemoryImage img = MemoryImage::blank(model.I_data());
     if (Error e = SettingsCodec::encode(settings, code, &img.blocks[0], &img.blocks[1]); e.isError())
         return e;
     for (int n = 1; n <= table.channelCount() && 2 * n + 1 < img.size(); ++n) {

@@ -7,7 +7,6 @@ void CurrentModel::applyEntry(const ModelEntry& entry) {
     strPc = entry.name;
     strStype = entry.layout;
     strType = entry.channels();
-    I_data = imageFactor(strType);
 }
 
 void CurrentModel::selectBand(const ModelTable& table, int bandIndex) {

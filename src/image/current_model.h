@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "config/app_config.h"
+#include "image/block_address.h"
 #include "image/layout.h"
 
 // The model of a document: its entry in the model table, its band and the codes and limits they give.
@@ -10,12 +11,14 @@ struct CurrentModel {
     QString strPc;       // model name; empty until a model has been chosen
     int strType = 16;    // the channel count as an int; "strType" is its documented name
     QString strStype;    // the layout type as the model table names it; empty is layout 0
-    int I_data = 1;      // 1 when strType is 16, else 2
     int band = 0;        // selected band entry: 0 "(U)", 1 "(V)", -1 none
     QString strBandCode; // model code of the selected band, two hex digits as in the model table
     int modelIndex = -1; // entry of the model table, -1 when none is known
 
-    // Takes name, channel count, layout and I_data from an entry of the model table.
+    // The image's size in units of 128 blocks: 1 when strType is 16, else 2. Derived, so never out of step.
+    int I_data() const { return imageFactor(strType); }
+
+    // Takes name, channel count and layout from an entry of the model table.
     void applyEntry(const ModelEntry& entry);
     // strBandCode from the entry's code A (band 0) or code B (band 1).
     void selectBand(const ModelTable& table, int bandIndex);
@@ -26,8 +29,8 @@ struct CurrentModel {
     bool modelCodeByte(quint8* value) const;
 
     bool operator==(const CurrentModel& o) const {
-        return strPc == o.strPc && strType == o.strType && strStype == o.strStype && I_data == o.I_data &&
-               band == o.band && strBandCode == o.strBandCode && modelIndex == o.modelIndex;
+        return strPc == o.strPc && strType == o.strType && strStype == o.strStype && band == o.band &&
+               strBandCode == o.strBandCode && modelIndex == o.modelIndex;
     }
 };
 

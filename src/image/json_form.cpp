@@ -98,7 +98,7 @@ QJsonObject toJson(const LoadedChannelFile& loaded) {
                      {QStringLiteral("band"), m.band},
                      {QStringLiteral("layout"), m.layoutName()},
                      {QStringLiteral("channelCount"), m.strType},
-                     {QStringLiteral("blocks"), blockCount(m.I_data)},
+                     {QStringLiteral("blocks"), blockCount(m.I_data())},
                      {QStringLiteral("modelCode"), m.strBandCode},
                      {QStringLiteral("complete"), loaded.complete},
                      {QStringLiteral("settings"), settings},
@@ -147,7 +147,6 @@ Error readModel(const QJsonObject& json, const ModelTable& table, CurrentModel* 
     m.strType = json.value(QStringLiteral("channelCount")).toInt(-1);
     if (m.strType < 1 || m.strType > 126)
         return invalid(JsonText::JsonChannelCount);
-    m.I_data = imageFactor(m.strType);
     m.band = json.value(QStringLiteral("band")).toInt(-1);
     if (m.band != 0 && m.band != 1)
         return invalid(JsonText::JsonBand);
@@ -261,8 +260,8 @@ Error readGrid(const QJsonObject& json, const CurrentModel& m, const StartupConf
                ChannelTable* table) {
     // Said once and checked: a file whose size contradicts its model was not written by us.
     const QJsonValue blocks = json.value(QStringLiteral("blocks"));
-    if (!blocks.isUndefined() && blocks.toInt(-1) != blockCount(m.I_data))
-        return invalid(JsonText::JsonBlocks.arg(blockCount(m.I_data)));
+    if (!blocks.isUndefined() && blocks.toInt(-1) != blockCount(m.I_data()))
+        return invalid(JsonText::JsonBlocks.arg(blockCount(m.I_data())));
     const QJsonValue complete = json.value(QStringLiteral("complete"));
     if (!complete.isUndefined() && !complete.isBool())
         return invalid(JsonText::JsonComplete);
@@ -273,7 +272,7 @@ Error readGrid(const QJsonObject& json, const CurrentModel& m, const StartupConf
     if (Error e = readTitles(grid[0].toArray(), *table, &at); e.isError())
         return e;
     const CellRules::FrequencyLimits limits =
-        CellRules::limitsFor(m.I_data, m.band, config.bandRanges[m.band]);
+        CellRules::limitsFor(m.I_data(), m.band, config.bandRanges[m.band]);
     for (int row = 1; row < grid.size(); ++row) {
         if (Error e = readRow(grid[row].toArray(), row, at, limits, table); e.isError())
             return e;
@@ -293,7 +292,7 @@ Error fromJson(const QJsonObject& json, const ModelTable& table, const StartupCo
     r.table.layOut(r.model.layout(), r.model.strType);
     if (Error e = readGrid(json, r.model, config, &r.table); e.isError())
         return e;
-    r.linesRead = blockCount(r.model.I_data);
+    r.linesRead = blockCount(r.model.I_data());
     *out = r;
     return Error::none();
 }

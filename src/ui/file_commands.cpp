@@ -69,7 +69,7 @@ Error FileCommands::decodeWithMessages(const std::function<Error(LoadedChannelFi
         text = shown.text;
     } else if (!loaded.complete) {
         title = QString::number(ErrorCode::InputPastEnd);
-        text = UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data));
+        text = UiText::FileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data()));
     }
     if (!note.isEmpty()) {
         if (text.isEmpty())

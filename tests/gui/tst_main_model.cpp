@@ -186,7 +186,7 @@ void TestMainModel::modelChoiceLaysOutGrid() {
     QCOMPARE(w->document().model().band, 0);
     QCOMPARE(w->document().rangeText(), QStringLiteral("400MHz---470MHz"));
     QCOMPARE(modelCode(w), code);
-    QCOMPARE(w->document().model().I_data, iData);
+    QCOMPARE(w->document().model().I_data(), iData);
     QCOMPARE(w->document().table().rowCount(), rows);
     QCOMPARE(w->document().table().columnCount(), columns);
     QCOMPARE(f.grid()->model()->rowCount(), rows - 1);
@@ -276,7 +276,7 @@ void TestMainModel::modelMenuItemSwitchesLayout() {
     items[4]->trigger();
     QCOMPARE(checked(modelItems(w)), QStringList{"E99-0"});
     QCOMPARE(w->document().model().strType, 99);
-    QCOMPARE(w->document().model().I_data, 2);
+    QCOMPARE(w->document().model().I_data(), 2);
     QCOMPARE(w->document().table().columnCount(), 8);
     QCOMPARE(w->document().table().rowCount(), 100);
     items[0]->trigger();

@@ -362,7 +362,7 @@ void TestLinkBasics::lastUsedChannelByte() {
     }
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
-    QCOMPARE(image.size(), blockCount(s.model.I_data));
+    QCOMPARE(image.size(), blockCount(s.model.I_data()));
     QCOMPARE(int(image.blocks[1][7]), expected);
     // Everything else is the channel-file image.
     MemoryImage file;

@@ -304,7 +304,7 @@ void TestLinkTransfers::fullWrite() {
     MemoryImage image;
     QVERIFY(!buildWriteImage(s.model, s.table, s.settings, &image).isError());
     QCOMPARE(image.size(), frames);
-    RadioMachine radio(MemoryImage::blank(s.model.I_data));
+    RadioMachine radio(MemoryImage::blank(s.model.I_data()));
     WriteTransfer m(image, s.model.strType, transferOptions());
     LinkHarness h(m, wire(radio), chunk);
     h.run();
@@ -325,7 +325,7 @@ void TestLinkTransfers::fullWrite() {
     // Progress: 1, 2, then 1 / I_data per block up to the full bar.
     QCOMPARE(h.progress.first(), 1.0);
     QCOMPARE(h.progress.at(1), 2.0);
-    QCOMPARE(h.progress.at(2), 2.0 + 1.0 / s.model.I_data);
+    QCOMPARE(h.progress.at(2), 2.0 + 1.0 / s.model.I_data());
     QCOMPARE(h.progress.last(), 128.0);
     for (int i = 1; i < h.progress.size(); ++i)
         QVERIFY(h.progress[i] >= h.progress[i - 1] && h.progress[i] <= 128.0);

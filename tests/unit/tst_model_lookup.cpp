@@ -33,7 +33,7 @@ private Q_SLOTS:
         m.applyEntry(t.entries[TestModels::Rc990]);
         QCOMPARE(m.strPc, QStringLiteral("RC-990"));
         QCOMPARE(m.strType, 99);
-        QCOMPARE(m.I_data, 2);
+        QCOMPARE(m.I_data(), 2);
         m.selectBand(t, 1);
         QCOMPARE(m.strBandCode, QStringLiteral("52"));
         quint8 code = 0;

@@ -64,7 +64,7 @@ void TestRadioDocument::modelChoiceLaysOutTable() {
     const CurrentModel& m = o.document.model();
     QCOMPARE(m.modelIndex, entry);
     QCOMPARE(m.strPc, models().entries[entry].name);
-    QCOMPARE(m.I_data, iData);
+    QCOMPARE(m.I_data(), iData);
     QCOMPARE(m.band, 0);
     QCOMPARE(m.strBandCode, models().entries[entry].codeA);
     QCOMPARE(o.document.table().rowCount(), rows);
