@@ -15,10 +15,7 @@ RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {
 void RadioDocument::chooseModel(int entryIndex) {
     if (entryIndex < 0 || entryIndex >= ModelTable::kSize)
         return;
-    const ModelEntry& entry = models_.entries[entryIndex];
-    model_.strPc = entry.name;
-    model_.strType = qMax(0, entry.channels());
-    model_.strStype = entry.layout;
+    model_.applyEntry(models_.entries[entryIndex]);
     model_.modelIndex = entryIndex;
     syncSettingsLayout();
     selectBand(0);
@@ -35,11 +32,7 @@ void RadioDocument::setModelName(const QString& name, int entryIndex) {
 void RadioDocument::selectBand(int band, bool relayOutWhenEmpty) {
     if (band == 0 || band == 1) {
         const bool changed = model_.band != band && (model_.band == 0 || model_.band == 1);
-        model_.band = band;
-        if (model_.modelIndex >= 0 && model_.modelIndex < ModelTable::kSize) {
-            const ModelEntry& entry = models_.entries[model_.modelIndex];
-            model_.strBandCode = band == 0 ? entry.codeA : entry.codeB;
-        }
+        model_.selectBand(models_, band);
         if (changed)
             setModified(true); // the band is stored with the channels, as the model code
     }

@@ -6,7 +6,7 @@
 void CurrentModel::applyEntry(const ModelEntry& entry) {
     strPc = entry.name;
     strStype = entry.layout;
-    strType = entry.channels();
+    strType = qMax(0, entry.channels());
 }
 
 void CurrentModel::selectBand(const ModelTable& table, int bandIndex) {
