@@ -1,6 +1,7 @@
 #include "document/radio_document.h"
 
 #include "image/block_address.h"
+#include "image/json_form.h"
 
 RadioDocument::RadioDocument(QObject* parent) : QObject(parent) {
     // A new table brings new cells, checked once its announcement has gone out; the setters that move the
@@ -223,6 +224,18 @@ Error RadioDocument::openReceived(const QString& receivedPath, LoadedChannelFile
         readFromRadio_ = true;
         Q_EMIT fileChanged();
     }
+    return error;
+}
+
+Error RadioDocument::openJson(const QString& path, const QString& documentPath, LoadedChannelFile* loaded) {
+    StartupConfig config;
+    config.bandRanges = bandRanges_;
+    LoadedChannelFile decoded;
+    const Error error = JsonForm::readFile(path, models_, config, &decoded);
+    if (!error.isError())
+        applyLoaded(decoded, documentPath);
+    if (loaded)
+        *loaded = decoded;
     return error;
 }
 

@@ -102,6 +102,9 @@ public:
     // The same for the received file of a read: the channels came from the radio, so the document has no
     // file of its own afterwards.
     Error openReceived(const QString& receivedPath, LoadedChannelFile* loaded = nullptr);
+    // The same for the JSON form, checked against the model table and this document's band ranges; the
+    // document then belongs to `documentPath` (empty: to no file, so that 另存 asks for one).
+    Error openJson(const QString& path, const QString& documentPath, LoadedChannelFile* loaded = nullptr);
     // Writes the document as a channel file (the old file stays whole on any failure) and remembers it.
     Error saveFile(const QString& path);
     // Model, table, settings and completeness as one value, as a decoded file would give them.

@@ -124,17 +124,9 @@ void apply(const Pasted& pasted, int firstChannel, ChannelTable* table) {
         }
         table->setCell(channel, pasted.column, pasted.channels[i].front());
         const ChannelField field = table->columns()[pasted.column].field;
-        if (field == ChannelField::RxFrequency && !pasted.channels[i].front().isEmpty()) {
-            // As the editor does: the transmit frequency follows and the channel gets its defaults.
-            table->setCell(channel, columnOf(table->layout(), ChannelField::TxFrequency),
-                           pasted.channels[i].front());
-            QStringList cells = ChannelRows::cells(*table, channel);
-            for (int c = 1; c < table->columnCount(); ++c) {
-                if (cells[c - 1].isEmpty() && !table->columns()[c].defaultValue.isEmpty())
-                    cells[c - 1] = table->columns()[c].defaultValue;
-            }
-            ChannelRows::setCells(table, channel, cells);
-        }
+        if (field == ChannelField::RxFrequency && !pasted.channels[i].front().isEmpty())
+            ChannelRows::setCells(
+                table, channel, ChannelRows::completedByReceive(*table, channel, pasted.channels[i].front()));
     }
 }
 

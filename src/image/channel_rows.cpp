@@ -22,6 +22,17 @@ void clear(ChannelTable* table, int channel) {
         table->setCell(channel, column, QString());
 }
 
+QStringList completedByReceive(const ChannelTable& table, int channel, const QString& rx) {
+    QStringList out = cells(table, channel);
+    out[columnOf(table.layout(), ChannelField::RxFrequency) - 1] = rx;
+    out[columnOf(table.layout(), ChannelField::TxFrequency) - 1] = rx;
+    for (int c = 1; c < table.columnCount(); ++c) {
+        if (out[c - 1].isEmpty() && !table.columns()[c].defaultValue.isEmpty())
+            out[c - 1] = table.columns()[c].defaultValue;
+    }
+    return out;
+}
+
 bool isUnused(const ChannelTable& table, int channel) {
     return ChannelTable::isEmptyCell(
         table.cell(channel, columnOf(table.layout(), ChannelField::RxFrequency)));

@@ -16,6 +16,10 @@ QStringList cells(const ChannelTable& table, int channel);
 void setCells(ChannelTable* table, int channel, const QStringList& cells);
 // Every cell of the channel empty, as a newly laid-out table has it.
 void clear(ChannelTable* table, int channel);
+// The channel's cells (after the number) once `rx` is its receive frequency: a receive frequency completes
+// the channel, the transmit frequency follows it and every cell not yet set gets its column's default. The
+// one rule for typing, pasting and importing a frequency into a channel.
+QStringList completedByReceive(const ChannelTable& table, int channel, const QString& rx);
 // Whether the channel holds no receive frequency (the rule that makes a channel count as used).
 bool isUnused(const ChannelTable& table, int channel);
 // How many channels hold a receive frequency.

@@ -523,13 +523,10 @@ bool ChannelEditing::leaveCell(int row, int column) {
     if (fieldOf(column) != ChannelField::RxFrequency)
         return true;
 
-    // A valid receive frequency completes the channel: the transmit frequency follows it and every field
-    // not yet set gets its default.
-    model_->setCell(row, columnOf(model_->table().layout(), ChannelField::TxFrequency), text);
-    const auto& columns = model_->table().columns();
-    for (int c = 0; c < columns.size(); ++c) {
-        if (!columns[c].defaultValue.isEmpty() && model_->cell(row, c).isEmpty())
-            model_->setCell(row, c, columns[c].defaultValue);
+    const QStringList completed = ChannelRows::completedByReceive(model_->table(), row, text);
+    for (int c = 1; c <= completed.size(); ++c) {
+        if (model_->cell(row, c) != completed[c - 1])
+            model_->setCell(row, c, completed[c - 1]);
     }
     return true;
 }

@@ -15,7 +15,6 @@
 #include <optional>
 
 #include "document/radio_document.h"
-#include "image/json_form.h"
 #include "texts/ui_texts.h"
 #include "texts/validity_texts.h"
 #include "ui/channel_editing.h"
@@ -237,15 +236,9 @@ void MainWindow::openPath(const QString& path) {
     if (suffix == QLatin1String("json") && info.isFile()) {
         if (!files_->offerToSave())
             return;
+        // Not a channel file: 另存 asks for one.
         files_->decodeWithMessages([this, &path](LoadedChannelFile* loaded) {
-            // The band ranges of this run, as the tune window may have changed them.
-            StartupConfig config;
-            for (int i = 0; i < RadioDocument::kBandRangeCount; ++i)
-                config.bandRanges[i] = document_->bandRange(i + 1);
-            const Error e = JsonForm::readFile(path, document_->models(), config, loaded);
-            if (!e.isError())
-                document_->applyLoaded(*loaded, QString()); // not a channel file: 另存 asks for one
-            return e;
+            return document_->openJson(path, QString(), loaded);
         });
         return;
     }
