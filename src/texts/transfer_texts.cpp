@@ -129,7 +129,9 @@ QString joined(const QVector<int>& numbers, const std::function<QString(int)>& w
     return parts.join(QStringLiteral("、"));
 }
 
-QString verifyFailure(const TransferResult& result) {
+} // namespace
+
+QString failureReason(const TransferResult& result) {
     switch (result.outcome) {
     case TransferResult::Outcome::Cancelled:
         return QStringLiteral("已取消");
@@ -141,8 +143,6 @@ QString verifyFailure(const TransferResult& result) {
         return result.error.description.isEmpty() ? QStringLiteral("通信错误") : result.error.description;
     }
 }
-
-} // namespace
 
 QString modelText(const QString& name, const QString& code) {
     return (name.isEmpty() ? QStringLiteral("未知机型") : name) + QStringLiteral("（机型代码 ") + code +
@@ -182,7 +182,7 @@ Shown writeReport(const WriteSequence::Report& report) {
                     QStringLiteral(" 与写入的不同，请重新写频。")};
     case V::VerifyFailed:
         return {Icon::Warning, UiText::TitleNotice,
-                QStringLiteral("写频已完成，但校验时读频失败（") + verifyFailure(report.verifyResult) +
+                QStringLiteral("写频已完成，但校验时读频失败（") + failureReason(report.verifyResult) +
                     QStringLiteral("），没有校验。")};
     case V::OtherModel:
         return {Icon::Critical, UiText::TitleNotice,
