@@ -65,10 +65,8 @@ QString portStatus(const FleetPortStatus& status) {
     case P::Waiting:
         return QStringLiteral("等待对讲机…");
     case P::Writing: {
-        const QString stage = status.stage == TransferStage::BackupRead ? QStringLiteral("读取备份")
-                              : status.stage == TransferStage::Verify   ? QStringLiteral("校验")
-                                                                        : QStringLiteral("写频");
-        const QString line = QStringLiteral("第 %1 台：%2").arg(status.radio).arg(stage);
+        const QString line =
+            QStringLiteral("第 %1 台：%2").arg(status.radio).arg(TransferTexts::stageName(status.stage));
         return status.maximum > 0
                    ? line + QStringLiteral(" %1/%2").arg(int(status.progress)).arg(status.maximum)
                    : line;

@@ -22,25 +22,27 @@ QString caption(TransferCaption caption) {
     return {};
 }
 
+QString stageName(TransferStage stage) {
+    switch (stage) {
+    case TransferStage::Read:
+        return QStringLiteral("读频");
+    case TransferStage::BackupRead:
+        return QStringLiteral("读取备份");
+    case TransferStage::Write:
+        return QStringLiteral("写频");
+    case TransferStage::Verify:
+        return QStringLiteral("校验");
+    }
+    return {};
+}
+
 QString stageLine(const QVector<TransferStage>& stages, int index) {
     if (stages.size() < 2 || index < 0 || index >= stages.size())
         return {};
-    QString name;
-    switch (stages[index]) {
-    case TransferStage::Read:
-        name = QStringLiteral("读频");
-        break;
-    case TransferStage::BackupRead:
-        name = QStringLiteral("读取备份");
-        break;
-    case TransferStage::Write:
-        name = QStringLiteral("写频");
-        break;
-    case TransferStage::Verify:
-        name = QStringLiteral("校验");
-        break;
-    }
-    return QStringLiteral("第 %1 步，共 %2 步：%3").arg(index + 1).arg(stages.size()).arg(name);
+    return QStringLiteral("第 %1 步，共 %2 步：%3")
+        .arg(index + 1)
+        .arg(stages.size())
+        .arg(stageName(stages[index]));
 }
 
 Shown error(const Error& error, ErrorForm form) {

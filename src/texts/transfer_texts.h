@@ -23,6 +23,8 @@ struct Shown {
 };
 
 QString caption(TransferCaption caption);
+// A stage by itself: "读频", "读取备份", "写频", "校验".
+QString stageName(TransferStage stage);
 // The stage under way, for a job of several: "第 1 步，共 3 步：读取备份"; empty for a job of one stage.
 QString stageLine(const QVector<TransferStage>& stages, int index);
 

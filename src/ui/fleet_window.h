@@ -42,6 +42,10 @@ public:
 
     const FleetRun* run() const { return run_; }
 
+public Q_SLOTS:
+    // Escape closes as the close box does: with the question while radios are written.
+    void reject() override { close(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

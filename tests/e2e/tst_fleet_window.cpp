@@ -124,7 +124,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!fleet);
     }
 
-    // Closing while a radio is written asks first; the radio is written to the end, then the window goes.
+    // Closing while a radio is written (Escape, as the close box) asks first; the radio is written to the
+    // end, then the window goes.
     void closeWhileWriting() {
         CliHarness::Sim a;
         QVERIFY(a.start({"--swap", "2.5", "--baud", "9600"}));
@@ -139,7 +140,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(column(grid, 4).join('|').contains(QStringLiteral("台：写频")), 10000);
         fixture.prompter.clear();
         fixture.prompter.answers = {Prompter::Answer::Ok};
-        fleet->close();
+        QTest::keyClick(fleet.data(), Qt::Key_Escape); // as the close box
+
         QCOMPARE(fixture.prompter.texts(), QStringList{FleetTexts::ConfirmClose});
         QVERIFY(fleet && fleet->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!fleet, 30000);
