@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
 
     MainWindow window;
     wireCommands(window);
-    window.setPortDevice(parser.value(options.port));
+    window.setPortDevices(parser.values(options.port));
     const QStringList files = parser.positionalArguments();
     window.setStartupFile(parser.isSet(options.open) || files.isEmpty() ? parser.value(options.open)
                                                                         : files.first());

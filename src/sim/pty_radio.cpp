@@ -126,7 +126,16 @@ void PtyRadio::pump() {
     arm();
 }
 
+void PtyRadio::replaceRadio(RadioMachine machine) {
+    servedRead_ += machine_.blocksRead();
+    servedWritten_ += machine_.blocksWritten();
+    machine_ = std::move(machine);
+    idle_.stop();
+}
+
 void PtyRadio::deliver(const Pending& in) {
+    if (!present_)
+        return;
     const bool blockPhase = machine_.inTransfer();
     if (blockPhase) {
         if (!stats_.blockPhaseSeen) {
@@ -147,6 +156,8 @@ void PtyRadio::deliver(const Pending& in) {
         toSend_.push_back({clock_.sent(in.due), in.due, b, blockPhase});
     if (r.imageChanged)
         Q_EMIT imageChanged();
+    if (r.released)
+        Q_EMIT released();
     if (r.hangUp) {
         release(in.due);
         closeLine();

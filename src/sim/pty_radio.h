@@ -37,6 +37,14 @@ public:
     void setIdleTimeout(int ms) { idle_.setInterval(ms); }
 
     const RadioMachine& machine() const { return machine_; }
+    // Another radio on the cable, from the next byte on; what the last one served is added to served().
+    void replaceRadio(RadioMachine machine);
+    // No radio on the cable: bytes arrive and nothing answers.
+    void setPresent(bool present) { present_ = present; }
+    bool isPresent() const { return present_; }
+    // Blocks read and written by every radio so far.
+    int blocksRead() const { return servedRead_ + machine_.blocksRead(); }
+    int blocksWritten() const { return servedWritten_ + machine_.blocksWritten(); }
     const LinkStats& stats() const { return stats_; }
     qint64 byteNs() const { return clock_.byteNs(); }
 
@@ -44,6 +52,7 @@ Q_SIGNALS:
     void peerClosed();   // the tool closed the device
     void hungUp();       // the radio dropped the line; the device no longer exists
     void imageChanged(); // a write frame changed the memory
+    void released();     // the tool is through with this radio (RadioReaction::released)
 
 private:
     struct Pending {
@@ -64,6 +73,9 @@ private:
     void closeLine();
 
     RadioMachine machine_;
+    bool present_ = true;
+    int servedRead_ = 0;
+    int servedWritten_ = 0;
     WireClock clock_;
     LinkStats stats_;
     int master_ = -1;

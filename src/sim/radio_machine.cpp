@@ -12,6 +12,7 @@ void RadioReaction::append(const RadioReaction& later) {
     reply += later.reply;
     hangUp = hangUp || later.hangUp;
     imageChanged = imageChanged || later.imageChanged;
+    released = released || later.released;
 }
 
 RadioMachine::RadioMachine(MemoryImage image, RadioFault fault) : image_(std::move(image)), fault_(fault) {}
@@ -25,10 +26,15 @@ RadioReaction RadioMachine::receive(const QByteArray& bytes) {
 
 RadioReaction RadioMachine::receive(char byte) {
     RadioReaction r;
-    if (stopped_ || fault_.kind == RadioFault::Kind::Silent)
+    if (fault_.kind == RadioFault::Kind::Silent)
         return r;
     const auto b = quint8(byte);
+    if (stopped_) {
+        r.released = hadSession_ && wakeStep(b);
+        return r;
+    }
     if (!inPayload() && wakeStep(b)) {
+        r.released = hadSession_ && phase_ == Phase::Completing;
         phase_ = Phase::Completing;
         mode_ = Mode::None;
         frame_.clear();
@@ -44,6 +50,7 @@ RadioReaction RadioMachine::receive(char byte) {
     case Phase::Completing:
         if (byte == Protocol::kComplete) {
             phase_ = Phase::Programming;
+            hadSession_ = true;
             r.reply = QByteArray(1, Protocol::kAck);
         }
         break;

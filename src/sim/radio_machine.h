@@ -10,6 +10,7 @@ struct RadioReaction {
     QByteArray reply;          // bytes to send, in order
     bool hangUp = false;       // drop the line now, instead of answering
     bool imageChanged = false; // a write frame changed a block of the memory
+    bool released = false;     // the tool is through with this radio (see RadioMachine)
 
     void append(const RadioReaction& later);
 };
@@ -36,6 +37,10 @@ struct RadioReaction {
 // The session ends with the last block of the memory: once the tool's 06 after its reply is acknowledged
 // (read) or once its frame is stored and acknowledged (write), the radio waits for the wake-up sequence
 // again and answers nothing else. The pty front end also ends a session that has gone quiet (reset).
+// The tool is through with a radio once it had a session and the tool only checks that the radio is still
+// there: a wake-up sequence that follows an answered one with no 4D between them, or any wake-up sequence
+// to a radio that has stopped answering. The reaction says so (released); a fleet of radios takes this
+// one off the cable then.
 class RadioMachine {
 public:
     enum class Phase { Waking, Completing, Programming };
@@ -80,6 +85,7 @@ private:
     RadioFault fault_;
     bool faultSpent_ = false;
     bool stopped_ = false;
+    bool hadSession_ = false; // 4D has completed a handshake since the radio was made
     Phase phase_ = Phase::Waking;
     Mode mode_ = Mode::None;
     int wakeMatched_ = 0;

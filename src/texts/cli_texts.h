@@ -97,6 +97,27 @@ inline const QString VerifyHelp =
     TraceOption +
     QStringLiteral(
         "退出码：0 一致，1 失败，2 用法错误，3 不一致（列出信道和设置数据块），4 对讲机是另一机型");
+inline const QString FleetHelp =
+    QStringLiteral("批量写频：每个 --port 接一根写频线，依次等待对讲机接上，写入 "
+                   "FILE，记录结果，等对讲机取下后接着等下一台。\n"
+                   "  --port DEVICE       写频线所在的端口，可给多个\n"
+                   "  --no-verify         写频后不读回校验（默认校验）\n"
+                   "  --backup            写频前先读取每台对讲机并备份，机型不同则不写入\n"
+                   "  --count N           共写 N 台后结束\n"
+                   "  --gap S             对讲机对唤醒连续 S 秒无应答即视为已取下（默认 2）\n"
+                   "  --log FILE          记录写入 CSV 文件（UTF-8，首行为列名），每写完一台更新一次\n"
+                   "  --timeout S         对讲机写频中无响应的等待秒数\n"
+                   "每写完一台在标准输出打印一行：序号、端口、开始时间、机型、结果、校验、用时、备份文件。\n"
+                   "Ctrl+C 或 SIGTERM：正在写的对讲机写完后结束；再按一次立即停止。\n"
+                   "退出码：0 每台都成功，1 有失败（或端口出错），2 用法错误");
+inline const QString FleetStopping =
+    QStringLiteral("正在停止：等正在写频的对讲机写完（再按一次 Ctrl+C 立即停止）");
+inline const QString FleetPort = QStringLiteral("%1：%2");
+inline const QString FleetLogFailed = QStringLiteral("警告：记录没有写入 %1");
+inline const QString FleetSummary = QStringLiteral("批量写频结束：%1");
+inline const QString FleetCount = QStringLiteral("--count 需要大于 0 的台数");
+// A full cycle of the wake-up takes 0.7 s: a shorter gap would take every radio as gone.
+inline const QString FleetGap = QStringLiteral("--gap 需要 1 到 3600 的秒数");
 inline const QString ReadIncomplete = QStringLiteral("注意：读频未完成，只收到 %1 块（应有 %2 块）");
 inline const QString WriteFileIncomplete =
     QStringLiteral("注意：文件不完整，只有 %1 行（应有 %2 行），缺少的信道按空信道写入。");

@@ -22,25 +22,27 @@ QString caption(TransferCaption caption) {
     return {};
 }
 
+QString stageName(TransferStage stage) {
+    switch (stage) {
+    case TransferStage::Read:
+        return QStringLiteral("读频");
+    case TransferStage::BackupRead:
+        return QStringLiteral("读取备份");
+    case TransferStage::Write:
+        return QStringLiteral("写频");
+    case TransferStage::Verify:
+        return QStringLiteral("校验");
+    }
+    return {};
+}
+
 QString stageLine(const QVector<TransferStage>& stages, int index) {
     if (stages.size() < 2 || index < 0 || index >= stages.size())
         return {};
-    QString name;
-    switch (stages[index]) {
-    case TransferStage::Read:
-        name = QStringLiteral("读频");
-        break;
-    case TransferStage::BackupRead:
-        name = QStringLiteral("读取备份");
-        break;
-    case TransferStage::Write:
-        name = QStringLiteral("写频");
-        break;
-    case TransferStage::Verify:
-        name = QStringLiteral("校验");
-        break;
-    }
-    return QStringLiteral("第 %1 步，共 %2 步：%3").arg(index + 1).arg(stages.size()).arg(name);
+    return QStringLiteral("第 %1 步，共 %2 步：%3")
+        .arg(index + 1)
+        .arg(stages.size())
+        .arg(stageName(stages[index]));
 }
 
 Shown error(const Error& error, ErrorForm form) {
@@ -129,7 +131,9 @@ QString joined(const QVector<int>& numbers, const std::function<QString(int)>& w
     return parts.join(QStringLiteral("、"));
 }
 
-QString verifyFailure(const TransferResult& result) {
+} // namespace
+
+QString failureReason(const TransferResult& result) {
     switch (result.outcome) {
     case TransferResult::Outcome::Cancelled:
         return QStringLiteral("已取消");
@@ -141,8 +145,6 @@ QString verifyFailure(const TransferResult& result) {
         return result.error.description.isEmpty() ? QStringLiteral("通信错误") : result.error.description;
     }
 }
-
-} // namespace
 
 QString modelText(const QString& name, const QString& code) {
     return (name.isEmpty() ? QStringLiteral("未知机型") : name) + QStringLiteral("（机型代码 ") + code +
@@ -182,7 +184,7 @@ Shown writeReport(const WriteSequence::Report& report) {
                     QStringLiteral(" 与写入的不同，请重新写频。")};
     case V::VerifyFailed:
         return {Icon::Warning, UiText::TitleNotice,
-                QStringLiteral("写频已完成，但校验时读频失败（") + verifyFailure(report.verifyResult) +
+                QStringLiteral("写频已完成，但校验时读频失败（") + failureReason(report.verifyResult) +
                     QStringLiteral("），没有校验。")};
     case V::OtherModel:
         return {Icon::Critical, UiText::TitleNotice,

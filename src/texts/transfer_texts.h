@@ -23,6 +23,8 @@ struct Shown {
 };
 
 QString caption(TransferCaption caption);
+// A stage by itself: "读频", "读取备份", "写频", "校验".
+QString stageName(TransferStage stage);
 // The stage under way, for a job of several: "第 1 步，共 3 步：读取备份"; empty for a job of one stage.
 QString stageLine(const QVector<TransferStage>& stages, int index);
 
@@ -61,6 +63,8 @@ Shown writeReport(const WriteSequence::Report& report);
 // "写频没有完成：对讲机中第 1–N 信道已是新数据，其余仍是原来的数据。请重新写频。" and its forms for a write
 // that stopped in the settings blocks.
 QString unfinishedWrite(const WriteSequence::Unfinished& unfinished);
+// Why a transfer did not complete, in a few words: "对讲机没有响应", "通信错误", "已取消" or the error.
+QString failureReason(const TransferResult& result);
 // "RC-160（机型代码 71）", or "未知机型（机型代码 99）".
 QString modelText(const QString& name, const QString& code);
 // The parts of an image that differ, "信道 3、5；设置数据块 A；填充数据块 200".

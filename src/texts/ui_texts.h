@@ -98,7 +98,8 @@ inline const QString NoteSeparator = QStringLiteral("；");
 
 // The desktop program's command-line options.
 namespace AppText {
-inline const QString PortOption = QStringLiteral("串口设备（例如 /dev/ttyUSB0）");
+inline const QString PortOption =
+    QStringLiteral("串口设备（例如 /dev/ttyUSB0）；可给多个，第一个用于读频和写频，全部列入批量写频");
 inline const QString OpenOption = QStringLiteral("启动后打开的信道文件");
 inline const QString FileArgument = QStringLiteral("启动后打开的信道文件（同 --open）");
 inline const QString ScreenshotOption = QStringLiteral("保存主窗口图片后退出");

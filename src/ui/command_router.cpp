@@ -13,6 +13,8 @@ QString CommandRouter::menuName(Command command) {
         return QStringLiteral("mnuRead");
     case Command::Write:
         return QStringLiteral("mnuWrite");
+    case Command::Fleet:
+        return QStringLiteral("mnuFleet");
     case Command::OpenBackups:
         return QStringLiteral("mnuOpenBackups");
     case Command::Preview:

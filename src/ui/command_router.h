@@ -15,7 +15,7 @@ class QWidget;
 // has not shown itself; the router shows it titled with its code.
 class CommandRouter {
 public:
-    enum class Command { Read, Write, OpenBackups, Preview, Print, Tune, Port, About, OpenTraces };
+    enum class Command { Read, Write, Fleet, OpenBackups, Preview, Print, Tune, Port, About, OpenTraces };
     using Handler = std::function<Error()>;
 
     // Messages go through `prompter`, over `messageParent`.

@@ -3,6 +3,7 @@
 #include "document/radio_document.h"
 #include "ui/about_box.h"
 #include "ui/file_commands.h"
+#include "ui/fleet_window.h"
 #include "ui/main_window.h"
 #include "ui/printer_surface.h"
 #include "ui/radio_commands.h"
@@ -27,6 +28,10 @@ void wireRadio(MainWindow& window) {
     });
     window.setCommandHandler(MainWindow::Command::Write, [radio] {
         radio->mnuWrite_Click();
+        return Error::none();
+    });
+    window.setCommandHandler(MainWindow::Command::Fleet, [&window, radio] {
+        openFleetWindow(window, radio->backups().keeping());
         return Error::none();
     });
     window.setCommandHandler(MainWindow::Command::OpenBackups, [radio] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -73,6 +74,12 @@ public:
     // The serial device the radio commands use (--port DEVICE), empty when none was given.
     QString portDevice() const { return portDevice_; }
     void setPortDevice(const QString& device) { portDevice_ = device; }
+    // Every --port: the first is the port of 读频 and 写频, all are offered for fleet programming.
+    QStringList portDevices() const { return portDevices_; }
+    void setPortDevices(const QStringList& devices) {
+        portDevices_ = devices;
+        portDevice_ = devices.value(0);
+    }
     // Closes the serial port if it is open: after every toolbar command and at shutdown.
     void setPortCloser(std::function<void()> closer) { portCloser_ = std::move(closer); }
 
@@ -96,7 +103,10 @@ protected:
 private:
     void createWidgets(); // main_window.cpp
     QMenu* createMenus(); // main_window_menus.cpp; returns the "新建" submenu
+    void createProgramMenu(QMenu* program);
     void createEditMenu(QMenu* edit);
+    // A menu item of a routed command, off until its handler is wired in.
+    void addRouted(QMenu* menu, Command command, const QString& text, const QKeySequence& keys = {});
     void createToolBar();
     void closePort();
     void initialiseStage(); // main_window_startup.cpp
@@ -112,6 +122,7 @@ private:
     CommandRunner runner_;
     RadioDocument* document_ = nullptr;
     QString iconPath_, caption_, statusCaption_, portDevice_, startupFile_;
+    QStringList portDevices_;
     bool blnAskModel_ = false, firstShown_ = false, titled_ = false;
     std::function<void()> portCloser_;
 

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "document/radio_document.h"
+#include "texts/fleet_texts.h"
 #include "texts/ui_texts.h"
 #include "texts/validity_texts.h"
 #include "ui/channel_editing.h"
@@ -46,15 +47,15 @@ QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const
 
 } // namespace
 
-QMenu* MainWindow::createMenus() {
+void MainWindow::addRouted(QMenu* menu, Command command, const QString& text, const QKeySequence& keys) {
     // A routed command's menu item stays off until its handler is wired in.
-    auto addRouted = [this](QMenu* menu, Command command, const QString& text,
-                            const QKeySequence& keys = {}) {
-        QAction* action = addCommand(menu, CommandRouter::menuName(command), text, keys);
-        commands_->bindMenuAction(command, action);
-        connect(action, &QAction::triggered, this,
-                [this, command] { runCommand([this, command] { commands_->run(command); }); });
-    };
+    QAction* action = addCommand(menu, CommandRouter::menuName(command), text, keys);
+    commands_->bindMenuAction(command, action);
+    connect(action, &QAction::triggered, this,
+            [this, command] { runCommand([this, command] { commands_->run(command); }); });
+}
+
+QMenu* MainWindow::createMenus() {
 
     QMenu* file = menuBar()->addMenu(UiText::MenuFile);
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -86,13 +87,7 @@ QMenu* MainWindow::createMenus() {
         addCommand(file, QStringLiteral("mnuExit"), UiText::MenuExit, QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* program = menuBar()->addMenu(UiText::MenuProgram);
-    program->setObjectName(QStringLiteral("mnuProgram"));
-    addRouted(program, Command::Read, UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
-    addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
-    program->addSeparator();
-    addRouted(program, Command::OpenBackups, UiText::MenuOpenBackups);
-    WritePreferences::addMenuItems(program);
+    createProgramMenu(menuBar()->addMenu(UiText::MenuProgram));
 
     QMenu* edit = menuBar()->addMenu(UiText::MenuEdit);
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -109,6 +104,16 @@ QMenu* MainWindow::createMenus() {
     addRouted(help, Command::OpenTraces, UiText::MenuOpenTraces);
     addRouted(help, Command::About, UiText::MenuAbout);
     return newMenu;
+}
+
+void MainWindow::createProgramMenu(QMenu* program) {
+    program->setObjectName(QStringLiteral("mnuProgram"));
+    addRouted(program, Command::Read, UiText::MenuRead, QKeySequence(Qt::CTRL | Qt::Key_R));
+    addRouted(program, Command::Write, UiText::MenuWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
+    addRouted(program, Command::Fleet, FleetTexts::MenuItem);
+    program->addSeparator();
+    addRouted(program, Command::OpenBackups, UiText::MenuOpenBackups);
+    WritePreferences::addMenuItems(program);
 }
 
 void MainWindow::createEditMenu(QMenu* edit) {

@@ -95,15 +95,17 @@ private Q_SLOTS:
     }
 
     void openBackupsMenuItem() {
-        // The item follows 读频 and 写频 after a separator, and opens the folder, creating it first.
+        // The item follows 读频, 写频 and 批量写频 after a separator, and opens the folder, creating it
+        // first.
         auto* program = window->findChild<QMenu*>(QStringLiteral("mnuProgram"));
         QVERIFY(program);
         const QList<QAction*> items = program->actions();
         const int at = items.indexOf(window->findChild<QAction*>(QStringLiteral("mnuOpenBackups")));
-        QVERIFY(at >= 2);
+        QVERIFY(at >= 3);
         QCOMPARE(items[at]->text(), QStringLiteral("打开备份文件夹"));
         QVERIFY(items[at - 1]->isSeparator());
-        QCOMPARE(items[at - 2]->objectName(), QStringLiteral("mnuWrite"));
+        QCOMPARE(items[at - 2]->objectName(), QStringLiteral("mnuFleet"));
+        QCOMPARE(items[at - 3]->objectName(), QStringLiteral("mnuWrite"));
 
         const QString folder = dir.filePath(QStringLiteral("not yet/备份"));
         radioCommands()->backups().setFolder(folder);

@@ -87,6 +87,11 @@ private Q_SLOTS:
                                     << 2;
         QTest::newRow("csv base with band")
             << QStringList{"convert", "x.csv", "x.qfd", "--base", "b.qfd", "--band", "1"} << 2;
+        QTest::newRow("fleet without port") << QStringList{"fleet", "x.qfd"} << 2;
+        QTest::newRow("fleet gap below a wake-up cycle")
+            << QStringList{"fleet", "x.qfd", "--port", "/dev/null", "--gap", "0.5"} << 2;
+        QTest::newRow("fleet count 0")
+            << QStringList{"fleet", "x.qfd", "--port", "/dev/null", "--count", "0"} << 2;
         QTest::newRow("renumber without csv") << QStringList{"convert", "x.qfd", "x.csv", "--renumber"} << 2;
     }
     void usage() {
@@ -550,6 +555,8 @@ private Q_SLOTS:
         QTest::newRow("diff") << "diff" << QStringList{"0 相同", "1 不同", "2 用法错误", "5 文件无法打开"};
         QTest::newRow("read") << "read" << QStringList{"--out FILE", "--trace FILE"};
         QTest::newRow("write") << "write" << QStringList{"--verify", "--trace FILE"};
+        QTest::newRow("fleet") << "fleet"
+                               << QStringList{"--port DEVICE", "--no-verify", "--log FILE", "1 有失败"};
         QTest::newRow("verify") << "verify"
                                 << QStringList{"--trace FILE", "3 不一致", "4 对讲机是另一机型", "1 失败"};
     }

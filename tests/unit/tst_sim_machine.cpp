@@ -223,6 +223,30 @@ private Q_SLOTS:
         QCOMPARE(m.image().blocks[3], blockOf(1));
     }
 
+    // A fleet takes a radio off the cable once the tool is through with it: after a session, the tool only
+    // wakes it to see whether it is still there.
+    void releasedWhenOnlyChecked_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("released");
+        const QByteArray wake = Protocol::kWakeUp;
+        const QByteArray written =
+            kHandshake + hex("0A") + wireHeader(Protocol::kWriteCommand, 0) + blockBytes(blockOf(3));
+        QTest::newRow("checked twice before any session") << wake + wake + wake << QString() << false;
+        QTest::newRow("woken for the next session") << written + wake + hex("4D") << QString() << false;
+        QTest::newRow("checked twice after a session") << written + wake + wake << QString() << true;
+        QTest::newRow("stopped radio woken after its session") << written + wake << "stop:1" << true;
+        QTest::newRow("stopped radio that never had a session") << wake + wake << "stop:1" << false;
+    }
+    void releasedWhenOnlyChecked() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        RadioFault f;
+        QVERIFY(!RadioFault::parse(fault, &f).isError());
+        RadioMachine m(MemoryImage::blank(1), f);
+        QTEST(feedBytewise(m, bytes).released, "released");
+    }
+
     void resetKeepsMemory() {
         RadioMachine m(MemoryImage::blank(1));
         feedBytewise(m, kHandshake + hex("0A") + wireHeader(Protocol::kWriteCommand, 4) +
