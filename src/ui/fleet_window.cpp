@@ -107,6 +107,17 @@ void FleetWindow::buildPortList(const QVector<PortInfo>& ports) {
     }
 }
 
+void FleetWindow::checkPorts(const QStringList& devices) {
+    for (int i = 0; i < lstFleetPorts_->count(); ++i) {
+        QListWidgetItem* item = lstFleetPorts_->item(i);
+        const QString device = item->data(Qt::UserRole).toString();
+        for (const QString& given : devices) {
+            if (!device.isEmpty() && portDevicePath(given) == device)
+                item->setCheckState(Qt::Checked);
+        }
+    }
+}
+
 void FleetWindow::buildButtons() {
     chkFleetVerify_->setObjectName(QStringLiteral("chkFleetVerify"));
     chkFleetVerify_->setChecked(true); // a fleet is written unattended: the read-back is worth its time
@@ -272,5 +283,6 @@ void openFleetWindow(MainWindow& window, const TransferSession::Keeping& keeping
     }
     auto* fleet =
         new FleetWindow(document, FleetWindow::portsWith(window.portDevices()), prompter, keeping, &window);
+    fleet->checkPorts(window.portDevices());
     fleet->show();
 }

@@ -36,6 +36,9 @@ public:
     // The ports of the system, sorted, then the devices given with --port that are not among them.
     static QVector<PortInfo> portsWith(const QStringList& devices);
 
+    // Ticks the ports of these devices: those given with --port are the cables the user means.
+    void checkPorts(const QStringList& devices);
+
     // Tests shorten the waits.
     void setTimings(const LinkTimings& timings) { timings_ = timings; }
     void setGapMs(int ms) { gapMs_ = ms; }
