@@ -50,6 +50,14 @@ class TestFleetWindow : public QObject {
                 item->setCheckState(Qt::Checked);
         }
     }
+    static QStringList checked(QListWidget* ports) {
+        QStringList out;
+        for (int i = 0; i < ports->count(); ++i) {
+            if (ports->item(i)->checkState() == Qt::Checked)
+                out << ports->item(i)->data(Qt::UserRole).toString();
+        }
+        return out;
+    }
     static QStringList column(QTableWidget* grid, int c) {
         QStringList out;
         for (int r = 0; r < grid->rowCount(); ++r)
@@ -86,9 +94,13 @@ private Q_SLOTS:
         QVERIFY(ports->findItems(a.device, Qt::MatchStartsWith).size() == 1);
         QVERIFY(ports->findItems(b.device, Qt::MatchStartsWith).size() == 1);
 
+        // The cables given with --port come ticked; with none ticked, 开始 asks for one.
+        QCOMPARE(checked(ports), (QStringList{a.device, b.device}));
+        for (int i = 0; i < ports->count(); ++i)
+            ports->item(i)->setCheckState(Qt::Unchecked);
         fixture.prompter.clear();
         child<QPushButton>(fleet, "cmdFleetStart")->click();
-        QCOMPARE(fixture.prompter.texts(), QStringList{FleetTexts::ChoosePort}); // nothing checked yet
+        QCOMPARE(fixture.prompter.texts(), QStringList{FleetTexts::ChoosePort});
         check(ports, {a.device, b.device});
         child<QPushButton>(fleet, "cmdFleetStart")->click();
         // Each port shows what it does, and a radio's row follows it while it is written.
