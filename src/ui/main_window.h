@@ -105,6 +105,7 @@ private:
     QMenu* createMenus(); // main_window_menus.cpp; returns the "新建" submenu
     void createProgramMenu(QMenu* program);
     void createEditMenu(QMenu* edit);
+    void addChannelCommands(QMenu* edit); // and the grid's context menu
     // A menu item of a routed command, off until its handler is wired in.
     void addRouted(QMenu* menu, Command command, const QString& text, const QKeySequence& keys = {});
     void createToolBar();

@@ -140,7 +140,10 @@ void MainWindow::createEditMenu(QMenu* edit) {
     connect(document_, &RadioDocument::validityChanged, nextInvalid, enableNextInvalid);
     enableNextInvalid();
     edit->addSeparator();
+    addChannelCommands(edit);
+}
 
+void MainWindow::addChannelCommands(QMenu* edit) {
     // The channel commands, also in the grid's context menu.
     struct RowCommand {
         const char* name;
