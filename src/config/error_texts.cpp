@@ -83,6 +83,10 @@ QString noModelChosen() {
     return kInvalidCall + QStringLiteral("尚未选择机型");
 }
 
+QString transferTableGap(int state, int event) {
+    return QStringLiteral("通信错误：传输程序内部错误（状态 %1，事件 %2），传输已停止").arg(state).arg(event);
+}
+
 QString noSuchItem(const QString& list, int index) {
     return kInvalidValue + QStringLiteral("%1 没有第 %2 项").arg(list).arg(index);
 }

@@ -29,6 +29,8 @@ QString emptyFile();
 QString noModelForCode(const QString& code);
 QString noModelChosen();
 QString frequencyNotANumber(int channel, const QString& cell); // the check before a write
+// Communication: a transfer met an event that no row of its tables answers, a fault of this program.
+QString transferTableGap(int state, int event);
 
 // CHIRP's CSV files; lines count from 1 as in the file, columns are named by their CHIRP header.
 QString csvNoHeader();                                                        // InputPastEnd

@@ -5,60 +5,71 @@
 #include "link/protocol.h"
 
 ReadTransfer::ReadTransfer(const ModelTable& table, Options options, int imageFactor)
-    : TransferMachine(options), table_(table), iData_(imageFactor > 0 ? imageFactor : 1),
+    : TransferMachine(options, Transfer::kReadRows), table_(table), iData_(imageFactor > 0 ? imageFactor : 1),
       sizeFixed_(imageFactor > 0) {}
 
 int ReadTransfer::totalBlocks() const {
     return blockCount(iData_);
 }
 
-void ReadTransfer::begin() {
-    caption(TransferCaption::Connecting);
-    clearBuffer();
-    startHandshake();
+// The block being stored counts; the first is never the last (an image has 128 blocks at least), so the
+// model its reply names cannot change the answer.
+int ReadTransfer::stepsLeft() const {
+    return totalBlocks() - block_ + 1;
 }
 
-void ReadTransfer::handshakeDone() {
-    clearBuffer();
-    sendByte(Protocol::kReadMode);
-    awaitAck(State::ReadModeAck);
-}
-
-void ReadTransfer::acknowledged(State wait) {
-    if (wait == State::ReadModeAck) {
+bool ReadTransfer::perform(Reaction reaction) {
+    switch (reaction) {
+    case Reaction::BeginRead:
+        caption(TransferCaption::Connecting);
+        clearBuffer();
+        startHandshake();
+        return true;
+    case Reaction::EnterReadMode:
+        takeReply();
+        sendByte(Protocol::kReadMode);
+        return true;
+    case Reaction::StartReading:
+        takeAck();
         caption(TransferCaption::Reading);
         block_ = 1;
         clearInput();
+        requestBlock();
+        return true;
+    case Reaction::RequestBlock:
+        takeAck();
+        requestBlock();
+        return true;
+    case Reaction::StoreReply:
+        reply_ = takeBlock();
+        act(Act::StoreBlock{reply_});
+        return true;
+    case Reaction::AckBlock:
+        acknowledgeBlock();
+        return true;
+    case Reaction::FailStoring:
+        blockLoopFailure(TransferResult::Outcome::StoreFailed, eventError());
+        return true;
+    case Reaction::FailReading:
+        stopWaiting();
+        blockLoopFailure(TransferResult::Outcome::LinkLost, eventError());
+        return true;
+    default:
+        return TransferMachine::perform(reaction);
     }
-    requestBlock();
 }
 
 void ReadTransfer::requestBlock() {
     send(Protocol::readRequest(block_ - 1));
-    awaitBlockReply();
 }
 
-void ReadTransfer::blockReplied(const QByteArray& reply) {
-    reply_ = reply;
-    storeBlock(reply);
-}
-
-void ReadTransfer::stored(const Error& error) {
-    if (error.isError()) {
-        blockLoopFailure(TransferResult::Outcome::StoreFailed, error);
-        return;
-    }
+void ReadTransfer::acknowledgeBlock() {
     stored_ = block_;
     if (block_ == 1)
         determineModel(reply_);
     progress(block_, totalBlocks());
     sendByte(Protocol::kAck);
-    if (block_ >= totalBlocks()) {
-        drain();
-        return;
-    }
-    ++block_;
-    awaitAck(State::BlockAck);
+    ++block_; // past the end after the last block, where nothing asks for it
 }
 
 void ReadTransfer::determineModel(const QByteArray& reply) {
@@ -69,13 +80,6 @@ void ReadTransfer::determineModel(const QByteArray& reply) {
     const QString code = QString::number(Protocol::frameData(reply)[0], 16).toUpper();
     const int entry = lookupModel(table_, code);
     iData_ = ::imageFactor(table_.entries[entry].channels());
-}
-
-void ReadTransfer::linkFailed(const Error& error) {
-    if (block_ > 0)
-        blockLoopFailure(TransferResult::Outcome::LinkLost, error);
-    else
-        closeAndFinish(ending(TransferResult::Outcome::LinkLost, error, true));
 }
 
 void ReadTransfer::blockLoopFailure(TransferResult::Outcome outcome, const Error& error) {

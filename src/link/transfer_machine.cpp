@@ -1,6 +1,9 @@
 #include "link/transfer_machine.h"
 
+#include "config/error_texts.h"
 #include "link/protocol.h"
+
+#include <utility>
 
 TransferActions TransferMachine::take() {
     TransferActions actions;
@@ -8,64 +11,31 @@ TransferActions TransferMachine::take() {
     return actions;
 }
 
-bool TransferMachine::waitsForRadio() const {
-    switch (state_) {
-    case State::Waking:
-    case State::AnswerArriving:
-    case State::Completing:
-    case State::ReadModeAck:
-    case State::BlockReply:
-    case State::BlockAck:
-    case State::WriteModeReply:
-    case State::FrameAck:
-        return true;
-    case State::Idle:
-    case State::Storing:
-    case State::Draining:
-    case State::ShowingMessages:
-    case State::Finished:
-        break;
-    }
-    return false;
-}
-
-// ---- events
+// ---- events: each input becomes one event of the tables
 
 TransferActions TransferMachine::start() {
-    if (state_ != State::Idle)
-        return {};
-    begin();
+    dispatch(Event::Start);
     return take();
 }
 
 TransferActions TransferMachine::bytesReceived(const QByteArray& bytes) {
-    if (state_ == State::Finished || bytes.isEmpty())
+    if (bytes.isEmpty())
         return {};
     // The hint timer is left to run out: once anything has been heard its expiry does nothing.
     if (!heard_) {
         heard_ = true;
         if (hintShown_)
-            caption(TransferCaption::Connecting);
+            pending_.append(Event::Heard);
     }
-    if (state_ != State::BlockReply) {
-        // Outside the waits the bytes stay in the buffer; the next wait judges them.
+    if (state_ == State::BlockReply) {
+        // The block reply is taken from the port as raw bytes; it never reaches the receive buffer.
+        reply_ += bytes;
+        dispatch(reply_.size() < Protocol::kReplySize    ? Event::Bytes
+                 : reply_.size() == Protocol::kReplySize ? Event::WholeReply
+                                                         : Event::LongReply);
+    } else {
         buffer_.append(bytes);
-        judgeBuffer();
-        return take();
-    }
-    // The block reply is taken from the port as raw bytes; it never reaches the receive buffer.
-    reply_ += bytes;
-    if (reply_.size() == Protocol::kReplySize) {
-        stopTimer(LinkTimer::NoResponse);
-        const QByteArray reply = reply_;
-        reply_.clear();
-        blockReplied(reply);
-    } else if (reply_.size() > Protocol::kReplySize) {
-        // More than 12 bytes cannot be a block; taking any 12 of them would store garbage as data.
-        stopTimer(LinkTimer::NoResponse);
-        reply_.clear();
-        fail({TransferMessage::communicationError()},
-             ending(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, {}}));
+        dispatch(bufferVerdict());
     }
     return take();
 }
@@ -73,160 +43,214 @@ TransferActions TransferMachine::bytesReceived(const QByteArray& bytes) {
 TransferActions TransferMachine::timerExpired(LinkTimer timer) {
     switch (timer) {
     case LinkTimer::WakeUpPacing:
-        if (state_ != State::Waking)
-            break;
-        if (buffer_.isEmpty()) {
-            sendWakeUpByte();
-            startTimer(LinkTimer::WakeUpPacing);
-        } else {
-            state_ = State::AnswerArriving;
-            judgeAnswer();
-        }
+        // Only the wake-up looks at the buffer on a tick.
+        dispatch(state_ == State::Waking && !buffer_.isEmpty() ? answerVerdict() : Event::Tick);
         break;
     case LinkTimer::Drain:
-        if (state_ == State::Draining)
-            closeAndFinish(ending(TransferResult::Outcome::Completed));
+        dispatch(Event::Drain);
         break;
     case LinkTimer::NoAnswerHint:
-        if (state_ == State::Waking && !heard_) {
-            hintShown_ = true;
-            caption(TransferCaption::NoAnswer);
-        }
+        dispatch(heard_ ? Event::LateHint : Event::Hint);
         break;
     case LinkTimer::NoResponse:
-        // Every wait ends here, so that a silent or half-answering radio cannot hold the transfer forever.
-        if (waitsForRadio())
-            noResponse();
+        dispatch(Event::NoResponse);
         break;
     }
     return take();
 }
 
-bool TransferMachine::interruptWait() {
-    switch (state_) {
-    case State::ShowingMessages: // the transfer ends when the messages are closed
-    case State::Finished:
-        return false;
-    case State::Draining:
-        // Everything has been sent: the transfer ends as it would have a moment later.
-        stopTimer(LinkTimer::Drain);
-        closeAndFinish(ending(TransferResult::Outcome::Completed));
-        return false;
-    default:
-        stopTimer(LinkTimer::NoResponse);
-        stopTimer(LinkTimer::WakeUpPacing);
-        stopTimer(LinkTimer::NoAnswerHint);
-        return true;
-    }
-}
-
 TransferActions TransferMachine::cancel() {
-    // The port stays open: the face that cancelled closes it once its window has gone.
-    if (interruptWait())
-        finish(ending(TransferResult::Outcome::Cancelled));
+    dispatch(Event::Cancel);
     return take();
 }
 
 TransferActions TransferMachine::linkLost(const Error& error) {
-    if (interruptWait())
-        linkFailed(error);
+    eventError_ = error;
+    dispatch(Event::LinkLost);
     return take();
 }
 
 TransferActions TransferMachine::messageClosed() {
-    if (state_ != State::ShowingMessages)
-        return {};
-    if (!messages_.isEmpty())
-        act(Act::Message{messages_.takeFirst()});
-    else
-        closeAndFinish(ending_);
+    dispatch(messages_.isEmpty() ? Event::LastMessageClosed : Event::MessageClosed);
     return take();
 }
 
 TransferActions TransferMachine::blockStored(const Error& error) {
-    if (state_ != State::Storing)
-        return {};
-    stored(error);
+    eventError_ = error;
+    dispatch(error.isError() ? Event::StoreFailed : stepsLeft() <= 1 ? Event::LastStored : Event::Stored);
     return take();
 }
 
-// ---- the waits
+// ---- judging the buffer
 
-void TransferMachine::judgeBuffer() {
+// The answer is judged only once it holds more than two characters: a lone 06 reads "6".
+TransferMachine::Event TransferMachine::answerVerdict() const {
+    if (buffer_.length() <= 2)
+        return Event::Short;
+    return buffer_.isAcknowledgement() ? Event::Ack : Event::NotAck;
+}
+
+TransferMachine::Event TransferMachine::frameVerdict() const {
+    const int left = stepsLeft();
+    return left <= 0 ? Event::NoFrame : left == 1 ? Event::LastFrame : Event::Frame;
+}
+
+TransferMachine::Event TransferMachine::bufferVerdict() const {
+    const bool ack = buffer_.isAcknowledgement();
     switch (state_) {
     case State::AnswerArriving:
-        judgeAnswer();
-        break;
+        return answerVerdict();
     case State::Completing:
+        return Event::Reply; // its content is not examined
     case State::WriteModeReply:
-        // Any reply to the completing byte or to the mode byte counts; its content is not examined.
-        if (!buffer_.isEmpty()) {
-            const bool completing = state_ == State::Completing;
-            buffer_.clear();
-            stopTimer(LinkTimer::NoResponse);
-            if (completing)
-                handshakeDone();
-            else
-                modeReplied();
-        }
-        break;
+        return frameVerdict(); // any reply will do
     case State::ReadModeAck:
     case State::BlockAck:
+        return ack ? Event::Ack : Event::NotAck;
     case State::FrameAck:
-        judgeAck();
+        return ack ? frameVerdict() : Event::NotAck;
+    case State::Idle:
+    case State::Waking:
+    case State::BlockReply:
+    case State::Storing:
+    case State::Draining:
+    case State::ShowingMessages:
+    case State::Finished:
         break;
-    default:
+    }
+    return Event::Bytes;
+}
+
+// ---- running the tables
+
+void TransferMachine::dispatch(Event event) {
+    pending_.append(event);
+    // A reaction may judge the buffer anew; that event waits until the one before is done.
+    while (!pending_.isEmpty())
+        step(pending_.takeFirst());
+}
+
+void TransferMachine::step(Event event) {
+    const State from = state_;
+    const Transfer::Row* row = rows_.find(from, event);
+    if (!row)
+        row = Transfer::Table(Transfer::kSharedRows).find(from, event);
+    if (!row || row->reaction == Reaction::Unexpected) {
+        unexpected(from, event);
+        return;
+    }
+    state_ = row->next.value_or(from);
+    if (!perform(row->reaction)) {
+        unexpected(from, event);
+        return;
+    }
+    if (row->next)
+        enter(*row->next);
+    Q_ASSERT(state_ == row->next.value_or(from));
+}
+
+void TransferMachine::enter(State state) {
+    switch (state) {
+    case State::ReadModeAck:
+    case State::BlockAck:
+    case State::WriteModeReply:
+    case State::FrameAck:
+        startTimer(LinkTimer::NoResponse);
+        // What arrived before the wait began is its answer.
+        if (!buffer_.isEmpty())
+            pending_.append(bufferVerdict());
+        break;
+    case State::BlockReply:
+        reply_.clear();
+        startTimer(LinkTimer::NoResponse);
+        break;
+    case State::Draining:
+        startTimer(LinkTimer::Drain);
+        break;
+    case State::Idle:
+    case State::Waking:
+    case State::AnswerArriving:
+    case State::Completing:
+    case State::Storing:
+    case State::ShowingMessages:
+    case State::Finished:
         break;
     }
 }
 
-void TransferMachine::judgeAnswer() {
-    // The answer is judged only once it holds more than two characters: a lone 06 reads "6".
-    if (buffer_.length() <= 2)
-        return;
-    if (buffer_.isAcknowledgement()) {
+void TransferMachine::unexpected(State state, Event event) {
+    pending_.clear();
+    const Error error{ErrorCode::Communication, ErrorText::transferTableGap(int(state), int(event))};
+    closeAndFinish(ending(TransferResult::Outcome::CommunicationError, error, true));
+}
+
+bool TransferMachine::perform(Reaction reaction) {
+    switch (reaction) {
+    case Reaction::Ignore:
+        break;
+    case Reaction::WakeUpNext:
+        sendWakeUpByte();
+        startTimer(LinkTimer::WakeUpPacing);
+        break;
+    case Reaction::Complete:
         clearInput();
         buffer_.clear();
         sendByte(Protocol::kComplete);
-        state_ = State::Completing;
-    } else {
-        // Not an answer we know: the wake-up goes on where it stopped and the buffer keeps what it has.
-        sendWakeUpByte();
-        startTimer(LinkTimer::WakeUpPacing);
-        state_ = State::Waking;
-    }
-}
-
-void TransferMachine::judgeAck() {
-    if (buffer_.isEmpty())
-        return;
-    stopTimer(LinkTimer::NoResponse);
-    const bool ack = buffer_.isAcknowledgement();
-    buffer_.clear();
-    if (!ack) {
+        break;
+    case Reaction::ShowHint:
+        hintShown_ = true;
+        caption(TransferCaption::NoAnswer);
+        break;
+    case Reaction::Reconnected:
+        caption(TransferCaption::Connecting);
+        break;
+    case Reaction::NoResponse:
+        stopTimer(LinkTimer::WakeUpPacing);
+        stopTimer(LinkTimer::NoAnswerHint);
+        reply_.clear();
+        fail({TransferMessage::noResponse()},
+             ending(TransferResult::Outcome::NoResponse, {ErrorCode::NoResponse, {}}));
+        break;
+    case Reaction::CommunicationError:
+        stopTimer(LinkTimer::NoResponse);
+        buffer_.clear();
+        reply_.clear();
         fail({TransferMessage::communicationError()},
              ending(TransferResult::Outcome::CommunicationError, {ErrorCode::Communication, {}}));
-        return;
+        break;
+    case Reaction::Cancel:
+        stopWaiting();
+        finish(ending(TransferResult::Outcome::Cancelled));
+        break;
+    case Reaction::Escape:
+        stopWaiting();
+        closeAndFinish(ending(TransferResult::Outcome::LinkLost, eventError_, true));
+        break;
+    case Reaction::DrainEarly:
+        stopTimer(LinkTimer::Drain);
+        closeAndFinish(ending(TransferResult::Outcome::Completed));
+        break;
+    case Reaction::Drained:
+        closeAndFinish(ending(TransferResult::Outcome::Completed));
+        break;
+    case Reaction::NextMessage:
+        act(Act::Message{messages_.takeFirst()});
+        break;
+    case Reaction::CloseWithEnding:
+        closeAndFinish(ending_);
+        break;
+    default: // a direction's reaction that its class does not run
+        return false;
     }
-    const State wait = state_;
-    clearInput();
-    acknowledged(wait);
+    return true;
 }
 
-void TransferMachine::noResponse() {
-    stopTimer(LinkTimer::WakeUpPacing);
-    stopTimer(LinkTimer::NoAnswerHint);
-    reply_.clear();
-    fail({TransferMessage::noResponse()},
-         ending(TransferResult::Outcome::NoResponse, {ErrorCode::NoResponse, {}}));
-}
+// ---- pieces of reactions
 
 void TransferMachine::sendWakeUpByte() {
     sendByte(Protocol::kWakeUp.at(wakeIndex_));
     wakeIndex_ = (wakeIndex_ + 1) % Protocol::kWakeUp.size();
 }
-
-// ---- moves into a state
 
 void TransferMachine::startTimer(LinkTimer t) {
     const LinkTimings& times = options_.timings;
@@ -245,46 +269,35 @@ void TransferMachine::startHandshake() {
     wakeIndex_ = 0;
     sendWakeUpByte();
     startTimer(LinkTimer::WakeUpPacing);
-    state_ = State::Waking;
 }
 
-void TransferMachine::awaitAck(State wait) {
-    startTimer(LinkTimer::NoResponse);
-    state_ = wait;
-    judgeBuffer();
+void TransferMachine::takeReply() {
+    buffer_.clear();
+    stopTimer(LinkTimer::NoResponse);
 }
 
-void TransferMachine::awaitModeReply() {
-    startTimer(LinkTimer::NoResponse);
-    state_ = State::WriteModeReply;
-    judgeBuffer();
+void TransferMachine::takeAck() {
+    stopTimer(LinkTimer::NoResponse);
+    buffer_.clear();
+    clearInput();
 }
 
-void TransferMachine::awaitBlockReply() {
-    reply_.clear();
-    startTimer(LinkTimer::NoResponse);
-    state_ = State::BlockReply;
+QByteArray TransferMachine::takeBlock() {
+    stopTimer(LinkTimer::NoResponse);
+    return std::exchange(reply_, {});
 }
 
-void TransferMachine::storeBlock(const QByteArray& reply) {
-    act(Act::StoreBlock{reply});
-    state_ = State::Storing;
-}
-
-void TransferMachine::drain() {
-    startTimer(LinkTimer::Drain);
-    state_ = State::Draining;
+void TransferMachine::stopWaiting() {
+    stopTimer(LinkTimer::NoResponse);
+    stopTimer(LinkTimer::WakeUpPacing);
+    stopTimer(LinkTimer::NoAnswerHint);
 }
 
 void TransferMachine::fail(QList<TransferMessage> messages, const TransferResult& result) {
-    if (messages.isEmpty()) {
-        closeAndFinish(result);
-        return;
-    }
+    Q_ASSERT(!messages.isEmpty());
     act(Act::Message{messages.takeFirst()});
     messages_ = std::move(messages);
     ending_ = result;
-    state_ = State::ShowingMessages;
 }
 
 void TransferMachine::closeAndFinish(const TransferResult& result) {

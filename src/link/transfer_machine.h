@@ -5,51 +5,89 @@
 #include "link/link_timing.h"
 #include "link/receive_buffer.h"
 #include "link/transfer_action.h"
+#include "link/transfer_table.h"
 
 // A transfer consumes events and returns the actions they cause; it owns no port, no timer and no widget,
 // so it can be wired to a radio machine with no I/O at all. This class holds what the read and the write
 // share: the handshake, the waits for a reply, the no-response timer, cancel, a lost link, the messages,
-// the drain and the end. ReadTransfer and WriteTransfer add their own states (tables in their headers).
+// the drain and the end. ReadTransfer and WriteTransfer add their own rows.
 //
-// "ack" is a receive buffer holding a '6' (see ReceiveBuffer), judged as soon as the buffer is not empty.
-// fail(M, R): show the messages M one by one, then close the port and finish with result R.
-//
-//  state           waits for               event               actions                 next state
-//  --------------  ----------------------  ------------------  ----------------------  ---------------
-//  Idle            start                   start               caption Connecting,     Waking
-//                                                              first wake-up byte
-//  Waking          a pacing tick           tick, buffer empty  next wake-up byte       Waking
-//                                          tick, buffer holds  judge it as below       AnswerArriving
-//                                          hint timer, nothing caption NoAnswer        Waking
-//                                          heard yet
-//  AnswerArriving  more than two           > 2, ack            clear input, send 4D    Completing
-//                  characters              > 2, no ack         next wake-up byte       Waking
-//  Completing      any reply to 4D         bytes               the mode byte           ReadModeAck or
-//                                                                                      WriteModeReply
-//  (an ack wait)   an acknowledgement      bytes, no ack       fail(communication error)
-//  Draining        the drain timer         expired             close port, finish      Finished
-//                                                              completed
-//  ShowingMessages the user                message closed      the next message        ShowingMessages
-//                                          last one closed     close port, finish      Finished
-//                                                              with the fail's result
-//  Finished        nothing                 any                 none                    Finished
-//
-// The hint timer starts with the first wake-up byte; it says NoAnswer only when no byte of any kind has
-// arrived by then, and bytes after the hint put the caption back to Connecting.
-// In every state that waits for the radio (Waking ... FrameAck, but not Storing):
-//   no-response timer expired -> fail(no response)
-// In every state but ShowingMessages and Finished:
-//   cancel    -> stop the timers, finish cancelled (the caller closes the port)
-//   link lost -> stop the timers, then the direction's failure
-// ... except Draining, where everything has been sent: both close the port and finish completed.
-// ShowingMessages ignores cancel and link lost: the transfer ends when the user has closed the messages.
+// Reading the tables: a row says that in any of the states `from`, the event moves the machine to `next`
+// (kStay: where it is) and runs the reaction. The direction's table is searched first, then this one;
+// every (state, event) has exactly one row. Entering a wait for the radio (re)starts the no-response timer
+// and judges what the buffer already holds; entering BlockReply empties the reply; entering Draining
+// starts the drain timer. fail(M, R) shows the messages M one by one (ShowingMessages), then closes the
+// port and finishes with result R. Bytes are judged as the state waits for them: in the answer wait (and
+// on a pacing tick while waking) Short, Ack or NotAck; in an acknowledgement wait Ack or NotAck.
+namespace Transfer {
+// clang-format off
+inline constexpr Row kSharedRows[] = {
+    // from                                  event                 next                reaction
+    {except(in(S::Idle)),                    E::Start,             kStay,              R::Ignore},
+    {except(in(S::Finished)),                E::Heard,             kStay,              R::Reconnected},
+    {in(S::Finished),                        E::Heard,             kStay,              R::Ignore},
+    // outside the waits, bytes stay in the buffer for the next wait to judge
+    {in(S::Idle, S::Waking, S::BlockReply, S::Storing, S::Draining, S::ShowingMessages, S::Finished),
+                                             E::Bytes,             kStay,              R::Ignore},
+    {in(S::Waking, S::AnswerArriving),       E::Short,             S::AnswerArriving,  R::Ignore},
+    {in(S::Waking, S::AnswerArriving),       E::Ack,               S::Completing,      R::Complete},
+    // not an answer we know: the wake-up goes on where it stopped and the buffer keeps what it has
+    {in(S::Waking, S::AnswerArriving),       E::NotAck,            S::Waking,          R::WakeUpNext},
+    {kAckWaits,                              E::NotAck,            S::ShowingMessages, R::CommunicationError},
+    // more than 12 bytes cannot be a block; taking any 12 of them would store garbage as data
+    {in(S::BlockReply),                      E::LongReply,         S::ShowingMessages, R::CommunicationError},
+    {except(in(S::Storing)),                 E::Stored,            kStay,              R::Ignore},
+    {except(in(S::Storing)),                 E::LastStored,        kStay,              R::Ignore},
+    {except(in(S::Storing)),                 E::StoreFailed,       kStay,              R::Ignore},
+    {in(S::Waking),                          E::Tick,              S::Waking,          R::WakeUpNext},
+    {except(in(S::Waking)),                  E::Tick,              kStay,              R::Ignore},
+    {in(S::Waking),                          E::Hint,              kStay,              R::ShowHint},
+    {except(in(S::Waking)),                  E::Hint,              kStay,              R::Ignore},
+    {kEveryState,                            E::LateHint,          kStay,              R::Ignore},
+    // a silent or half-answering radio cannot hold the transfer forever
+    {kWaitsForRadio,                         E::NoResponse,        S::ShowingMessages, R::NoResponse},
+    {except(kWaitsForRadio),                 E::NoResponse,        kStay,              R::Ignore},
+    {in(S::Draining),                        E::Drain,             S::Finished,        R::Drained},
+    {except(in(S::Draining)),                E::Drain,             kStay,              R::Ignore},
+    // the port stays open: the face that cancelled closes it once its window has gone
+    {kInterruptible,                         E::Cancel,            S::Finished,        R::Cancel},
+    // everything has been sent: the transfer ends as it would have a moment later
+    {in(S::Draining),                        E::Cancel,            S::Finished,        R::DrainEarly},
+    {in(S::Draining),                        E::LinkLost,          S::Finished,        R::DrainEarly},
+    // the transfer ends when the user has closed the messages
+    {in(S::ShowingMessages, S::Finished),    E::Cancel,            kStay,              R::Ignore},
+    {in(S::ShowingMessages, S::Finished),    E::LinkLost,          kStay,              R::Ignore},
+    {in(S::ShowingMessages),                 E::MessageClosed,     S::ShowingMessages, R::NextMessage},
+    {except(in(S::ShowingMessages)),         E::MessageClosed,     kStay,              R::Ignore},
+    {in(S::ShowingMessages),                 E::LastMessageClosed, S::Finished,        R::CloseWithEnding},
+    {except(in(S::ShowingMessages)),         E::LastMessageClosed, kStay,              R::Ignore},
+    // judgements no state but those above (and the directions') ever makes
+    {in(S::AnswerArriving, S::Completing, S::ReadModeAck, S::BlockAck, S::WriteModeReply, S::FrameAck),
+                                             E::Bytes,             S::Finished,        R::Unexpected},
+    {except(in(S::Waking, S::AnswerArriving)),
+                                             E::Short,             S::Finished,        R::Unexpected},
+    {except(in(S::Waking, S::AnswerArriving, S::ReadModeAck, S::BlockAck)),
+                                             E::Ack,               S::Finished,        R::Unexpected},
+    {except(in(S::Waking, S::AnswerArriving) | kAckWaits),
+                                             E::NotAck,            S::Finished,        R::Unexpected},
+    {except(in(S::Completing)),              E::Reply,             S::Finished,        R::Unexpected},
+    {except(in(S::WriteModeReply, S::FrameAck)),
+                                             E::Frame,             S::Finished,        R::Unexpected},
+    {except(in(S::WriteModeReply, S::FrameAck)),
+                                             E::LastFrame,         S::Finished,        R::Unexpected},
+    {except(in(S::WriteModeReply)),          E::NoFrame,           S::Finished,        R::Unexpected},
+    {except(in(S::BlockReply)),              E::WholeReply,        S::Finished,        R::Unexpected},
+    {except(in(S::BlockReply)),              E::LongReply,         S::Finished,        R::Unexpected},
+};
+// clang-format on
+} // namespace Transfer
+
 class TransferMachine {
 public:
     struct Options {
         LinkTimings timings;
     };
 
-    explicit TransferMachine(Options options) : options_(options) {}
     virtual ~TransferMachine() = default;
     TransferMachine(const TransferMachine&) = delete;
     TransferMachine& operator=(const TransferMachine&) = delete;
@@ -69,38 +107,23 @@ public:
     const TransferResult& result() const { return result_; }
 
 protected:
-    enum class State {
-        Idle,
-        // the handshake
-        Waking,         // cycling the wake-up bytes; the buffer is looked at on every pacing tick
-        AnswerArriving, // the radio answered; waiting for more than two characters
-        Completing,     // 4D sent; any reply completes programming mode
-        // the read
-        ReadModeAck, // 05 sent; waiting for its acknowledgement
-        BlockReply,  // a read request sent; exactly 12 raw bytes expected
-        Storing,     // StoreBlock asked for; waiting for blockStored
-        BlockAck,    // the tool's 06 after a block sent; waiting for the radio's acknowledgement
-        // the write
-        WriteModeReply, // 0A sent; any reply will do
-        FrameAck,       // a frame sent; waiting for its acknowledgement
-        // the end
-        Draining,        // the last bytes are on their way out; then close the port and finish completed
-        ShowingMessages, // a message is on screen; then the next one, or close the port and finish
-        Finished,
-    };
+    using State = Transfer::State;
+    using Event = Transfer::Event;
+    using Reaction = Transfer::Reaction;
 
-    // The direction's transitions. Each leaves the machine in its next state: a wait, Draining,
-    // ShowingMessages or Finished.
-    virtual void begin() = 0;                       // Idle, start
-    virtual void handshakeDone() = 0;               // Completing, any reply
-    virtual void acknowledged(State wait) = 0;      // ReadModeAck, BlockAck or FrameAck, ack
-    virtual void modeReplied() {}                   // WriteModeReply, any reply
-    virtual void blockReplied(const QByteArray&) {} // BlockReply, 12 bytes
-    virtual void stored(const Error&) {}            // Storing, blockStored
-    virtual void linkFailed(const Error& e) = 0;    // link lost in a wait; the timers are stopped
+    // `rows`: the direction's table, searched before the shared one.
+    TransferMachine(Options options, Transfer::Table rows) : options_(options), rows_(rows) {}
+
+    // Runs a reaction of the direction's table, handing the shared ones to this class; false for a
+    // reaction no class runs.
+    virtual bool perform(Reaction reaction);
+    // Blocks (read) or frames (write) still to move, counting the one the current event lets go.
+    virtual int stepsLeft() const = 0;
     // The result of an end decided now.
     virtual TransferResult ending(TransferResult::Outcome outcome, const Error& error = {},
                                   bool escaped = false) const = 0;
+    // What the current event carries: the lost link's or the store's error.
+    const Error& eventError() const { return eventError_; }
 
     // The actions.
     void act(TransferAction a) { out_.append(std::move(a)); }
@@ -113,31 +136,32 @@ protected:
     void stopTimer(LinkTimer t) { act(Act::StopTimer{t}); }
     void clearBuffer() { buffer_.clear(); }
 
-    // The moves into a state.
-    void startHandshake();                    // -> Waking
-    void awaitAck(State wait);                // -> ReadModeAck, BlockAck or FrameAck
-    void awaitModeReply();                    // -> WriteModeReply
-    void awaitBlockReply();                   // -> BlockReply
-    void storeBlock(const QByteArray& reply); // -> Storing
-    void drain();                             // -> Draining
-    void fail(QList<TransferMessage> messages, const TransferResult& result); // -> ShowingMessages
-    // Ends a wait from outside (cancel, lost link). False when there is nothing more to do: no wait was
-    // running, or everything had been sent and the transfer has now completed.
-    bool interruptWait();
-    void closeAndFinish(const TransferResult& result); // -> Finished
+    // The pieces of reactions.
+    void startHandshake();
+    void takeReply();       // any reply: the buffer emptied, the no-response timer stopped
+    void takeAck();         // an acknowledgement: the same, and the port's input cleared
+    QByteArray takeBlock(); // the 12 bytes of a block reply
+    void stopWaiting();     // a cancel or a lost link: the timers of the waits stopped
+    void fail(QList<TransferMessage> messages, const TransferResult& result);
+    void closeAndFinish(const TransferResult& result);
 
 private:
     TransferActions take();
-    void judgeBuffer();
-    void judgeAnswer();
-    void judgeAck();
+    void dispatch(Event event);
+    void step(Event event);
+    void enter(State state);
+    Event answerVerdict() const;
+    Event bufferVerdict() const;
+    Event frameVerdict() const;
+    void unexpected(State state, Event event);
     void sendWakeUpByte();
-    void noResponse();
-    void finish(const TransferResult& result); // -> Finished
-    bool waitsForRadio() const;
+    void finish(const TransferResult& result);
 
     Options options_;
+    Transfer::Table rows_;
     State state_ = State::Idle;
+    QList<Event> pending_; // events waiting for the current one to be done
+    Error eventError_;
     ReceiveBuffer buffer_;
     QByteArray reply_; // BlockReply: the raw bytes so far
     int wakeIndex_ = 0;

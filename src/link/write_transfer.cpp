@@ -7,7 +7,7 @@ constexpr int kBarMaximum = 128;
 }
 
 WriteTransfer::WriteTransfer(MemoryImage image, int strType, Options options)
-    : TransferMachine(options), image_(std::move(image)), strType_(strType),
+    : TransferMachine(options, Transfer::kWriteRows), image_(std::move(image)), strType_(strType),
       iData_(qMax(1, image_.size() / kBlocksPerUnit)),
       channelEnd_(qBound(0, 2 + 2 * strType, image_.size())) {}
 
@@ -17,28 +17,51 @@ WriteTransfer::Part WriteTransfer::partOf(int block) const {
     return block < channelEnd_ ? Part::Channels : Part::Filler;
 }
 
-void WriteTransfer::begin() {
-    caption(TransferCaption::Connecting);
-    startHandshake();
+// Frames go out in order, so the next one's index is the count sent. The radio leaves programming mode
+// after the last and does not acknowledge it.
+int WriteTransfer::stepsLeft() const {
+    return image_.size() - sent_;
 }
 
-void WriteTransfer::handshakeDone() {
-    clearBuffer();
-    sendByte(Protocol::kWriteMode);
-    awaitModeReply();
-}
-
-void WriteTransfer::modeReplied() {
-    caption(TransferCaption::Writing);
-    block_ = 0;
-    sendFrame();
+bool WriteTransfer::perform(Reaction reaction) {
+    switch (reaction) {
+    case Reaction::BeginWrite:
+        caption(TransferCaption::Connecting);
+        startHandshake();
+        return true;
+    case Reaction::EnterWriteMode:
+        takeReply();
+        sendByte(Protocol::kWriteMode);
+        return true;
+    case Reaction::FirstFrame:
+        takeReply();
+        caption(TransferCaption::Writing);
+        sendFrame();
+        return true;
+    case Reaction::NothingToWrite:
+        takeReply();
+        caption(TransferCaption::Writing);
+        closeAndFinish(ending(TransferResult::Outcome::Completed));
+        return true;
+    case Reaction::NextFrame:
+        takeAck();
+        if (block_ == 1) {
+            bar_ = 2;
+            progress(bar_, kBarMaximum);
+        }
+        ++block_;
+        sendFrame();
+        return true;
+    case Reaction::FailWriting:
+        stopWaiting();
+        failWriting();
+        return true;
+    default:
+        return TransferMachine::perform(reaction);
+    }
 }
 
 void WriteTransfer::sendFrame() {
-    if (block_ >= image_.size()) {
-        closeAndFinish(ending(TransferResult::Outcome::Completed));
-        return;
-    }
     const Part part = partOf(block_);
     send(Protocol::writeFrame(block_, image_.blocks[block_]));
     sent_ = block_ + 1;
@@ -52,28 +75,10 @@ void WriteTransfer::sendFrame() {
         bar_ = qMin<double>(kBarMaximum, bar_ + 1.0 / iData_);
         progress(bar_, kBarMaximum);
     }
-    if (block_ == image_.size() - 1) {
-        // The radio leaves programming mode after the last block and does not acknowledge it.
-        drain();
-        return;
-    }
-    awaitAck(State::FrameAck);
 }
 
-void WriteTransfer::acknowledged(State) {
-    if (block_ == 1) {
-        bar_ = 2;
-        progress(bar_, kBarMaximum);
-    }
-    ++block_;
-    sendFrame();
-}
-
-void WriteTransfer::linkFailed(const Error& error) {
-    if (sent_ == 0) {
-        closeAndFinish(ending(TransferResult::Outcome::LinkLost, error, true));
-        return;
-    }
+void WriteTransfer::failWriting() {
+    const Error& error = eventError();
     QList<TransferMessage> messages;
     const Part part = partOf(block_);
     if (part == Part::Settings) {
