@@ -13,6 +13,7 @@
 #include "../unit/link_harness.h"
 #include "file_bytes.h"
 #include "image/channel_file.h"
+#include "program_run.h"
 
 // radiocps-cli and radiocps-sim run as a user runs them, for the end-to-end tests of the command line.
 namespace CliHarness {
@@ -58,12 +59,8 @@ struct Result {
 
 inline Result cli(const QStringList& args, int timeoutMs = 30000,
                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(kBin + QStringLiteral("/radiocps-cli"), args);
-    p.waitForFinished(timeoutMs);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    const ProgramRun r = runProgram(kBin + QStringLiteral("/radiocps-cli"), args, timeoutMs, env);
+    return {r.code, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 
 inline QByteArray dataTokens(const QString& path) {

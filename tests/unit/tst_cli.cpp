@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "../support/program_run.h"
 #include <sys/stat.h>
 
 #include "../support/file_bytes.h"
@@ -19,28 +21,10 @@ class TestCli : public QObject {
     const QString config = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/Sfc.ini");
     const QString samples = QStringLiteral(RADIOCPS_SOURCE_DIR "/data/samples/");
 
-    struct Run {
-        int code;
-        QByteArray out;
-        QByteArray err;
-    };
-    Run run(const QStringList& args) {
-        QProcess p;
-        p.start(cli, args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    using Run = ProgramRun;
+    Run run(const QStringList& args) { return runProgram(cli, args); }
     // For inputs that might block the tool: a run still going after the deadline counts as code -1.
-    Run runWithin(const QStringList& args, int ms) {
-        QProcess p;
-        p.start(cli, args);
-        if (!p.waitForFinished(ms)) {
-            p.kill();
-            p.waitForFinished();
-            return {-1, {}, {}};
-        }
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    Run runWithin(const QStringList& args, int ms) { return runProgram(cli, args, ms); }
     // Replaces (or, given an undefined value, removes) the value at a path of object keys and array indexes.
     static QJsonValue replaced(const QJsonValue& at, const QStringList& path, const QJsonValue& value) {
         if (path.isEmpty())
