@@ -19,15 +19,8 @@
 #include "ui/main_window.h"
 #include "ui/prompter.h"
 
-namespace {
-
-QTableView* gridOf(MainWindow& window) {
-    return window.findChild<QTableView*>(QStringLiteral("gridXDSZ"));
-}
-
-} // namespace
-
-ChannelRowCommands::ChannelRowCommands(MainWindow& window) : QObject(&window), window_(window) {}
+ChannelRowCommands::ChannelRowCommands(MainWindow& window, QTableView* grid)
+    : QObject(&window), window_(window), grid_(grid) {}
 
 QList<int> ChannelRowCommands::channels() const {
     return window_.channelEditing()->selectedChannels();
@@ -46,7 +39,7 @@ void ChannelRowCommands::changeTable(const std::function<void(ChannelTable*)>& e
 }
 
 void ChannelRowCommands::selectChannels(const QList<int>& channels) {
-    QTableView* grid = gridOf(window_);
+    QTableView* grid = grid_;
     QItemSelectionModel* selection = grid->selectionModel();
     const auto* model = grid->model();
     if (!selection || channels.isEmpty())
@@ -94,7 +87,7 @@ void ChannelRowCommands::paste() {
         return;
     RadioDocument& document = window_.document();
     const ChannelTable& table = document.table();
-    QTableView* grid = gridOf(window_);
+    QTableView* grid = grid_;
     const int first = selected.front();
     const int currentColumn = grid->currentIndex().isValid() ? grid->currentIndex().column() : 0;
     ChannelPaste::Pasted pasted;
@@ -213,7 +206,7 @@ void ChannelRowCommands::bulkEdit() {
         information(RowText::BulkNoChannels);
         return;
     }
-    QTableView* grid = gridOf(window_);
+    QTableView* grid = grid_;
     BulkEditDialog dialog(table, selected.size(), grid->currentIndex().column(), &window_);
     if (window_.execDialog(&dialog) != QDialog::Accepted)
         return;

@@ -8,6 +8,7 @@
 
 class MainWindow;
 class QMimeData;
+class QTableView;
 
 // The 编辑 menu's commands on whole channels: copy, cut and paste through the clipboard (our own
 // tab-separated text, which spreadsheets read and write), insert, delete, move and clear, and the bulk
@@ -15,7 +16,8 @@ class QMimeData;
 class ChannelRowCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ChannelRowCommands(MainWindow& window);
+    // `grid`: the channel grid whose selection the commands work on.
+    ChannelRowCommands(MainWindow& window, QTableView* grid);
 
     void copy();
     void cut();
@@ -40,4 +42,5 @@ private:
     bool readClipboard(const ChannelTable& table, int first, int currentColumn, ChannelPaste::Pasted* pasted);
 
     MainWindow& window_;
+    QTableView* grid_;
 };

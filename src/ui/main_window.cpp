@@ -140,7 +140,7 @@ void MainWindow::createWidgets() {
     history_->setHolding([this] { return editing_->isEditing(); });
     connect(editing_, &ChannelEditing::cellEditDone, history_, &DocumentHistory::closeStep);
     connect(editing_, &ChannelEditing::cellEditDone, this, &MainWindow::showValidity);
-    rows_ = new ChannelRowCommands(*this);
+    rows_ = new ChannelRowCommands(*this, gridXDSZ_);
     csv_ = new CsvCommands(*this);
 }
 
