@@ -5,7 +5,6 @@
 #include <QPagedPaintDevice>
 
 #include "print/report_font.h"
-#include "print/report_layout.h"
 
 namespace {
 

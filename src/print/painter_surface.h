@@ -7,6 +7,9 @@
 
 class QPagedPaintDevice;
 
+// Every paper page keeps its texts this far from its edges.
+constexpr double kPaperMarginMm = 10;
+
 // Draws a text item with a painter whose device is deviceSize pixels wide and high: the item's coordinate
 // space is stretched over the whole device and the text's top-left corner lands on the position.
 void drawTextItem(QPainter& painter, const QSizeF& deviceSize, const TextItem& item);

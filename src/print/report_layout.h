@@ -51,6 +51,3 @@ Error DrawReport(PageSurface& surface, double factor, bool printing, const Repor
 
 // The described x of table column k for a surface of coordinate width w.
 double reportColumnX(int column, double width);
-
-// Every paper page keeps its texts this far from its edges.
-constexpr double kPaperMarginMm = 10;
