@@ -79,6 +79,9 @@ private Q_SLOTS:
         radio->backups().setTraceFolder(dir.filePath(QStringLiteral("traces")));
     }
 
+    // A test that failed half-way leaves its window; the next one must not find it instead of its own.
+    void cleanup() { qDeleteAll(window->findChildren<FleetWindow*>()); }
+
     // Start, live states, stop and export through the real window.
     void runStopExport() {
         CliHarness::Sim a;
