@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "program_run.h"
+
 #include "config/build_info.h"
 
 // The executables as a user runs them: --version, an installed tree (bin/ and share/radiocps/ side by side,
@@ -19,16 +21,12 @@ struct ProgramResult {
     QString err;
 };
 
-ProgramResult runProgram(const QString& program, const QStringList& args,
-                         const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(QStringLiteral("/"));
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+// Run from "/", so that nothing is found through the current folder.
+ProgramResult runFromRoot(const QString& program, const QStringList& args,
+                          const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    const ProgramRun r = runProgram(program, args, 60000, env, QStringLiteral("/"));
+    return {r.code, QString::fromUtf8(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+            QString::fromUtf8(r.err)};
 }
 
 bool copy(const QString& from, const QString& to) {
@@ -64,7 +62,7 @@ private Q_SLOTS:
         QFETCH(bool, namesConfig);
         const QProcessEnvironment env = withoutDisplay();
         const ProgramResult r =
-            runProgram(kBuiltPrograms + QLatin1Char('/') + program, {QStringLiteral("--version")}, env);
+            runFromRoot(kBuiltPrograms + QLatin1Char('/') + program, {QStringLiteral("--version")}, env);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.value(0), program + QLatin1Char(' ') + QStringLiteral(RADIOCPS_VERSION));
         QCOMPARE(r.out.size(), namesConfig ? 2 : 1);
@@ -93,7 +91,7 @@ private Q_SLOTS:
         const QString flag = QString::fromUtf8(QTest::currentDataTag()).endsWith(QLatin1String("-h"))
                                  ? QStringLiteral("-h")
                                  : QStringLiteral("--help");
-        const ProgramResult r = runProgram(kBuiltPrograms + QLatin1Char('/') + program, {flag}, env);
+        const ProgramResult r = runFromRoot(kBuiltPrograms + QLatin1Char('/') + program, {flag}, env);
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.join(QLatin1Char('\n')).contains(option), qPrintable(r.out.join(QLatin1Char('\n'))));
     }
@@ -124,12 +122,12 @@ private Q_SLOTS:
             QVERIFY(
                 copy(kData + QStringLiteral("/Sfc.ini"), root.filePath(QStringLiteral("usr/bin/Sfc.ini"))));
 
-        const ProgramResult version = runProgram(cli, {QStringLiteral("--version")});
+        const ProgramResult version = runFromRoot(cli, {QStringLiteral("--version")});
         QCOMPARE(version.code, 0);
         QVERIFY2(version.out.value(1).startsWith(QStringLiteral("配置文件：") + root.filePath(config)),
                  qPrintable(version.out.join(QLatin1Char('\n'))));
 
-        const ProgramResult show = runProgram(cli, {QStringLiteral("show"), sample});
+        const ProgramResult show = runFromRoot(cli, {QStringLiteral("show"), sample});
         QCOMPARE(show.code, showExit);
         if (showExit == 0)
             QVERIFY2(show.out.value(0).contains(QStringLiteral("RC-160")),
@@ -150,8 +148,8 @@ private Q_SLOTS:
         for (int i = 0; i < starts.size(); ++i) {
             const QString png = dir.filePath(QStringLiteral("%1.png").arg(i));
             const ProgramResult r =
-                runProgram(kBuiltPrograms + QStringLiteral("/radiocps"),
-                           starts[i] + QStringList{QStringLiteral("--screenshot"), png}, env);
+                runFromRoot(kBuiltPrograms + QStringLiteral("/radiocps"),
+                            starts[i] + QStringList{QStringLiteral("--screenshot"), png}, env);
             QVERIFY2(r.code == 0, qPrintable(r.err));
             const QImage picture(png);
             QVERIFY(!picture.isNull());

@@ -13,9 +13,12 @@ struct ProgramRun {
 };
 
 inline ProgramRun runProgram(const QString& program, const QStringList& args, int timeoutMs = 30000,
-                             const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+                             const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                             const QString& workingDirectory = QString()) {
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!workingDirectory.isEmpty())
+        p.setWorkingDirectory(workingDirectory);
     p.start(program, args);
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
