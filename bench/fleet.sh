@@ -6,15 +6,14 @@
 # usage: fleet.sh [SIM] [CLI] [DATA_DIR] [PORTS]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/bench_lib.sh"
 sim="${1:-$here/../build/bin/radiocps-sim}"
 cli="${2:-$here/../build/bin/radiocps-cli}"
 data="${3:-$here/../data}"
 ports="${4:-8}"
 config="$data/Sfc.ini"
 baud=9600
-for f in "$sim" "$cli"; do
-  [ -x "$f" ] || { echo "missing $f (build the radiocps-sim and radiocps-cli targets)" >&2; exit 1; }
-done
+require_programs "$sim" "$cli"
 
 tmp="$(mktemp -d)"
 pids=()
@@ -35,12 +34,7 @@ run_fleet() {
     pids+=($!)
   done
   for i in $(seq "$ports"); do
-    dev=""
-    for _ in $(seq 100); do
-      dev="$(head -n1 "$tmp/sim$i.out" 2>/dev/null || true)"
-      [ -n "$dev" ] && break
-      sleep 0.05
-    done
+    dev="$(sim_device "$tmp/sim$i.out")"
     [ -n "$dev" ] || { echo "radiocps-sim $i printed no device" >&2; exit 1; }
     devices+=(--port "$dev")
   done

@@ -5,15 +5,14 @@
 # usage: transfer.sh [SIM] [CLI] [DATA_DIR]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/bench_lib.sh"
 sim="${1:-$here/../build/bin/radiocps-sim}"
 cli="${2:-$here/../build/bin/radiocps-cli}"
 data="${3:-$here/../data}"
 samples="$data/samples"
 config="$data/Sfc.ini"
 baud=9600
-for f in "$sim" "$cli"; do
-  [ -x "$f" ] || { echo "missing $f (build the radiocps-sim and radiocps-cli targets)" >&2; exit 1; }
-done
+require_programs "$sim" "$cli"
 [ -f "$config" ] || { echo "missing $config" >&2; exit 1; }
 
 tmp="$(mktemp -d)"
@@ -39,12 +38,8 @@ run_case() {
   rm -f "$tmp/stats" "$tmp/sim.out"
   "$sim" --baud "$baud" --stats "$tmp/stats" "${sim_args[@]}" >"$tmp/sim.out" 2>"$tmp/sim.err" &
   sim_pid=$!
-  local dev=""
-  for _ in $(seq 100); do
-    dev="$(head -n1 "$tmp/sim.out" 2>/dev/null || true)"
-    [ -n "$dev" ] && break
-    sleep 0.05
-  done
+  local dev
+  dev="$(sim_device "$tmp/sim.out")"
   [ -n "$dev" ] || { echo "$label: radiocps-sim printed no device" >&2; cat "$tmp/sim.err" >&2; exit 1; }
   local args=()
   for a in "${cli_args[@]}"; do if [ "$a" = DEV ]; then args+=("$dev"); else args+=("$a"); fi; done
