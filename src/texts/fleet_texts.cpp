@@ -85,17 +85,10 @@ QString counter(int succeeded, int failed) {
 }
 
 QByteArray csv(const QList<FleetRecord>& records) {
-    const QChar comma(QLatin1Char(','));
-    const auto line = [&](const QStringList& fields) -> QString {
-        QStringList quoted;
-        for (const QString& f : fields)
-            quoted << DelimitedText::quoteField(f, comma, quoted.isEmpty());
-        return quoted.join(comma) + QStringLiteral("\r\n");
-    };
-    QString text = line(columns());
+    QVector<QStringList> rows{columns()};
     for (const FleetRecord& r : records)
-        text += line(cells(r));
-    return text.toUtf8();
+        rows << cells(r);
+    return DelimitedText::write(rows, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
 }
 
 } // namespace FleetTexts
