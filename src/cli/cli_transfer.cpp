@@ -6,6 +6,8 @@
 #include "cli/cli_backup.h"
 #include "cli/console.h"
 #include "cli/stop_signals.h"
+#include "document/radio_document.h"
+#include "image/block_address.h"
 #include "link/port_list.h"
 #include "link/serial_port.h"
 #include "link/transfer_job.h"
@@ -129,6 +131,22 @@ const TransferSession::Outcome& runSession(TransferSession& session, SerialPort&
     const bool failed = openError->isError() || !outcome.result.ok();
     reportKept(outcome.trace, CliText::TraceFailed, failed ? CliText::TraceSaved : QString());
     return outcome;
+}
+
+Error openForWrite(const Arguments& args, RadioDocument* document, bool allowIncomplete) {
+    LoadedChannelFile loaded;
+    if (Error e = openDocument(args, args.positional[0], document, &loaded); e.isError())
+        return e;
+    if (!loaded.complete) {
+        const int lines = blockCount(loaded.model.I_data());
+        // The channels a short file lacks would reach the radio as empty ones: only on request.
+        if (!allowIncomplete)
+            return {ErrorCode::InputPastEnd,
+                    CliText::WriteRefusesIncomplete.arg(loaded.linesRead).arg(lines)};
+        printErr(CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(lines));
+    }
+    const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(*document);
+    return refusal.refuses() ? TransferTexts::writeRefusalError(refusal, document->table()) : Error::none();
 }
 
 int transferExit(const TransferResult& result) {

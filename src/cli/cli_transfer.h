@@ -33,6 +33,11 @@ TransferSession::Keeping keeping(const Arguments& args, bool backups);
 const TransferSession::Outcome& runSession(TransferSession& session, SerialPort& port, const Arguments& args,
                                            Error* openError);
 
+// Opens the channel file that is to be written (the first positional argument) and makes the checks every
+// write makes first: an incomplete file is refused unless `allowIncomplete` (then a warning says so), and
+// a document with a frequency outside the band or a marked cell is refused.
+Error openForWrite(const Arguments& args, RadioDocument* document, bool allowIncomplete);
+
 // Exit code and stderr line of a finished transfer.
 int transferExit(const TransferResult& result);
 

@@ -7,12 +7,10 @@
 #include "cli/stop_signals.h"
 #include "config/safe_file.h"
 #include "document/radio_document.h"
-#include "image/block_address.h"
 #include "link/fleet_run.h"
 #include "link/port_list.h"
 #include "texts/cli_texts.h"
 #include "texts/fleet_texts.h"
-#include "texts/transfer_texts.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -55,18 +53,6 @@ bool fleetArguments(const Cli::Arguments& a, FleetArguments* out, QString* probl
     out->options.keeping.backupFolder = Cli::backupFolder();
     out->log = a.option(QStringLiteral("--log")).value_or(QString());
     return Cli::transferTimings(a, &out->options.timings, problem);
-}
-
-Error checkDocument(const Cli::Arguments& a, RadioDocument* document) {
-    LoadedChannelFile loaded;
-    if (Error e = Cli::openDocument(a, a.positional[0], document, &loaded); e.isError())
-        return e;
-    if (!loaded.complete) {
-        return {ErrorCode::InputPastEnd,
-                CliText::WriteRefusesIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data()))};
-    }
-    const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(*document);
-    return refusal.refuses() ? TransferTexts::writeRefusalError(refusal, document->table()) : Error::none();
 }
 
 void writeLog(const QString& path, const QList<FleetRecord>& records) {
@@ -125,7 +111,7 @@ int runFleetCommand(const QStringList& args) {
         return Cli::usage(kFleetUsage + QLatin1Char('\n') + CliText::FleetHelp);
     }
     RadioDocument document;
-    if (Error e = checkDocument(a, &document); e.isError())
+    if (Error e = Cli::openForWrite(a, &document, false); e.isError())
         return Cli::fail(e);
     if (!f.log.isEmpty()) {
         if (Error e = writeFileAtomically(f.log, FleetTexts::csv({})); e.isError())

@@ -4,12 +4,10 @@
 #include "cli/cli_transfer.h"
 #include "cli/command_registry.h"
 #include "document/radio_document.h"
-#include "image/block_address.h"
 #include "link/qt_serial_port.h"
 #include "link/transfer_session.h"
 #include "link/write_sequence.h"
 #include "texts/cli_texts.h"
-#include "texts/transfer_texts.h"
 
 namespace {
 
@@ -32,21 +30,8 @@ int runWrite(const QStringList& args) {
         return Cli::usage(kWriteUsage + QLatin1Char('\n') + CliText::WriteHelp);
     }
     RadioDocument document;
-    LoadedChannelFile loaded;
-    if (Error e = Cli::openDocument(a, a.positional[0], &document, &loaded); e.isError())
+    if (Error e = Cli::openForWrite(a, &document, a.has(QStringLiteral("--allow-incomplete"))); e.isError())
         return Cli::fail(e);
-    if (!loaded.complete) {
-        // The channels a short file lacks would reach the radio as empty ones: only on request.
-        if (!a.has(QStringLiteral("--allow-incomplete"))) {
-            return Cli::fail({ErrorCode::InputPastEnd, CliText::WriteRefusesIncomplete.arg(loaded.linesRead)
-                                                           .arg(blockCount(loaded.model.I_data()))});
-        }
-        Cli::printErr(
-            CliText::WriteFileIncomplete.arg(loaded.linesRead).arg(blockCount(loaded.model.I_data())));
-    }
-    if (const TransferSession::WriteRefusal refusal = TransferSession::checkWrite(document);
-        refusal.refuses())
-        return Cli::fail(TransferTexts::writeRefusalError(refusal, document.table()));
     QtSerialPort port;
     TransferSession session(port, document.models(), Cli::keeping(a, true));
     if (Error e = session.prepareWrite(
