@@ -55,11 +55,11 @@ void RadioPresence::tick() {
 
 void RadioPresence::onReceived(const QByteArray& bytes) {
     buffer_.append(bytes);
-    if (buffer_.length() <= 2)
+    const ReceiveBuffer::WakeUpAnswer answer = buffer_.wakeUpAnswer();
+    if (answer == ReceiveBuffer::WakeUpAnswer::TooShort)
         return;
-    const bool answered = buffer_.isAcknowledgement();
     buffer_.clear();
-    if (!answered)
+    if (answer == ReceiveBuffer::WakeUpAnswer::Other)
         return; // not an answer we know: go on asking
     if (mode_ == Mode::Departure) {
         gap_.start(); // still there

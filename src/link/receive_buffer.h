@@ -24,6 +24,15 @@ public:
     int length() const { return text_.size(); }
     bool isAcknowledgement() const { return acknowledged_; }
 
+    // The buffer as an answer to the wake-up bytes, judged only once it holds more than two characters (a
+    // lone 06 reads "6"); the handshake and the fleet's presence check both judge it so.
+    enum class WakeUpAnswer { TooShort, Acknowledged, Other };
+    WakeUpAnswer wakeUpAnswer() const {
+        if (length() <= 2)
+            return WakeUpAnswer::TooShort;
+        return acknowledged_ ? WakeUpAnswer::Acknowledged : WakeUpAnswer::Other;
+    }
+
     static QString decimalText(const QByteArray& bytes);
     // Of bytes waiting to be appended (held back while a transfer is on hold), what can still change the
     // text and the acknowledgement: the first kCapacity bytes, each at least one character, and the first

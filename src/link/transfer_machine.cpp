@@ -83,11 +83,16 @@ TransferActions TransferMachine::blockStored(const Error& error) {
 
 // ---- judging the buffer
 
-// The answer is judged only once it holds more than two characters: a lone 06 reads "6".
 TransferMachine::Event TransferMachine::answerVerdict() const {
-    if (buffer_.length() <= 2)
+    switch (buffer_.wakeUpAnswer()) {
+    case ReceiveBuffer::WakeUpAnswer::TooShort:
         return Event::Short;
-    return buffer_.isAcknowledgement() ? Event::Ack : Event::NotAck;
+    case ReceiveBuffer::WakeUpAnswer::Acknowledged:
+        return Event::Ack;
+    case ReceiveBuffer::WakeUpAnswer::Other:
+        break;
+    }
+    return Event::NotAck;
 }
 
 TransferMachine::Event TransferMachine::frameVerdict() const {
